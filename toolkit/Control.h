@@ -1,0 +1,97 @@
+// A control: a child window of a standard Windows class, placed by its layout,
+// whose notifications come back to its own object.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "toolkit/Component.h"
+#include "toolkit/Exception.h"
+#include "toolkit/Gdi.h"
+#include "toolkit/Layout.h"
+#include "toolkit/Message.h"
+
+namespace tk {
+
+class TForm;
+
+class TControl : public TComponent {
+public:
+    TControl(TForm& form, TControl* parent, const ControlLayout& layout);
+    ~TControl() override;
+
+    // The control object behind a window, or nullptr for a foreign window.
+    static TControl* FromHandle(HWND hwnd);
+
+    HWND Handle() const { return hwnd_; }
+    TForm& Form() const { return form_; }
+    TControl* Parent() const { return parent_; }
+    HWND ParentHandle() const;
+    const ControlLayout& Layout() const { return layout_; }
+
+    std::wstring Caption() const;
+    virtual void SetCaption(std::wstring_view text);
+    int HelpContext() const { return layout_.helpContext; }
+    std::wstring_view Hint() const { return layout_.hint; }
+    bool ShowHint() const { return layout_.showHint; }
+
+    // Keyboard navigation.
+    virtual bool IsTabStop() const { return false; }
+    bool CanFocus() const;
+    void SetFocus();
+    bool Focused() const;
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+
+    // Resolved appearance: the layout's, else the parent's.
+    const FontSpec& Font() const;
+    HFONT FontHandle() const;
+    Color BackgroundColor() const;
+
+    std::function<void()> OnClick;
+    // Key pressed while the control has the focus; setting the key to 0
+    // keeps it from the control.
+    std::function<void(WORD& key)> OnKeyDown;
+
+    virtual void Click();
+
+    // Creates the window under the parent's window (parents first).
+    void CreateHandle();
+
+    // A notification that the parent window received about this control
+    // (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM). True when handled.
+    virtual bool Reflected(Message& m);
+
+protected:
+    virtual const wchar_t* WindowClass() const = 0;
+    virtual DWORD Style() const;
+    virtual DWORD ExStyle() const { return 0; }
+    virtual void HandleCreated() {}
+    // The control's message table; the default passes to the class's own
+    // window procedure.
+    virtual void WndProc(Message& m);
+    void Default(Message& m);
+    // Background used when the layout says "as the parent".
+    virtual Color DefaultBackground() const;
+    // Answers WM_CTLCOLOR* with the control's colours.
+    void AnswerCtlColor(Message& m);
+    HBRUSH BackgroundBrush();
+    int Scale(int value) const;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+
+    TForm& form_;
+    TControl* parent_;
+    ControlLayout layout_;
+    HWND hwnd_ = nullptr;
+    BrushHandle brush_;
+    COLORREF brushColor_ = 0;
+};
+
+// Passes a parent's notification to the control it concerns. True when that
+// control handled it.
+bool ReflectToChild(Message& m);
+
+}  // namespace tk

@@ -1,0 +1,130 @@
+// A top-level window built from a layout: its controls, menu bar and
+// components; keyboard navigation, activation, modal showing and context help.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "toolkit/Component.h"
+#include "toolkit/Control.h"
+#include "toolkit/Gdi.h"
+#include "toolkit/Layout.h"
+#include "toolkit/Menu.h"
+#include "toolkit/Message.h"
+
+namespace tk {
+
+enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
+
+class TForm : public TComponent {
+public:
+    TForm(TComponent* owner, const FormLayout& layout);
+    ~TForm() override;
+
+    // The form object behind a window, or nullptr.
+    static TForm* FromHandle(HWND hwnd);
+
+    // Reads the layout: the window, its menu bar and controls, then the
+    // components (each told Loaded() in creation order), then OnCreate.
+    void Load();
+
+    HWND Handle() const { return hwnd_; }
+    const FormLayout& Layout() const { return layout_; }
+
+    virtual std::wstring Caption() const;
+    virtual void SetCaption(std::wstring_view caption);
+
+    int Left() const;
+    int Top() const;
+    void SetLeft(int left);
+    void SetTop(int top);
+    int Width() const;
+    int Height() const;
+
+    BorderStyle GetBorderStyle() const { return layout_.borderStyle; }
+    unsigned BorderIcons() const { return layout_.borderIcons; }
+    FormStyle GetFormStyle() const { return layout_.formStyle; }
+    bool IsMaximized() const { return hwnd_ && IsZoomed(hwnd_); }
+    const FontSpec& Font() const { return layout_.font; }
+    tk::Color Color() const { return layout_.color; }
+    int HelpContext() const { return layout_.helpContext; }
+    int Dpi() const { return dpi_; }
+    // Layout pixels (96 dpi) to the window's pixels.
+    int Scale(int value) const;
+
+    bool Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+    void Show();
+    void Hide();
+    // Shows the form modally on a nested message loop; returns its result.
+    int ShowModal();
+    int GetModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    bool IsModal() const { return modal_; }
+    void Close();
+
+    TControl* ActiveControl() const { return activeControl_; }
+    void ControlFocused(TControl& control) { activeControl_ = &control; }
+
+    // Finds a control, menu item or component of the layout by name.
+    template <class T>
+    T& Find(std::string_view name) const {
+        T* found = dynamic_cast<T*>(FindComponent(name));
+        if (!found) throw std::logic_error("no " + std::string(name) + " of the expected kind");
+        return *found;
+    }
+
+    // Keyboard handling before a key reaches its control (Tab, arrows in a
+    // radio group, Enter, Escape). True when the key was used. F1 is the
+    // system's: it sends WM_HELP for the focused window.
+    bool DialogKey(const MSG& msg);
+    // Context help for a window of this form (a control, or the form).
+    void HelpFor(HWND window);
+
+    std::function<void()> OnCreate;
+    std::function<void()> OnActivate;
+
+    // Called by the application when this form becomes its active form.
+    void Activated();
+
+protected:
+    // The form's message table; handlers call TForm::WndProc for the
+    // toolkit's handling.
+    virtual void WndProc(Message& m);
+    void DefaultHandler(Message& m);
+    // Binds controls and events once the controls exist.
+    virtual void Bind() {}
+    virtual void CreateWindowHandle();
+    virtual void DestroyWindowHandle();
+    // The text the window is created with.
+    virtual std::wstring WindowTextForCreation() const { return {}; }
+
+private:
+    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void RegisterWindowClass() const;
+    void CreateControls();
+    void CreateComponents();
+    void SetFocusToActiveControl();
+    std::vector<TControl*> TabOrderList() const;
+    void AppendTabOrder(const TControl* parent, std::vector<TControl*>& out) const;
+    void SelectNext(bool forward);
+    bool MoveInRadioGroup(bool forward);
+    void RequestHelp(int context);
+    void HelpForMenu(const HELPINFO& info);
+    void PlaceAtFirstShow();
+
+    const FormLayout& layout_;
+    HWND hwnd_ = nullptr;
+    int dpi_ = 96;
+    std::unique_ptr<MenuBar> menuBar_;
+    TControl* activeControl_ = nullptr;
+    int modalResult_ = mrNone;
+    bool modal_ = false;
+    bool shownBefore_ = false;
+    BrushHandle background_;
+    IconHandle icon_;
+};
+
+}  // namespace tk

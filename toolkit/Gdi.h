@@ -1,0 +1,128 @@
+// Owning wrappers for GDI and USER handles and guards for device-context
+// selections. All move-only: a handle has exactly one owner.
+#pragma once
+
+#include <utility>
+
+#include "toolkit/Win.h"
+
+namespace tk {
+
+template <class Handle, class Deleter>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle h) : h_(h) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, Handle{})) {}
+    UniqueHandle& operator=(UniqueHandle&& o) noexcept {
+        if (this != &o) reset(std::exchange(o.h_, Handle{}));
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    Handle get() const { return h_; }
+    explicit operator bool() const { return h_ != Handle{}; }
+    Handle release() { return std::exchange(h_, Handle{}); }
+    void reset(Handle h = Handle{}) {
+        if (h_ != Handle{}) Deleter{}(h_);
+        h_ = h;
+    }
+
+private:
+    Handle h_{};
+};
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct DcDeleter {
+    void operator()(HDC h) const { DeleteDC(h); }
+};
+struct IconDeleter {
+    void operator()(HICON h) const { DestroyIcon(h); }
+};
+struct KernelHandleDeleter {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+
+using FontHandle = UniqueHandle<HFONT, GdiObjectDeleter>;
+using BrushHandle = UniqueHandle<HBRUSH, GdiObjectDeleter>;
+using PenHandle = UniqueHandle<HPEN, GdiObjectDeleter>;
+using BitmapHandle = UniqueHandle<HBITMAP, GdiObjectDeleter>;
+using RegionHandle = UniqueHandle<HRGN, GdiObjectDeleter>;
+using MemoryDcHandle = UniqueHandle<HDC, DcDeleter>;
+using IconHandle = UniqueHandle<HICON, IconDeleter>;
+using KernelHandle = UniqueHandle<HANDLE, KernelHandleDeleter>;
+
+// Selects an object into a DC and selects the previous one back on exit.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~SelectGuard() {
+        if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+    }
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// GetDC / GetWindowDC with ReleaseDC on exit.
+class WindowDc {
+public:
+    enum Kind { Client, Whole };
+    explicit WindowDc(HWND hwnd, Kind kind = Client)
+        : hwnd_(hwnd), dc_(kind == Client ? GetDC(hwnd) : GetWindowDC(hwnd)) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// BeginPaint / EndPaint.
+class PaintDc {
+public:
+    explicit PaintDc(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+    ~PaintDc() { EndPaint(hwnd_, &ps_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    HDC get() const { return dc_; }
+    const RECT& area() const { return ps_.rcPaint; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+// Saves and restores a DC's text colour, background colour and mode.
+class TextStateGuard {
+public:
+    explicit TextStateGuard(HDC dc)
+        : dc_(dc), text_(GetTextColor(dc)), back_(GetBkColor(dc)), mode_(GetBkMode(dc)) {}
+    ~TextStateGuard() {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, back_);
+        SetBkMode(dc_, mode_);
+    }
+    TextStateGuard(const TextStateGuard&) = delete;
+    TextStateGuard& operator=(const TextStateGuard&) = delete;
+
+private:
+    HDC dc_;
+    COLORREF text_;
+    COLORREF back_;
+    int mode_;
+};
+
+}  // namespace tk

@@ -1,0 +1,132 @@
+// Declarative window layouts: plain data, readable without any window, so that
+// a test can check every control's place and every stored property.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "toolkit/Color.h"
+
+namespace tk {
+
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    constexpr int right() const { return left + width; }
+    constexpr int bottom() const { return top + height; }
+};
+
+enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+struct FontSpec {
+    std::wstring_view name = L"MS Sans Serif";
+    int height = -11;  // pixels at 96 dpi; negative: character height
+    unsigned style = 0;
+    Color color = clWindowText;
+    bool operator==(const FontSpec&) const = default;
+};
+
+enum class ControlKind {
+    Label,
+    Edit,
+    Button,
+    BitButton,
+    RadioButton,
+    CheckBox,
+    GroupBox,
+    Panel,
+    Bevel,
+    PageControl,
+    TabSheet,
+};
+
+enum class Alignment { Left, Right, Center };
+enum class BevelCut { None, Lowered, Raised };
+
+struct ControlLayout {
+    ControlKind kind = ControlKind::Label;
+    std::string_view name;
+    std::string_view parent;  // empty: the form itself
+    Bounds bounds;            // relative to the parent's client area
+    std::wstring_view caption;
+    std::optional<FontSpec> font;  // absent: the parent's font
+    Color color = clParent;        // background
+    Alignment alignment = Alignment::Left;
+    int helpContext = 0;
+    int tabOrder = -1;  // among siblings; -1: after those with an order, as listed
+    std::wstring_view hint;
+    bool showHint = false;
+    int maxLength = 0;  // edits; 0: no limit
+    bool checked = false;
+    bool autoSize = false;  // labels take the width of their text
+    bool isDefault = false;
+    bool isCancel = false;
+    int modalResult = 0;  // buttons: ends a modal showing with this result
+    BevelCut bevelOuter = BevelCut::None;
+    std::wstring_view glyph;  // bitmap buttons: resource name of the glyph strip
+    bool ctl3d = true;
+};
+
+struct MenuItemLayout {
+    std::string_view name;
+    std::string_view parent;  // empty: an entry of the menu bar
+    std::wstring_view caption;
+    int helpContext = 0;
+};
+
+// Published component properties, as a layout stores them: only those that
+// differ from the component's default.
+using PropertyValue = std::variant<bool, std::int32_t, std::wstring_view>;
+
+struct PropertyAssignment {
+    std::string_view name;
+    PropertyValue value;
+};
+
+struct ComponentLayout {
+    std::string_view className;
+    std::string_view name;
+    std::vector<PropertyAssignment> properties;
+};
+
+enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
+enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+enum class FormStyle { Normal, MDIChild, MDIForm, StayOnTop };
+enum class FormPosition { Designed, ScreenCenter };
+
+struct FormLayout {
+    std::string_view className;
+    std::wstring_view caption;
+    int left = 0;  // screen position of the window's outer corner
+    int top = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    BorderStyle borderStyle = BorderStyle::Sizeable;
+    unsigned borderIcons = biSystemMenu | biMinimize | biMaximize;
+    FormStyle formStyle = FormStyle::Normal;
+    FormPosition position = FormPosition::Designed;
+    FontSpec font;
+    Color color = clBtnFace;
+    int helpContext = 0;
+    std::wstring_view icon;  // resource name; empty: the application's icon
+    std::vector<ControlLayout> controls;
+    std::vector<MenuItemLayout> menu;
+    std::vector<ComponentLayout> components;
+
+    const ControlLayout* FindControl(std::string_view name) const;
+    // Window identifier of a control: stable, derived from its place in the
+    // layout, so that other programs (and tests) can address it.
+    int ControlId(std::string_view name) const;
+    // Identifier of a menu command.
+    int MenuId(std::string_view name) const;
+};
+
+inline constexpr int kFirstControlId = 1000;
+inline constexpr int kFirstMenuId = 500;
+
+}  // namespace tk
