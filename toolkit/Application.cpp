@@ -48,7 +48,7 @@ void ReportCurrentException() {
         message = L"Erreur inconnue";
     }
     if (Application) {
-        Application->ShowException(message);
+        Application->HandleException(message);
     } else {
         const std::wstring text = message + L".";
         MessageBoxW(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONSTOP);
@@ -172,6 +172,14 @@ HWND TApplication::DialogOwner() const {
     if (active && GetWindowThreadProcessId(active, nullptr) == GetCurrentThreadId()) return active;
     if (mainForm_ && mainForm_->Visible()) return mainForm_->Handle();
     return handle_;
+}
+
+void TApplication::HandleException(const std::wstring& message) {
+    if (OnException) {
+        OnException(message);
+    } else {
+        ShowException(message);
+    }
 }
 
 void TApplication::ShowException(const std::wstring& message) {

@@ -68,6 +68,10 @@ public:
     // The general error report: the message and a full stop, captioned with
     // the title, stop icon, OK.
     void ShowException(const std::wstring& message);
+    // An error that no handler caught: goes to OnException when one is set,
+    // else to the general error report.
+    void HandleException(const std::wstring& message);
+    std::function<void(const std::wstring& message)> OnException;
 
     // Help requests, owned by the main window.
     bool HelpContext(int context);

@@ -1,0 +1,317 @@
+// Forms built from layouts: their windows, keyboard, events, help, errors and
+// modal showing, against real windows.
+#include <thread>
+
+#include "ToolkitFixture.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckControls.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Label.h"
+
+namespace tk::testing {
+namespace {
+
+FormLayout DialogLayout(std::string_view className, unsigned icons) {
+    FormLayout f;
+    f.className = className;
+    f.caption = L"Essai";
+    f.left = 100;
+    f.top = 100;
+    f.clientWidth = 320;
+    f.clientHeight = 200;
+    f.borderStyle = BorderStyle::Dialog;
+    f.borderIcons = icons;
+    f.helpContext = 40;
+    f.controls = {
+        {.kind = ControlKind::GroupBox, .name = "Box", .bounds = {8, 8, 200, 100}, .caption = L"Boîte", .tabOrder = 1},
+        {.kind = ControlKind::Edit, .name = "Name", .parent = "Box", .bounds = {10, 20, 100, 21}, .helpContext = 41, .tabOrder = 0},
+        {.kind = ControlKind::RadioButton, .name = "A", .parent = "Box", .bounds = {10, 50, 80, 17}, .caption = L"A"},
+        {.kind = ControlKind::RadioButton, .name = "B", .parent = "Box", .bounds = {10, 70, 80, 17}, .caption = L"B", .checked = true},
+        {.kind = ControlKind::RadioButton, .name = "C", .parent = "Box", .bounds = {100, 50, 80, 17}, .caption = L"C"},
+        {.kind = ControlKind::CheckBox, .name = "Check", .bounds = {220, 10, 90, 17}, .caption = L"Coche", .helpContext = 42, .tabOrder = 0},
+        {.kind = ControlKind::Button, .name = "Ok", .bounds = {100, 160, 75, 25}, .caption = L"OK", .tabOrder = 2, .isDefault = true, .modalResult = mrOk},
+        {.kind = ControlKind::Button, .name = "Cancel", .bounds = {180, 160, 75, 25}, .caption = L"Annuler", .tabOrder = 3, .isCancel = true, .modalResult = mrCancel},
+        {.kind = ControlKind::Label, .name = "Info", .bounds = {220, 40, 0, 13}, .caption = L"Bonjour", .autoSize = true},
+        {.kind = ControlKind::Label, .name = "Right", .bounds = {220, 60, 90, 13}, .caption = L"Fin", .alignment = Alignment::Right, .autoSize = true},
+    };
+    f.menu = {
+        {.name = "File", .caption = L"&Fichier", .helpContext = 50},
+        {.name = "Open", .parent = "File", .caption = L"&Ouvrir"},
+    };
+    return f;
+}
+
+const FormLayout& Dialog() {
+    static const FormLayout layout = DialogLayout("TTestDialog", biSystemMenu);
+    return layout;
+}
+
+const FormLayout& HelpIconDialog() {
+    static const FormLayout layout = DialogLayout("TTestHelpDialog", biSystemMenu | biHelp);
+    return layout;
+}
+
+HWND ParentOf(TControl& c) { return GetParent(c.Handle()); }
+
+RECT InParent(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+using Forms = ToolkitTest;
+
+TEST_F(Forms, ControlsAreStandardWindowsOfTheirParentsAtTheirPlaces) {
+    TestForm& form = MakeForm(Dialog());
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 200);
+
+    auto& name = form.Find<TEdit>("Name");
+    EXPECT_EQ(ParentOf(name), form.Find<TControl>("Box").Handle());
+    const RECT r = InParent(name.Handle());
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right, 110);
+    EXPECT_EQ(r.bottom, 41);
+    EXPECT_EQ(GetDlgCtrlID(name.Handle()), Dialog().ControlId("Name"));
+    WCHAR cls[32];
+    GetClassNameW(name.Handle(), cls, 32);
+    EXPECT_STREQ(cls, L"Edit");
+    GetClassNameW(form.Find<TControl>("B").Handle(), cls, 32);
+    EXPECT_STREQ(cls, L"Button");
+    EXPECT_EQ(SendMessageW(form.Find<TControl>("B").Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(form.Caption(), L"Essai");
+}
+
+TEST_F(Forms, AutoSizedLabelsFitTheirTextKeepingTheirAlignedEdge) {
+    TestForm& form = MakeForm(Dialog());
+    auto& info = form.Find<TLabel>("Info");
+    const RECT before = InParent(info.Handle());
+    info.SetCaption(L"Un texte bien plus long");
+    const RECT after = InParent(info.Handle());
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_GT(after.right - after.left, before.right - before.left);
+
+    auto& right = form.Find<TLabel>("Right");
+    const int rightEdge = InParent(right.Handle()).right;
+    EXPECT_EQ(rightEdge, 310);
+    right.SetCaption(L"Un texte plus long");
+    EXPECT_EQ(InParent(right.Handle()).right, rightEdge);
+}
+
+TEST_F(Forms, TabVisitsTabStopsInTabOrderAcrossContainers) {
+    TestForm& form = MakeForm(Dialog());
+    form.Show();
+    const std::vector<std::string> expected = {"Name", "B", "Ok", "Cancel", "Check", "Name"};
+    form.Find<TControl>("Check").SetFocus();
+    for (const std::string& next : expected) {
+        ASSERT_TRUE(Key(form, GetFocus(), VK_TAB));
+        EXPECT_EQ(GetFocus(), form.Find<TControl>(next).Handle()) << next;
+    }
+}
+
+TEST_F(Forms, ArrowKeysSelectTheNextRadioButtonOfTheGroup) {
+    TestForm& form = MakeForm(Dialog());
+    form.Show();
+    int clicksOfC = 0;
+    form.Find<TRadioButton>("C").OnClick = [&] { ++clicksOfC; };
+    form.Find<TControl>("B").SetFocus();
+    ASSERT_TRUE(Key(form, GetFocus(), VK_DOWN));
+    EXPECT_EQ(GetFocus(), form.Find<TControl>("C").Handle());
+    EXPECT_TRUE(form.Find<TRadioButton>("C").Checked());
+    EXPECT_FALSE(form.Find<TRadioButton>("B").Checked());
+    EXPECT_EQ(clicksOfC, 1);
+    // In an edit, arrows are the edit's.
+    form.Find<TControl>("Name").SetFocus();
+    EXPECT_FALSE(Key(form, GetFocus(), VK_DOWN));
+}
+
+TEST_F(Forms, EnterPressesTheFocusedOrDefaultButtonEscapeTheCancelButton) {
+    TestForm& form = MakeForm(Dialog());
+    form.Show();
+    int ok = 0;
+    int cancel = 0;
+    form.Find<TButton>("Ok").OnClick = [&] { ++ok; };
+    form.Find<TButton>("Cancel").OnClick = [&] { ++cancel; };
+
+    form.Find<TControl>("Name").SetFocus();
+    EXPECT_TRUE(Key(form, GetFocus(), VK_RETURN));
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(form.GetModalResult(), mrOk);
+    EXPECT_TRUE(Key(form, GetFocus(), VK_ESCAPE));
+    EXPECT_EQ(cancel, 1);
+    EXPECT_EQ(form.GetModalResult(), mrCancel);
+    form.Find<TControl>("Cancel").SetFocus();
+    EXPECT_TRUE(Key(form, GetFocus(), VK_RETURN));
+    EXPECT_EQ(cancel, 2);
+    EXPECT_EQ(ok, 1);
+}
+
+TEST_F(Forms, RadioButtonReportsOnlyBecomingSelected) {
+    TestForm& form = MakeForm(Dialog());
+    auto& a = form.Find<TRadioButton>("A");
+    auto& b = form.Find<TRadioButton>("B");
+    auto& c = form.Find<TRadioButton>("C");
+    int clicksA = 0;
+    int clicksB = 0;
+    a.OnClick = [&] { ++clicksA; };
+    b.OnClick = [&] { ++clicksB; };
+    a.SetChecked(true);
+    a.SetChecked(true);
+    EXPECT_EQ(clicksA, 1);
+    EXPECT_EQ(clicksB, 0);
+    EXPECT_FALSE(b.Checked());
+    EXPECT_EQ(SendMessageW(b.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    // A click of the user on an already selected button reports nothing.
+    SendMessageW(a.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicksA, 1);
+    SendMessageW(c.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(c.Checked());
+    EXPECT_FALSE(a.Checked());
+}
+
+TEST_F(Forms, CheckBoxReportsEveryChangeOfState) {
+    TestForm& form = MakeForm(Dialog());
+    auto& check = form.Find<TCheckBox>("Check");
+    int clicks = 0;
+    check.OnClick = [&] { ++clicks; };
+    check.SetChecked(true);
+    check.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(check.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(check.Checked());
+}
+
+TEST_F(Forms, HelpGoesToTheNearestContextAsWindowOrPopup) {
+    TestForm& form = MakeForm(Dialog());
+    const auto help = [&](HWND window) {
+        HELPINFO info{sizeof info, HELPINFO_WINDOW, 0, window, 0, {0, 0}};
+        SendMessageW(form.Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    };
+    help(form.Find<TControl>("Name").Handle());
+    help(form.Find<TControl>("A").Handle());  // no context: the group's none, the form's
+    ASSERT_EQ(helpRequests.size(), 2u);
+    EXPECT_EQ(helpRequests[0].context, 41);
+    EXPECT_EQ(helpRequests[0].command, static_cast<UINT>(HELP_CONTEXT));
+    EXPECT_EQ(helpRequests[0].file, L"C:\\help\\tests.hlp");
+    EXPECT_EQ(helpRequests[1].context, 40);
+
+    // A menu item without a context of its own takes its parent's.
+    HELPINFO menu{sizeof menu, HELPINFO_MENUITEM, Dialog().MenuId("Open"), GetMenu(form.Handle()), 0, {0, 0}};
+    SendMessageW(form.Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&menu));
+    ASSERT_EQ(helpRequests.size(), 3u);
+    EXPECT_EQ(helpRequests[2].context, 50);
+
+    // A window with the help caption icon shows its topics as pop-ups.
+    TestForm& withIcon = MakeForm(HelpIconDialog());
+    HELPINFO info{sizeof info, HELPINFO_WINDOW, 0, withIcon.Find<TControl>("Check").Handle(), 0, {0, 0}};
+    SendMessageW(withIcon.Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_EQ(helpRequests.size(), 4u);
+    EXPECT_EQ(helpRequests[3].context, 42);
+    EXPECT_EQ(helpRequests[3].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
+}
+
+TEST_F(Forms, ErrorInAHandlerIsReportedAndTheNextMessageIsHandled) {
+    TestForm& form = MakeForm(Dialog());
+    int clicks = 0;
+    form.Find<TButton>("Ok").OnClick = [&] {
+        ++clicks;
+        throw Exception(L"Boum");
+    };
+    SendMessageW(form.Find<TControl>("Ok").Handle(), BM_CLICK, 0, 0);
+    SendMessageW(form.Find<TControl>("Ok").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(reported, (std::vector<std::wstring>{L"Boum", L"Boum"}));
+}
+
+TEST_F(Forms, ErrorInTheCreationHandlerSkipsItsRestNotTheForm) {
+    auto form = std::make_unique<TestForm>(Application, Dialog());
+    bool after = false;
+    form->OnCreate = [&] {
+        throw EZeroDivide();
+        after = true;
+    };
+    form->Load();
+    EXPECT_FALSE(after);
+    EXPECT_NE(form->Handle(), nullptr);
+    EXPECT_EQ(reported, std::vector<std::wstring>{L"Division flottante par zéro"});
+}
+
+TEST_F(Forms, ShowModalEndsWithTheResultOfTheButtonOrCancelOnClose) {
+    TestForm& owner = MakeForm(DialogLayout("TTestOwner", biSystemMenu));
+    owner.Show();
+    TestForm& dialog = MakeForm(Dialog());
+    PostMessageW(dialog.Find<TControl>("Ok").Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+
+    PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST_F(Forms, OwnerIsDisabledWhileADialogIsModal) {
+    TestForm& owner = MakeForm(DialogLayout("TTestOwner", biSystemMenu));
+    owner.Show();
+    TestForm& dialog = MakeForm(Dialog());
+    bool ownerEnabledDuring = true;
+    dialog.OnActivate = [&] {
+        ownerEnabledDuring = IsWindowEnabled(owner.Handle()) != FALSE;
+        dialog.SetModalResult(mrOk);
+    };
+    dialog.ShowModal();
+    EXPECT_FALSE(ownerEnabledDuring);
+}
+
+TEST_F(Forms, ActivationCountsOnlyWhenTheProgramsActiveFormChanges) {
+    TestForm& first = MakeForm(DialogLayout("TTestFirst", biSystemMenu));
+    TestForm& second = MakeForm(DialogLayout("TTestSecond", biSystemMenu));
+    int firstActivations = 0;
+    first.OnActivate = [&] { ++firstActivations; };
+
+    Application->FormActivated(first);
+    Application->FormActivated(first);
+    EXPECT_EQ(firstActivations, 1);
+
+    // The user switches to another program and back.
+    HWND foreign = nullptr;
+    std::thread other([&] {
+        foreign = CreateWindowExW(0, L"STATIC", L"autre", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    });
+    other.join();
+    Application->FormDeactivated(first, foreign);
+    Application->FormActivated(first);
+    EXPECT_EQ(firstActivations, 1);
+
+    // A window of the program itself (a message box) came and went.
+    HWND own = CreateWindowExW(0, L"STATIC", L"boîte", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    Application->FormDeactivated(first, own);
+    Application->FormActivated(first);
+    EXPECT_EQ(firstActivations, 2);
+    DestroyWindow(own);
+
+    // Another form of the program was active in between.
+    Application->FormDeactivated(first, second.Handle());
+    Application->FormActivated(second);
+    Application->FormActivated(first);
+    EXPECT_EQ(firstActivations, 3);
+}
+
+TEST_F(Forms, ControlListedBeforeItsParentIsAnError) {
+    FormLayout broken;
+    broken.className = "TTestBroken";
+    broken.controls = {
+        {.kind = ControlKind::Edit, .name = "Inner", .parent = "Outer", .bounds = {0, 0, 10, 10}},
+        {.kind = ControlKind::GroupBox, .name = "Outer", .bounds = {0, 0, 50, 50}},
+    };
+    auto form = std::make_unique<TestForm>(Application, broken);
+    EXPECT_THROW(form->Load(), std::logic_error);
+}
+
+}  // namespace
+}  // namespace tk::testing
