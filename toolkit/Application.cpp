@@ -224,6 +224,11 @@ void TApplication::FormActivated(TForm& form) {
     form.Activated();
 }
 
+void TApplication::FormDestroyed(TForm& form) {
+    if (activeForm_ == &form) activeForm_ = nullptr;
+    if (mainForm_ == &form) mainForm_ = nullptr;
+}
+
 void TApplication::FormDeactivated(TForm& form, HWND other) {
     if (activeForm_ != &form || reporting_ || !other || other == handle_) return;
     if (GetWindowThreadProcessId(other, nullptr) != GetCurrentThreadId()) return;

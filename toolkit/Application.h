@@ -93,6 +93,8 @@ public:
     void FormActivated(TForm& form);
     void FormDeactivated(TForm& form, HWND other);
     TForm* ActiveForm() const { return activeForm_; }
+    // A form going away is forgotten as main or active form.
+    void FormDestroyed(TForm& form);
 
     // The window that owns message boxes: the active window of the program,
     // else the main form, else the application window.

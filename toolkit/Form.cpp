@@ -9,6 +9,7 @@
 #include "toolkit/Edit.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Label.h"
+#include "toolkit/PageControl.h"
 
 namespace tk {
 namespace {
@@ -63,6 +64,7 @@ TForm::TForm(TComponent* owner, const FormLayout& layout) : TComponent(owner), l
 }
 
 TForm::~TForm() {
+    if (Application) Application->FormDestroyed(*this);
     DestroyWindowHandle();
     // Components go while the form is still a form: they may ask for it.
     DestroyComponents();
@@ -171,9 +173,8 @@ void TForm::CreateControls() {
             case ControlKind::GroupBox: control = new TGroupBox(*this, parent, c); break;
             case ControlKind::Panel: control = new TPanel(*this, parent, c); break;
             case ControlKind::Bevel: control = new TBevel(*this, parent, c); break;
-            case ControlKind::PageControl:
-            case ControlKind::TabSheet:
-                throw std::logic_error("tab controls are not available yet");
+            case ControlKind::PageControl: control = new TPageControl(*this, parent, c); break;
+            case ControlKind::TabSheet: control = new TTabSheet(*this, parent, c); break;
         }
         control->CreateHandle();
     }

@@ -1,0 +1,76 @@
+#include "ToolkitFixture.h"
+#include "toolkit/PageControl.h"
+
+namespace tk::testing {
+namespace {
+
+const FormLayout& PagesLayout() {
+    static const FormLayout layout = [] {
+        FormLayout f;
+        f.className = "TTestPages";
+        f.clientWidth = 308;
+        f.clientHeight = 309;
+        f.borderStyle = BorderStyle::Dialog;
+        f.controls = {
+            {.kind = ControlKind::PageControl, .name = "Pages", .bounds = {8, 8, 289, 257}, .helpContext = 13, .tabOrder = 0},
+            {.kind = ControlKind::TabSheet, .name = "Display", .parent = "Pages", .caption = L"Options d'affichage"},
+            {.kind = ControlKind::CheckBox, .name = "Check", .parent = "Display", .bounds = {24, 40, 233, 17}, .caption = L"Coche", .tabOrder = 0},
+            {.kind = ControlKind::Button, .name = "Ok", .bounds = {144, 272, 73, 25}, .caption = L"OK", .tabOrder = 1},
+        };
+        return f;
+    }();
+    return layout;
+}
+
+using Pages = ToolkitTest;
+
+TEST_F(Pages, ATabPageFillsTheDisplayAreaAndHoldsItsControls) {
+    TestForm& form = MakeForm(PagesLayout());
+    form.Show();
+    auto& pages = form.Find<TPageControl>("Pages");
+    auto& page = form.Find<TTabSheet>("Display");
+    auto& check = form.Find<TControl>("Check");
+
+    EXPECT_EQ(SendMessageW(pages.Handle(), TCM_GETITEMCOUNT, 0, 0), 1);
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(pages.Handle(), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, L"Options d'affichage");
+    EXPECT_EQ(pages.ActivePage(), &page);
+    EXPECT_TRUE(IsWindowVisible(page.Handle()));
+
+    RECT pageRect;
+    GetWindowRect(page.Handle(), &pageRect);
+    MapWindowPoints(HWND_DESKTOP, pages.Handle(), reinterpret_cast<POINT*>(&pageRect), 2);
+    const RECT area = pages.DisplayRect();
+    EXPECT_EQ(pageRect.left, area.left);
+    EXPECT_EQ(pageRect.top, area.top);
+    EXPECT_EQ(pageRect.right, area.right);
+    EXPECT_EQ(pageRect.bottom, area.bottom);
+
+    EXPECT_EQ(GetParent(check.Handle()), page.Handle());
+    RECT c;
+    GetWindowRect(check.Handle(), &c);
+    MapWindowPoints(HWND_DESKTOP, page.Handle(), reinterpret_cast<POINT*>(&c), 2);
+    EXPECT_EQ(c.left, 24);
+    EXPECT_EQ(c.top, 40);
+}
+
+TEST_F(Pages, TabReachesTheControlsOfThePageAndF1TheirContainersContext) {
+    TestForm& form = MakeForm(PagesLayout());
+    form.Show();
+    form.Find<TControl>("Ok").SetFocus();
+    ASSERT_TRUE(Key(form, GetFocus(), VK_TAB));
+    EXPECT_EQ(GetFocus(), form.Find<TControl>("Check").Handle());
+
+    HELPINFO info{sizeof info, HELPINFO_WINDOW, 0, form.Find<TControl>("Check").Handle(), 0, {0, 0}};
+    SendMessageW(form.Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_EQ(helpRequests.size(), 1u);
+    EXPECT_EQ(helpRequests[0].context, 13);
+}
+
+}  // namespace
+}  // namespace tk::testing

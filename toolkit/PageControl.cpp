@@ -1,0 +1,92 @@
+#include "toolkit/PageControl.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace tk {
+
+void TPageControl::AddPage(TTabSheet& page) {
+    const std::wstring caption(page.Layout().caption);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(caption.c_str());
+    const int index = static_cast<int>(pages_.size());
+    SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+    pages_.push_back(&page);
+    // The tabs take room from the display area: place every page again.
+    const RECT area = DisplayRect();
+    for (TTabSheet* p : pages_) {
+        SetWindowPos(p->Handle(), nullptr, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowSelectedPage();
+}
+
+TTabSheet* TPageControl::ActivePage() const {
+    const auto index = SendMessageW(Handle(), TCM_GETCURSEL, 0, 0);
+    if (index < 0 || static_cast<std::size_t>(index) >= pages_.size()) return nullptr;
+    return pages_[static_cast<std::size_t>(index)];
+}
+
+void TPageControl::SetActivePage(TTabSheet& page) {
+    auto it = std::find(pages_.begin(), pages_.end(), &page);
+    if (it == pages_.end()) return;
+    SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(it - pages_.begin()), 0);
+    ShowSelectedPage();
+}
+
+RECT TPageControl::DisplayRect() const {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+void TPageControl::ShowSelectedPage() {
+    const TTabSheet* active = ActivePage();
+    for (TTabSheet* page : pages_) {
+        ShowWindow(page->Handle(), page == active ? SW_SHOW : SW_HIDE);
+    }
+}
+
+bool TPageControl::Reflected(Message& m) {
+    if (m.msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(m.lParam)->code == TCN_SELCHANGE) {
+        ShowSelectedPage();
+        return true;
+    }
+    return TControl::Reflected(m);
+}
+
+void TPageControl::WndProc(Message& m) {
+    if (ReflectToChild(m)) return;
+    TControl::WndProc(m);
+}
+
+TTabSheet::TTabSheet(TForm& form, TControl* parent, const ControlLayout& layout)
+    : TControl(form, parent, layout) {
+    if (!dynamic_cast<TPageControl*>(parent)) throw std::logic_error("a tab page belongs in a page control");
+}
+
+TPageControl& TTabSheet::Pages() const { return *static_cast<TPageControl*>(Parent()); }
+
+void TTabSheet::HandleCreated() {
+    // A page fills the display area of its page control, whatever its layout
+    // says, and shows no text of its own: its caption is its tab.
+    SetWindowTextW(Handle(), L"");
+    Pages().AddPage(*this);
+}
+
+void TTabSheet::WndProc(Message& m) {
+    if (ReflectToChild(m)) return;
+    if (m.msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(m.hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(m.wParam), &r, BackgroundBrush());
+        m.result = 1;
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+}  // namespace tk

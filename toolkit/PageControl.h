@@ -1,0 +1,50 @@
+// A tab control with pages: each page is a container shown in the tab
+// control's display area while its tab is selected.
+#pragma once
+
+#include <vector>
+
+#include "toolkit/Control.h"
+
+namespace tk {
+
+class TTabSheet;
+
+class TPageControl : public TControl {
+public:
+    using TControl::TControl;
+    // Pages add themselves when their windows are created.
+    void AddPage(TTabSheet& page);
+    TTabSheet* ActivePage() const;
+    void SetActivePage(TTabSheet& page);
+    // The area of the pages, in the page control's client coordinates.
+    RECT DisplayRect() const;
+    bool Reflected(Message& m) override;
+
+protected:
+    const wchar_t* WindowClass() const override { return WC_TABCONTROLW; }
+    DWORD Style() const override { return TControl::Style() | WS_CLIPCHILDREN | TCS_TABS; }
+    DWORD ExStyle() const override { return WS_EX_CONTROLPARENT; }
+    void WndProc(Message& m) override;
+
+private:
+    void ShowSelectedPage();
+    std::vector<TTabSheet*> pages_;
+};
+
+class TTabSheet : public TControl {
+public:
+    TTabSheet(TForm& form, TControl* parent, const ControlLayout& layout);
+
+protected:
+    const wchar_t* WindowClass() const override { return L"STATIC"; }
+    DWORD Style() const override { return TControl::Style() | WS_CLIPCHILDREN | SS_NOTIFY; }
+    DWORD ExStyle() const override { return WS_EX_CONTROLPARENT; }
+    void HandleCreated() override;
+    void WndProc(Message& m) override;
+
+private:
+    TPageControl& Pages() const;
+};
+
+}  // namespace tk
