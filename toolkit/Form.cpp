@@ -63,6 +63,7 @@ TForm::TForm(TComponent* owner, const FormLayout& layout) : TComponent(owner), l
 }
 
 TForm::~TForm() {
+    if (Application) Application->FormDestroyed(*this);
     DestroyWindowHandle();
     // Components go while the form is still a form: they may ask for it.
     DestroyComponents();
