@@ -9,22 +9,33 @@
 
 namespace rytmalo {
 
+namespace {
+
+// The message with the key path or value name in place of its %s.
+std::wstring Format(std::wstring_view pattern, std::wstring_view argument) {
+    const std::size_t at = pattern.find(L"%s");
+    std::wstring text(pattern.substr(0, at));
+    text += argument;
+    text += pattern.substr(at + 2);
+    return text;
+}
+
+}  // namespace
+
 ERegistryException ERegistryException::KeyCreation(std::wstring_view keyPath) {
-    return ERegistryException(L"Erreur de création de la clé " + std::wstring(keyPath));
+    return ERegistryException(Format(L"Erreur de création de la clé %s", keyPath));
 }
 
 ERegistryException ERegistryException::DataRead(std::wstring_view valueName) {
-    return ERegistryException(L"Erreur à l'obtention des données pour '" + std::wstring(valueName) +
-                              L"'");
+    return ERegistryException(Format(L"Erreur à l'obtention des données pour '%s'", valueName));
 }
 
 ERegistryException ERegistryException::DataType(std::wstring_view valueName) {
-    return ERegistryException(L"Type de données incorrect pour '" + std::wstring(valueName) + L"'");
+    return ERegistryException(Format(L"Type de données incorrect pour '%s'", valueName));
 }
 
 ERegistryException ERegistryException::DataWrite(std::wstring_view valueName) {
-    return ERegistryException(L"Erreur à définition des données pour '" + std::wstring(valueName) +
-                              L"'");
+    return ERegistryException(Format(L"Erreur à définition des données pour '%s'", valueName));
 }
 
 // ---------------------------------------------------------------------------
@@ -195,17 +206,22 @@ void TRegApp::SetRootKey(TRegistryHive rootKey) {
     Change(rootKey_, rootKey);
 }
 
+// One body for the four names rather than one inlined copy per setter.
+[[gnu::noinline]] void TRegApp::ChangeName(std::wstring& field, std::wstring_view value) {
+    Change(field, value);
+}
+
 void TRegApp::SetCompany(std::wstring_view company) {
-    Change(company_, company);
+    ChangeName(company_, company);
 }
 void TRegApp::SetApplicationName(std::wstring_view name) {
-    Change(applicationName_, name);
+    ChangeName(applicationName_, name);
 }
 void TRegApp::SetVersion(std::wstring_view version) {
-    Change(version_, version);
+    ChangeName(version_, version);
 }
 void TRegApp::SetRelativePath(std::wstring_view path) {
-    Change(relativePath_, path);
+    ChangeName(relativePath_, path);
 }
 
 std::wstring TRegApp::KeyPath() const {

@@ -119,8 +119,11 @@ class TRegApp : public tk::TComponent {
   private:
     void Open();
     void Close();
+    // Stores a new value of a part of the key path; an open store is
+    // reopened on the key it now names.
     template <class Field, class Value>
     void Change(Field& field, const Value& value);
+    void ChangeName(std::wstring& field, std::wstring_view value);
     template <class Access>
     auto Framed(Access access);
 
