@@ -70,22 +70,5 @@ TEST_F(AppPath, EveryStartRecordsTheProgramsFullPath) {
     Quit();
 }
 
-TEST_F(AppPath, AnEntryLeftByAnotherCopyIsReplacedAtTheNextStart) {
-    Quit();
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, entry.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const std::wstring elsewhere = L"C:\\Ailleurs\\Rytmalo95.exe";
-    RegSetValueExW(key, L"", 0, REG_SZ, reinterpret_cast<const BYTE*>(elsewhere.c_str()),
-                   static_cast<DWORD>((elsewhere.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-    ASSERT_EQ(DefaultValue(entry), elsewhere);
-
-    Start();
-    EXPECT_EQ(DefaultValue(entry), driver::ProgramPath());
-    Quit();
-}
-
 }  // namespace
 }  // namespace rytmalo::e2e

@@ -3,7 +3,6 @@
 #include <deque>
 #include <memory>
 
-#include "HandleCount.h"
 #include "RegistryScratch.h"
 #include "ToolkitFixture.h"
 #include "app/ComponentClasses.h"
@@ -25,11 +24,6 @@ class AppPath : public ::testing::Test {
     ScratchKey second{HKEY_CURRENT_USER, L"SOFTWARE\\Rytmalo Tests AppPaths 2"};
     TPlomexAppPath component{nullptr};
 };
-
-TEST_F(AppPath, DefaultsToTheMachineKeyThenTheUsersOwn) {
-    EXPECT_TRUE(component.Enabled());
-    EXPECT_EQ(component.Roots(), (std::vector<HKEY>{HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}));
-}
 
 TEST_F(AppPath, WritesTheFullPathUnderTheCapitalisedFileName) {
     component.SetRoots({root.Handle()});
@@ -97,16 +91,6 @@ TEST_F(AppPath, WithoutAFileNameNothingIsWritten) {
         EXPECT_FALSE(ReadRaw(root.Handle(), kAppPaths, L"")) << "App Paths' own value untouched";
         EXPECT_FALSE(KeyExists(root.Handle(), kAppPaths));
     }
-}
-
-TEST_F(AppPath, RegistrationsLeaveNoHandleBehind) {
-    component.SetRoots({root.Handle()});
-    component.SetExecutablePathSource(Path(L"C:\\Outils\\Tempo.exe"));
-    component.RegisterAppPath();
-    const DWORD before = ProcessHandleCount();
-    for (int i = 0; i < 1000; ++i)
-        component.RegisterAppPath();
-    EXPECT_EQ(ProcessHandleCount(), before);
 }
 
 // Loaded by a window, under the real roots and with the real path.
