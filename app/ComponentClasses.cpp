@@ -1,9 +1,23 @@
 #include "app/ComponentClasses.h"
 
+#include "components/PlxAppPath.h"
+#include "components/RegApp.h"
 #include "toolkit/Application.h"
 
 namespace rytmalo {
 
-void RegisterComponentClasses(tk::TApplication& application) { (void)application; }
+namespace {
+
+template <class T>
+tk::TComponent* Make(tk::TComponent* owner) {
+    return new T(owner);
+}
+
+}  // namespace
+
+void RegisterComponentClasses(tk::TApplication& application) {
+    application.RegisterComponentClass("TRegAppUserConfig", &Make<TRegAppUserConfig>);
+    application.RegisterComponentClass("TPlomexAppPath", &Make<TPlomexAppPath>);
+}
 
 }  // namespace rytmalo

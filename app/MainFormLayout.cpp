@@ -149,6 +149,17 @@ FormLayout Build() {
         {.name = "N1Sommairedelaide1", .parent = "N1", .caption = L"&Sommaire de l'aide..."},
         {.name = "mnuAProposDe", .parent = "N1", .caption = L"&A propos de ..."},
     };
+
+    // Only what differs from each class's defaults: the store is a closed
+    // per-user store, the path registration is enabled.
+    f.components = {
+        {.className = "TRegAppUserConfig",
+         .name = "RegApp",
+         .properties = {{"Company", L"Vortan Music"},
+                        {"ApplicationName", L"Rytmalo95"},
+                        {"Version", L"v2.0"}}},
+        {.className = "TPlomexAppPath", .name = "PlomexAppPath1"},
+    };
     return f;
 }
 

@@ -92,9 +92,10 @@ public:
     // program.
     void FormActivated(TForm& form);
     void FormDeactivated(TForm& form, HWND other);
-    TForm* ActiveForm() const { return activeForm_; }
-    // A form going away is forgotten as main or active form.
+    // A form that goes is no longer the active or the main form: another
+    // form made later at the same address must not be taken for it.
     void FormDestroyed(TForm& form);
+    TForm* ActiveForm() const { return activeForm_; }
 
     // The window that owns message boxes: the active window of the program,
     // else the main form, else the application window.

@@ -313,5 +313,14 @@ TEST_F(Forms, ControlListedBeforeItsParentIsAnError) {
     EXPECT_THROW(form->Load(), std::logic_error);
 }
 
+TEST_F(Forms, AFormThatGoesIsNoLongerTheActiveForm) {
+    auto form = std::make_unique<TestForm>(Application, Dialog());
+    form->Load();
+    Application->FormActivated(*form);
+    ASSERT_EQ(Application->ActiveForm(), form.get());
+    form.reset();
+    EXPECT_EQ(Application->ActiveForm(), nullptr);
+}
+
 }  // namespace
 }  // namespace tk::testing

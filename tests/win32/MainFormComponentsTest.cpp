@@ -1,0 +1,71 @@
+// The components the main window's layout creates, with their settings.
+#include "RegistryScratch.h"
+#include "ToolkitFixture.h"
+#include "app/ComponentClasses.h"
+#include "app/MainFormLayout.h"
+#include "components/PlxAppPath.h"
+#include "components/RegApp.h"
+
+namespace rytmalo::testing {
+namespace {
+
+class MainFormComponents : public tk::testing::ToolkitTest {
+  protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        RegisterComponentClasses(*tk::Application);
+    }
+};
+
+TEST_F(MainFormComponents, TheClosedProgramStoreFirstAndThePathRegistrationLast) {
+    tk::TComponent owner(nullptr);
+    for (const tk::ComponentLayout& c : MainFormLayout().components) {
+        tk::TComponent* component = tk::Application->CreateComponent(c.className, &owner);
+        component->SetName(c.name);
+        component->AssignProperties(c.properties);
+    }
+    ASSERT_GE(owner.Components().size(), 2u);
+
+    auto* store = dynamic_cast<TRegAppUserConfig*>(owner.Components().front());
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->Name(), "RegApp");
+    EXPECT_EQ(store->RootKey(), rhCurrentUser);
+    EXPECT_EQ(store->KeyPath(), L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0");
+    EXPECT_TRUE(store->RelativePath().empty());
+    EXPECT_FALSE(store->Active()) << "creating the window opens nothing";
+    EXPECT_EQ(store->Registry().CurrentKey(), nullptr);
+
+    auto* appPath = dynamic_cast<TPlomexAppPath*>(owner.Components().back());
+    ASSERT_NE(appPath, nullptr);
+    EXPECT_EQ(appPath->Name(), "PlomexAppPath1");
+    EXPECT_TRUE(appPath->Enabled());
+}
+
+TEST_F(MainFormComponents, ALayoutAssignsTheStoreInPublishedOrder) {
+    ScratchKey scratch(HKEY_CURRENT_USER, L"SOFTWARE\\Rytmalo Tests");
+    LeftBehind defaults(HKEY_CURRENT_USER, L"SOFTWARE\\My Company");
+    // Listed with Active first: the names still come before the opening.
+    static const tk::FormLayout f = [] {
+        tk::FormLayout layout;
+        layout.className = "TStoreTestForm";
+        layout.clientWidth = 200;
+        layout.clientHeight = 100;
+        layout.components = {{"TRegAppUserConfig",
+                              "Store",
+                              {{"Active", true},
+                               {"RelativePath", std::wstring_view(L"Sous")},
+                               {"Version", std::wstring_view(L"v9")},
+                               {"ApplicationName", std::wstring_view(L"Store")},
+                               {"Company", std::wstring_view(L"Rytmalo Tests")},
+                               {"RootKey", std::int32_t{rhCurrentUser}}}}};
+        return layout;
+    }();
+    auto& store = MakeForm(f).Find<TRegAppUserConfig>("Store");
+    EXPECT_TRUE(store.Active());
+    EXPECT_EQ(store.Registry().CurrentPath(), L"SOFTWARE\\Rytmalo Tests\\Store\\v9\\Sous");
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"SOFTWARE\\My Company\\My Application\\v1.0a"))
+        << "no key opened on the way";
+}
+
+}  // namespace
+}  // namespace rytmalo::testing
