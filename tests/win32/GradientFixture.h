@@ -56,6 +56,8 @@ public:
         OnCaptionPaint = [this](TGradientForm&, tk::TCanvas&, TRect&) { ++paints; };
     }
     HWND Client() const;
+    // Destroys the window while the test form is whole, so that it sees it go.
+    void DestroyWindowNow() { DestroyWindowHandle(); }
     int paints = 0;
     // The client window's procedure as it was when the frame was destroyed.
     WNDPROC clientProcAtDestroy = nullptr;
