@@ -27,7 +27,8 @@ double Now() {
 template <class F>
 double MedianMicroseconds(std::vector<double>& rounds, F call) {
     const double start = Now();
-    for (int i = 0; i < kCallsPerRound; ++i) call();
+    for (int i = 0; i < kCallsPerRound; ++i)
+        call();
     GdiFlush();
     rounds.push_back((Now() - start) * 1e6 / kCallsPerRound);
     std::vector<double> sorted = rounds;
@@ -37,7 +38,8 @@ double MedianMicroseconds(std::vector<double>& rounds, F call) {
 
 void Pump() {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
 }
 
 }  // namespace
@@ -54,9 +56,10 @@ int wmain() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"RytmaloBenchPlain";
     RegisterClassW(&wc);
-    HWND plain = CreateWindowExW(static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_EXSTYLE)), wc.lpszClassName,
-                                 L"Rytmalo 95", static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_STYLE)) | WS_VISIBLE,
-                                 0, 0, form->Width(), form->Height(), nullptr, nullptr, wc.hInstance, nullptr);
+    HWND plain = CreateWindowExW(
+        static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_EXSTYLE)), wc.lpszClassName,
+        L"Rytmalo 95", static_cast<DWORD>(GetWindowLongW(form->Handle(), GWL_STYLE)) | WS_VISIBLE,
+        0, 0, form->Width(), form->Height(), nullptr, nullptr, wc.hInstance, nullptr);
     SetActiveWindow(form->Handle());
     Pump();
 
@@ -69,12 +72,13 @@ int wmain() {
         // Alternating rounds: both see the same state of the machine.
         for (int round = 0; round < kRounds; ++round) {
             own = MedianMicroseconds(ownRounds, [&] { form->PaintCaption(dc.get(), true); });
-            system = MedianMicroseconds(systemRounds, [&] { DefWindowProcW(plain, WM_NCPAINT, 1, 0); });
+            system =
+                MedianMicroseconds(systemRounds, [&] { DefWindowProcW(plain, WM_NCPAINT, 1, 0); });
         }
     }
     const rytmalo::TRect caption = form->GetCaptionRect();
-    std::printf("caption %dx%d, %d colours, %d rounds of %d calls, medians:\n", caption.Width(), caption.Height(),
-                form->GradientColors(), kRounds, kCallsPerRound);
+    std::printf("caption %dx%d, %d colours, %d rounds of %d calls, medians:\n", caption.Width(),
+                caption.Height(), form->GradientColors(), kRounds, kCallsPerRound);
     std::printf("  PaintCaption                 %8.1f us\n", own);
     std::printf("  DefWindowProc(WM_NCPAINT)    %8.1f us\n", system);
     std::printf("  ratio                        %8.2f\n", own / system);

@@ -8,13 +8,21 @@ using tk::BorderStyle;
 using tk::CheckedAdd;
 using tk::CheckedSub;
 
-std::int32_t TRect::Width() const { return CheckedSub(Right, Left); }
-std::int32_t TRect::Height() const { return CheckedSub(Bottom, Top); }
+std::int32_t TRect::Width() const {
+    return CheckedSub(Right, Left);
+}
+std::int32_t TRect::Height() const {
+    return CheckedSub(Bottom, Top);
+}
 
-bool IsToolStyle(BorderStyle style) { return style == BorderStyle::ToolWindow || style == BorderStyle::SizeToolWin; }
+bool IsToolStyle(BorderStyle style) {
+    return style == BorderStyle::ToolWindow || style == BorderStyle::SizeToolWin;
+}
 
-TRect CaptionRect(BorderStyle style, int windowWidth, int windowHeight, const CaptionMetrics& metrics) {
-    if (style == BorderStyle::None) return {};
+TRect CaptionRect(BorderStyle style, int windowWidth, int windowHeight,
+                  const CaptionMetrics& metrics) {
+    if (style == BorderStyle::None)
+        return {};
     const bool sizeable = style == BorderStyle::Sizeable || style == BorderStyle::SizeToolWin;
     const int fx = sizeable ? metrics.cxFrame : metrics.cxDlgFrame;
     const int fy = sizeable ? metrics.cyFrame : metrics.cyDlgFrame;
@@ -32,8 +40,8 @@ void MoveLeft(TRect& r, int by) {
 
 }  // namespace
 
-CaptionLayout LayOutCaption(BorderStyle style, unsigned borderIcons, bool maximized, int width, int height,
-                            const CaptionMetrics& metrics) {
+CaptionLayout LayOutCaption(BorderStyle style, unsigned borderIcons, bool maximized, int width,
+                            int height, const CaptionMetrics& metrics) {
     CaptionLayout layout;
     TRect r{1, 0, width, height};
     const int s = metrics.cxSmIcon;
@@ -47,7 +55,8 @@ CaptionLayout LayOutCaption(BorderStyle style, unsigned borderIcons, bool maximi
         r.Left = CheckedAdd(r.Left, CheckedAdd(s, 1));
     }
 
-    TRect b{CheckedAdd(r.Left, 2), CheckedAdd(r.Top, 2), CheckedSub(r.Right, 2), CheckedSub(r.Bottom, 2)};
+    TRect b{CheckedAdd(r.Left, 2), CheckedAdd(r.Top, 2), CheckedSub(r.Right, 2),
+            CheckedSub(r.Bottom, 2)};
     if (IsToolStyle(style)) {
         // A tool window always shows its close button.
         b.Left = CheckedAdd(CheckedSub(b.Right, metrics.cxSmSize), 2);

@@ -40,7 +40,8 @@ bool IsToolStyle(tk::BorderStyle style);
 // The caption bar in window coordinates (origin at the window's outer
 // top-left corner); empty for a window without border. Its bottom line,
 // the row below, stays the system's.
-TRect CaptionRect(tk::BorderStyle style, int windowWidth, int windowHeight, const CaptionMetrics& metrics);
+TRect CaptionRect(tk::BorderStyle style, int windowWidth, int windowHeight,
+                  const CaptionMetrics& metrics);
 
 enum class CaptionGlyph { Close, Minimize, Maximize, Restore, Help };
 

@@ -8,23 +8,37 @@
 namespace rytmalo {
 namespace {
 
-[[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
+[[noreturn]] void OutOfResources() {
+    throw tk::Exception(L"Ressources système insuffisantes");
+}
 
 UINT FrameControlState(const CaptionButton& button) {
     UINT state = 0;
     switch (button.glyph) {
-        case CaptionGlyph::Close: state = DFCS_CAPTIONCLOSE; break;
-        case CaptionGlyph::Minimize: state = DFCS_CAPTIONMIN; break;
-        case CaptionGlyph::Maximize: state = DFCS_CAPTIONMAX; break;
-        case CaptionGlyph::Restore: state = DFCS_CAPTIONRESTORE; break;
-        case CaptionGlyph::Help: state = DFCS_CAPTIONHELP; break;
+        case CaptionGlyph::Close:
+            state = DFCS_CAPTIONCLOSE;
+            break;
+        case CaptionGlyph::Minimize:
+            state = DFCS_CAPTIONMIN;
+            break;
+        case CaptionGlyph::Maximize:
+            state = DFCS_CAPTIONMAX;
+            break;
+        case CaptionGlyph::Restore:
+            state = DFCS_CAPTIONRESTORE;
+            break;
+        case CaptionGlyph::Help:
+            state = DFCS_CAPTIONHELP;
+            break;
     }
     return button.enabled ? state : state | DFCS_INACTIVE;
 }
 
 }  // namespace
 
-RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+RECT ToRect(const TRect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
 
 CaptionMetrics CurrentCaptionMetrics() {
     return {.cxDlgFrame = GetSystemMetrics(SM_CXDLGFRAME),
@@ -39,18 +53,23 @@ CaptionMetrics CurrentCaptionMetrics() {
 
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color) {
     tk::BrushHandle brush(CreateSolidBrush(color));
-    if (!brush) OutOfResources();
+    if (!brush)
+        OutOfResources();
     tk::SelectGuard selected(dc, brush.get());
     PatBlt(dc, 0, 0, width, height, PATCOPY);
 }
 
-void FillCaptionStretched(HDC dc, int width, int height, const GradientColorTable& table, int count) {
+void FillCaptionStretched(HDC dc, int width, int height, const GradientColorTable& table,
+                          int count) {
     tk::MemoryDcHandle strip(CreateCompatibleDC(dc));
-    if (!strip) OutOfResources();
+    if (!strip)
+        OutOfResources();
     tk::BitmapHandle pixels(CreateCompatibleBitmap(dc, count, 1));
-    if (!pixels) OutOfResources();
+    if (!pixels)
+        OutOfResources();
     tk::SelectGuard selected(strip.get(), pixels.get());
-    for (int x = 0; x < count; ++x) SetPixel(strip.get(), x, 0, tk::CheckedAt(table, static_cast<std::size_t>(x)));
+    for (int x = 0; x < count; ++x)
+        SetPixel(strip.get(), x, 0, tk::CheckedAt(table, static_cast<std::size_t>(x)));
     StretchBlt(dc, 0, 0, width, height, strip.get(), 0, 0, count, 1, SRCCOPY);
 }
 
@@ -58,25 +77,30 @@ void FillCaptionBands(HDC dc, int width, int height, const GradientColorTable& t
     for (int i = 0; i < count; ++i) {
         const ColumnSpan band = GradientBand(width, count, i);
         tk::BrushHandle brush(CreateSolidBrush(tk::CheckedAt(table, static_cast<std::size_t>(i))));
-        if (!brush) OutOfResources();
+        if (!brush)
+            OutOfResources();
         tk::SelectGuard selected(dc, brush.get());
-        if (band.end > band.begin) PatBlt(dc, band.begin, 0, band.end - band.begin, height, PATCOPY);
+        if (band.end > band.begin)
+            PatBlt(dc, band.begin, 0, band.end - band.begin, height, PATCOPY);
     }
 }
 
 void DrawCaptionIcon(HDC dc, const CaptionLayout& layout, HICON icon, COLORREF background) {
-    if (!layout.iconCell) return;
+    if (!layout.iconCell)
+        return;
     const TRect& cell = *layout.iconCell;
     {
         tk::BrushHandle brush(CreateSolidBrush(background));
-        if (!brush) OutOfResources();
+        if (!brush)
+            OutOfResources();
         tk::SelectGuard selected(dc, brush.get());
         PatBlt(dc, cell.Left, cell.Top, cell.Width(), cell.Height(), PATCOPY);
     }
     const int size = GetSystemMetrics(SM_CXSMICON);
     // The small image of the icon's resource when it has one, rather than
     // the large one shrunk.
-    tk::IconHandle copy(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
+    tk::IconHandle copy(
+        static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
     if (copy) {
         DrawIconEx(dc, layout.iconLeft, layout.iconTop, copy.get(), 0, 0, 0, nullptr, DI_NORMAL);
     } else {
@@ -97,8 +121,10 @@ void DrawCaptionText(HDC dc, std::wstring_view text, const TRect& textArea, HFON
     SetTextColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);
     std::optional<tk::SelectGuard> selected;
-    if (font) selected.emplace(dc, font);
-    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    if (font)
+        selected.emplace(dc, font);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r,
+              DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
 }  // namespace rytmalo

@@ -18,7 +18,8 @@ CaptionMetrics CurrentCaptionMetrics();
 // The whole image in one colour.
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color);
 // The first count entries as a one-pixel strip stretched over the image.
-void FillCaptionStretched(HDC dc, int width, int height, const GradientColorTable& table, int count);
+void FillCaptionStretched(HDC dc, int width, int height, const GradientColorTable& table,
+                          int count);
 // One solid band per entry: for palette displays, where a stretched strip
 // would be dithered.
 void FillCaptionBands(HDC dc, int width, int height, const GradientColorTable& table, int count);

@@ -10,19 +10,25 @@
 namespace rytmalo {
 namespace {
 
-constexpr UINT kFrameChange = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+constexpr UINT kFrameChange =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 // Sent by the system to a multiple-document client window when the frame's
 // caption must show a change of its maximised child.
 constexpr UINT kClientCaptionChange = 0x3F;
 constexpr wchar_t kHookProperty[] = L"Rytmalo.GradientForm";
 
-void FrameChanged(HWND window) { SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChange); }
+void FrameChanged(HWND window) {
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChange);
+}
 
-HWND MdiClientOf(HWND frame) { return frame ? FindWindowExW(frame, nullptr, L"MDIClient", nullptr) : nullptr; }
+HWND MdiClientOf(HWND frame) {
+    return frame ? FindWindowExW(frame, nullptr, L"MDIClient", nullptr) : nullptr;
+}
 
 HWND ActiveMdiChild(HWND client, bool& maximized) {
     BOOL zoomed = FALSE;
-    HWND child = client ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&zoomed)))
+    HWND child = client ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0,
+                                                              reinterpret_cast<LPARAM>(&zoomed)))
                         : nullptr;
     maximized = child && zoomed;
     return child;
@@ -30,7 +36,8 @@ HWND ActiveMdiChild(HWND client, bool& maximized) {
 
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -38,22 +45,30 @@ std::wstring WindowText(HWND window) {
 LPCWSTR SizingCursor(WORD hitTest) {
     switch (hitTest) {
         case HTLEFT:
-        case HTRIGHT: return IDC_SIZEWE;
+        case HTRIGHT:
+            return IDC_SIZEWE;
         case HTTOP:
-        case HTBOTTOM: return IDC_SIZENS;
+        case HTBOTTOM:
+            return IDC_SIZENS;
         case HTTOPLEFT:
-        case HTBOTTOMRIGHT: return IDC_SIZENWSE;
+        case HTBOTTOMRIGHT:
+            return IDC_SIZENWSE;
         case HTTOPRIGHT:
-        case HTBOTTOMLEFT: return IDC_SIZENESW;
-        default: return nullptr;
+        case HTBOTTOMLEFT:
+            return IDC_SIZENESW;
+        default:
+            return nullptr;
     }
 }
 
-[[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
+[[noreturn]] void OutOfResources() {
+    throw tk::Exception(L"Ressources système insuffisantes");
+}
 
 }  // namespace
 
-TGradientForm::TGradientForm(tk::TComponent* owner, const tk::FormLayout& layout) : tk::TForm(owner, layout) {
+TGradientForm::TGradientForm(tk::TComponent* owner, const tk::FormLayout& layout)
+    : tk::TForm(owner, layout) {
     ComputeGradientTable();
     // The layout is known already, so the font fits the border style at once.
     CreateCaptionFont();
@@ -75,45 +90,57 @@ std::span<const tk::PublishedProperty> TGradientForm::Published() const {
 }
 
 void TGradientForm::SetCaption(std::wstring_view caption) {
-    if (caption == caption_) return;
+    if (caption == caption_)
+        return;
     caption_ = caption;
-    if (!Handle()) return;
+    if (!Handle())
+        return;
     if (GetFormStyle() == tk::FormStyle::MDIChild && IsMaximized()) {
         // The frame's caption shows this title.
-        if (tk::TForm* main = tk::Application->MainForm(); main && main->Handle()) FrameChanged(main->Handle());
+        if (tk::TForm* main = tk::Application->MainForm(); main && main->Handle())
+            FrameChanged(main->Handle());
     } else {
         RepaintCaption(IsCaptionActive());
     }
 }
 
 void TGradientForm::SetGradientColors(int count) {
-    if (count == gradientColors_ || count < kMinGradientColors || count > kMaxGradientColors) return;
+    if (count == gradientColors_ || count < kMinGradientColors || count > kMaxGradientColors)
+        return;
     gradientColors_ = count;
     ComputeGradientTable();
-    if (Handle()) FrameChanged(Handle());
+    if (Handle())
+        FrameChanged(Handle());
 }
 
 void TGradientForm::SetGradientOnInactive(bool on) {
-    if (on == gradientOnInactive_) return;
+    if (on == gradientOnInactive_)
+        return;
     gradientOnInactive_ = on;
     // An active caption does not depend on it.
-    if (Handle() && !IsCaptionActive()) FrameChanged(Handle());
+    if (Handle() && !IsCaptionActive())
+        FrameChanged(Handle());
 }
 
 bool TGradientForm::IsCaptionActive() const {
-    if (!Handle()) return false;
+    if (!Handle())
+        return false;
     if (GetFormStyle() == tk::FormStyle::MDIChild) {
         const tk::TForm* main = tk::Application->MainForm();
-        if (!main || !main->Handle()) return false;
+        if (!main || !main->Handle())
+            return false;
         bool maximized = false;
-        return GetActiveWindow() == main->Handle() && ActiveMdiChild(MdiClientOf(main->Handle()), maximized) == Handle();
+        return GetActiveWindow() == main->Handle() &&
+               ActiveMdiChild(MdiClientOf(main->Handle()), maximized) == Handle();
     }
     return GetActiveWindow() == Handle();
 }
 
 void TGradientForm::ComputeGradientTable() {
-    FillGradientTable(gradientTable_[kInactiveGradient], GetSysColor(COLOR_INACTIVECAPTION), gradientColors_);
-    FillGradientTable(gradientTable_[kActiveGradient], GetSysColor(COLOR_ACTIVECAPTION), gradientColors_);
+    FillGradientTable(gradientTable_[kInactiveGradient], GetSysColor(COLOR_INACTIVECAPTION),
+                      gradientColors_);
+    FillGradientTable(gradientTable_[kActiveGradient], GetSysColor(COLOR_ACTIVECAPTION),
+                      gradientColors_);
 }
 
 void TGradientForm::CreateCaptionFont() {
@@ -121,13 +148,16 @@ void TGradientForm::CreateCaptionFont() {
     // The record as every system since Windows 2000 knows it.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return;
-    const LOGFONTW& font = IsToolStyle(GetBorderStyle()) ? metrics.lfSmCaptionFont : metrics.lfCaptionFont;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        return;
+    const LOGFONTW& font =
+        IsToolStyle(GetBorderStyle()) ? metrics.lfSmCaptionFont : metrics.lfCaptionFont;
     captionFont_.reset(CreateFontIndirectW(&font));
 }
 
 TRect TGradientForm::GetCaptionRect() const {
-    if (GetBorderStyle() == tk::BorderStyle::None || !Handle()) return {};
+    if (GetBorderStyle() == tk::BorderStyle::None || !Handle())
+        return {};
     RECT window;
     GetWindowRect(Handle(), &window);
     return CaptionRect(GetBorderStyle(), tk::CheckedSub(window.right, window.left),
@@ -138,9 +168,11 @@ HICON TGradientForm::CaptionIcon() const {
     // The form's icon (its own or, as the toolkit sets it, the application's),
     // else the system's application icon.
     for (WPARAM which : {ICON_SMALL, ICON_BIG}) {
-        if (auto icon = reinterpret_cast<HICON>(SendMessageW(Handle(), WM_GETICON, which, 0))) return icon;
+        if (auto icon = reinterpret_cast<HICON>(SendMessageW(Handle(), WM_GETICON, which, 0)))
+            return icon;
     }
-    if (HICON icon = tk::Application->Icon()) return icon;
+    if (HICON icon = tk::Application->Icon())
+        return icon;
     return LoadIconW(nullptr, IDI_APPLICATION);
 }
 
@@ -148,21 +180,25 @@ std::wstring TGradientForm::CaptionText() const {
     if (GetFormStyle() == tk::FormStyle::MDIForm) {
         bool maximized = false;
         HWND child = ActiveMdiChild(clientWindow_, maximized);
-        if (maximized) return caption_ + L" - [" + WindowText(child) + L"]";
+        if (maximized)
+            return caption_ + L" - [" + WindowText(child) + L"]";
     }
     return caption_;
 }
 
 TRect TGradientForm::PaintCaption(HDC dc, bool active) {
     const TRect caption = GetCaptionRect();
-    if (caption.IsEmpty()) return caption;
+    if (caption.IsEmpty())
+        return caption;
     const int width = caption.Width();
     const int height = caption.Height();
 
     tk::MemoryDcHandle memory(CreateCompatibleDC(dc));
-    if (!memory) OutOfResources();
+    if (!memory)
+        OutOfResources();
     tk::BitmapHandle image(CreateCompatibleBitmap(dc, width, height));
-    if (!image) OutOfResources();
+    if (!image)
+        OutOfResources();
     tk::SelectGuard selected(memory.get(), image.get());
     HDC m = memory.get();
 
@@ -171,7 +207,8 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
     if (!gradient) {
         FillCaptionFlat(m, width, height, inactiveColor);
     } else {
-        const GradientColorTable& table = gradientTable_[active ? kActiveGradient : kInactiveGradient];
+        const GradientColorTable& table =
+            gradientTable_[active ? kActiveGradient : kInactiveGradient];
         if (GetDeviceCaps(m, SIZEPALETTE) > 0) {
             FillCaptionBands(m, width, height, table, gradientColors_);
         } else {
@@ -179,10 +216,11 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
         }
     }
 
-    const CaptionLayout layout =
-        LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(), width, height, CurrentCaptionMetrics());
+    const CaptionLayout layout = LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(),
+                                               width, height, CurrentCaptionMetrics());
     // A gradient starts black at the left, where the icon sits.
-    if (layout.iconCell) DrawCaptionIcon(m, layout, CaptionIcon(), gradient ? RGB(0, 0, 0) : inactiveColor);
+    if (layout.iconCell)
+        DrawCaptionIcon(m, layout, CaptionIcon(), gradient ? RGB(0, 0, 0) : inactiveColor);
     DrawCaptionButtons(m, layout.buttons);
 
     TRect textArea = layout.textArea;
@@ -200,14 +238,17 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
 }
 
 void TGradientForm::RepaintCaption(bool active) {
-    if (!Handle()) return;
+    if (!Handle())
+        return;
     tk::WindowDc dc(Handle(), tk::WindowDc::Whole);
-    if (dc.get()) PaintCaption(dc.get(), active);
+    if (dc.get())
+        PaintCaption(dc.get(), active);
 }
 
 LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     tk::WindowDc dc(Handle(), tk::WindowDc::Whole);
-    if (!dc.get()) return DefWindowProcW(Handle(), WM_NCPAINT, updateRegion, lParam);
+    if (!dc.get())
+        return DefWindowProcW(Handle(), WM_NCPAINT, updateRegion, lParam);
     RECT window;
     GetWindowRect(Handle(), &window);
 
@@ -216,7 +257,8 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     tk::RegionHandle whole;
     if (SelectClipRgn(dc.get(), reinterpret_cast<HRGN>(updateRegion)) == ERROR) {
         whole.reset(CreateRectRgn(window.left, window.top, window.right, window.bottom));
-        if (!whole) OutOfResources();
+        if (!whole)
+            OutOfResources();
         SelectClipRgn(dc.get(), whole.get());
     }
     OffsetClipRgn(dc.get(), -window.left, -window.top);
@@ -227,7 +269,8 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     // The system paints the rest of the frame, outside the caption. The
     // region it handed in stays as it was.
     tk::RegionHandle rest(CreateRectRgn(0, 0, 0, 0));
-    if (!rest) OutOfResources();
+    if (!rest)
+        OutOfResources();
     GetClipRgn(dc.get(), rest.get());
     return DefWindowProcW(Handle(), WM_NCPAINT, reinterpret_cast<WPARAM>(rest.get()), lParam);
 }
@@ -235,7 +278,8 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
 LRESULT TGradientForm::CopyCaption(WPARAM size, LPARAM buffer) const {
     auto* out = reinterpret_cast<wchar_t*>(buffer);
     // No room even for the terminating zero: nothing is written.
-    if (size == 0 || !out) return 0;
+    if (size == 0 || !out)
+        return 0;
     const std::size_t n = std::min<std::size_t>(caption_.size(), size - 1);
     caption_.copy(out, n);
     out[n] = L'\0';
@@ -258,7 +302,8 @@ void TGradientForm::WndProc(tk::Message& m) {
             return;
         case WM_SIZE:
             TForm::WndProc(m);
-            if (m.wParam == SIZE_RESTORED || m.wParam == SIZE_MAXIMIZED) RepaintCaption(IsCaptionActive());
+            if (m.wParam == SIZE_RESTORED || m.wParam == SIZE_MAXIMIZED)
+                RepaintCaption(IsCaptionActive());
             return;
         case WM_SETCURSOR:
             if (LPCWSTR cursor = SizingCursor(LOWORD(m.lParam))) {
@@ -281,7 +326,8 @@ void TGradientForm::WndProc(tk::Message& m) {
             m.result = static_cast<LRESULT>(caption_.size());
             return;
         case WM_WININICHANGE:
-            if (m.wParam == SPI_SETNONCLIENTMETRICS) CreateCaptionFont();
+            if (m.wParam == SPI_SETNONCLIENTMETRICS)
+                CreateCaptionFont();
             TForm::WndProc(m);
             return;
         default:
@@ -292,7 +338,8 @@ void TGradientForm::WndProc(tk::Message& m) {
 void TGradientForm::CreateWindowHandle() {
     TForm::CreateWindowHandle();
     UseOwnNonClientPainting(Handle());
-    if (GetFormStyle() == tk::FormStyle::MDIForm) HookClient();
+    if (GetFormStyle() == tk::FormStyle::MDIForm)
+        HookClient();
 }
 
 void TGradientForm::DestroyWindowHandle() {
@@ -303,14 +350,17 @@ void TGradientForm::DestroyWindowHandle() {
 void TGradientForm::HookClient() {
     // The client window is made while the frame is created.
     clientWindow_ = MdiClientOf(Handle());
-    if (!clientWindow_) return;
+    if (!clientWindow_)
+        return;
     SetPropW(clientWindow_, kHookProperty, this);
     SavedClientProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(clientWindow_, GWLP_WNDPROC));
-    SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TGradientForm::ClientHookProc));
+    SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(&TGradientForm::ClientHookProc));
 }
 
 void TGradientForm::UnhookClient() {
-    if (!clientWindow_) return;
+    if (!clientWindow_)
+        return;
     if (IsWindow(clientWindow_)) {
         SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SavedClientProc));
         RemovePropW(clientWindow_, kHookProperty);
@@ -321,7 +371,8 @@ void TGradientForm::UnhookClient() {
 
 LRESULT CALLBACK TGradientForm::ClientHookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* form = static_cast<TGradientForm*>(GetPropW(hwnd, kHookProperty));
-    if (!form || !form->SavedClientProc) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (!form || !form->SavedClientProc)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
     const WNDPROC saved = form->SavedClientProc;
     if (msg == WM_NCDESTROY) {
         // The client goes before the frame lets it go.

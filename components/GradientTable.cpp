@@ -10,14 +10,19 @@ namespace {
 
 // Nearest integer, halves to even: the rounding of the default floating-point
 // environment.
-std::int32_t RoundHalfEven(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }
+std::int32_t RoundHalfEven(double value) {
+    return static_cast<std::int32_t>(std::nearbyint(value));
+}
 
-std::uint8_t Component(tk::Color color, int shift) { return static_cast<std::uint8_t>((color >> shift) & 0xFFu); }
+std::uint8_t Component(tk::Color color, int shift) {
+    return static_cast<std::uint8_t>((color >> shift) & 0xFFu);
+}
 
 }  // namespace
 
 void FillGradientTable(GradientColorTable& table, tk::Color base, int count) {
-    if (count < kMinGradientColors || count > kMaxGradientColors) throw tk::ERangeError();
+    if (count < kMinGradientColors || count > kMaxGradientColors)
+        throw tk::ERangeError();
     const double steps = count - 1;
     const double red = Component(base, 0) / steps;
     const double green = Component(base, 8) / steps;
@@ -32,7 +37,8 @@ void FillGradientTable(GradientColorTable& table, tk::Color base, int count) {
 }
 
 ColumnSpan GradientBand(int width, int count, int index) {
-    if (count <= 0 || index < 0 || index >= count) throw tk::ERangeError();
+    if (count <= 0 || index < 0 || index >= count)
+        throw tk::ERangeError();
     const double band = static_cast<double>(width) / count;
     return {RoundHalfEven(band * index), RoundHalfEven(band * tk::CheckedAdd(index, 1))};
 }

@@ -11,13 +11,14 @@
 namespace tk {
 
 class TCanvas {
-public:
+  public:
     explicit TCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, fontColor_);
     }
     ~TCanvas() {
-        if (saved_) RestoreDC(dc_, saved_);
+        if (saved_)
+            RestoreDC(dc_, saved_);
     }
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
@@ -28,7 +29,8 @@ public:
     HFONT Font() const { return font_; }
     void SetFont(HFONT font) {
         font_ = font;
-        if (font) SelectObject(dc_, font);
+        if (font)
+            SelectObject(dc_, font);
     }
 
     // Starts as the window-text colour.
@@ -54,7 +56,7 @@ public:
         SetBkColor(dc_, old);
     }
 
-private:
+  private:
     HDC dc_;
     int saved_;
     HFONT font_ = nullptr;

@@ -29,7 +29,8 @@ struct CaptionOnScreen {
     int WhiteTitlePixels() const {
         int n = 0;
         for (int y = title.Top; y < title.Bottom; ++y) {
-            for (int x = title.Left; x < title.Right; ++x) n += image.ColorAt(x, y) == RGB(255, 255, 255);
+            for (int x = title.Left; x < title.Right; ++x)
+                n += image.ColorAt(x, y) == RGB(255, 255, 255);
         }
         return n;
     }
@@ -38,10 +39,12 @@ struct CaptionOnScreen {
 CaptionOnScreen CaptureCaption(HWND window) {
     const RECT wr = driver::ScreenRect(window);
     const CaptionMetrics metrics = SystemCaptionMetrics();
-    const TRect cr = CaptionRect(tk::BorderStyle::Single, wr.right - wr.left, wr.bottom - wr.top, metrics);
+    const TRect cr =
+        CaptionRect(tk::BorderStyle::Single, wr.right - wr.left, wr.bottom - wr.top, metrics);
     const RECT onScreen{wr.left + cr.Left, wr.top + cr.Top, wr.left + cr.Right, wr.top + cr.Bottom};
-    const CaptionLayout layout = LayOutCaption(tk::BorderStyle::Single, tk::biMinimize | tk::biMaximize | tk::biHelp,
-                                               false, cr.Width(), cr.Height(), metrics);
+    const CaptionLayout layout =
+        LayOutCaption(tk::BorderStyle::Single, tk::biMinimize | tk::biMaximize | tk::biHelp, false,
+                      cr.Width(), cr.Height(), metrics);
     return {driver::Capture(onScreen), TitleRect(layout.textArea)};
 }
 
@@ -51,7 +54,8 @@ bool WaitForRightEnd(HWND window, COLORREF color) {
     return driver::WaitUntil(
         [&] {
             MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
             return CaptureCaption(window).Right() == color;
         },
         5000);
@@ -59,7 +63,7 @@ bool WaitForRightEnd(HWND window, COLORREF color) {
 
 // A window of another program, for the main window to lose the activation to.
 class OtherWindow {
-public:
+  public:
     OtherWindow() {
         WNDCLASSW wc{};
         wc.lpfnWndProc = DefWindowProcW;
@@ -67,13 +71,14 @@ public:
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         wc.lpszClassName = L"RytmaloTestOther";
         RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(0, L"RytmaloTestOther", L"Autre programme", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20,
-                                600, 240, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        hwnd_ = CreateWindowExW(0, L"RytmaloTestOther", L"Autre programme",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 600, 240, 120, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     ~OtherWindow() { DestroyWindow(hwnd_); }
     HWND Handle() const { return hwnd_; }
 
-private:
+  private:
     HWND hwnd_;
 };
 

@@ -9,21 +9,34 @@
 namespace rytmalo {
 namespace {
 
-using tk::BorderStyle;
 using tk::biHelp;
 using tk::biMaximize;
 using tk::biMinimize;
 using tk::biSystemMenu;
+using tk::BorderStyle;
 
 // Wine's default metrics.
-constexpr CaptionMetrics kWine{.cxDlgFrame = 3, .cyDlgFrame = 3, .cxFrame = 4, .cyFrame = 4,
-                               .cyCaption = 19, .cySmCaption = 16, .cxSmIcon = 16, .cxSmSize = 15};
+constexpr CaptionMetrics kWine{.cxDlgFrame = 3,
+                               .cyDlgFrame = 3,
+                               .cxFrame = 4,
+                               .cyFrame = 4,
+                               .cyCaption = 19,
+                               .cySmCaption = 16,
+                               .cxSmIcon = 16,
+                               .cxSmSize = 15};
 // Larger, all different, so that a metric used in the wrong place shows.
-constexpr CaptionMetrics kLarge{.cxDlgFrame = 5, .cyDlgFrame = 6, .cxFrame = 7, .cyFrame = 8,
-                                .cyCaption = 31, .cySmCaption = 23, .cxSmIcon = 20, .cxSmSize = 21};
+constexpr CaptionMetrics kLarge{.cxDlgFrame = 5,
+                                .cyDlgFrame = 6,
+                                .cxFrame = 7,
+                                .cyFrame = 8,
+                                .cyCaption = 31,
+                                .cySmCaption = 23,
+                                .cxSmIcon = 20,
+                                .cxSmSize = 21};
 
-constexpr BorderStyle kStyles[] = {BorderStyle::None,   BorderStyle::Single,     BorderStyle::Sizeable,
-                                   BorderStyle::Dialog, BorderStyle::ToolWindow, BorderStyle::SizeToolWin};
+constexpr BorderStyle kStyles[] = {BorderStyle::None,       BorderStyle::Single,
+                                   BorderStyle::Sizeable,   BorderStyle::Dialog,
+                                   BorderStyle::ToolWindow, BorderStyle::SizeToolWin};
 
 TEST(CaptionRect, InsetByTheFrameOfEachBorderStyle) {
     EXPECT_TRUE(CaptionRect(BorderStyle::None, 400, 300, kLarge).IsEmpty());
@@ -40,7 +53,8 @@ TEST(CaptionRect, InsetByTheFrameOfEachBorderStyle) {
 }
 
 TEST(CaptionLayout, MainWindowHasNoIconNoCloseAndEnabledMinMax) {
-    const CaptionLayout l = LayOutCaption(BorderStyle::Single, biMinimize | biMaximize | biHelp, false, 381, 18, kWine);
+    const CaptionLayout l =
+        LayOutCaption(BorderStyle::Single, biMinimize | biMaximize | biHelp, false, 381, 18, kWine);
     EXPECT_FALSE(l.iconCell);
     ASSERT_EQ(l.buttons.size(), 2u);
     EXPECT_EQ(l.buttons[0], (CaptionButton{{363, 2, 379, 16}, CaptionGlyph::Maximize, true}));
@@ -48,11 +62,13 @@ TEST(CaptionLayout, MainWindowHasNoIconNoCloseAndEnabledMinMax) {
     EXPECT_EQ(l.textArea, (TRect{1, 0, 346, 18}));
     const TRect title = TitleRect(l.textArea);
     EXPECT_EQ(title.Left, 3) << "the title starts at column 3";
-    EXPECT_EQ(title.Right, l.buttons[1].rect.Left - 1) << "and ends one pixel before the minimise button";
+    EXPECT_EQ(title.Right, l.buttons[1].rect.Left - 1)
+        << "and ends one pixel before the minimise button";
 }
 
 TEST(CaptionLayout, SystemMenuBringsIconCellAndCloseButtonWithAGap) {
-    const CaptionLayout l = LayOutCaption(BorderStyle::Sizeable, biSystemMenu | biMaximize, true, 500, 30, kLarge);
+    const CaptionLayout l =
+        LayOutCaption(BorderStyle::Sizeable, biSystemMenu | biMaximize, true, 500, 30, kLarge);
     ASSERT_TRUE(l.iconCell);
     EXPECT_EQ(*l.iconCell, (TRect{1, 0, 22, 30}));
     EXPECT_EQ(l.iconLeft, 2);
@@ -66,7 +82,8 @@ TEST(CaptionLayout, SystemMenuBringsIconCellAndCloseButtonWithAGap) {
 }
 
 TEST(CaptionLayout, DialogWithHelpShowsCloseAndHelpOnly) {
-    const CaptionLayout l = LayOutCaption(BorderStyle::Dialog, biSystemMenu | biHelp, false, 300, 18, kWine);
+    const CaptionLayout l =
+        LayOutCaption(BorderStyle::Dialog, biSystemMenu | biHelp, false, 300, 18, kWine);
     EXPECT_FALSE(l.iconCell);
     ASSERT_EQ(l.buttons.size(), 2u);
     EXPECT_EQ(l.buttons[0], (CaptionButton{{282, 2, 298, 16}, CaptionGlyph::Close, true}));
@@ -80,7 +97,8 @@ TEST(CaptionLayout, ToolWindowAlwaysHasItsSmallCloseButton) {
             const CaptionLayout l = LayOutCaption(style, icons, false, 200, 15, kWine);
             EXPECT_FALSE(l.iconCell);
             ASSERT_EQ(l.buttons.size(), 1u) << icons;
-            EXPECT_EQ(l.buttons[0], (CaptionButton{{185, 2, 198, 13}, CaptionGlyph::Close, true})) << icons;
+            EXPECT_EQ(l.buttons[0], (CaptionButton{{185, 2, 198, 13}, CaptionGlyph::Close, true}))
+                << icons;
             EXPECT_EQ(l.buttons[0].rect.Width(), kWine.cxSmSize - 2);
             EXPECT_EQ(l.textArea, (TRect{1, 0, 180, 15})) << icons;
         }
@@ -94,21 +112,26 @@ TEST(CaptionLayout, EveryStyleIconsAndStateKeepButtonsInOrderAndClearOfTheTitle)
                 const int w = 400;
                 const int h = 30;
                 const CaptionLayout l = LayOutCaption(style, icons, maximized, w, h, kLarge);
-                SCOPED_TRACE(::testing::Message() << "style " << static_cast<int>(style) << " icons " << icons
-                                                  << (maximized ? " maximized" : ""));
+                SCOPED_TRACE(::testing::Message()
+                             << "style " << static_cast<int>(style) << " icons " << icons
+                             << (maximized ? " maximized" : ""));
                 const bool tool = IsToolStyle(style);
-                const bool icon = (icons & biSystemMenu) && (style == BorderStyle::Single || style == BorderStyle::Sizeable);
+                const bool icon = (icons & biSystemMenu) &&
+                                  (style == BorderStyle::Single || style == BorderStyle::Sizeable);
                 EXPECT_EQ(l.iconCell.has_value(), icon);
 
                 std::vector<CaptionGlyph> glyphs;
-                for (const CaptionButton& b : l.buttons) glyphs.push_back(b.glyph);
+                for (const CaptionButton& b : l.buttons)
+                    glyphs.push_back(b.glyph);
                 std::vector<CaptionGlyph> expected;
                 if (tool) {
                     expected = {CaptionGlyph::Close};
                 } else {
-                    if (icons & biSystemMenu) expected.push_back(CaptionGlyph::Close);
+                    if (icons & biSystemMenu)
+                        expected.push_back(CaptionGlyph::Close);
                     if (style != BorderStyle::Dialog) {
-                        expected.push_back(maximized ? CaptionGlyph::Restore : CaptionGlyph::Maximize);
+                        expected.push_back(maximized ? CaptionGlyph::Restore
+                                                     : CaptionGlyph::Maximize);
                         expected.push_back(CaptionGlyph::Minimize);
                     } else if (icons & biHelp) {
                         expected.push_back(CaptionGlyph::Help);
@@ -141,7 +164,8 @@ TEST(CaptionLayout, EveryStyleIconsAndStateKeepButtonsInOrderAndClearOfTheTitle)
 }
 
 TEST(CaptionLayout, ArithmeticThatWouldWrapIsAnOverflowError) {
-    EXPECT_THROW(LayOutCaption(BorderStyle::Single, biSystemMenu, false, INT32_MIN + 1, 18, kWine), tk::EIntOverflow);
+    EXPECT_THROW(LayOutCaption(BorderStyle::Single, biSystemMenu, false, INT32_MIN + 1, 18, kWine),
+                 tk::EIntOverflow);
     EXPECT_THROW(CaptionRect(BorderStyle::Single, INT32_MIN, 18, kWine), tk::EIntOverflow);
 }
 

@@ -7,11 +7,11 @@
 namespace rytmalo::testing {
 namespace {
 
-using tk::BorderStyle;
 using tk::biHelp;
 using tk::biMaximize;
 using tk::biMinimize;
 using tk::biSystemMenu;
+using tk::BorderStyle;
 
 constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
 
@@ -30,27 +30,33 @@ Composed Compose(TGradientForm& form, bool active) {
 // Index of a colour in the first count entries, or -1.
 int EntryOf(const GradientColorTable& table, int count, COLORREF color) {
     for (int k = 0; k < count; ++k) {
-        if (table[k] == color) return k;
+        if (table[k] == color)
+            return k;
     }
     return -1;
 }
 
-bool IsWhite(COLORREF c) { return c == RGB(255, 255, 255); }
+bool IsWhite(COLORREF c) {
+    return c == RGB(255, 255, 255);
+}
 
 int WhitePixels(const Bitmap32& image, const TRect& area) {
     int n = 0;
     for (int y = area.Top; y < area.Bottom; ++y) {
-        for (int x = area.Left; x < area.Right; ++x) n += IsWhite(image.At(x, y));
+        for (int x = area.Left; x < area.Right; ++x)
+            n += IsWhite(image.At(x, y));
     }
     return n;
 }
 
-TRect Offset(TRect r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+TRect Offset(TRect r, int dx, int dy) {
+    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+}
 
 CaptionLayout LayoutOf(const TGradientForm& form) {
     const TRect caption = form.GetCaptionRect();
-    return LayOutCaption(form.GetBorderStyle(), form.BorderIcons(), form.IsMaximized(), caption.Width(),
-                         caption.Height(), CurrentCaptionMetrics());
+    return LayOutCaption(form.GetBorderStyle(), form.BorderIcons(), form.IsMaximized(),
+                         caption.Width(), caption.Height(), CurrentCaptionMetrics());
 }
 
 // Each button of the layout, drawn alone, matches the composed caption at
@@ -63,16 +69,29 @@ void ExpectButtonsAt(const TGradientForm& form, const Composed& c, size_t expect
         RECT r{0, 0, button.rect.Width(), button.rect.Height()};
         UINT state = 0;
         switch (button.glyph) {
-            case CaptionGlyph::Close: state = DFCS_CAPTIONCLOSE; break;
-            case CaptionGlyph::Minimize: state = DFCS_CAPTIONMIN; break;
-            case CaptionGlyph::Maximize: state = DFCS_CAPTIONMAX; break;
-            case CaptionGlyph::Restore: state = DFCS_CAPTIONRESTORE; break;
-            case CaptionGlyph::Help: state = DFCS_CAPTIONHELP; break;
+            case CaptionGlyph::Close:
+                state = DFCS_CAPTIONCLOSE;
+                break;
+            case CaptionGlyph::Minimize:
+                state = DFCS_CAPTIONMIN;
+                break;
+            case CaptionGlyph::Maximize:
+                state = DFCS_CAPTIONMAX;
+                break;
+            case CaptionGlyph::Restore:
+                state = DFCS_CAPTIONRESTORE;
+                break;
+            case CaptionGlyph::Help:
+                state = DFCS_CAPTIONHELP;
+                break;
         }
-        DrawFrameControl(alone.dc(), &r, DFC_CAPTION, button.enabled ? state : state | DFCS_INACTIVE);
+        DrawFrameControl(alone.dc(), &r, DFC_CAPTION,
+                         button.enabled ? state : state | DFCS_INACTIVE);
         const TRect inImage = Offset(button.rect, c.caption.Left, c.caption.Top);
-        EXPECT_EQ(Differences(alone, {0, 0, r.right, r.bottom}, *c.image, inImage.Left, inImage.Top), 0)
-            << "button " << static_cast<int>(button.glyph) << (button.enabled ? " enabled" : " greyed");
+        EXPECT_EQ(
+            Differences(alone, {0, 0, r.right, r.bottom}, *c.image, inImage.Left, inImage.Top), 0)
+            << "button " << static_cast<int>(button.glyph)
+            << (button.enabled ? " enabled" : " greyed");
     }
 }
 
@@ -83,7 +102,8 @@ TEST_F(GradientCaption, ActiveCaptionRunsFromBlackToTheActiveColourUnderAWhiteTi
     form.SetCaption(L"Rytmalo 95");
     const Composed c = Compose(form, true);
     const TRect& cr = c.caption;
-    EXPECT_EQ(cr, CaptionRect(BorderStyle::Single, form.Width(), form.Height(), CurrentCaptionMetrics()));
+    EXPECT_EQ(
+        cr, CaptionRect(BorderStyle::Single, form.Width(), form.Height(), CurrentCaptionMetrics()));
 
     const Bitmap32& image = *c.image;
     EXPECT_EQ(image.At(cr.Left, cr.Top), RGB(0, 0, 0));
@@ -110,7 +130,8 @@ TEST_F(GradientCaption, ActiveCaptionRunsFromBlackToTheActiveColourUnderAWhiteTi
     const TRect title = Offset(TitleRect(layout.textArea), cr.Left, cr.Top);
     EXPECT_GT(WhitePixels(image, title), 30);
     int whiteOfButtons = 0;
-    for (const CaptionButton& b : layout.buttons) whiteOfButtons += WhitePixels(image, Offset(b.rect, cr.Left, cr.Top));
+    for (const CaptionButton& b : layout.buttons)
+        whiteOfButtons += WhitePixels(image, Offset(b.rect, cr.Left, cr.Top));
     EXPECT_EQ(WhitePixels(image, cr) - whiteOfButtons, WhitePixels(image, title));
 
     // One copy into the caption rectangle: the frame and the caption's
@@ -134,7 +155,9 @@ TEST_F(GradientCaption, InactiveCaptionIsAGradientToTheInactiveColourOrFlat) {
         const Composed c = Compose(form, false);
         EXPECT_EQ(c.image->At(c.caption.Left, c.caption.Top), RGB(0, 0, 0));
         EXPECT_EQ(c.image->At(c.caption.Right - 1, c.caption.Top), inactive);
-        EXPECT_GE(EntryOf(form.GradientTable()[kInactiveGradient], 64, c.image->At(c.caption.Left + 100, c.caption.Top)), 1);
+        EXPECT_GE(EntryOf(form.GradientTable()[kInactiveGradient], 64,
+                          c.image->At(c.caption.Left + 100, c.caption.Top)),
+                  1);
     }
     form.SetGradientOnInactive(false);
     {
@@ -142,26 +165,31 @@ TEST_F(GradientCaption, InactiveCaptionIsAGradientToTheInactiveColourOrFlat) {
         for (int x = c.caption.Left; x < c.caption.Right; ++x) {
             ASSERT_EQ(c.image->At(x, c.caption.Top), inactive) << "column " << x;
         }
-        const TRect title = Offset(TitleRect(LayoutOf(form).textArea), c.caption.Left, c.caption.Top);
+        const TRect title =
+            Offset(TitleRect(LayoutOf(form).textArea), c.caption.Left, c.caption.Top);
         EXPECT_GT(WhitePixels(*c.image, title), 30) << "the title stays white";
         ExpectButtonsAt(form, c, 2);
     }
     // The setting is for the inactive caption only.
     const Composed active = Compose(form, true);
     EXPECT_EQ(active.image->At(active.caption.Left, active.caption.Top), RGB(0, 0, 0));
-    EXPECT_EQ(active.image->At(active.caption.Right - 1, active.caption.Top), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(active.image->At(active.caption.Right - 1, active.caption.Top),
+              GetSysColor(COLOR_ACTIVECAPTION));
 }
 
 TEST_F(GradientCaption, SystemMenuShowsTheIconInABlackOrFlatCell) {
-    TestGradientForm& form = Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable, biSystemMenu));
+    TestGradientForm& form =
+        Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable, biSystemMenu));
     const int s = GetSystemMetrics(SM_CXSMICON);
     const auto expectCell = [&](const Composed& c, COLORREF background) {
         const int left = c.caption.Left;
         const int top = c.caption.Top;
         // The cell spans columns 1 to s + 1 over the full height; the icon
         // sits at (2, 1).
-        for (int x = 1; x <= s + 1; ++x) EXPECT_EQ(c.image->At(left + x, top), background) << x;
-        for (int y = 0; y < c.caption.Height(); ++y) EXPECT_EQ(c.image->At(left + 1, top + y), background) << y;
+        for (int x = 1; x <= s + 1; ++x)
+            EXPECT_EQ(c.image->At(left + x, top), background) << x;
+        for (int y = 0; y < c.caption.Height(); ++y)
+            EXPECT_EQ(c.image->At(left + 1, top + y), background) << y;
         Bitmap32 icon(s, s, background);
         tk::IconHandle copy(static_cast<HICON>(
             CopyImage(LoadIconW(nullptr, IDI_APPLICATION), IMAGE_ICON, s, s, LR_COPYFROMRESOURCE)));
@@ -180,7 +208,8 @@ TEST_F(GradientCaption, SystemMenuShowsTheIconInABlackOrFlatCell) {
 }
 
 TEST_F(GradientCaption, MaximisedWindowShowsTheRestoreButton) {
-    TestGradientForm& form = Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable, biSystemMenu | biMinimize | biMaximize));
+    TestGradientForm& form = Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable,
+                                                 biSystemMenu | biMinimize | biMaximize));
     form.Show();
     ShowWindow(form.Handle(), SW_MAXIMIZE);
     Pump();
@@ -192,11 +221,13 @@ TEST_F(GradientCaption, MaximisedWindowShowsTheRestoreButton) {
 }
 
 TEST_F(GradientCaption, DialogWithHelpShowsCloseAndHelpWithoutIcon) {
-    TestGradientForm& form = Make(GradientLayout("TGradDialog", BorderStyle::Dialog, biSystemMenu | biHelp));
+    TestGradientForm& form =
+        Make(GradientLayout("TGradDialog", BorderStyle::Dialog, biSystemMenu | biHelp));
     const Composed c = Compose(form, true);
     ExpectButtonsAt(form, c, 2);
     // No icon cell: the gradient runs on under where an icon would be.
-    EXPECT_NE(c.image->At(c.caption.Left + GetSystemMetrics(SM_CXSMICON) + 1, c.caption.Top), RGB(0, 0, 0));
+    EXPECT_NE(c.image->At(c.caption.Left + GetSystemMetrics(SM_CXSMICON) + 1, c.caption.Top),
+              RGB(0, 0, 0));
 }
 
 TEST_F(GradientCaption, ToolWindowHasASmallCaptionAndItsCloseButton) {
@@ -212,7 +243,8 @@ TEST_F(GradientCaption, WindowWithoutBorderGetsNoCaption) {
     const Composed c = Compose(form, true);
     EXPECT_TRUE(c.caption.IsEmpty());
     for (int y = 0; y < c.image->height(); y += 7) {
-        for (int x = 0; x < c.image->width(); x += 7) ASSERT_EQ(c.image->At(x, y), kUntouched);
+        for (int x = 0; x < c.image->width(); x += 7)
+            ASSERT_EQ(c.image->At(x, y), kUntouched);
     }
     EXPECT_EQ(form.paints, 0);
 }
@@ -220,7 +252,8 @@ TEST_F(GradientCaption, WindowWithoutBorderGetsNoCaption) {
 TEST_F(GradientCaption, TitleTooLongForTheRoomEndsInAnEllipsis) {
     TestGradientForm& form = Make(GradientLayout("TGradMain", BorderStyle::Single, kMainIcons));
     form.SetGradientOnInactive(false);
-    const std::wstring title(L"Rytmalo 95 — un titre beaucoup trop long pour tenir dans la barre de titre");
+    const std::wstring title(
+        L"Rytmalo 95 — un titre beaucoup trop long pour tenir dans la barre de titre");
     form.SetCaption(title);
     const Composed c = Compose(form, false);
     const TRect textArea = LayoutOf(form).textArea;
@@ -267,11 +300,14 @@ TEST_F(GradientCaption, CaptionPaintHandlerDrawsAndMovesTheTitleWithTheCaptionFo
     form.OnCaptionPaint = nullptr;
     const Composed plain = Compose(form, false);
     const auto unmoved = ExpectedFlatTitle(form, L"Rytmalo 95", LayoutOf(form).textArea);
-    EXPECT_EQ(Differences(*unmoved, {0, 0, moved.Right, moved.Bottom}, *plain.image, plain.caption.Left, plain.caption.Top), 0);
+    EXPECT_EQ(Differences(*unmoved, {0, 0, moved.Right, moved.Bottom}, *plain.image,
+                          plain.caption.Left, plain.caption.Top),
+              0);
 }
 
 TEST_F(GradientCaption, FailingHandlerLeavesNoObjectBehindAndNothingOnTheTarget) {
-    TestGradientForm& form = Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable, biSystemMenu));
+    TestGradientForm& form =
+        Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable, biSystemMenu));
     form.OnCaptionPaint = [](TGradientForm&, tk::TCanvas& canvas, TRect&) {
         SelectObject(canvas.Handle(), GetStockObject(BLACK_BRUSH));
         throw tk::Exception(L"Boum");
@@ -284,7 +320,8 @@ TEST_F(GradientCaption, FailingHandlerLeavesNoObjectBehindAndNothingOnTheTarget)
     }
     EXPECT_EQ(GdiObjectCount(), before);
     for (int y = 0; y < target.height(); y += 3) {
-        for (int x = 0; x < target.width(); x += 3) ASSERT_EQ(target.At(x, y), kUntouched);
+        for (int x = 0; x < target.width(); x += 3)
+            ASSERT_EQ(target.At(x, y), kUntouched);
     }
 }
 
@@ -310,7 +347,8 @@ TEST_F(GradientCaption, StretchFillSpreadsTheStripOverTheWidth) {
     {
         Bitmap32 image(256, 4, kUntouched);
         FillCaptionStretched(image.dc(), 256, 4, table, 64);
-        for (int x = 0; x < 256; ++x) ASSERT_EQ(image.At(x, 3), table[x / 4]) << x;
+        for (int x = 0; x < 256; ++x)
+            ASSERT_EQ(image.At(x, 3), table[x / 4]) << x;
     }
     Bitmap32 image(381, 4, kUntouched);
     FillCaptionStretched(image.dc(), 381, 4, table, 64);

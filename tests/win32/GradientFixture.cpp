@@ -46,19 +46,22 @@ std::unique_ptr<Bitmap32> Bitmap32::OfWindow(HWND window) {
 }
 
 std::size_t GdiObjectCount() {
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return n;
+    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return n;
     // Wine does not count them (it answers 0). Its handle values are a slot
     // of the process's GDI handle table in the low word and a generation in
     // the high word, and a value without the generation names the slot: so
     // every slot that holds an object answers GetObjectType.
     std::size_t n = 0;
     for (ULONG_PTR slot = 1; slot < 0x10000; ++slot) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot))) ++n;
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)))
+            ++n;
     }
     return n;
 }
 
-tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style, unsigned icons, tk::FormStyle formStyle) {
+tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style, unsigned icons,
+                              tk::FormStyle formStyle) {
     tk::FormLayout f;
     f.className = className;
     f.left = 120;
@@ -71,13 +74,15 @@ tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style,
     return f;
 }
 
-HWND TestGradientForm::Client() const { return FindWindowExW(Handle(), nullptr, L"MDIClient", nullptr); }
+HWND TestGradientForm::Client() const {
+    return FindWindowExW(Handle(), nullptr, L"MDIClient", nullptr);
+}
 
 void TestGradientForm::WndProc(tk::Message& m) {
     if (m.msg == WM_CREATE && GetFormStyle() == tk::FormStyle::MDIForm) {
         CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
-        CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 200, 100,
-                        m.hwnd, nullptr, GetModuleHandleW(nullptr), &ccs);
+        CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
+                        200, 100, m.hwnd, nullptr, GetModuleHandleW(nullptr), &ccs);
     }
     if (m.msg == WM_DESTROY && Client()) {
         clientProcAtDestroy = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Client(), GWLP_WNDPROC));
@@ -97,10 +102,12 @@ void GradientTest::ShowActive(TGradientForm& form) {
     ASSERT_EQ(GetActiveWindow(), form.Handle());
 }
 
-std::unique_ptr<Bitmap32> GradientTest::ExpectedFlatTitle(const TGradientForm& form, const std::wstring& text,
+std::unique_ptr<Bitmap32> GradientTest::ExpectedFlatTitle(const TGradientForm& form,
+                                                          const std::wstring& text,
                                                           const TRect& textArea, UINT flags) {
     const TRect caption = form.GetCaptionRect();
-    auto image = std::make_unique<Bitmap32>(caption.Width(), caption.Height(), GetSysColor(COLOR_INACTIVECAPTION));
+    auto image = std::make_unique<Bitmap32>(caption.Width(), caption.Height(),
+                                            GetSysColor(COLOR_INACTIVECAPTION));
     RECT r{textArea.Left + 2, textArea.Top, textArea.Right, textArea.Bottom};
     SetTextColor(image->dc(), RGB(255, 255, 255));
     SetBkMode(image->dc(), TRANSPARENT);
@@ -114,7 +121,8 @@ int Differences(const Bitmap32& a, const TRect& area, const Bitmap32& b, int dx,
     int n = 0;
     for (int y = area.Top; y < area.Bottom; ++y) {
         for (int x = area.Left; x < area.Right; ++x) {
-            if (a.At(x, y) != b.At(x + dx, y + dy)) ++n;
+            if (a.At(x, y) != b.At(x + dx, y + dy))
+                ++n;
         }
     }
     return n;

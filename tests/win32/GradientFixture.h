@@ -14,7 +14,7 @@ namespace rytmalo::testing {
 
 // A 32-bit top-down bitmap in a memory context, filled with one colour.
 class Bitmap32 {
-public:
+  public:
     Bitmap32(int width, int height, COLORREF fill);
     ~Bitmap32();
     Bitmap32(const Bitmap32&) = delete;
@@ -27,7 +27,7 @@ public:
     // Copies what the window's own context shows (frame included).
     static std::unique_ptr<Bitmap32> OfWindow(HWND window);
 
-private:
+  private:
     int width_;
     int height_;
     HDC dc_ = nullptr;
@@ -51,8 +51,9 @@ tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style,
 // A gradient form that counts its caption compositions; a multiple-document
 // frame makes its client window while it is created, as such frames do.
 class TestGradientForm : public TGradientForm {
-public:
-    TestGradientForm(tk::TComponent* owner, const tk::FormLayout& layout) : TGradientForm(owner, layout) {
+  public:
+    TestGradientForm(tk::TComponent* owner, const tk::FormLayout& layout)
+        : TGradientForm(owner, layout) {
         OnCaptionPaint = [this](TGradientForm&, tk::TCanvas&, TRect&) { ++paints; };
     }
     HWND Client() const;
@@ -62,12 +63,12 @@ public:
     // The client window's procedure as it was when the frame was destroyed.
     WNDPROC clientProcAtDestroy = nullptr;
 
-protected:
+  protected:
     void WndProc(tk::Message& m) override;
 };
 
 class GradientTest : public tk::testing::ToolkitTest {
-protected:
+  protected:
     void TearDown() override {
         forms_.clear();
         layouts_.clear();
@@ -85,8 +86,10 @@ protected:
     // A flat inactive caption image with a white title written here, in the
     // form's caption font, two pixels into the text area.
     static constexpr UINT kTitleFlags = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
-    static std::unique_ptr<Bitmap32> ExpectedFlatTitle(const TGradientForm& form, const std::wstring& text,
-                                                       const TRect& textArea, UINT flags = kTitleFlags);
+    static std::unique_ptr<Bitmap32> ExpectedFlatTitle(const TGradientForm& form,
+                                                       const std::wstring& text,
+                                                       const TRect& textArea,
+                                                       UINT flags = kTitleFlags);
 
     std::vector<std::unique_ptr<tk::FormLayout>> layouts_;
     std::vector<std::unique_ptr<TestGradientForm>> forms_;

@@ -17,7 +17,8 @@ TEST_F(GradientLeaks, ObjectCountSeesAnObjectComeAndGo) {
 TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnchanged) {
     TestGradientForm& form = Make(GradientLayout("TGradMain", tk::BorderStyle::Single,
                                                  tk::biMinimize | tk::biMaximize | tk::biHelp));
-    TestGradientForm& other = Make(GradientLayout("TGradSizeable", tk::BorderStyle::Sizeable, tk::biSystemMenu));
+    TestGradientForm& other =
+        Make(GradientLayout("TGradSizeable", tk::BorderStyle::Sizeable, tk::biSystemMenu));
     form.SetCaption(L"Rytmalo 95");
     other.SetCaption(L"Autre");
     ShowActive(other);
@@ -33,10 +34,19 @@ TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnc
     const int paintsBefore = form.paints;
     for (int i = 0; i < 10000; ++i) {
         switch (i % 4) {
-            case 0: SendMessageW(form.Handle(), WM_NCPAINT, 1, 0); break;
-            case 1: form.RepaintCaption(true); break;
-            case 2: form.RepaintCaption(false); break;
-            case 3: form.SetGradientOnInactive(!form.GradientOnInactive()); form.RepaintCaption(false); break;
+            case 0:
+                SendMessageW(form.Handle(), WM_NCPAINT, 1, 0);
+                break;
+            case 1:
+                form.RepaintCaption(true);
+                break;
+            case 2:
+                form.RepaintCaption(false);
+                break;
+            case 3:
+                form.SetGradientOnInactive(!form.GradientOnInactive());
+                form.RepaintCaption(false);
+                break;
         }
     }
     EXPECT_GE(form.paints - paintsBefore, 10000);
@@ -48,7 +58,8 @@ TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnc
         Pump();
     }
     EXPECT_EQ(GetActiveWindow(), form.Handle());
-    EXPECT_GE(form.paints + other.paints - paintsBeforeToggles, 2000) << "each toggle repaints both captions";
+    EXPECT_GE(form.paints + other.paints - paintsBeforeToggles, 2000)
+        << "each toggle repaints both captions";
     EXPECT_EQ(GdiObjectCount(), before) << "after 1,000 activation toggles";
 }
 

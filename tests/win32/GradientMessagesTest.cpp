@@ -6,15 +6,17 @@
 namespace rytmalo::testing {
 namespace {
 
-using tk::BorderStyle;
 using tk::biHelp;
 using tk::biMaximize;
 using tk::biMinimize;
 using tk::biSystemMenu;
+using tk::BorderStyle;
 
 constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
 
-tk::FormLayout MainLike() { return GradientLayout("TGradMain", BorderStyle::Single, kMainIcons); }
+tk::FormLayout MainLike() {
+    return GradientLayout("TGradMain", BorderStyle::Single, kMainIcons);
+}
 
 std::wstring SystemCopyOfText(HWND window) {
     wchar_t text[64] = L"?";
@@ -34,7 +36,8 @@ void PaintWindow(HWND window, COLORREF color) {
 
 bool RowIs(const Bitmap32& image, int y, int from, int to, COLORREF color) {
     for (int x = from; x < to; ++x) {
-        if (image.At(x, y) != color) return false;
+        if (image.At(x, y) != color)
+            return false;
     }
     return true;
 }
@@ -139,9 +142,11 @@ TEST_F(GradientMessages, NonClientPaintStaysWithinTheRegionItIsGiven) {
     for (int y = cr.Top; y < cr.Bottom; ++y) {
         ASSERT_TRUE(RowIs(*image, y, 0, image->width(), kUntouched)) << "row " << y;
     }
-    EXPECT_NE(image->At(image->width() / 2, image->height() - 1), kUntouched) << "the system painted the region";
+    EXPECT_NE(image->At(image->width() / 2, image->height() - 1), kUntouched)
+        << "the system painted the region";
     RECT box;
-    EXPECT_EQ(GetRgnBox(bottom.get(), &box), SIMPLEREGION) << "the caller's region is still there, unchanged";
+    EXPECT_EQ(GetRgnBox(bottom.get(), &box), SIMPLEREGION)
+        << "the caller's region is still there, unchanged";
     const RECT given{wr.left, wr.bottom - 3, wr.right, wr.bottom};
     EXPECT_TRUE(EqualRect(&box, &given));
 
@@ -185,7 +190,8 @@ TEST_F(GradientMessages, BordersGetTheSizingCursorsEverywhereElseTheUsualOnes) {
     }
     for (WORD hit : {WORD(HTCLIENT), WORD(HTCAPTION)}) {
         SetCursor(LoadCursorW(nullptr, IDC_SIZENWSE));
-        SendMessageW(form.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(hit, WM_MOUSEMOVE));
+        SendMessageW(form.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.Handle()),
+                     MAKELPARAM(hit, WM_MOUSEMOVE));
         EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW)) << hit;
     }
 }
@@ -221,7 +227,8 @@ TEST_F(GradientMessages, NonClientMetricsChangeRemakesTheCaptionFont) {
 TEST_F(GradientMessages, SystemColourChangeRecomputesBothTables) {
     TestGradientForm& form = Make(MainLike());
     const int indexes[] = {COLOR_ACTIVECAPTION, COLOR_INACTIVECAPTION};
-    const COLORREF original[] = {GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_INACTIVECAPTION)};
+    const COLORREF original[] = {GetSysColor(COLOR_ACTIVECAPTION),
+                                 GetSysColor(COLOR_INACTIVECAPTION)};
     struct Restore {
         const int* indexes;
         const COLORREF* colors;
@@ -267,7 +274,9 @@ TEST_F(GradientMessages, PropertyWritesOutsideTheirRangeOrUnchangedDoNothing) {
     EXPECT_EQ(form.GradientTable()[kInactiveGradient][255], GetSysColor(COLOR_INACTIVECAPTION));
 
     // Layouts assign the published properties by name, in order.
-    form.AssignProperties({{"GradientOnInactive", false}, {"GradientColors", 100}, {"Caption", std::wstring_view(L"Titre")}});
+    form.AssignProperties({{"GradientOnInactive", false},
+                           {"GradientColors", 100},
+                           {"Caption", std::wstring_view(L"Titre")}});
     EXPECT_EQ(form.Caption(), L"Titre");
     EXPECT_EQ(form.GradientColors(), 100);
     EXPECT_FALSE(form.GradientOnInactive());
@@ -291,7 +300,8 @@ TEST_F(GradientMessages, InactiveSettingRepaintsOnlyAnInactiveCaption) {
 }
 
 TEST_F(GradientMessages, ChildOfAMultipleDocumentFrameIsInactiveWithoutAMainForm) {
-    TestGradientForm& form = Make(GradientLayout("TGradChild", BorderStyle::Sizeable, biSystemMenu, tk::FormStyle::MDIChild));
+    TestGradientForm& form = Make(
+        GradientLayout("TGradChild", BorderStyle::Sizeable, biSystemMenu, tk::FormStyle::MDIChild));
     ShowActive(form);
     ASSERT_EQ(tk::Application->MainForm(), nullptr);
     EXPECT_FALSE(form.IsCaptionActive());
@@ -311,14 +321,17 @@ const wchar_t* ChildClass() {
 }
 
 TEST_F(GradientMessages, MultipleDocumentClientHookRepaintsOnItsCaptionMessage) {
-    TestGradientForm& form = Make(GradientLayout("TGradFrame", BorderStyle::Sizeable, biSystemMenu, tk::FormStyle::MDIForm));
+    TestGradientForm& form = Make(
+        GradientLayout("TGradFrame", BorderStyle::Sizeable, biSystemMenu, tk::FormStyle::MDIForm));
     HWND client = form.Client();
     ASSERT_NE(client, nullptr);
     const auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(client, GCLP_WNDPROC));
-    EXPECT_NE(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(client, GWLP_WNDPROC)), classProc) << "hooked";
+    EXPECT_NE(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(client, GWLP_WNDPROC)), classProc)
+        << "hooked";
 
     const int paints = form.paints;
-    EXPECT_EQ(SendMessageW(client, WM_MDIGETACTIVE, 0, 0), 0) << "the client's own answers come through";
+    EXPECT_EQ(SendMessageW(client, WM_MDIGETACTIVE, 0, 0), 0)
+        << "the client's own answers come through";
     EXPECT_EQ(form.paints, paints);
     const LRESULT direct = CallWindowProcW(classProc, client, 0x3F, 0, 0);
     EXPECT_EQ(SendMessageW(client, 0x3F, 0, 0), direct);
@@ -327,13 +340,15 @@ TEST_F(GradientMessages, MultipleDocumentClientHookRepaintsOnItsCaptionMessage) 
     // A maximised child's title joins the frame's.
     form.SetGradientOnInactive(false);
     form.SetCaption(L"Cadre");
-    MDICREATESTRUCTW mcs{ChildClass(), L"Fiche", GetModuleHandleW(nullptr), 0, 0, 100, 60, WS_MAXIMIZE, 0};
-    HWND child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    MDICREATESTRUCTW mcs{ChildClass(), L"Fiche", GetModuleHandleW(nullptr), 0, 0, 100, 60,
+                         WS_MAXIMIZE,  0};
+    HWND child = reinterpret_cast<HWND>(
+        SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     ASSERT_NE(child, nullptr);
     Bitmap32 image(form.Width(), form.Height(), kUntouched);
     const TRect cr = form.PaintCaption(image.dc(), false);
-    const CaptionLayout layout = LayOutCaption(form.GetBorderStyle(), form.BorderIcons(), false, cr.Width(),
-                                               cr.Height(), CurrentCaptionMetrics());
+    const CaptionLayout layout = LayOutCaption(form.GetBorderStyle(), form.BorderIcons(), false,
+                                               cr.Width(), cr.Height(), CurrentCaptionMetrics());
     const auto expected = ExpectedFlatTitle(form, L"Cadre - [Fiche]", layout.textArea);
     EXPECT_EQ(Differences(*expected, layout.textArea, image, cr.Left, cr.Top), 0);
     SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
