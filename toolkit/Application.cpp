@@ -232,6 +232,13 @@ void TApplication::FormDeactivated(TForm& form, HWND other) {
     activeForm_ = nullptr;
 }
 
+void TApplication::FormDestroyed(const TForm& form) {
+    if (activeForm_ == &form)
+        activeForm_ = nullptr;
+    if (mainForm_ == &form)
+        mainForm_ = nullptr;
+}
+
 std::vector<HWND> TApplication::DisableTaskWindows(HWND except) {
     struct Collect {
         HWND except;

@@ -92,6 +92,8 @@ public:
     // program.
     void FormActivated(TForm& form);
     void FormDeactivated(TForm& form, HWND other);
+    // A form that goes is no longer the active or the main form.
+    void FormDestroyed(const TForm& form);
     TForm* ActiveForm() const { return activeForm_; }
 
     // The window that owns message boxes: the active window of the program,

@@ -64,6 +64,9 @@ TForm::TForm(TComponent* owner, const FormLayout& layout) : TComponent(owner), l
 
 TForm::~TForm() {
     DestroyWindowHandle();
+    // A later form may be made at the same address: the application must
+    // not take it for this one.
+    if (Application) Application->FormDestroyed(*this);
     // Components go while the form is still a form: they may ask for it.
     DestroyComponents();
 }
