@@ -23,7 +23,8 @@ constexpr int kMaxTempo = 250;
 
 }  // namespace
 
-TMainForm::TMainForm(tk::TApplication& application) : tk::TForm(&application, MainFormLayout()) {
+TMainForm::TMainForm(tk::TApplication& application)
+    : TGradientForm(&application, MainFormLayout()) {
     OnCreate = [this] { FormCreate(); };
     OnActivate = [this] { FormActivate(); };
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "app/DelayTable.h"
-#include "toolkit/Form.h"
+#include "components/GradForm.h"
 
 namespace tk {
 class TApplication;
@@ -16,7 +16,7 @@ class TRadioButton;
 
 namespace rytmalo {
 
-class TMainForm : public tk::TForm {
+class TMainForm : public TGradientForm {
 public:
     explicit TMainForm(tk::TApplication& application);
 

@@ -224,17 +224,17 @@ void TApplication::FormActivated(TForm& form) {
     form.Activated();
 }
 
-void TApplication::FormDestroyed(TForm& form) {
-    if (activeForm_ == &form) activeForm_ = nullptr;
-    if (mainForm_ == &form) mainForm_ = nullptr;
-}
-
 void TApplication::FormDeactivated(TForm& form, HWND other) {
     if (activeForm_ != &form || reporting_ || !other || other == handle_) return;
     if (GetWindowThreadProcessId(other, nullptr) != GetCurrentThreadId()) return;
     if (TForm::FromHandle(other)) return;
     // A message box or another window of the program took over.
     activeForm_ = nullptr;
+}
+
+void TApplication::FormDestroyed(const TForm& form) {
+    if (activeForm_ == &form) activeForm_ = nullptr;
+    if (mainForm_ == &form) mainForm_ = nullptr;
 }
 
 std::vector<HWND> TApplication::DisableTaskWindows(HWND except) {

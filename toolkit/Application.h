@@ -94,7 +94,7 @@ public:
     void FormDeactivated(TForm& form, HWND other);
     // A form that goes is no longer the active or the main form: another
     // form made later at the same address must not be taken for it.
-    void FormDestroyed(TForm& form);
+    void FormDestroyed(const TForm& form);
     TForm* ActiveForm() const { return activeForm_; }
 
     // The window that owns message boxes: the active window of the program,

@@ -64,6 +64,8 @@ TForm::TForm(TComponent* owner, const FormLayout& layout) : TComponent(owner), l
 }
 
 TForm::~TForm() {
+    // A later form may be made at the same address: the application must
+    // not take it for this one.
     if (Application) Application->FormDestroyed(*this);
     DestroyWindowHandle();
     // Components go while the form is still a form: they may ask for it.

@@ -302,6 +302,16 @@ TEST_F(Forms, ActivationCountsOnlyWhenTheProgramsActiveFormChanges) {
     EXPECT_EQ(firstActivations, 3);
 }
 
+TEST_F(Forms, DestroyedFormIsForgottenAsTheActiveForm) {
+    static const FormLayout layout = DialogLayout("TTestGone", biSystemMenu);
+    auto form = std::make_unique<TestForm>(Application, layout);
+    form->Load();
+    Application->FormActivated(*form);
+    ASSERT_EQ(Application->ActiveForm(), form.get());
+    form.reset();
+    EXPECT_EQ(Application->ActiveForm(), nullptr);
+}
+
 TEST_F(Forms, ControlListedBeforeItsParentIsAnError) {
     FormLayout broken;
     broken.className = "TTestBroken";
@@ -311,15 +321,6 @@ TEST_F(Forms, ControlListedBeforeItsParentIsAnError) {
     };
     auto form = std::make_unique<TestForm>(Application, broken);
     EXPECT_THROW(form->Load(), std::logic_error);
-}
-
-TEST_F(Forms, AFormThatGoesIsNoLongerTheActiveForm) {
-    auto form = std::make_unique<TestForm>(Application, Dialog());
-    form->Load();
-    Application->FormActivated(*form);
-    ASSERT_EQ(Application->ActiveForm(), form.get());
-    form.reset();
-    EXPECT_EQ(Application->ActiveForm(), nullptr);
 }
 
 }  // namespace

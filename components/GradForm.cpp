@@ -1,0 +1,396 @@
+#include "components/GradForm.h"
+
+#include <algorithm>
+
+#include "components/CaptionPainter.h"
+#include "toolkit/Checked.h"
+#include "components/DesktopComposition.h"
+#include "toolkit/Application.h"
+
+namespace rytmalo {
+namespace {
+
+constexpr UINT kFrameChange =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+// Sent by the system to a multiple-document client window when the frame's
+// caption must show a change of its maximised child.
+constexpr UINT kClientCaptionChange = 0x3F;
+constexpr wchar_t kHookProperty[] = L"Rytmalo.GradientForm";
+
+void FrameChanged(HWND window) {
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChange);
+}
+
+HWND MdiClientOf(HWND frame) {
+    return frame ? FindWindowExW(frame, nullptr, L"MDIClient", nullptr) : nullptr;
+}
+
+HWND ActiveMdiChild(HWND client, bool& maximized) {
+    BOOL zoomed = FALSE;
+    HWND child = client ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0,
+                                                              reinterpret_cast<LPARAM>(&zoomed)))
+                        : nullptr;
+    maximized = child && zoomed;
+    return child;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The sizing cursors of the borders, by hit-test code; nullptr elsewhere.
+LPCWSTR SizingCursor(WORD hitTest) {
+    switch (hitTest) {
+        case HTLEFT:
+        case HTRIGHT:
+            return IDC_SIZEWE;
+        case HTTOP:
+        case HTBOTTOM:
+            return IDC_SIZENS;
+        case HTTOPLEFT:
+        case HTBOTTOMRIGHT:
+            return IDC_SIZENWSE;
+        case HTTOPRIGHT:
+        case HTBOTTOMLEFT:
+            return IDC_SIZENESW;
+        default:
+            return nullptr;
+    }
+}
+
+[[noreturn]] void OutOfResources() {
+    throw tk::Exception(L"Ressources système insuffisantes");
+}
+
+}  // namespace
+
+TGradientForm::TGradientForm(tk::TComponent* owner, const tk::FormLayout& layout)
+    : tk::TForm(owner, layout) {
+    ComputeGradientTable();
+    // The layout is known already, so the font fits the border style at once.
+    CreateCaptionFont();
+}
+
+TGradientForm::~TGradientForm() {
+    // The window goes while this is still a gradient form, so that the
+    // client hook is removed first and the last paints find the font.
+    DestroyWindowHandle();
+}
+
+std::span<const tk::PublishedProperty> TGradientForm::Published() const {
+    static const tk::PublishedProperty properties[] = {
+        {"Caption", &tk::Assign<&TGradientForm::SetCaption>},
+        {"GradientColors", &tk::Assign<&TGradientForm::SetGradientColors>},
+        {"GradientOnInactive", &tk::Assign<&TGradientForm::SetGradientOnInactive>},
+    };
+    return properties;
+}
+
+void TGradientForm::SetCaption(std::wstring_view caption) {
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    if (!Handle())
+        return;
+    if (GetFormStyle() == tk::FormStyle::MDIChild && IsMaximized()) {
+        // The frame's caption shows this title.
+        if (tk::TForm* main = tk::Application->MainForm(); main && main->Handle())
+            FrameChanged(main->Handle());
+    } else {
+        RepaintCaption(IsCaptionActive());
+    }
+}
+
+void TGradientForm::SetGradientColors(int count) {
+    if (count == gradientColors_ || count < kMinGradientColors || count > kMaxGradientColors)
+        return;
+    gradientColors_ = count;
+    ComputeGradientTable();
+    if (Handle())
+        FrameChanged(Handle());
+}
+
+void TGradientForm::SetGradientOnInactive(bool on) {
+    if (on == gradientOnInactive_)
+        return;
+    gradientOnInactive_ = on;
+    // An active caption does not depend on it.
+    if (Handle() && !IsCaptionActive())
+        FrameChanged(Handle());
+}
+
+bool TGradientForm::IsCaptionActive() const {
+    if (!Handle())
+        return false;
+    if (GetFormStyle() == tk::FormStyle::MDIChild) {
+        const tk::TForm* main = tk::Application->MainForm();
+        if (!main || !main->Handle())
+            return false;
+        bool maximized = false;
+        return GetActiveWindow() == main->Handle() &&
+               ActiveMdiChild(MdiClientOf(main->Handle()), maximized) == Handle();
+    }
+    return GetActiveWindow() == Handle();
+}
+
+void TGradientForm::ComputeGradientTable() {
+    FillGradientTable(gradientTable_[kInactiveGradient], GetSysColor(COLOR_INACTIVECAPTION),
+                      gradientColors_);
+    FillGradientTable(gradientTable_[kActiveGradient], GetSysColor(COLOR_ACTIVECAPTION),
+                      gradientColors_);
+}
+
+void TGradientForm::CreateCaptionFont() {
+    captionFont_.reset();
+    // The record as every system since Windows 2000 knows it.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        return;
+    const LOGFONTW& font =
+        IsToolStyle(GetBorderStyle()) ? metrics.lfSmCaptionFont : metrics.lfCaptionFont;
+    captionFont_.reset(CreateFontIndirectW(&font));
+}
+
+TRect TGradientForm::GetCaptionRect() const {
+    if (GetBorderStyle() == tk::BorderStyle::None || !Handle())
+        return {};
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    return CaptionRect(GetBorderStyle(), tk::CheckedSub(window.right, window.left),
+                       tk::CheckedSub(window.bottom, window.top), CurrentCaptionMetrics());
+}
+
+HICON TGradientForm::CaptionIcon() const {
+    // The form's icon (its own or, as the toolkit sets it, the application's),
+    // else the system's application icon.
+    for (WPARAM which : {ICON_SMALL, ICON_BIG}) {
+        if (auto icon = reinterpret_cast<HICON>(SendMessageW(Handle(), WM_GETICON, which, 0)))
+            return icon;
+    }
+    if (HICON icon = tk::Application->Icon())
+        return icon;
+    return LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+std::wstring TGradientForm::CaptionText() const {
+    if (GetFormStyle() == tk::FormStyle::MDIForm) {
+        bool maximized = false;
+        HWND child = ActiveMdiChild(clientWindow_, maximized);
+        if (maximized)
+            return caption_ + L" - [" + WindowText(child) + L"]";
+    }
+    return caption_;
+}
+
+TRect TGradientForm::PaintCaption(HDC dc, bool active) {
+    const TRect caption = GetCaptionRect();
+    if (caption.IsEmpty())
+        return caption;
+    const int width = caption.Width();
+    const int height = caption.Height();
+
+    tk::MemoryDcHandle memory(CreateCompatibleDC(dc));
+    if (!memory)
+        OutOfResources();
+    tk::BitmapHandle image(CreateCompatibleBitmap(dc, width, height));
+    if (!image)
+        OutOfResources();
+    tk::SelectGuard selected(memory.get(), image.get());
+    HDC m = memory.get();
+
+    const bool gradient = active || gradientOnInactive_;
+    const COLORREF inactiveColor = GetSysColor(COLOR_INACTIVECAPTION);
+    if (!gradient) {
+        FillCaptionFlat(m, width, height, inactiveColor);
+    } else {
+        const GradientColorTable& table =
+            gradientTable_[active ? kActiveGradient : kInactiveGradient];
+        if (GetDeviceCaps(m, SIZEPALETTE) > 0) {
+            FillCaptionBands(m, width, height, table, gradientColors_);
+        } else {
+            FillCaptionStretched(m, width, height, table, gradientColors_);
+        }
+    }
+
+    const CaptionLayout layout = LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(),
+                                               width, height, CurrentCaptionMetrics());
+    // A gradient starts black at the left, where the icon sits.
+    if (layout.iconCell)
+        DrawCaptionIcon(m, layout, CaptionIcon(), gradient ? RGB(0, 0, 0) : inactiveColor);
+    DrawCaptionButtons(m, layout.buttons);
+
+    TRect textArea = layout.textArea;
+    if (OnCaptionPaint) {
+        // A copy: the handler may replace itself.
+        const TGFOnCaptionPaint handler = OnCaptionPaint;
+        tk::TCanvas canvas(m);
+        canvas.SetFont(CaptionFont());
+        handler(*this, canvas, textArea);
+    }
+    DrawCaptionText(m, CaptionText(), textArea, CaptionFont());
+
+    BitBlt(dc, caption.Left, caption.Top, width, height, m, 0, 0, SRCCOPY);
+    return caption;
+}
+
+void TGradientForm::RepaintCaption(bool active) {
+    if (!Handle())
+        return;
+    tk::WindowDc dc(Handle(), tk::WindowDc::Whole);
+    if (dc.get())
+        PaintCaption(dc.get(), active);
+}
+
+LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
+    tk::WindowDc dc(Handle(), tk::WindowDc::Whole);
+    if (!dc.get())
+        return DefWindowProcW(Handle(), WM_NCPAINT, updateRegion, lParam);
+    RECT window;
+    GetWindowRect(Handle(), &window);
+
+    // The update region is in screen coordinates; 1 stands for the whole
+    // window and is no region.
+    tk::RegionHandle whole;
+    if (SelectClipRgn(dc.get(), reinterpret_cast<HRGN>(updateRegion)) == ERROR) {
+        whole.reset(CreateRectRgn(window.left, window.top, window.right, window.bottom));
+        if (!whole)
+            OutOfResources();
+        SelectClipRgn(dc.get(), whole.get());
+    }
+    OffsetClipRgn(dc.get(), -window.left, -window.top);
+    const TRect caption = PaintCaption(dc.get(), IsCaptionActive());
+    ExcludeClipRect(dc.get(), caption.Left, caption.Top, caption.Right, caption.Bottom);
+    OffsetClipRgn(dc.get(), window.left, window.top);
+
+    // The system paints the rest of the frame, outside the caption. The
+    // region it handed in stays as it was.
+    tk::RegionHandle rest(CreateRectRgn(0, 0, 0, 0));
+    if (!rest)
+        OutOfResources();
+    GetClipRgn(dc.get(), rest.get());
+    return DefWindowProcW(Handle(), WM_NCPAINT, reinterpret_cast<WPARAM>(rest.get()), lParam);
+}
+
+LRESULT TGradientForm::CopyCaption(WPARAM size, LPARAM buffer) const {
+    auto* out = reinterpret_cast<wchar_t*>(buffer);
+    // No room even for the terminating zero: nothing is written.
+    if (size == 0 || !out)
+        return 0;
+    const std::size_t n = std::min<std::size_t>(caption_.size(), size - 1);
+    caption_.copy(out, n);
+    out[n] = L'\0';
+    return static_cast<LRESULT>(n);
+}
+
+void TGradientForm::WndProc(tk::Message& m) {
+    switch (m.msg) {
+        case WM_NCACTIVATE:
+            // The system's activation drawing would paint its own caption.
+            RepaintCaption(m.wParam != 0);
+            m.result = TRUE;
+            return;
+        case WM_NCPAINT:
+            m.result = PaintNonClient(m.wParam, m.lParam);
+            return;
+        case WM_SYSCOLORCHANGE:
+            ComputeGradientTable();
+            TForm::WndProc(m);
+            return;
+        case WM_SIZE:
+            TForm::WndProc(m);
+            if (m.wParam == SIZE_RESTORED || m.wParam == SIZE_MAXIMIZED)
+                RepaintCaption(IsCaptionActive());
+            return;
+        case WM_SETCURSOR:
+            if (LPCWSTR cursor = SizingCursor(LOWORD(m.lParam))) {
+                SetCursor(LoadCursorW(nullptr, cursor));
+                m.result = 1;
+            } else {
+                TForm::WndProc(m);
+            }
+            return;
+        case WM_SETTEXT: {
+            const auto* text = reinterpret_cast<const wchar_t*>(m.lParam);
+            SetCaption(text ? std::wstring_view(text) : std::wstring_view());
+            m.result = TRUE;
+            return;
+        }
+        case WM_GETTEXT:
+            m.result = CopyCaption(m.wParam, m.lParam);
+            return;
+        case WM_GETTEXTLENGTH:
+            m.result = static_cast<LRESULT>(caption_.size());
+            return;
+        case WM_WININICHANGE:
+            if (m.wParam == SPI_SETNONCLIENTMETRICS)
+                CreateCaptionFont();
+            TForm::WndProc(m);
+            return;
+        default:
+            TForm::WndProc(m);
+    }
+}
+
+void TGradientForm::CreateWindowHandle() {
+    TForm::CreateWindowHandle();
+    UseOwnNonClientPainting(Handle());
+    if (GetFormStyle() == tk::FormStyle::MDIForm)
+        HookClient();
+}
+
+void TGradientForm::DestroyWindowHandle() {
+    UnhookClient();
+    TForm::DestroyWindowHandle();
+}
+
+void TGradientForm::HookClient() {
+    // The client window is made while the frame is created.
+    clientWindow_ = MdiClientOf(Handle());
+    if (!clientWindow_)
+        return;
+    SetPropW(clientWindow_, kHookProperty, this);
+    SavedClientProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(clientWindow_, GWLP_WNDPROC));
+    SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(&TGradientForm::ClientHookProc));
+}
+
+void TGradientForm::UnhookClient() {
+    if (!clientWindow_)
+        return;
+    if (IsWindow(clientWindow_)) {
+        SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SavedClientProc));
+        RemovePropW(clientWindow_, kHookProperty);
+    }
+    clientWindow_ = nullptr;
+    SavedClientProc = nullptr;
+}
+
+LRESULT CALLBACK TGradientForm::ClientHookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* form = static_cast<TGradientForm*>(GetPropW(hwnd, kHookProperty));
+    if (!form || !form->SavedClientProc)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    const WNDPROC saved = form->SavedClientProc;
+    if (msg == WM_NCDESTROY) {
+        // The client goes before the frame lets it go.
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
+        RemovePropW(hwnd, kHookProperty);
+        form->clientWindow_ = nullptr;
+        form->SavedClientProc = nullptr;
+        return CallWindowProcW(saved, hwnd, msg, wParam, lParam);
+    }
+    const LRESULT result = CallWindowProcW(saved, hwnd, msg, wParam, lParam);
+    if (msg == kClientCaptionChange) {
+        try {
+            form->RepaintCaption(form->IsCaptionActive());
+        } catch (...) {
+            tk::ReportCurrentException();
+        }
+    }
+    return result;
+}
+
+}  // namespace rytmalo
