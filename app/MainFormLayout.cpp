@@ -149,6 +149,17 @@ FormLayout Build() {
         {.name = "N1Sommairedelaide1", .parent = "N1", .caption = L"&Sommaire de l'aide..."},
         {.name = "mnuAProposDe", .parent = "N1", .caption = L"&A propos de ..."},
     };
+
+    // Only the values that differ from each class's defaults; a brush's
+    // default colour is white, hence the stored pale yellow.
+    f.components = {
+        {.className = "TEllipticHint",
+         .name = "EllipticHint1",
+         .properties = {{"Brush.Color", std::int32_t{8454143}}}},
+        {.className = "TOnlyOpenOnce",
+         .name = "OnlyOpenOnce1",
+         .properties = {{"UniqueString", std::wstring_view(L"Kestro")}, {"IsAppVisible", true}}},
+    };
     return f;
 }
 

@@ -63,6 +63,7 @@ TForm::TForm(TComponent* owner, const FormLayout& layout) : TComponent(owner), l
 }
 
 TForm::~TForm() {
+    if (Application) Application->FormDestroyed(*this);
     DestroyWindowHandle();
     // Components go while the form is still a form: they may ask for it.
     DestroyComponents();
@@ -140,6 +141,8 @@ void TForm::Load() {
     for (TComponent* c : components) {
         try {
             c->Loaded();
+        } catch (const HaltRequest&) {
+            throw;
         } catch (...) {
             ReportCurrentException();
         }
@@ -148,6 +151,8 @@ void TForm::Load() {
 
     try {
         if (OnCreate) OnCreate();
+    } catch (const HaltRequest&) {
+        throw;
     } catch (...) {
         ReportCurrentException();
     }
@@ -266,6 +271,7 @@ int TForm::ShowModal() {
     if (Visible() || modal_) throw std::logic_error("a visible form cannot be shown modally");
     HWND previous = GetActiveWindow();
     ReleaseCapture();
+    Application->CancelHint();
     const std::vector<HWND> disabled = Application->DisableTaskWindows(hwnd_);
     modal_ = true;
     modalResult_ = mrNone;
