@@ -3,21 +3,21 @@
 // read from the process's GDI handle table, which Wine lays out as Windows
 // does: 65,536 entries of 24 bytes, the object's type in the 16 bits at
 // offset 14, zero for a free entry; the table's address is in the process
-// environment block (offset 0xF8 on x64).
+// environment block (offset 0xF8 on x64, whose own address is at gs:0x60).
 #pragma once
 
 #include <cstdint>
 #include <cstring>
 
 #include <windows.h>
-#include <winternl.h>
 
 namespace tk::testing {
 
 inline long GdiObjectCount() {
     const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     if (reported != 0) return static_cast<long>(reported);
-    const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const unsigned char* peb = nullptr;
+    __asm__("movq %%gs:0x60, %0" : "=r"(peb));
     const unsigned char* table = nullptr;
     std::memcpy(&table, peb + 0xF8, sizeof table);
     if (!table) return -1;
