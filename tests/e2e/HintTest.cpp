@@ -11,7 +11,7 @@ constexpr wchar_t kTempoHint[] = L"Entrez ici le tempo servant de base au calcul
 constexpr COLORREF kPaleYellow = RGB(255, 255, 128);
 
 class Hints : public ProgramTest {
-protected:
+  protected:
     HWND Bubble(bool visibleOnly = true) const {
         return driver::FindTopLevel(Pid(), L"TEllipticHintWindow", visibleOnly);
     }
@@ -41,8 +41,8 @@ protected:
         const RECT outer = driver::ScreenRect(control);
         POINT at{0, outer.bottom - outer.top + 6};
         ClientToScreen(control, &at);
-        const EdgeRect bubble = EnlargeForEllipse(
-            {at.x, at.y, at.x + measured.right + 6, at.y + measured.bottom + 2});
+        const EdgeRect bubble =
+            EnlargeForEllipse({at.x, at.y, at.x + measured.right + 6, at.y + measured.bottom + 2});
         return {bubble.left, bubble.top, bubble.right, bubble.bottom};
     }
 };

@@ -16,13 +16,15 @@ bool NameHeld() {
     SetLastError(ERROR_SUCCESS);
     HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, kName);
     const bool held = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (mapping) CloseHandle(mapping);
+    if (mapping)
+        CloseHandle(mapping);
     return held;
 }
 
 bool HasVisibleWindow(DWORD pid) {
     for (HWND w : driver::TopLevelWindows(pid)) {
-        if (IsWindowVisible(w)) return true;
+        if (IsWindowVisible(w))
+            return true;
     }
     return false;
 }
@@ -50,7 +52,7 @@ ShortRun RunToEnd() {
 // A window of another program that takes the foreground: a thread of the
 // test with a message loop of its own.
 class OtherProgramWindow {
-public:
+  public:
     OtherProgramWindow() : thread_([this] { Run(); }) {
         driver::WaitUntil([this] { return window_.load() != nullptr; });
     }
@@ -60,7 +62,7 @@ public:
     }
     HWND Handle() const { return window_; }
 
-private:
+  private:
     void Run() {
         HWND w = CreateWindowExW(0, L"STATIC", L"Autre programme", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                  0, 0, 1024, 768, nullptr, nullptr, nullptr, nullptr);
@@ -68,7 +70,8 @@ private:
         window_ = w;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (msg.message == WM_CLOSE && msg.hwnd == w) break;
+            if (msg.message == WM_CLOSE && msg.hwnd == w)
+                break;
             DispatchMessageW(&msg);
         }
         DestroyWindow(w);
@@ -81,7 +84,7 @@ using SingleInstance = ProgramTest;
 
 // Starts nothing by itself.
 class Starts : public ProgramTest {
-protected:
+  protected:
     void SetUp() override {}
 };
 
@@ -120,7 +123,8 @@ TEST_F(SingleInstance, AnyProgramThatPostsTheMessageRestoresIt) {
     ASSERT_TRUE(driver::WaitUntil([&] { return IsIconic(application) != FALSE; }));
     DWORD recipients = BSM_APPLICATIONS;
     BroadcastSystemMessageW(BSF_POSTMESSAGE, &recipients, RegisterWindowMessageW(kName), 0, 0);
-    EXPECT_TRUE(driver::WaitUntil([&] { return !IsIconic(application) && IsWindowVisible(Main()); }));
+    EXPECT_TRUE(
+        driver::WaitUntil([&] { return !IsIconic(application) && IsWindowVisible(Main()); }));
 }
 
 TEST_F(SingleInstance, AfterTheFirstQuitsANewStartIsFirstAgain) {
@@ -137,7 +141,8 @@ TEST_F(Starts, TenStartsAtOnceLeaveExactlyOneRunning) {
     }
     const auto running = [&] {
         int n = 0;
-        for (const driver::Process& p : starts) n += p.Running() ? 1 : 0;
+        for (const driver::Process& p : starts)
+            n += p.Running() ? 1 : 0;
         return n;
     };
     ASSERT_TRUE(driver::WaitUntil([&] { return running() <= 1; }, 60000));

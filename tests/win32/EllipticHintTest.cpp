@@ -18,7 +18,7 @@ constexpr COLORREF kPaleYellow = RGB(255, 255, 128);
 
 // A plain window of one colour, to lie beneath a bubble.
 class ColourWindow {
-public:
+  public:
     ColourWindow(const RECT& r, COLORREF colour) : colour_(colour) {
         WNDCLASSEXW wc{sizeof wc};
         wc.lpfnWndProc = &ColourWindow::Proc;
@@ -39,7 +39,7 @@ public:
         UpdateWindow(hwnd_);
     }
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<ColourWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (msg == WM_PAINT && self) {
@@ -51,7 +51,8 @@ private:
             EndPaint(hwnd, &ps);
             return 0;
         }
-        if (msg == WM_ERASEBKGND) return 1;
+        if (msg == WM_ERASEBKGND)
+            return 1;
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     HWND hwnd_ = nullptr;
@@ -101,7 +102,7 @@ int CountOf(const driver::Image& image, COLORREF colour, RECT area = {0, 0, 1 <<
 }
 
 class EllipticHintTest : public tk::testing::ToolkitTest {
-protected:
+  protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         Application->SetShowHint(true);
@@ -186,7 +187,7 @@ TEST_F(EllipticHintTest, LayoutSetsPenAndBrushValueByValue) {
 }
 
 class BubbleTest : public EllipticHintTest {
-protected:
+  protected:
     void SetUp() override {
         EllipticHintTest::SetUp();
         window_.CreateHandle();
@@ -263,7 +264,9 @@ const tk::FormLayout& StyledLayout() {
              .properties = {{"Pen.Color", std::int32_t{0x000000FF}},
                             {"Brush.Style", static_cast<std::int32_t>(tk::BrushStyle::Clear)},
                             {"FontColor", std::int32_t{0x00FF0000}}}},
-            {.className = "TEllipticHint", .name = "Second", .properties = {{"Pen.Width", std::int32_t{5}}}},
+            {.className = "TEllipticHint",
+             .name = "Second",
+             .properties = {{"Pen.Width", std::int32_t{5}}}},
         };
         return f;
     }();
@@ -271,7 +274,7 @@ const tk::FormLayout& StyledLayout() {
 }
 
 class StyledMain : public tk::TForm {
-public:
+  public:
     explicit StyledMain(tk::TApplication& application) : TForm(&application, StyledLayout()) {}
 };
 
@@ -306,7 +309,8 @@ TEST_F(BubbleTest, NoGdiObjectIsKept) {
     Application->ProcessMessages();
     const long before = tk::testing::GdiObjectCount();
     ASSERT_GT(before, 0);
-    for (int i = 0; i < 1000; ++i) cycle();
+    for (int i = 0; i < 1000; ++i)
+        cycle();
     Repainted(window_.Handle());
     Application->ProcessMessages();
     EXPECT_EQ(tk::testing::GdiObjectCount(), before);

@@ -26,14 +26,33 @@ const FormLayout& HintLayout() {
         f.clientHeight = 200;
         f.borderStyle = BorderStyle::Dialog;
         f.controls = {
-            {.kind = ControlKind::GroupBox, .name = "Box", .bounds = {8, 8, 200, 100}, .caption = L"Boîte"},
-            {.kind = ControlKind::Edit, .name = "Name", .parent = "Box", .bounds = {10, 20, 100, 21},
-             .hint = kNameHint, .showHint = true},
-            {.kind = ControlKind::CheckBox, .name = "Check", .parent = "Box", .bounds = {10, 50, 120, 17},
-             .caption = L"Garder", .hint = kCheckHint, .showHint = true},
-            {.kind = ControlKind::Button, .name = "Plain", .bounds = {220, 10, 90, 25}, .caption = L"Rien"},
-            {.kind = ControlKind::Button, .name = "Silent", .bounds = {220, 40, 90, 25}, .caption = L"Muet",
-             .hint = L"jamais montré", .showHint = false},
+            {.kind = ControlKind::GroupBox,
+             .name = "Box",
+             .bounds = {8, 8, 200, 100},
+             .caption = L"Boîte"},
+            {.kind = ControlKind::Edit,
+             .name = "Name",
+             .parent = "Box",
+             .bounds = {10, 20, 100, 21},
+             .hint = kNameHint,
+             .showHint = true},
+            {.kind = ControlKind::CheckBox,
+             .name = "Check",
+             .parent = "Box",
+             .bounds = {10, 50, 120, 17},
+             .caption = L"Garder",
+             .hint = kCheckHint,
+             .showHint = true},
+            {.kind = ControlKind::Button,
+             .name = "Plain",
+             .bounds = {220, 10, 90, 25},
+             .caption = L"Rien"},
+            {.kind = ControlKind::Button,
+             .name = "Silent",
+             .bounds = {220, 40, 90, 25},
+             .caption = L"Muet",
+             .hint = L"jamais montré",
+             .showHint = false},
         };
         return f;
     }();
@@ -63,7 +82,7 @@ RECT PlacedBelow(HWND control, const wchar_t* text) {
 }
 
 class HintsTest : public ToolkitTest {
-protected:
+  protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         Application->SetHintWindowClass([] { return std::make_unique<THintWindow>(); });
@@ -102,8 +121,10 @@ protected:
         const ULONGLONG end = GetTickCount64() + timeoutMs;
         for (;;) {
             Application->ProcessMessages();
-            if (condition()) return true;
-            if (GetTickCount64() > end) return false;
+            if (condition())
+                return true;
+            if (GetTickCount64() > end)
+                return false;
             Sleep(10);
         }
     }
@@ -222,8 +243,10 @@ TEST_F(HintsTest, ModalFormOrMessageBoxHidesTheHint) {
     std::atomic<int> showingDuringBox{-1};
     std::thread closer([&] {
         HWND box = nullptr;
-        for (int i = 0; i < 500 && !box; ++i, Sleep(10)) box = FindWindowW(L"#32770", L"Bulle");
-        if (!box) return;
+        for (int i = 0; i < 500 && !box; ++i, Sleep(10))
+            box = FindWindowW(L"#32770", L"Bulle");
+        if (!box)
+            return;
         showingDuringBox = IsWindowVisible(Hint().Handle()) ? 1 : 0;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });

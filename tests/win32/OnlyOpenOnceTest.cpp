@@ -16,12 +16,13 @@ bool NameHeld(const std::wstring& name) {
     HANDLE mapping =
         CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, name.c_str());
     const bool held = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (mapping) CloseHandle(mapping);
+    if (mapping)
+        CloseHandle(mapping);
     return held;
 }
 
 class GuardTest : public tk::testing::ToolkitTest {
-protected:
+  protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         procedure_ = GetWindowLongPtrW(App(), GWLP_WNDPROC);
@@ -29,7 +30,8 @@ protected:
         ShowWindow(App(), SW_HIDE);
     }
     void TearDown() override {
-        if (IsIconic(App())) Application->Restore();
+        if (IsIconic(App()))
+            Application->Restore();
         ShowWindow(App(), SW_HIDE);
         Application->SetShowMainForm(true);
         ToolkitTest::TearDown();
@@ -51,7 +53,8 @@ protected:
     // The program is minimised and the guard's message arrives.
     static bool RestoredByMessage(UINT message) {
         Application->Minimize();
-        if (!IsIconic(App())) return false;
+        if (!IsIconic(App()))
+            return false;
         PostMessageW(App(), message, 0, 0);
         Application->ProcessMessages();
         return !IsIconic(App());
@@ -95,7 +98,8 @@ TEST_F(GuardTest, InvisibleFirstInstanceStartsWithoutWindows) {
 TEST_F(GuardTest, SecondInstanceEndsWithExitCodeZeroWithoutHooking) {
     const std::wstring name = UniqueName();
     // The first instance: another program holding the name.
-    HANDLE first = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, name.c_str());
+    HANDLE first =
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, name.c_str());
     ASSERT_NE(first, nullptr);
     {
         TOnlyOpenOnce guard(nullptr);
