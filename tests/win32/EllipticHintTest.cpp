@@ -137,11 +137,7 @@ TEST_F(EllipticHintTest, ComponentInstallsItsWindowClassAndTheDelay) {
     EXPECT_EQ(GetClassLongW(window, GCL_STYLE), 0x080B);
     EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
 
-    EXPECT_EQ(hint.Pen(), tk::TPen{});
-    EXPECT_EQ(hint.Pen().color, tk::clBlack);
-    EXPECT_EQ(hint.Pen().width, 1);
-    EXPECT_EQ(hint.Pen().style, tk::PenStyle::Solid);
-    EXPECT_EQ(hint.Pen().mode, tk::PenMode::Copy);
+    EXPECT_EQ(hint.Pen(), (tk::TPen{tk::clBlack, 1, tk::PenStyle::Solid, tk::PenMode::Copy}));
     EXPECT_EQ(hint.Brush(), (tk::TBrush{0x0080FFFF, tk::BrushStyle::Solid}));
     EXPECT_EQ(hint.FontColor(), tk::clBlack);
 }
