@@ -1,5 +1,7 @@
 #include "app/ComponentClasses.h"
 
+#include "components/Elihint.h"
+#include "components/OnlyOpenOnce.h"
 #include "components/PlxAppPath.h"
 #include "components/RegApp.h"
 #include "toolkit/Application.h"
@@ -18,6 +20,8 @@ tk::TComponent* Make(tk::TComponent* owner) {
 void RegisterComponentClasses(tk::TApplication& application) {
     application.RegisterComponentClass("TRegAppUserConfig", &Make<TRegAppUserConfig>);
     application.RegisterComponentClass("TPlomexAppPath", &Make<TPlomexAppPath>);
+    application.RegisterComponentClass("TEllipticHint", &Make<TEllipticHint>);
+    application.RegisterComponentClass("TOnlyOpenOnce", &Make<TOnlyOpenOnce>);
 }
 
 }  // namespace rytmalo

@@ -151,13 +151,20 @@ FormLayout Build() {
     };
 
     // Only what differs from each class's defaults: the store is a closed
-    // per-user store, the path registration is enabled.
+    // per-user store, the path registration is enabled, and a brush's
+    // default colour is white, hence the stored pale yellow.
     f.components = {
         {.className = "TRegAppUserConfig",
          .name = "RegApp",
          .properties = {{"Company", L"Vortan Music"},
                         {"ApplicationName", L"Rytmalo95"},
                         {"Version", L"v2.0"}}},
+        {.className = "TEllipticHint",
+         .name = "EllipticHint1",
+         .properties = {{"Brush.Color", std::int32_t{8454143}}}},
+        {.className = "TOnlyOpenOnce",
+         .name = "OnlyOpenOnce1",
+         .properties = {{"UniqueString", std::wstring_view(L"Kestro")}, {"IsAppVisible", true}}},
         {.className = "TPlomexAppPath", .name = "PlomexAppPath1"},
     };
     return f;

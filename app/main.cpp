@@ -16,6 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.SetHelpFile(L"C:\\Program Files\\HelpScribble\\Rytmalo95.hlp");
         application.CreateForm(rytmalo::MainForm);
         application.Run();
+    } catch (const tk::HaltRequest& halt) {
+        return halt.exitCode;
     } catch (...) {
         tk::ReportCurrentException();
     }

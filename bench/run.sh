@@ -22,3 +22,5 @@ echo "|---|---|"
 echo "| Rytmalo95.exe, stripped, static | $(stat -c %s "$bin/Rytmalo95.exe") bytes |"
 echo "| minimal one-window program, stripped | $(stat -c %s "$bin/minimal-window.exe") bytes |"
 wine "$bin/startup-bench.exe" "$runs" | tr -d '\r'
+wine "$bin/second-start-bench.exe" "$runs" | tr -d '\r'
+wine "$bin/bubble-bench.exe" "$((runs * 70))" | tr -d '\r'

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "toolkit/HintTracker.h"
+#include "toolkit/HintWindow.h"
+
 namespace tk {
 
 TApplication* Application = nullptr;
@@ -40,6 +43,10 @@ void ReportCurrentException() {
     std::wstring message;
     try {
         throw;
+    } catch (const HaltRequest& halt) {
+        // Asked for inside a window procedure, where unwinding cannot go on:
+        // the system releases what the process holds.
+        ExitProcess(static_cast<UINT>(halt.exitCode));
     } catch (const Exception& e) {
         message = e.Message();
     } catch (const std::exception& e) {
@@ -75,6 +82,11 @@ TApplication::TApplication() : TComponent(nullptr) {
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
                               0, 0, nullptr, nullptr, instance, this);
     if (!handle_) throw Exception(L"Impossible de créer la fenêtre de l'application");
+
+    hintWindowClass_ = [] { return std::make_unique<THintWindow>(); };
+    hintTracker_ = std::make_unique<HintTracker>(*this);
+    AddMessageFilter(hintTracker_.get());
+    SetShowHint(true);
 }
 
 TApplication::~TApplication() {
@@ -85,6 +97,9 @@ TApplication::~TApplication() {
     mainForm_ = nullptr;
     activeForm_ = nullptr;
     DestroyComponents();
+    RemoveMessageFilter(hintTracker_.get());
+    hintTracker_.reset();
+    hintWindow_.reset();
     if (handle_) DestroyWindow(handle_);
     Application = nullptr;
 }
@@ -97,6 +112,8 @@ void TApplication::SetTitle(std::wstring_view title) {
 void TApplication::LoadForm(TForm& form) {
     try {
         form.Load();
+    } catch (const HaltRequest&) {
+        throw;
     } catch (...) {
         ReportCurrentException();
     }
@@ -116,6 +133,21 @@ void TApplication::HandleMessage() {
         return;
     }
     if (got < 0) return;
+    Dispatch(msg);
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (!terminated_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+        } else {
+            Dispatch(msg);
+        }
+    }
+}
+
+void TApplication::Dispatch(MSG& msg) {
     try {
         ProcessMessage(msg);
     } catch (...) {
@@ -146,6 +178,31 @@ bool TApplication::IsKeyMsg(const MSG& msg) {
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::Halt(int exitCode) { throw HaltRequest{exitCode}; }
+
+void TApplication::SetShowHint(bool show) {
+    if (show == showHint_) return;
+    showHint_ = show;
+    if (show) {
+        std::unique_ptr<THintWindow> window = hintWindowClass_();
+        window->SetColor(hintColor_);
+        window->CreateHandle();
+        hintWindow_ = std::move(window);
+    } else {
+        CancelHint();
+        hintWindow_.reset();
+    }
+}
+
+void TApplication::SetHintColor(Color color) {
+    hintColor_ = color;
+    if (hintWindow_) hintWindow_->SetColor(color);
+}
+
+void TApplication::CancelHint() {
+    if (hintTracker_) hintTracker_->Cancel();
+}
 
 void TApplication::ShowApplicationWindow() {
     if (!IsWindowVisible(handle_)) ShowWindow(handle_, SW_SHOWNA);
@@ -184,6 +241,7 @@ void TApplication::HandleException(const std::wstring& message) {
 
 void TApplication::ShowException(const std::wstring& message) {
     const std::wstring text = message + L".";
+    CancelHint();
     // The report's own closing gives the focus back to the window that had
     // it; that is no change of form, so it does not count as an activation
     // (an activation handler that fails would otherwise report forever).
@@ -264,6 +322,12 @@ void TApplication::EnableTaskWindows(const std::vector<HWND>& windows) {
 
 LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case WM_TIMER:
+            if (wParam == HintTracker::kTimerId) {
+                if (hintTracker_) hintTracker_->TimerExpired();
+                return 0;
+            }
+            break;
         case WM_SETFOCUS: {
             // The taskbar entry was chosen: the form the user last worked in
             // takes the focus.

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,16 @@
 
 namespace tk {
 
+class HintTracker;
+class THintWindow;
+
+// Ends the program at once: thrown by TApplication::Halt, it unwinds to the
+// entry point, which returns the exit code; the forms and their components
+// are destroyed on the way. Not an error: nothing reports it.
+struct HaltRequest {
+    int exitCode = 0;
+};
+
 // Sees every message the loop fetches before it is dispatched; returns true
 // to keep it from its window.
 class MessageFilter {
@@ -25,6 +36,8 @@ public:
 };
 
 using ComponentFactory = std::function<TComponent*(TComponent* owner)>;
+// Makes the application's hint window; a component may install its own kind.
+using HintWindowClass = std::function<std::unique_ptr<THintWindow>()>;
 
 class TApplication : public TComponent {
 public:
@@ -54,9 +67,14 @@ public:
     void Run();
     // Fetches and dispatches one message, waiting for one if none is queued.
     void HandleMessage();
+    // Dispatches the messages already queued, as the loop would, and returns.
+    void ProcessMessages();
     bool Terminated() const { return terminated_; }
     // Posts the quit request.
     void Terminate();
+    // Ends the program now with the exit code (see HaltRequest). Meant for
+    // start-up, outside any window procedure.
+    [[noreturn]] void Halt(int exitCode);
 
     bool ShowMainForm() const { return showMainForm_; }
     void SetShowMainForm(bool show) { showMainForm_ = show; }
@@ -81,6 +99,28 @@ public:
     // Component classes that layouts can name.
     void RegisterComponentClass(std::string_view className, ComponentFactory factory);
     TComponent* CreateComponent(std::string_view className, TComponent* owner) const;
+
+    // Hints. Switching them on creates the hint window from the current hint
+    // window class; switching them off destroys it.
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show);
+    void SetHintWindowClass(HintWindowClass windowClass) {
+        hintWindowClass_ = std::move(windowClass);
+    }
+    THintWindow* HintWindow() const { return hintWindow_.get(); }
+    // Milliseconds the mouse rests on a control before its hint shows.
+    int HintPause() const { return hintPause_; }
+    void SetHintPause(int milliseconds) { hintPause_ = milliseconds; }
+    // Before the next control's hint while one is showing.
+    int HintShortPause() const { return hintShortPause_; }
+    void SetHintShortPause(int milliseconds) { hintShortPause_ = milliseconds; }
+    // How long a hint stays.
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int milliseconds) { hintHidePause_ = milliseconds; }
+    Color HintColor() const { return hintColor_; }
+    void SetHintColor(Color color);
+    // Hides the hint showing or pending (a dialog or message box comes up).
+    void CancelHint();
 
     void AddMessageFilter(MessageFilter* filter);
     void RemoveMessageFilter(MessageFilter* filter);
@@ -108,6 +148,7 @@ private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     void LoadForm(TForm& form);
+    void Dispatch(MSG& msg);
     bool ProcessMessage(MSG& msg);
     bool IsKeyMsg(const MSG& msg);
 
@@ -124,6 +165,14 @@ private:
     std::map<std::string, ComponentFactory, std::less<>> classes_;
     std::vector<MessageFilter*> filters_;
     FontCache fonts_;
+    bool showHint_ = false;
+    HintWindowClass hintWindowClass_;
+    std::unique_ptr<THintWindow> hintWindow_;
+    std::unique_ptr<HintTracker> hintTracker_;
+    int hintPause_ = 500;
+    int hintShortPause_ = 50;
+    int hintHidePause_ = 2500;
+    Color hintColor_ = clInfoBk;
 };
 
 // The program's application object (one per process).

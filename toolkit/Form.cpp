@@ -144,6 +144,8 @@ void TForm::Load() {
     for (TComponent* c : components) {
         try {
             c->Loaded();
+        } catch (const HaltRequest&) {
+            throw;
         } catch (...) {
             ReportCurrentException();
         }
@@ -152,6 +154,8 @@ void TForm::Load() {
 
     try {
         if (OnCreate) OnCreate();
+    } catch (const HaltRequest&) {
+        throw;
     } catch (...) {
         ReportCurrentException();
     }
@@ -269,6 +273,7 @@ int TForm::ShowModal() {
     if (Visible() || modal_) throw std::logic_error("a visible form cannot be shown modally");
     HWND previous = GetActiveWindow();
     ReleaseCapture();
+    Application->CancelHint();
     const std::vector<HWND> disabled = Application->DisableTaskWindows(hwnd_);
     modal_ = true;
     modalResult_ = mrNone;

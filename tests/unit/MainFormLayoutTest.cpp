@@ -80,5 +80,51 @@ TEST(MainFormLayout, TabOrderIsTempoThenBeatUnitThenQuit) {
     }
 }
 
+TEST(MainFormLayout, TempoBoxIsTheControlWithAHint) {
+    const tk::FormLayout& layout = MainFormLayout();
+    for (const tk::ControlLayout& c : layout.controls) {
+        if (c.name == "txtTempo") {
+            EXPECT_TRUE(c.showHint);
+            EXPECT_EQ(c.hint, L"Entrez ici le tempo servant de base au calcul");
+        } else {
+            EXPECT_FALSE(c.showHint) << c.name;
+        }
+    }
+}
+
+TEST(MainFormLayout, HintBubblesComeBeforeTheSingleInstanceGuardWhichIsLast) {
+    const auto& components = MainFormLayout().components;
+    const auto at = [&](std::string_view name) {
+        for (std::size_t i = 0; i < components.size(); ++i) {
+            if (components[i].name == name) return static_cast<int>(i);
+        }
+        return -1;
+    };
+    const int hint = at("EllipticHint1");
+    const int guard = at("OnlyOpenOnce1");
+    ASSERT_GE(hint, 0);
+    ASSERT_GE(guard, 0);
+    EXPECT_LT(hint, guard);
+    // Only the application path registration may follow the guard: a second
+    // instance ends while the guard is told that loading is over.
+    for (std::size_t i = static_cast<std::size_t>(guard) + 1; i < components.size(); ++i) {
+        EXPECT_EQ(components[i].name, "PlomexAppPath1");
+    }
+
+    const tk::ComponentLayout& h = components[static_cast<std::size_t>(hint)];
+    EXPECT_EQ(h.className, "TEllipticHint");
+    ASSERT_EQ(h.properties.size(), 1u) << "only what differs from the defaults is stored";
+    EXPECT_EQ(h.properties[0].name, "Brush.Color");
+    EXPECT_EQ(std::get<std::int32_t>(h.properties[0].value), 8454143);
+
+    const tk::ComponentLayout& g = components[static_cast<std::size_t>(guard)];
+    EXPECT_EQ(g.className, "TOnlyOpenOnce");
+    ASSERT_EQ(g.properties.size(), 2u);
+    EXPECT_EQ(g.properties[0].name, "UniqueString");
+    EXPECT_EQ(std::get<std::wstring_view>(g.properties[0].value), L"Kestro");
+    EXPECT_EQ(g.properties[1].name, "IsAppVisible");
+    EXPECT_TRUE(std::get<bool>(g.properties[1].value));
+}
+
 }  // namespace
 }  // namespace rytmalo

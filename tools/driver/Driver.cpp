@@ -6,7 +6,8 @@
 
 namespace driver {
 
-Process Process::Launch(const std::wstring& exePath, const std::wstring& arguments) {
+Process Process::Launch(const std::wstring& exePath, const std::wstring& arguments,
+                        bool waitForIdle) {
     std::wstring commandLine = L"\"" + exePath + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW si{sizeof si};
@@ -16,7 +17,7 @@ Process Process::Launch(const std::wstring& exePath, const std::wstring& argumen
         throw std::runtime_error("cannot start the program");
     }
     CloseHandle(pi.hThread);
-    WaitForInputIdle(pi.hProcess, 10000);
+    if (waitForIdle) WaitForInputIdle(pi.hProcess, 10000);
     return Process(pi.hProcess, pi.dwProcessId);
 }
 

@@ -14,7 +14,10 @@ namespace driver {
 // A started process; ended (killed) when the object goes, if still running.
 class Process {
 public:
-    static Process Launch(const std::wstring& exePath, const std::wstring& arguments = {});
+    // Waits until the program is idle for input, unless told not to (to
+    // start several at once).
+    static Process Launch(const std::wstring& exePath, const std::wstring& arguments = {},
+                          bool waitForIdle = true);
     Process() = default;
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;

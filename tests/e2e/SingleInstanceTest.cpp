@@ -1,0 +1,178 @@
+// One instance at a time: a second start brings the running program forward
+// and ends with exit code 0 without a window; the name "Kestro" belongs to
+// whichever process, of any program, claims it first.
+#include <thread>
+
+#include "ProgramFixture.h"
+
+namespace rytmalo::e2e {
+namespace {
+
+constexpr wchar_t kName[] = L"Kestro";
+
+// Whether some process holds the shared-memory name (asking creates it for
+// a moment when nobody does).
+bool NameHeld() {
+    SetLastError(ERROR_SUCCESS);
+    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, kName);
+    const bool held = GetLastError() == ERROR_ALREADY_EXISTS;
+    if (mapping)
+        CloseHandle(mapping);
+    return held;
+}
+
+bool HasVisibleWindow(DWORD pid) {
+    for (HWND w : driver::TopLevelWindows(pid)) {
+        if (IsWindowVisible(w))
+            return true;
+    }
+    return false;
+}
+
+// A start that is expected to end by itself, followed to its end.
+struct ShortRun {
+    bool ended = false;
+    DWORD exitCode = 0;
+    bool showedWindow = false;
+};
+
+ShortRun RunToEnd() {
+    driver::Process p = driver::Process::Launch(driver::ProgramPath(), {}, false);
+    ShortRun run;
+    run.ended = driver::WaitUntil(
+        [&] {
+            run.showedWindow = run.showedWindow || HasVisibleWindow(p.Id());
+            return !p.Running();
+        },
+        20000);
+    run.exitCode = p.ExitCode();
+    return run;
+}
+
+// A window of another program that takes the foreground: a thread of the
+// test with a message loop of its own.
+class OtherProgramWindow {
+  public:
+    OtherProgramWindow() : thread_([this] { Run(); }) {
+        driver::WaitUntil([this] { return window_.load() != nullptr; });
+    }
+    ~OtherProgramWindow() {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        thread_.join();
+    }
+    HWND Handle() const { return window_; }
+
+  private:
+    void Run() {
+        HWND w = CreateWindowExW(0, L"STATIC", L"Autre programme", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 0, 0, 1024, 768, nullptr, nullptr, nullptr, nullptr);
+        SetForegroundWindow(w);
+        window_ = w;
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (msg.message == WM_CLOSE && msg.hwnd == w)
+                break;
+            DispatchMessageW(&msg);
+        }
+        DestroyWindow(w);
+    }
+    std::atomic<HWND> window_{nullptr};
+    std::thread thread_;
+};
+
+using SingleInstance = ProgramTest;
+
+// Starts nothing by itself.
+class Starts : public ProgramTest {
+  protected:
+    void SetUp() override {}
+};
+
+TEST_F(SingleInstance, SecondStartRestoresTheMinimisedFirstAndEndsWithoutAWindow) {
+    EXPECT_TRUE(NameHeld());
+    HWND application = driver::FindTopLevel(Pid(), L"TApplication", false);
+    PostMessageW(Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(driver::WaitUntil([&] { return IsIconic(application) != FALSE; }));
+
+    const ShortRun second = RunToEnd();
+    EXPECT_TRUE(second.ended);
+    EXPECT_EQ(second.exitCode, 0u);
+    EXPECT_FALSE(second.showedWindow);
+
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return !IsIconic(application) && IsWindowVisible(Main()) && GetForegroundWindow() == Main();
+    })) << "the first instance did not come back";
+    Quit();
+    EXPECT_FALSE(NameHeld()) << "the name outlived the program";
+}
+
+TEST_F(SingleInstance, SecondStartBringsTheFirstFromBehindAnotherProgram) {
+    OtherProgramWindow other;
+    ASSERT_TRUE(driver::WaitUntil([&] { return GetForegroundWindow() == other.Handle(); }));
+
+    const ShortRun second = RunToEnd();
+    EXPECT_TRUE(second.ended);
+    EXPECT_EQ(second.exitCode, 0u);
+    EXPECT_FALSE(second.showedWindow);
+    EXPECT_TRUE(driver::WaitUntil([&] { return GetForegroundWindow() == Main(); }));
+}
+
+TEST_F(SingleInstance, AnyProgramThatPostsTheMessageRestoresIt) {
+    HWND application = driver::FindTopLevel(Pid(), L"TApplication", false);
+    PostMessageW(Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(driver::WaitUntil([&] { return IsIconic(application) != FALSE; }));
+    DWORD recipients = BSM_APPLICATIONS;
+    BroadcastSystemMessageW(BSF_POSTMESSAGE, &recipients, RegisterWindowMessageW(kName), 0, 0);
+    EXPECT_TRUE(
+        driver::WaitUntil([&] { return !IsIconic(application) && IsWindowVisible(Main()); }));
+}
+
+TEST_F(SingleInstance, AfterTheFirstQuitsANewStartIsFirstAgain) {
+    Quit();
+    Start();
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    EXPECT_TRUE(NameHeld());
+}
+
+TEST_F(Starts, TenStartsAtOnceLeaveExactlyOneRunning) {
+    std::vector<driver::Process> starts;
+    for (int i = 0; i < 10; ++i) {
+        starts.push_back(driver::Process::Launch(driver::ProgramPath(), {}, false));
+    }
+    const auto running = [&] {
+        int n = 0;
+        for (const driver::Process& p : starts)
+            n += p.Running() ? 1 : 0;
+        return n;
+    };
+    ASSERT_TRUE(driver::WaitUntil([&] { return running() <= 1; }, 60000));
+    ASSERT_EQ(running(), 1);
+    for (driver::Process& p : starts) {
+        if (p.Running()) {
+            program_ = std::move(p);
+        } else {
+            EXPECT_EQ(p.ExitCode(), 0u);
+        }
+    }
+    main_ = driver::WaitForTopLevel(Pid(), L"TMainForm", 20000);
+    ASSERT_NE(main_, nullptr) << "the one left has no main window";
+    Quit();
+}
+
+TEST_F(Starts, ProgramEndsAtOnceWhenAnotherProgramHoldsTheName) {
+    // Another program's object of that name, whatever its size and access.
+    HANDLE foreign =
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, kName);
+    ASSERT_NE(foreign, nullptr);
+    const ShortRun run = RunToEnd();
+    CloseHandle(foreign);
+    EXPECT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_FALSE(run.showedWindow);
+
+    Start();
+    Quit();
+}
+
+}  // namespace
+}  // namespace rytmalo::e2e

@@ -1,0 +1,325 @@
+// The elliptic hint component and its window against real windows: what the
+// component changes in the application, the bubble's geometry, what it
+// draws over the snapshot of the screen, and that it keeps no GDI object.
+#include <algorithm>
+
+#include "GdiObjects.h"
+#include "ToolkitFixture.h"
+#include "app/ComponentClasses.h"
+#include "components/Elihint.h"
+#include "driver/Screen.h"
+
+namespace rytmalo {
+namespace {
+
+using tk::Application;
+
+constexpr COLORREF kPaleYellow = RGB(255, 255, 128);
+
+// A plain window of one colour, to lie beneath a bubble.
+class ColourWindow {
+  public:
+    ColourWindow(const RECT& r, COLORREF colour) : colour_(colour) {
+        WNDCLASSEXW wc{sizeof wc};
+        wc.lpfnWndProc = &ColourWindow::Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TestColourWindow";
+        RegisterClassExW(&wc);
+        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP,
+                                r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+        UpdateWindow(hwnd_);
+    }
+    ~ColourWindow() { DestroyWindow(hwnd_); }
+    void SetColour(COLORREF colour) {
+        colour_ = colour;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
+    }
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<ColourWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (msg == WM_PAINT && self) {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            HBRUSH brush = CreateSolidBrush(self->colour_);
+            FillRect(dc, &ps.rcPaint, brush);
+            DeleteObject(brush);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        if (msg == WM_ERASEBKGND)
+            return 1;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    HWND hwnd_ = nullptr;
+    COLORREF colour_;
+};
+
+// What the window draws when asked to paint itself again.
+driver::Image Repainted(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    driver::Image image;
+    image.width = r.right;
+    image.height = r.bottom;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    PatBlt(memory, 0, 0, r.right, r.bottom, WHITENESS);
+    PrintWindow(window, memory, PW_CLIENTONLY);
+    for (int y = 0; y < r.bottom; ++y) {
+        for (int x = 0; x < r.right; ++x) {
+            const COLORREF c = GetPixel(memory, x, y);
+            image.pixels.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return image;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r;
+}
+
+int CountOf(const driver::Image& image, COLORREF colour, RECT area = {0, 0, 1 << 20, 1 << 20}) {
+    int n = 0;
+    for (int y = std::max(0, int(area.top)); y < std::min(image.height, int(area.bottom)); ++y) {
+        for (int x = std::max(0, int(area.left)); x < std::min(image.width, int(area.right)); ++x) {
+            n += image.ColorAt(x, y) == colour ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+class EllipticHintTest : public tk::testing::ToolkitTest {
+  protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        Application->SetShowHint(true);
+    }
+    void TearDown() override {
+        Application->SetHintPause(500);
+        Application->SetShowHint(true);
+        ToolkitTest::TearDown();
+    }
+};
+
+TEST_F(EllipticHintTest, ComponentInstallsItsWindowClassAndTheDelay) {
+    Application->SetHintWindowClass([] { return std::make_unique<tk::THintWindow>(); });
+    Application->SetShowHint(false);
+    Application->SetShowHint(true);
+    Application->SetHintPause(500);
+    HWND before = Application->HintWindow()->Handle();
+
+    TEllipticHint hint(nullptr);
+    EXPECT_EQ(Application->HintPause(), 600);
+    EXPECT_EQ(hint.HintPauseTime(), 600);
+    EXPECT_TRUE(Application->ShowHint());
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    HWND window = Application->HintWindow()->Handle();
+    EXPECT_FALSE(IsWindow(before)) << "the window of the former class stayed";
+    WCHAR name[64];
+    GetClassNameW(window, name, 64);
+    EXPECT_STREQ(name, L"TEllipticHintWindow");
+    // As the base hint window, less the border.
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)) & 0xFFFF0000u,
+              static_cast<DWORD>(WS_POPUP | WS_DISABLED | WS_CLIPSIBLINGS));
+    EXPECT_EQ(GetClassLongW(window, GCL_STYLE), 0x080B);
+    EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+
+    EXPECT_EQ(hint.Pen(), (tk::TPen{tk::clBlack, 1, tk::PenStyle::Solid, tk::PenMode::Copy}));
+    EXPECT_EQ(hint.Brush(), (tk::TBrush{0x0080FFFF, tk::BrushStyle::Solid}));
+    EXPECT_EQ(hint.FontColor(), tk::clBlack);
+}
+
+TEST_F(EllipticHintTest, HintPauseTimeSetsTheDelayOnlyWhenItChanges) {
+    TEllipticHint hint(nullptr);
+    Application->SetHintPause(1234);
+    hint.SetHintPauseTime(600);
+    EXPECT_EQ(Application->HintPause(), 1234);
+    hint.SetHintPauseTime(750);
+    EXPECT_EQ(Application->HintPause(), 750);
+    EXPECT_EQ(hint.HintPauseTime(), 750);
+}
+
+TEST_F(EllipticHintTest, WithHintsOffAWindowIsMadeAndGoesAgain) {
+    Application->SetShowHint(false);
+    UnregisterClassW(L"TEllipticHintWindow", GetModuleHandleW(nullptr));
+    TEllipticHint hint(nullptr);
+    EXPECT_FALSE(Application->ShowHint());
+    EXPECT_EQ(Application->HintWindow(), nullptr);
+    WNDCLASSEXW registered{sizeof registered};
+    EXPECT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), L"TEllipticHintWindow", &registered))
+        << "no window of the class was made";
+    Application->SetShowHint(true);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_NE(dynamic_cast<TEllipticHintWindow*>(Application->HintWindow()), nullptr);
+}
+
+TEST_F(EllipticHintTest, LayoutSetsPenAndBrushValueByValue) {
+    TEllipticHint hint(nullptr);
+    hint.AssignProperties({
+        {"FontColor", std::int32_t{0x00FF0000}},
+        {"Brush.Style", static_cast<std::int32_t>(tk::BrushStyle::Clear)},
+        {"Pen.Width", std::int32_t{3}},
+        {"Brush.Color", std::int32_t{8454143}},
+        {"Pen.Style", static_cast<std::int32_t>(tk::PenStyle::Dash)},
+        {"HintPauseTime", std::int32_t{900}},
+    });
+    EXPECT_EQ(hint.Pen(), (tk::TPen{tk::clBlack, 3, tk::PenStyle::Dash, tk::PenMode::Copy}));
+    EXPECT_EQ(hint.Brush(), (tk::TBrush{8454143, tk::BrushStyle::Clear}));
+    EXPECT_EQ(hint.FontColor(), 0x00FF0000u);
+    EXPECT_EQ(Application->HintPause(), 900);
+}
+
+class BubbleTest : public EllipticHintTest {
+  protected:
+    void SetUp() override {
+        EllipticHintTest::SetUp();
+        window_.CreateHandle();
+    }
+    // The text rectangle at (300, 300), 200 by 40: the bubble is 282 by 55.
+    void Activate(std::wstring_view text = L"Essai") {
+        window_.ActivateHint({300, 300, 500, 340}, text);
+        UpdateWindow(window_.Handle());
+    }
+    static constexpr RECT kBubble{300 - 41, 300 - 7, 500 + 41, 340 + 7};
+    TEllipticHintWindow window_;
+};
+
+TEST_F(BubbleTest, ActivationEnlargesTheRectangleForTheEllipse) {
+    window_.ActivateHint({100, 200, 306, 215}, L"Un texte");
+    const RECT r = WindowRect(window_.Handle());
+    EXPECT_EQ(r.left, 58);
+    EXPECT_EQ(r.top, 198);
+    EXPECT_EQ(r.right - r.left, 290);
+    EXPECT_EQ(r.bottom - r.top, 19);
+    EXPECT_TRUE(IsWindowVisible(window_.Handle()));
+    EXPECT_EQ(window_.Caption(), L"Un texte");
+
+    window_.ActivateHint({10, 10, 14, 14}, L"x");
+    const RECT small = WindowRect(window_.Handle());
+    EXPECT_EQ(small.left, 10);
+    EXPECT_EQ(small.right - small.left, 4);
+}
+
+TEST_F(BubbleTest, EllipseOverTheSnapshotTakenAtActivation) {
+    ColourWindow beneath({200, 250, 700, 400}, RGB(255, 0, 0));
+    Activate();
+    const RECT r = WindowRect(window_.Handle());
+    ASSERT_EQ(r.left, kBubble.left);
+    ASSERT_EQ(r.bottom, kBubble.bottom);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+
+    const driver::Image shown = driver::Capture(r);
+    EXPECT_EQ(shown.ColorAt(0, 0), RGB(255, 0, 0)) << "outside the ellipse: the snapshot";
+    EXPECT_EQ(shown.ColorAt(w - 1, h - 1), RGB(255, 0, 0));
+    EXPECT_EQ(shown.ColorAt(w / 4, h / 2), kPaleYellow) << "the fill";
+    EXPECT_EQ(shown.ColorAt(0, h / 2), RGB(0, 0, 0)) << "the outline";
+    EXPECT_EQ(shown.ColorAt(w / 2, 0), RGB(0, 0, 0));
+    EXPECT_GT(CountOf(shown, RGB(0, 0, 0), {w / 2 - 30, h / 2 - 8, w / 2 + 30, h / 2 + 8}), 20)
+        << "no text in the middle";
+
+    // Uncovered later, the bubble is drawn again as it was, over the same
+    // snapshot, though the screen beneath has changed.
+    window_.Hide();
+    beneath.SetColour(RGB(0, 0, 255));
+    const driver::Image again = Repainted(window_.Handle());
+    EXPECT_EQ(again.pixels, shown.pixels);
+
+    // The next activation takes a new snapshot.
+    Activate();
+    const driver::Image next = driver::Capture(WindowRect(window_.Handle()));
+    EXPECT_EQ(next.ColorAt(0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(next.ColorAt(w / 4, h / 2), kPaleYellow);
+}
+
+// A main window whose first elliptic hint component gives the style.
+const tk::FormLayout& StyledLayout() {
+    static const tk::FormLayout layout = [] {
+        tk::FormLayout f;
+        f.className = "TTestStyledMain";
+        f.left = 20;
+        f.top = 20;
+        f.clientWidth = 100;
+        f.clientHeight = 50;
+        f.components = {
+            {.className = "TEllipticHint",
+             .name = "First",
+             .properties = {{"Pen.Color", std::int32_t{0x000000FF}},
+                            {"Brush.Style", static_cast<std::int32_t>(tk::BrushStyle::Clear)},
+                            {"FontColor", std::int32_t{0x00FF0000}}}},
+            {.className = "TEllipticHint",
+             .name = "Second",
+             .properties = {{"Pen.Width", std::int32_t{5}}}},
+        };
+        return f;
+    }();
+    return layout;
+}
+
+class StyledMain : public tk::TForm {
+  public:
+    explicit StyledMain(tk::TApplication& application) : TForm(&application, StyledLayout()) {}
+};
+
+TEST_F(BubbleTest, StyleComesFromTheMainWindowsComponent) {
+    RegisterComponentClasses(*Application);
+    StyledMain* main = nullptr;
+    Application->CreateForm(main);
+    ASSERT_EQ(Application->MainForm(), main);
+
+    ColourWindow beneath({200, 250, 700, 400}, RGB(0, 255, 0));
+    Activate(L"Bonjour");
+    EXPECT_EQ(window_.Style().pen.width, 1) << "the first component's style";
+    const RECT r = WindowRect(window_.Handle());
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    const driver::Image shown = driver::Capture(r);
+    delete main;
+
+    // A clear brush: the snapshot inside too, the text drawn transparently.
+    EXPECT_EQ(shown.ColorAt(w / 4, h / 2), RGB(0, 255, 0));
+    EXPECT_EQ(shown.ColorAt(0, h / 2), RGB(255, 0, 0)) << "the red outline";
+    EXPECT_GT(CountOf(shown, RGB(0, 0, 255)), 10) << "blue text";
+    EXPECT_EQ(CountOf(shown, kPaleYellow), 0);
+}
+
+TEST_F(BubbleTest, NoGdiObjectIsKept) {
+    const auto cycle = [&] {
+        Activate();
+        window_.Hide();
+    };
+    cycle();
+    Application->ProcessMessages();
+    const long before = tk::testing::GdiObjectCount();
+    ASSERT_GT(before, 0);
+    for (int i = 0; i < 1000; ++i)
+        cycle();
+    Repainted(window_.Handle());
+    Application->ProcessMessages();
+    EXPECT_EQ(tk::testing::GdiObjectCount(), before);
+
+    // Nor do the hint windows that the show-hints switch makes and destroys.
+    TEllipticHint hint(nullptr);
+    const long withHint = tk::testing::GdiObjectCount();
+    for (int i = 0; i < 100; ++i) {
+        Application->SetShowHint(false);
+        Application->SetShowHint(true);
+    }
+    EXPECT_EQ(tk::testing::GdiObjectCount(), withHint);
+}
+
+}  // namespace
+}  // namespace rytmalo

@@ -1,0 +1,260 @@
+// The application's hints against real windows: the mouse resting on a
+// control with a hint shows it below the control after the hint delay; it
+// goes after the hide pause, when the mouse leaves, on a key or a button, or
+// when a dialog or message box comes up.
+#include <atomic>
+#include <thread>
+
+#include "ToolkitFixture.h"
+#include "toolkit/HintWindow.h"
+#include "toolkit/MessageDlg.h"
+
+namespace tk::testing {
+namespace {
+
+constexpr wchar_t kNameHint[] = L"Votre nom, tel qu'il s'écrit";
+constexpr wchar_t kCheckHint[] = L"Cochez pour garder";
+
+const FormLayout& HintLayout() {
+    static const FormLayout layout = [] {
+        FormLayout f;
+        f.className = "TTestHints";
+        f.caption = L"Bulles";
+        f.left = 200;
+        f.top = 150;
+        f.clientWidth = 320;
+        f.clientHeight = 200;
+        f.borderStyle = BorderStyle::Dialog;
+        f.controls = {
+            {.kind = ControlKind::GroupBox,
+             .name = "Box",
+             .bounds = {8, 8, 200, 100},
+             .caption = L"Boîte"},
+            {.kind = ControlKind::Edit,
+             .name = "Name",
+             .parent = "Box",
+             .bounds = {10, 20, 100, 21},
+             .hint = kNameHint,
+             .showHint = true},
+            {.kind = ControlKind::CheckBox,
+             .name = "Check",
+             .parent = "Box",
+             .bounds = {10, 50, 120, 17},
+             .caption = L"Garder",
+             .hint = kCheckHint,
+             .showHint = true},
+            {.kind = ControlKind::Button,
+             .name = "Plain",
+             .bounds = {220, 10, 90, 25},
+             .caption = L"Rien"},
+            {.kind = ControlKind::Button,
+             .name = "Silent",
+             .bounds = {220, 40, 90, 25},
+             .caption = L"Muet",
+             .hint = L"jamais montré",
+             .showHint = false},
+        };
+        return f;
+    }();
+    return layout;
+}
+
+// Where a hint's top-left corner goes: the control's client origin, 6 pixels
+// below the control. (Its size, the measured text, is checked end to end.)
+POINT Below(HWND control) {
+    RECT outer;
+    GetWindowRect(control, &outer);
+    POINT at{0, outer.bottom - outer.top + 6};
+    ClientToScreen(control, &at);
+    return at;
+}
+
+class HintsTest : public ToolkitTest {
+  protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        Application->SetHintWindowClass([] { return std::make_unique<THintWindow>(); });
+        Application->SetShowHint(false);
+        Application->SetShowHint(true);
+        Application->SetHintPause(50);
+        Application->SetHintShortPause(50);
+        Application->SetHintHidePause(60000);
+        MovePointer({GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
+        form_ = &MakeForm(HintLayout());
+        form_->Show();
+        Application->ProcessMessages();
+    }
+    void TearDown() override {
+        Application->CancelHint();
+        Application->SetHintPause(500);
+        Application->SetHintShortPause(50);
+        Application->SetHintHidePause(2500);
+        ToolkitTest::TearDown();
+    }
+
+    HWND Handle(std::string_view name) const { return form_->Find<TControl>(name).Handle(); }
+    THintWindow& Hint() const { return *Application->HintWindow(); }
+    bool Showing() const { return Application->HintWindow() && Hint().Visible(); }
+
+    // The pointer comes to rest in the middle of a window.
+    static void RestOn(HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        MovePointer(p);
+        ScreenToClient(window, &p);
+        PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    }
+    // Under Wine the display may report the former position for a moment,
+    // with mouse moves there: the pointer has arrived when it stays put.
+    static void MovePointer(POINT p) {
+        SetCursorPos(p.x, p.y);
+        const auto there = [&] {
+            POINT now{};
+            GetCursorPos(&now);
+            return now.x == p.x && now.y == p.y;
+        };
+        LoopUntil(there, 1000);
+        Sleep(50);
+        LoopUntil(there, 1000);
+    }
+    // Runs the application's loop until the condition holds or the time is up.
+    static bool LoopUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
+        const ULONGLONG end = GetTickCount64() + timeoutMs;
+        for (;;) {
+            Application->ProcessMessages();
+            if (condition())
+                return true;
+            if (GetTickCount64() > end)
+                return false;
+            Sleep(10);
+        }
+    }
+    // Whether the hint shows at some moment of a stretch of the loop.
+    bool ShowsWithin(DWORD milliseconds) {
+        return LoopUntil([&] { return Showing(); }, milliseconds);
+    }
+    bool ShowHintOf(std::string_view control) {
+        RestOn(Handle(control));
+        return LoopUntil([&] { return Showing(); });
+    }
+
+    TestForm* form_ = nullptr;
+};
+
+TEST_F(HintsTest, SwitchingHintsOnMakesAWindowOfTheCurrentClass) {
+    HWND first = Hint().Handle();
+    WCHAR name[64];
+    GetClassNameW(first, name, 64);
+    EXPECT_STREQ(name, L"THintWindow");
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(first, GWL_STYLE)) & 0xFFFF0000u,
+              static_cast<DWORD>(WS_POPUP | WS_DISABLED | WS_BORDER | WS_CLIPSIBLINGS));
+    EXPECT_EQ(GetClassLongW(first, GCL_STYLE), 0x080B);
+    EXPECT_NE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_FALSE(IsWindowVisible(first));
+
+    Application->SetShowHint(false);
+    EXPECT_EQ(Application->HintWindow(), nullptr);
+    EXPECT_FALSE(IsWindow(first));
+    RestOn(Handle("Name"));
+    EXPECT_FALSE(ShowsWithin(200));  // nothing to show it in, nothing breaks
+
+    Application->SetShowHint(true);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_TRUE(IsWindow(Hint().Handle()));
+    EXPECT_EQ(Hint().Color(), Application->HintColor());
+}
+
+TEST_F(HintsTest, RestingOnAControlShowsItsHintBelowIt) {
+    ASSERT_TRUE(ShowHintOf("Name"));
+    EXPECT_EQ(Hint().Caption(), kNameHint);
+    const POINT at = Below(Handle("Name"));
+    RECT r;
+    GetWindowRect(Hint().Handle(), &r);
+    EXPECT_EQ(r.left, at.x);
+    EXPECT_EQ(r.top, at.y);
+    EXPECT_GT(r.right - r.left, 6);
+    EXPECT_GT(r.bottom - r.top, 2);
+    EXPECT_NE(GetWindowLongW(Hint().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(GetForegroundWindow(), Hint().Handle()) << "a hint never takes the focus";
+}
+
+TEST_F(HintsTest, ControlsWithoutAShownHintShowNone) {
+    for (const char* name : {"Plain", "Silent"}) {
+        RestOn(Handle(name));
+        EXPECT_FALSE(ShowsWithin(300)) << name;
+    }
+}
+
+TEST_F(HintsTest, KeyOrMouseButtonHidesTheHint) {
+    ASSERT_TRUE(ShowHintOf("Name"));
+    PostMessageW(Handle("Name"), WM_KEYDOWN, 'A', 0);
+    EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
+
+    ASSERT_TRUE(ShowHintOf("Check"));
+    PostMessageW(Handle("Check"), WM_RBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
+}
+
+TEST_F(HintsTest, HintGoesAfterTheHidePauseAndStaysAwayWhileTheMouseStays) {
+    Application->SetHintHidePause(100);
+    ASSERT_TRUE(ShowHintOf("Name"));
+    EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
+    RestOn(Handle("Name"));
+    EXPECT_FALSE(ShowsWithin(300)) << "the same control's hint came back without the mouse leaving";
+}
+
+TEST_F(HintsTest, NextControlsHintFollowsAfterTheShortPause) {
+    ASSERT_TRUE(ShowHintOf("Name"));
+    // Only the short pause can bring the next hint within the wait.
+    Application->SetHintPause(600000);
+    RestOn(Handle("Check"));
+    EXPECT_TRUE(LoopUntil([&] { return Showing() && Hint().Caption() == kCheckHint; }));
+    RECT r;
+    GetWindowRect(Hint().Handle(), &r);
+    EXPECT_EQ(r.top, Below(Handle("Check")).y);
+
+    // After a stretch without a hint, the full delay applies again.
+    RestOn(Handle("Plain"));
+    EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
+    RestOn(Handle("Name"));
+    EXPECT_FALSE(ShowsWithin(300));
+}
+
+TEST_F(HintsTest, LeavingForAnotherProgramHidesTheHint) {
+    ASSERT_TRUE(ShowHintOf("Name"));
+    // Far from the form, over the desktop of the session.
+    MovePointer({GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
+    PostMessageW(Handle("Name"), WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
+}
+
+TEST_F(HintsTest, ModalFormOrMessageBoxHidesTheHint) {
+    TestForm& dialog = MakeForm(HintLayout());
+    bool showingDuringDialog = true;
+    dialog.OnActivate = [&] {
+        showingDuringDialog = Showing();
+        dialog.SetModalResult(mrOk);
+    };
+    ASSERT_TRUE(ShowHintOf("Name"));
+    dialog.ShowModal();
+    EXPECT_FALSE(showingDuringDialog);
+
+    ASSERT_TRUE(ShowHintOf("Check"));
+    std::atomic<int> showingDuringBox{-1};
+    std::thread closer([&] {
+        HWND box = nullptr;
+        for (int i = 0; i < 500 && !box; ++i, Sleep(10))
+            box = FindWindowW(L"#32770", L"Bulle");
+        if (!box)
+            return;
+        showingDuringBox = IsWindowVisible(Hint().Handle()) ? 1 : 0;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    CenteredMessageBox(L"Une boîte", L"Bulle", MB_OK);
+    closer.join();
+    EXPECT_EQ(showingDuringBox, 0);
+}
+
+}  // namespace
+}  // namespace tk::testing

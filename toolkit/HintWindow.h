@@ -1,0 +1,65 @@
+// The window that shows a hint: a borderless-looking pop-up that never takes
+// the mouse or the focus, with the font the application measures hints in.
+// Derived classes change its creation parameters, painting and activation.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "toolkit/Color.h"
+#include "toolkit/Gdi.h"
+#include "toolkit/Message.h"
+
+namespace tk {
+
+struct WindowParams {
+    std::wstring className;
+    UINT classStyle = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+class THintWindow {
+  public:
+    THintWindow();
+    virtual ~THintWindow();
+    THintWindow(const THintWindow&) = delete;
+    THintWindow& operator=(const THintWindow&) = delete;
+
+    // Registers the window class (once) and creates the hidden window.
+    void CreateHandle();
+    HWND Handle() const { return hwnd_; }
+
+    tk::Color Color() const { return color_; }
+    void SetColor(tk::Color color);
+    std::wstring Caption() const;
+    void SetCaption(std::wstring_view text);
+    // "MS Sans Serif" at 8 points for the screen's resolution.
+    HFONT Font() const { return font_.get(); }
+
+    // The rectangle, at (0, 0), that the text needs with lines broken at
+    // maxWidth (DrawText with DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX).
+    RECT CalcHintRect(int maxWidth, std::wstring_view text) const;
+
+    // Shows the text in the rectangle (screen coordinates).
+    virtual void ActivateHint(const RECT& rect, std::wstring_view text);
+    void Hide();
+    bool Visible() const;
+
+  protected:
+    virtual std::wstring_view WindowClassName() const { return L"THintWindow"; }
+    virtual void CreateParams(WindowParams& params) const;
+    // Draws the whole client area (on WM_PAINT, and into the DC of
+    // WM_PRINTCLIENT).
+    virtual void Paint(HDC dc);
+    virtual void WndProc(Message& m);
+
+  private:
+    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    tk::Color color_ = clInfoBk;
+    FontHandle font_;
+};
+
+}  // namespace tk
