@@ -2,6 +2,7 @@
 
 #include "components/PlxAppPath.h"
 #include "components/RegApp.h"
+#include "components/TopMost.h"
 #include "toolkit/Application.h"
 
 namespace rytmalo {
@@ -17,6 +18,7 @@ tk::TComponent* Make(tk::TComponent* owner) {
 
 void RegisterComponentClasses(tk::TApplication& application) {
     application.RegisterComponentClass("TRegAppUserConfig", &Make<TRegAppUserConfig>);
+    application.RegisterComponentClass("TTopMost", &Make<TTopMost>);
     application.RegisterComponentClass("TPlomexAppPath", &Make<TPlomexAppPath>);
 }
 

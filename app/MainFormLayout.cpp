@@ -151,13 +151,15 @@ FormLayout Build() {
     };
 
     // Only what differs from each class's defaults: the store is a closed
-    // per-user store, the path registration is enabled.
+    // per-user store, the window is not kept on top until the saved choice
+    // says so, the path registration is enabled.
     f.components = {
         {.className = "TRegAppUserConfig",
          .name = "RegApp",
          .properties = {{"Company", L"Vortan Music"},
                         {"ApplicationName", L"Rytmalo95"},
                         {"Version", L"v2.0"}}},
+        {.className = "TTopMost", .name = "TopMost1", .properties = {{"OnTop", false}}},
         {.className = "TPlomexAppPath", .name = "PlomexAppPath1"},
     };
     return f;
