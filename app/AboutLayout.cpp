@@ -21,6 +21,8 @@ FormLayout Build() {
     f.helpContext = 300;
     f.icon = L"ICON_APROPOS";
 
+    // The labels take the width of their text: the face standing in for
+    // MS Sans Serif may be wider than the one the box was drawn with.
     f.controls = {
         {.kind = ControlKind::GroupBox,
          .name = "GroupBox1",
@@ -31,24 +33,28 @@ FormLayout Build() {
          .parent = "GroupBox1",
          .bounds = {96, 24, 128, 24},
          .caption = L"RYTMALO 95",
-         .font = FontSpec{L"MS Sans Serif", -19, fsBold | fsItalic | fsUnderline, clRed}},
+         .font = FontSpec{L"MS Sans Serif", -19, fsBold | fsItalic | fsUnderline, clRed},
+         .autoSize = true},
         {.kind = ControlKind::Label,
          .name = "Label2",
          .parent = "GroupBox1",
          .bounds = {48, 56, 229, 13},
          .caption = L"Calculatrice de conversion Tempo/Délai",
-         .font = FontSpec{L"MS Sans Serif", -11, fsBold, clWindowText}},
+         .font = FontSpec{L"MS Sans Serif", -11, fsBold, clWindowText},
+         .autoSize = true},
         {.kind = ControlKind::Label,
          .name = "Label3",
          .parent = "GroupBox1",
          .bounds = {72, 80, 179, 13},
-         .caption = L"Une création de Vortan Music"},
+         .caption = L"Une création de Vortan Music",
+         .autoSize = true},
         {.kind = ControlKind::Label,
          .name = "Label4",
          .parent = "GroupBox1",
          .bounds = {80, 96, 173, 13},
          .caption = L"Tous droits réservés",
-         .font = FontSpec{L"MS Sans Serif", -11, fsItalic, clWindowText}},
+         .font = FontSpec{L"MS Sans Serif", -11, fsItalic, clWindowText},
+         .autoSize = true},
         {.kind = ControlKind::BitButton,
          .name = "cmdOK",
          .bounds = {112, 212, 113, 29},

@@ -86,6 +86,7 @@ TEST(AboutLayout, TheNameInRedBoldItalicUnderlinedAboveThreeLinesOfText) {
     for (const char* label : {"Label1", "Label2", "Label3", "Label4"}) {
         EXPECT_EQ(Control(f, label).kind, ControlKind::Label) << label;
         EXPECT_EQ(Control(f, label).parent, "GroupBox1") << label;
+        EXPECT_TRUE(Control(f, label).autoSize) << label << ": never cut by a wider face";
     }
 }
 

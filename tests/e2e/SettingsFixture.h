@@ -1,0 +1,136 @@
+// The program started on settings that a test writes beforehand, its saved
+// values read back as any other program sees them, and its two dialogs.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "ProgramFixture.h"
+#include "app/AboutLayout.h"
+#include "app/PreferencesLayout.h"
+#include "tests/win32/RegistryScratch.h"
+
+namespace rytmalo::e2e {
+
+using rytmalo::testing::Dword;
+using rytmalo::testing::RawValue;
+// A REG_SZ value (the fixture's Text reads a control).
+inline RawValue TextValue(const std::wstring& text) {
+    return rytmalo::testing::Text(text);
+}
+
+inline const std::wstring kSettingsKey = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
+
+// Each test starts the program itself, once its settings are in place; the
+// settings go with the test.
+class SettingsTest : public ProgramTest {
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override {
+        program_.Kill();
+        ClearSettings();
+    }
+
+    static void ClearSettings() { rytmalo::testing::DeleteTree(HKEY_CURRENT_USER, kSettingsKey); }
+    static void Save(const std::wstring& name, const RawValue& value) {
+        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kSettingsKey, name, value.type,
+                                   value.data.data(), static_cast<DWORD>(value.data.size()));
+    }
+    static std::optional<RawValue> Saved(const std::wstring& name) {
+        return rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kSettingsKey, name);
+    }
+    static bool KeyExists() { return rytmalo::testing::KeyExists(HKEY_CURRENT_USER, kSettingsKey); }
+    static DWORD SavedCount() {
+        return rytmalo::testing::ValueCount(HKEY_CURRENT_USER, kSettingsKey);
+    }
+
+    POINT MainPlace() const {
+        const RECT r = driver::ScreenRect(Main());
+        return {r.left, r.top};
+    }
+    bool MainOnTop() const { return driver::IsTopMost(Main()); }
+    bool WaitMainOnTop(bool onTop) const {
+        return driver::WaitUntil([&] { return MainOnTop() == onTop; }, 5000);
+    }
+
+    // "&Préferences" of the "&Options" menu, from the keyboard.
+    HWND OpenPreferences() {
+        driver::Activate(Main());
+        driver::PressChord({VK_MENU, 'O'});
+        Sleep(200);
+        driver::PressKey('P');
+        return driver::WaitForTopLevel(Pid(), L"TfrmPreferences", 5000);
+    }
+    // "&A propos de ..." of the "&?" menu, from the keyboard.
+    HWND OpenAbout() {
+        driver::Activate(Main());
+        driver::PressKey(VK_F10);
+        Sleep(200);
+        driver::PressKey(VK_RIGHT);
+        driver::PressKey(VK_DOWN);
+        Sleep(200);
+        driver::PressKey('A');
+        return driver::WaitForTopLevel(Pid(), L"TfrmAProposDe", 5000);
+    }
+    static bool WaitClosed(HWND dialog) {
+        return driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000);
+    }
+
+    static HWND PreferencesControl(HWND dialog, std::string_view name) {
+        return driver::FindDescendant(dialog, PreferencesLayout().ControlId(name));
+    }
+    static HWND AboutControl(HWND dialog, std::string_view name) {
+        return driver::FindDescendant(dialog, AboutLayout().ControlId(name));
+    }
+    static bool BoxChecked(HWND dialog) {
+        return SendMessageW(PreferencesControl(dialog, "chkFenetrePersistente"), BM_GETCHECK, 0,
+                            0) == BST_CHECKED;
+    }
+    // Space on the focused check box, as a user toggles it.
+    static void ToggleBox(HWND dialog) {
+        const bool before = BoxChecked(dialog);
+        driver::Activate(dialog);
+        driver::PressKey(VK_SPACE);
+        EXPECT_TRUE(driver::WaitUntil([&] { return BoxChecked(dialog) != before; }, 5000));
+    }
+    static void Press(HWND dialog, std::string_view button) {
+        HWND control = PreferencesControl(dialog, button);
+        EXPECT_TRUE(driver::ClickUntil(control, [&] { return !IsWindowVisible(dialog); }))
+            << button << " did not end the dialog";
+    }
+
+    // The close box of a window's caption, found by asking the window where
+    // it is, and clicked.
+    static void ClickCloseBox(HWND window) {
+        const RECT r = driver::ScreenRect(window);
+        for (int y = r.top; y < r.top + 40; ++y) {
+            for (int x = r.right - 1; x > r.right - 60; --x) {
+                const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+                if (hit == HTCLOSE) {
+                    driver::ClickAt({x - 3, y + 3});
+                    EXPECT_TRUE(WaitClosed(window)) << "the close box did not end the dialog";
+                    return;
+                }
+            }
+        }
+        ADD_FAILURE() << "no close box";
+    }
+
+    // The general error report: the message and a full stop, captioned
+    // with the program's title, with the stop icon and OK. Closed once read.
+    void ExpectReport(const std::wstring& message) {
+        HWND box = driver::WaitForMessageBox(Pid(), 20000);
+        ASSERT_NE(box, nullptr) << "no report";
+        const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
+        EXPECT_EQ(info.text, message + L".");
+        EXPECT_EQ(info.caption, L"Rytmalo95");
+        EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
+        EXPECT_EQ(driver::MessageBoxIcon(box), IDI_HAND);
+        driver::Activate(box);
+        driver::PressKey(VK_RETURN);
+        EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, 5000));
+    }
+    bool NoReport() const { return driver::FindTopLevel(Pid(), L"#32770") == nullptr; }
+};
+
+}  // namespace rytmalo::e2e
