@@ -14,14 +14,15 @@ namespace rytmalo::e2e {
 
 using rytmalo::testing::Dword;
 using rytmalo::testing::RawValue;
+
+inline const std::wstring kSettingsKey = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
+
 // A REG_SZ value (the fixture's Text reads a control).
 inline RawValue TextValue(const std::wstring& text) {
     return rytmalo::testing::Text(text);
 }
 
-inline const std::wstring kSettingsKey = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
-
-// Each test starts the program itself, once its settings are in place; the
+// Each test starts the program itself once its settings are in place; the
 // settings go with the test.
 class SettingsTest : public ProgramTest {
 protected:
@@ -39,18 +40,17 @@ protected:
     static std::optional<RawValue> Saved(const std::wstring& name) {
         return rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kSettingsKey, name);
     }
-    static bool KeyExists() { return rytmalo::testing::KeyExists(HKEY_CURRENT_USER, kSettingsKey); }
-    static DWORD SavedCount() {
-        return rytmalo::testing::ValueCount(HKEY_CURRENT_USER, kSettingsKey);
-    }
 
     POINT MainPlace() const {
         const RECT r = driver::ScreenRect(Main());
         return {r.left, r.top};
     }
     bool MainOnTop() const { return driver::IsTopMost(Main()); }
-    bool WaitMainOnTop(bool onTop) const {
-        return driver::WaitUntil([&] { return MainOnTop() == onTop; }, 5000);
+    // Waits for the state, then for it to last: a wrong change may come late.
+    bool MainStaysOnTop(bool onTop) const {
+        if (!driver::WaitUntil([&] { return MainOnTop() == onTop; }, 5000)) return false;
+        Sleep(200);
+        return MainOnTop() == onTop;
     }
 
     // "&Préferences" of the "&Options" menu, from the keyboard.
@@ -79,34 +79,27 @@ protected:
     static HWND PreferencesControl(HWND dialog, std::string_view name) {
         return driver::FindDescendant(dialog, PreferencesLayout().ControlId(name));
     }
-    static HWND AboutControl(HWND dialog, std::string_view name) {
-        return driver::FindDescendant(dialog, AboutLayout().ControlId(name));
-    }
     static bool BoxChecked(HWND dialog) {
         return SendMessageW(PreferencesControl(dialog, "chkFenetrePersistente"), BM_GETCHECK, 0,
                             0) == BST_CHECKED;
     }
-    // Space on the focused check box, as a user toggles it.
+    // Space on the check box, which has the focus when the dialog opens.
     static void ToggleBox(HWND dialog) {
         const bool before = BoxChecked(dialog);
-        driver::Activate(dialog);
         driver::PressKey(VK_SPACE);
         EXPECT_TRUE(driver::WaitUntil([&] { return BoxChecked(dialog) != before; }, 5000));
     }
     static void Press(HWND dialog, std::string_view button) {
-        HWND control = PreferencesControl(dialog, button);
-        EXPECT_TRUE(driver::ClickUntil(control, [&] { return !IsWindowVisible(dialog); }))
+        EXPECT_TRUE(driver::ClickUntil(PreferencesControl(dialog, button),
+                                       [&] { return !IsWindowVisible(dialog); }))
             << button << " did not end the dialog";
     }
-
-    // The close box of a window's caption, found by asking the window where
-    // it is, and clicked.
+    // Clicks the close box, found by asking the window where it is.
     static void ClickCloseBox(HWND window) {
         const RECT r = driver::ScreenRect(window);
         for (int y = r.top; y < r.top + 40; ++y) {
             for (int x = r.right - 1; x > r.right - 60; --x) {
-                const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
-                if (hit == HTCLOSE) {
+                if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
                     driver::ClickAt({x - 3, y + 3});
                     EXPECT_TRUE(WaitClosed(window)) << "the close box did not end the dialog";
                     return;
@@ -116,13 +109,13 @@ protected:
         ADD_FAILURE() << "no close box";
     }
 
-    // The general error report: the message and a full stop, captioned
-    // with the program's title, with the stop icon and OK. Closed once read.
-    void ExpectReport(const std::wstring& message) {
+    // The general error report of a registry read: message and full stop,
+    // the program's title, the stop icon, OK. Closed once read.
+    void ExpectReadReport(const std::wstring& valueName) {
         HWND box = driver::WaitForMessageBox(Pid(), 20000);
         ASSERT_NE(box, nullptr) << "no report";
         const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
-        EXPECT_EQ(info.text, message + L".");
+        EXPECT_EQ(info.text, L"Erreur à l'obtention des données pour '" + valueName + L"'.");
         EXPECT_EQ(info.caption, L"Rytmalo95");
         EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
         EXPECT_EQ(driver::MessageBoxIcon(box), IDI_HAND);
@@ -131,6 +124,17 @@ protected:
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, 5000));
     }
     bool NoReport() const { return driver::FindTopLevel(Pid(), L"#32770") == nullptr; }
+    // Starts the program when its start-up reports first.
+    void StartThroughReports(const std::wstring& valueName, int count) {
+        program_ = driver::Process::Launch(driver::ProgramPath());
+        for (int i = 0; i < count; ++i) ASSERT_NO_FATAL_FAILURE(ExpectReadReport(valueName));
+        main_ = driver::WaitForTopLevel(Pid(), L"TMainForm", 20000);
+        ASSERT_NE(main_, nullptr);
+        ASSERT_TRUE(driver::Activate(main_));
+    }
+
+    const std::vector<std::wstring> k120 = {L"2000", L"1000", L"500", L"333", L"250",
+                                            L"166",  L"125",  L"83",  L"62",  L"31"};
 };
 
 }  // namespace rytmalo::e2e

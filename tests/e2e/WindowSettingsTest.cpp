@@ -1,6 +1,6 @@
 // The main window opens where it was quit, applies the saved stay-on-top
-// choice when the program's own dialogs give it back, and goes on running
-// when the saved values are unreadable.
+// choice whenever the program's own dialogs give it back, and goes on when
+// the saved values are unreadable.
 #include "SettingsFixture.h"
 
 namespace rytmalo::e2e {
@@ -8,51 +8,22 @@ namespace {
 
 using WindowSettings = SettingsTest;
 
-constexpr wchar_t kReadError[] = L"Erreur à l'obtention des données pour '";
-
-std::wstring ReadError(const std::wstring& name) {
-    return kReadError + name + L"'";
-}
-
 DWORD Signed(int value) {
     return static_cast<DWORD>(value);
 }
 
-RECT WorkArea() {
-    RECT r{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return r;
-}
-
-// A window of another program, for the main window to lose the activation to.
-class OtherProgramWindow {
-public:
-    OtherProgramWindow() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"RytmaloTestOtherProgram";
-        RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"Autre programme",
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 500, 240, 120, nullptr,
-                                nullptr, wc.hInstance, nullptr);
-    }
-    ~OtherProgramWindow() { DestroyWindow(hwnd_); }
-    HWND Handle() const { return hwnd_; }
-
-private:
-    HWND hwnd_;
-};
-
-TEST_F(WindowSettings, FirstStartOpensAtItsDefaultPlaceNotOnTopAndQuitSavesThePlace) {
-    ASSERT_FALSE(KeyExists());
+TEST_F(WindowSettings, FirstStartOpensAtTheDefaultPlaceNotOnTopAndQuitSavesThePlace) {
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(MainPlace().x, 222);
     EXPECT_EQ(MainPlace().y, 128);
-    EXPECT_FALSE(MainOnTop());
-    EXPECT_TRUE(KeyExists()) << "opening the settings makes their key";
-    EXPECT_EQ(SavedCount(), 0u) << "nothing is written before Quit";
-
+    EXPECT_TRUE(MainStaysOnTop(false));
+    EXPECT_TRUE(rytmalo::testing::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+    EXPECT_EQ(rytmalo::testing::ValueCount(HKEY_CURRENT_USER, kSettingsKey), 0u);
+    // Both dialogs were made at start-up, hidden.
+    for (const wchar_t* dialog : {L"TfrmAProposDe", L"TfrmPreferences"}) {
+        HWND w = driver::FindTopLevel(Pid(), dialog, false);
+        EXPECT_TRUE(w && !IsWindowVisible(w)) << dialog;
+    }
     Quit();
     EXPECT_EQ(Saved(L"FormTop"), Dword(128));
     EXPECT_EQ(Saved(L"FormLeft"), Dword(222));
@@ -66,34 +37,30 @@ TEST_F(WindowSettings, AMovedWindowReopensWhereItWasQuit) {
     Quit();
     EXPECT_EQ(Saved(L"FormTop"), Dword(210));
     EXPECT_EQ(Saved(L"FormLeft"), Dword(300));
-
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(MainPlace().x, 300);
     EXPECT_EQ(MainPlace().y, 210);
 }
 
-TEST_F(WindowSettings, APlacePartlyOnTheScreenIsKeptExactly) {
+TEST_F(WindowSettings, APlacePartlyOnScreenIsKeptOneNoScreenShowsComesOntoTheNearestEdge) {
     Save(L"FormLeft", Dword(Signed(-100)));
     Save(L"FormTop", Dword(600));
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(MainPlace().x, -100);
     EXPECT_EQ(MainPlace().y, 600);
-}
 
-TEST_F(WindowSettings, APlaceNoScreenShowsOpensWhollyOnTheScreenNearestIt) {
-    const RECT work = WorkArea();
-    // Beyond the top right corner: it comes into that corner.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    // Beyond the top right corner: into that corner; Quit saves it there.
     Save(L"FormLeft", Dword(3000));
     Save(L"FormTop", Dword(Signed(-2000)));
     ASSERT_NO_FATAL_FAILURE(Start());
     RECT r = driver::ScreenRect(Main());
     EXPECT_EQ(r.right, work.right);
     EXPECT_EQ(r.top, work.top);
-    const POINT shown = MainPlace();
-    // What is saved at Quit is where it is now.
     Quit();
-    EXPECT_EQ(Saved(L"FormLeft"), Dword(Signed(shown.x)));
-    EXPECT_EQ(Saved(L"FormTop"), Dword(Signed(shown.y)));
+    EXPECT_EQ(Saved(L"FormLeft"), Dword(Signed(r.left)));
+    EXPECT_EQ(Saved(L"FormTop"), Dword(Signed(r.top)));
 
     // Below the screen, left of it: into the bottom left corner.
     Save(L"FormLeft", Dword(Signed(-5000)));
@@ -107,95 +74,98 @@ TEST_F(WindowSettings, APlaceNoScreenShowsOpensWhollyOnTheScreenNearestIt) {
 TEST_F(WindowSettings, SavedStayOnTopAppliesAtFirstActivationAndAgainAfterCancelledPreferences) {
     Save(L"TopMost", Dword(1));
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_TRUE(WaitMainOnTop(true));
-
+    EXPECT_TRUE(MainStaysOnTop(true));
     HWND dialog = OpenPreferences();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(MainOnTop()) << "off the top while the dialog is open";
-    EXPECT_TRUE(driver::IsTopMost(dialog));
-    EXPECT_TRUE(BoxChecked(dialog));
     driver::PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitClosed(dialog));
-    EXPECT_TRUE(WaitMainOnTop(true)) << "the saved choice is back";
+    EXPECT_TRUE(MainStaysOnTop(true));
     EXPECT_EQ(Saved(L"TopMost"), Dword(1));
-    EXPECT_TRUE(NoReport());
 }
 
-TEST_F(WindowSettings, ComingBackFromAnotherProgramIsNoActivationButADialogClosingIs) {
+// A window of another program, for the main window to lose the activation to.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"RytmaloTestOtherProgram";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"Autre", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                600, 500, 240, 120, nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~OtherProgramWindow() { DestroyWindow(hwnd_); }
+    HWND Handle() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
+TEST_F(WindowSettings, ComingBackFromAnotherProgramIsNoActivationADialogClosingIs) {
     Save(L"TopMost", Dword(1));
     ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_TRUE(WaitMainOnTop(true));
-    // Changed behind the program's back: read at the next activation only.
-    Save(L"TopMost", Dword(0));
-
+    ASSERT_TRUE(MainStaysOnTop(true));
+    Save(L"TopMost", Dword(0));  // behind the program's back
     OtherProgramWindow other;
     ASSERT_TRUE(driver::Activate(other.Handle()));
     ASSERT_TRUE(driver::Activate(Main()));
-    Sleep(300);
-    EXPECT_TRUE(MainOnTop());
+    EXPECT_TRUE(MainStaysOnTop(true));
 
-    // The dialog shows what it read when it was made; Annuler after that
-    // change reads the saved value back, and the main window applies it.
+    // The box shows what the dialog read when it was made; Annuler after
+    // that change reads the saved value back, and the window applies it.
     HWND dialog = OpenPreferences();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(BoxChecked(dialog));
     driver::PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitClosed(dialog));
-    EXPECT_TRUE(WaitMainOnTop(false));
     EXPECT_FALSE(BoxChecked(dialog));
-    EXPECT_EQ(Saved(L"TopMost"), Dword(0));
+    EXPECT_TRUE(MainStaysOnTop(false));
 }
 
-TEST_F(WindowSettings, ATextPlaceIsReportedAndTheWindowOpensAtItsDesignedPlace) {
+TEST_F(WindowSettings, AnUnreadablePlaceIsReportedAndTheRestOfTheCreationSkipped) {
     Save(L"FormTop", TextValue(L"cent"));
     Save(L"FormLeft", Dword(50));
-    program_ = driver::Process::Launch(driver::ProgramPath());
-    ASSERT_NO_FATAL_FAILURE(ExpectReport(ReadError(L"FormTop")));
-    main_ = driver::WaitForTopLevel(Pid(), L"TMainForm", 20000);
-    ASSERT_NE(main_, nullptr);
-    // The rest of the creation was skipped: "FormLeft" was not applied.
-    EXPECT_EQ(MainPlace().x, 323);
+    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"FormTop", 1));
+    EXPECT_EQ(MainPlace().x, 323) << "as designed: FormLeft was not read";
     EXPECT_EQ(MainPlace().y, 141);
     EXPECT_EQ(driver::TextOf(Main()), L"Rytmalo 95");
     EXPECT_TRUE(NoReport());
-
-    // The calculator works, with the quarter note as the beat.
     EnterTempo(L"120");
-    EXPECT_TRUE(WaitForValues(
-        {L"2000", L"1000", L"500", L"333", L"250", L"166", L"125", L"83", L"62", L"31"}));
+    EXPECT_TRUE(WaitForValues(k120)) << "the quarter note is the beat";
     Quit();
     EXPECT_EQ(Saved(L"FormTop"), Dword(141));
     EXPECT_EQ(Saved(L"FormLeft"), Dword(323));
 }
 
-TEST_F(WindowSettings, ATextStayOnTopChoiceIsReportedAtEveryActivationAndTheProgramGoesOn) {
+TEST_F(WindowSettings, AnUnreadableStayOnTopChoiceIsReportedAtEveryActivationUntilOkReplacesIt) {
     Save(L"TopMost", TextValue(L"oui"));
-    Save(L"FormLeft", Dword(100));
-    Save(L"FormTop", Dword(90));
-    program_ = driver::Process::Launch(driver::ProgramPath());
     // Once when the preferences dialog is made, once at the first activation.
-    ASSERT_NO_FATAL_FAILURE(ExpectReport(ReadError(L"TopMost")));
-    ASSERT_NO_FATAL_FAILURE(ExpectReport(ReadError(L"TopMost")));
-    main_ = driver::WaitForTopLevel(Pid(), L"TMainForm", 20000);
-    ASSERT_NE(main_, nullptr);
-    EXPECT_EQ(MainPlace().x, 100);
-    EXPECT_EQ(MainPlace().y, 90);
-    EXPECT_FALSE(MainOnTop());
-    Sleep(300);
+    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"TopMost", 2));
+    EXPECT_TRUE(MainStaysOnTop(false));
     EXPECT_TRUE(NoReport()) << "the report's own closing is no activation";
-
     EnterTempo(L"120");
-    EXPECT_TRUE(WaitForValues(
-        {L"2000", L"1000", L"500", L"333", L"250", L"166", L"125", L"83", L"62", L"31"}));
+    EXPECT_TRUE(WaitForValues(k120));
 
     HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);
     driver::PressKey(VK_RETURN);
-    ASSERT_NO_FATAL_FAILURE(ExpectReport(ReadError(L"TopMost")));
+    ASSERT_NO_FATAL_FAILURE(ExpectReadReport(L"TopMost"));
     EXPECT_TRUE(WaitClosed(about));
-    EXPECT_EQ(Saved(L"TopMost"), TextValue(L"oui"));
-    Quit();
-    EXPECT_EQ(Saved(L"FormLeft"), Dword(100));
+
+    // Annuler after a change reads the choice again: the dialog stays open.
+    HWND dialog = OpenPreferences();
+    ASSERT_NE(dialog, nullptr);
+    ToggleBox(dialog);
+    driver::PressKey(VK_ESCAPE);
+    ASSERT_NO_FATAL_FAILURE(ExpectReadReport(L"TopMost"));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_TRUE(BoxChecked(dialog));
+    Press(dialog, "cmdOK");
+    EXPECT_EQ(Saved(L"TopMost"), Dword(1));
+    EXPECT_TRUE(MainStaysOnTop(true));
+    EXPECT_TRUE(NoReport());
 }
 
 }  // namespace
