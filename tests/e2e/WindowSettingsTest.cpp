@@ -137,6 +137,15 @@ TEST_F(WindowSettings, AnUnreadablePlaceIsReportedAndTheRestOfTheCreationSkipped
     Quit();
     EXPECT_EQ(Saved(L"FormTop"), Dword(141));
     EXPECT_EQ(Saved(L"FormLeft"), Dword(323));
+
+    // A place read before the failing step still comes onto the screen.
+    Save(L"FormTop", Dword(5000));
+    Save(L"FormLeft", TextValue(L"gauche"));
+    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"FormLeft", 1));
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(MainPlace().x, 323);
+    EXPECT_EQ(driver::ScreenRect(Main()).bottom, work.bottom);
 }
 
 TEST_F(WindowSettings, AnUnreadableStayOnTopChoiceIsReportedAtEveryActivationUntilOkReplacesIt) {
