@@ -4,6 +4,7 @@
 #include "components/OnlyOpenOnce.h"
 #include "components/PlxAppPath.h"
 #include "components/RegApp.h"
+#include "components/TopMost.h"
 #include "toolkit/Application.h"
 
 namespace rytmalo {
@@ -19,6 +20,7 @@ tk::TComponent* Make(tk::TComponent* owner) {
 
 void RegisterComponentClasses(tk::TApplication& application) {
     application.RegisterComponentClass("TRegAppUserConfig", &Make<TRegAppUserConfig>);
+    application.RegisterComponentClass("TTopMost", &Make<TTopMost>);
     application.RegisterComponentClass("TPlomexAppPath", &Make<TPlomexAppPath>);
     application.RegisterComponentClass("TEllipticHint", &Make<TEllipticHint>);
     application.RegisterComponentClass("TOnlyOpenOnce", &Make<TOnlyOpenOnce>);

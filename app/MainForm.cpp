@@ -1,10 +1,16 @@
 #include "app/MainForm.h"
 
 #include <string>
+#include <vector>
 
+#include "app/About.h"
 #include "app/Forms.h"
 #include "app/MainFormLayout.h"
+#include "app/Preferences.h"
 #include "app/TempoText.h"
+#include "app/WindowPlacement.h"
+#include "components/RegApp.h"
+#include "components/TopMost.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckControls.h"
 #include "toolkit/Edit.h"
@@ -20,6 +26,34 @@ namespace {
 constexpr int kContentsTopic = 10;
 constexpr int kMinTempo = 10;
 constexpr int kMaxTempo = 250;
+
+// Where the window opens when no place has been saved yet.
+constexpr int kDefaultTop = 128;
+constexpr int kDefaultLeft = 222;
+
+constexpr wchar_t kFormTop[] = L"FormTop";
+constexpr wchar_t kFormLeft[] = L"FormLeft";
+constexpr wchar_t kTopMost[] = L"TopMost";
+
+tk::Bounds ToBounds(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::vector<MonitorArea> Monitors() {
+    std::vector<MonitorArea> monitors;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
+            MONITORINFO info{sizeof info};
+            if (GetMonitorInfoW(monitor, &info)) {
+                reinterpret_cast<std::vector<MonitorArea>*>(param)->push_back(
+                    {ToBounds(info.rcMonitor), ToBounds(info.rcWork)});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
 
 }  // namespace
 
@@ -44,12 +78,54 @@ void TMainForm::Bind() {
     Find<tk::TMenuItem>("mnuAProposDe").OnClick = [this] { mnuAProposDeClick(); };
 }
 
-void TMainForm::FormCreate() {
-    SetCaption(L"Rytmalo 95");
-    UniteTemps = 4;
+TRegAppUserConfig& TMainForm::RegApp() const {
+    return Find<TRegAppUserConfig>("RegApp");
 }
 
-void TMainForm::FormActivate() {}
+TTopMost& TMainForm::TopMost1() const {
+    return Find<TTopMost>("TopMost1");
+}
+
+// The store stays open until the first activation. A step that fails skips
+// the rest; the window is still brought onto the screen if the place read
+// so far left it where no screen shows it.
+void TMainForm::FormCreate() {
+    struct OnScreenAtEnd {
+        TMainForm& form;
+        ~OnScreenAtEnd() { form.KeepOnScreen(); }
+    } onScreen{*this};
+
+    RegApp().SetActive(true);
+    SetCaption(L"Rytmalo 95");
+    UniteTemps = 4;
+    SetTop(RegApp().HasValue(kFormTop) ? RegApp().ReadIntegerValue(kFormTop) : kDefaultTop);
+    SetLeft(RegApp().HasValue(kFormLeft) ? RegApp().ReadIntegerValue(kFormLeft) : kDefaultLeft);
+}
+
+void TMainForm::KeepOnScreen() {
+    if (!Handle()) return;
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    const std::vector<MonitorArea> monitors = Monitors();
+    if (const auto place = PlaceOnScreen(ToBounds(r), monitors)) {
+        SetWindowPos(Handle(), nullptr, place->x, place->y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// Every time the program's own dialogs give the window back: they take it
+// off the top while they are open, and the saved choice brings it back.
+void TMainForm::FormActivate() {
+    if (RegApp().HasValue(kTopMost)) TopMost1().SetOnTop(RegApp().ReadBoolValue(kTopMost));
+    RegApp().SetActive(false);
+}
+
+void TMainForm::SauvePosition() {
+    RegApp().SetActive(true);
+    RegApp().WriteIntegerValue(kFormTop, Top());
+    RegApp().WriteIntegerValue(kFormLeft, Left());
+    RegApp().SetActive(false);
+}
 
 void TMainForm::CalculDelais(float tempo) {
     const auto delays = ComputeDelays(tempo, UniteTemps);
@@ -85,12 +161,26 @@ void TMainForm::rdoNoireClick() { ChooseBeatUnit(4); }
 void TMainForm::rdoCrocheClick() { ChooseBeatUnit(8); }
 void TMainForm::rdoDoubleClick() { ChooseBeatUnit(16); }
 
-void TMainForm::Prferences1Click() {}
+// The dialog's OK applies the choice itself, and the activation that
+// follows the dialog applies the saved one.
+void TMainForm::Prferences1Click() {
+    if (TopMost1().OnTop()) TopMost1().SetOnTop(false);
+    frmPreferences->ShowModal();
+}
 
 void TMainForm::N1Sommairedelaide1Click() { tk::Application->HelpContext(kContentsTopic); }
 
-void TMainForm::mnuAProposDeClick() {}
+void TMainForm::mnuAProposDeClick() {
+    const bool wasOnTop = TopMost1().OnTop();
+    if (wasOnTop) TopMost1().SetOnTop(false);
+    frmAProposDe->ShowModal();
+    if (wasOnTop) TopMost1().SetOnTop(true);
+}
 
-void TMainForm::cmdQuitterClick() { tk::Application->Terminate(); }
+// A position that cannot be saved is reported and the program goes on.
+void TMainForm::cmdQuitterClick() {
+    SauvePosition();
+    tk::Application->Terminate();
+}
 
 }  // namespace rytmalo

@@ -16,6 +16,9 @@ class TRadioButton;
 
 namespace rytmalo {
 
+class TRegAppUserConfig;
+class TTopMost;
+
 class TMainForm : public TGradientForm {
 public:
     explicit TMainForm(tk::TApplication& application);
@@ -24,8 +27,15 @@ public:
     // shows them; tempo 0 raises the division by zero and changes nothing.
     void CalculDelais(float tempo);
 
+    // Writes the window's place, for the next start to open there.
+    void SauvePosition();
+
     // The note value that counts as the beat (2, 4, 8 or 16).
     BeatUnit UniteTemps = 0;
+
+    // The window's components, made by its layout.
+    TRegAppUserConfig& RegApp() const;
+    TTopMost& TopMost1() const;
 
 private:
     void Bind() override;
@@ -43,6 +53,9 @@ private:
     void cmdQuitterClick();
 
     void ChooseBeatUnit(BeatUnit unit);
+    // Brings the window onto the nearest screen when no screen shows any of
+    // it.
+    void KeepOnScreen();
 
     tk::TEdit* txtTempo = nullptr;
     std::array<tk::TLabel*, kDelayCount> valueLabels{};

@@ -151,8 +151,9 @@ FormLayout Build() {
     };
 
     // Only what differs from each class's defaults: the store is a closed
-    // per-user store, the path registration is enabled, and a brush's
-    // default colour is white, hence the stored pale yellow.
+    // per-user store, the window is not kept on top until the saved choice
+    // says so, the path registration is enabled, and a brush's default
+    // colour is white, hence the stored pale yellow.
     f.components = {
         {.className = "TRegAppUserConfig",
          .name = "RegApp",
@@ -162,6 +163,7 @@ FormLayout Build() {
         {.className = "TEllipticHint",
          .name = "EllipticHint1",
          .properties = {{"Brush.Color", std::int32_t{8454143}}}},
+        {.className = "TTopMost", .name = "TopMost1", .properties = {{"OnTop", false}}},
         {.className = "TOnlyOpenOnce",
          .name = "OnlyOpenOnce1",
          .properties = {{"UniqueString", std::wstring_view(L"Kestro")}, {"IsAppVisible", true}}},

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the program and prints its benchmark table: size, and start-up time
-# under Wine against a minimal one-window Win32 program, on a virtual display
-# of its own. --short runs each measurement a few times only.
+# Builds the program and prints its benchmark table: size, start-up time
+# under Wine against a minimal one-window Win32 program, and what the dialogs
+# and the stay-on-top component cost, on a virtual display of its own.
+# --short runs each measurement a few times only.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 cd "$ROOT"
@@ -24,3 +25,4 @@ echo "| minimal one-window program, stripped | $(stat -c %s "$bin/minimal-window
 wine "$bin/startup-bench.exe" "$runs" | tr -d '\r'
 wine "$bin/second-start-bench.exe" "$runs" | tr -d '\r'
 wine "$bin/bubble-bench.exe" "$((runs * 70))" | tr -d '\r'
+wine "$bin/dialog-bench.exe" "$runs" | tr -d '\r'

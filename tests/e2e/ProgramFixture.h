@@ -17,7 +17,10 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override { Start(); }
 
+    // Starts the program, ending the one this test started before: one
+    // instance at a time.
     void Start() {
+        program_ = driver::Process();
         program_ = driver::Process::Launch(driver::ProgramPath());
         main_ = driver::WaitForTopLevel(program_.Id(), L"TMainForm", 20000);
         ASSERT_NE(main_, nullptr) << "the main window did not appear";

@@ -5,6 +5,7 @@
 #include "app/MainFormLayout.h"
 #include "components/PlxAppPath.h"
 #include "components/RegApp.h"
+#include "components/TopMost.h"
 
 namespace rytmalo::testing {
 namespace {
@@ -17,7 +18,7 @@ class MainFormComponents : public tk::testing::ToolkitTest {
     }
 };
 
-TEST_F(MainFormComponents, TheClosedProgramStoreFirstAndThePathRegistrationLast) {
+TEST_F(MainFormComponents, TheClosedStoreFirstThenStayOnTopOffAndThePathRegistrationLast) {
     tk::TComponent owner(nullptr);
     for (const tk::ComponentLayout& c : MainFormLayout().components) {
         tk::TComponent* component = tk::Application->CreateComponent(c.className, &owner);
@@ -34,6 +35,14 @@ TEST_F(MainFormComponents, TheClosedProgramStoreFirstAndThePathRegistrationLast)
     EXPECT_TRUE(store->RelativePath().empty());
     EXPECT_FALSE(store->Active()) << "creating the window opens nothing";
     EXPECT_EQ(store->Registry().CurrentKey(), nullptr);
+
+    std::vector<std::string> names;
+    for (const tk::TComponent* c : owner.Components()) names.push_back(c->Name());
+    const auto topMostAt = std::find(names.begin(), names.end(), "TopMost1");
+    ASSERT_NE(topMostAt, names.end());
+    auto* topMost = dynamic_cast<TTopMost*>(owner.Components()[topMostAt - names.begin()]);
+    ASSERT_NE(topMost, nullptr);
+    EXPECT_FALSE(topMost->OnTop()) << "the layout stores OnTop False";
 
     auto* appPath = dynamic_cast<TPlomexAppPath*>(owner.Components().back());
     ASSERT_NE(appPath, nullptr);

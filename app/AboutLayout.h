@@ -1,0 +1,10 @@
+// The about box's layout: what the program is and who made it.
+#pragma once
+
+#include "toolkit/Layout.h"
+
+namespace rytmalo {
+
+const tk::FormLayout& AboutLayout();
+
+}  // namespace rytmalo

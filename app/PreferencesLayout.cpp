@@ -1,0 +1,78 @@
+#include "app/PreferencesLayout.h"
+
+namespace rytmalo {
+namespace {
+
+using namespace tk;
+
+FormLayout Build() {
+    FormLayout f;
+    f.className = "TfrmPreferences";
+    f.caption = L"Préferences";
+    f.left = 264;
+    f.top = 143;
+    f.clientWidth = 308;
+    f.clientHeight = 309;
+    f.borderStyle = BorderStyle::Single;
+    f.borderIcons = biSystemMenu;
+    f.formStyle = FormStyle::StayOnTop;
+    f.position = FormPosition::ScreenCenter;
+    f.font = {L"MS Sans Serif", -11, 0, clWindowText};
+    f.icon = L"ICON_PREFERENCES";
+
+    // OK and Annuler end the dialog from their handlers, not by a modal
+    // result of their own: a handler that fails leaves the dialog open.
+    f.controls = {
+        {.kind = ControlKind::PageControl,
+         .name = "PageControl1",
+         .bounds = {8, 8, 289, 257},
+         .helpContext = 13,
+         .tabOrder = 0},
+        // A page fills its tab control's display area whatever its bounds.
+        {.kind = ControlKind::TabSheet,
+         .name = "OptionsAff",
+         .parent = "PageControl1",
+         .caption = L"Options d'affichage",
+         .helpContext = 13},
+        {.kind = ControlKind::CheckBox,
+         .name = "chkFenetrePersistente",
+         .parent = "OptionsAff",
+         .bounds = {24, 40, 233, 17},
+         .caption = L"Fenêtre persistente",
+         .helpContext = 14,
+         .tabOrder = 0,
+         .hint = L"Rend la fenêtre Rytmalo constamment visible",
+         .showHint = true},
+        {.kind = ControlKind::Button,
+         .name = "cmdOK",
+         .bounds = {144, 272, 73, 25},
+         .caption = L"OK",
+         .helpContext = 13,
+         .tabOrder = 1},
+        {.kind = ControlKind::Button,
+         .name = "cmdAnnuler",
+         .bounds = {224, 272, 73, 25},
+         .caption = L"Annuler",
+         .helpContext = 13,
+         .tabOrder = 2,
+         .isCancel = true},
+    };
+
+    f.components = {
+        {.className = "TRegAppUserConfig",
+         .name = "RegApp2",
+         .properties = {{"Company", L"Vortan Music"},
+                        {"ApplicationName", L"Rytmalo95"},
+                        {"Version", L"v2.0"}}},
+    };
+    return f;
+}
+
+}  // namespace
+
+const FormLayout& PreferencesLayout() {
+    static const FormLayout layout = Build();
+    return layout;
+}
+
+}  // namespace rytmalo

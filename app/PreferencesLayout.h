@@ -1,0 +1,10 @@
+// The preferences dialog's layout: one page of display options.
+#pragma once
+
+#include "toolkit/Layout.h"
+
+namespace rytmalo {
+
+const tk::FormLayout& PreferencesLayout();
+
+}  // namespace rytmalo

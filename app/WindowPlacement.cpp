@@ -1,0 +1,62 @@
+#include "app/WindowPlacement.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace rytmalo {
+namespace {
+
+// A saved place is any 32-bit number: edges are computed in 64 bits.
+struct Edges {
+    std::int64_t left, top, right, bottom;
+    explicit Edges(const tk::Bounds& b)
+        : left(b.left), top(b.top), right(left + b.width), bottom(top + b.height) {}
+};
+
+bool Overlap(const Edges& a, const Edges& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Gap between two ranges; 0 when they overlap.
+std::int64_t Gap(std::int64_t aFrom, std::int64_t aTo, std::int64_t bFrom, std::int64_t bTo) {
+    if (aTo <= bFrom) return bFrom - aTo;
+    if (bTo <= aFrom) return aFrom - bTo;
+    return 0;
+}
+
+// Compared, never summed: a double keeps the order of squares of gaps up
+// to 2^33 well enough, where 64-bit integers would overflow.
+double SquaredDistance(const Edges& a, const Edges& b) {
+    const auto dx = static_cast<double>(Gap(a.left, a.right, b.left, b.right));
+    const auto dy = static_cast<double>(Gap(a.top, a.bottom, b.top, b.bottom));
+    return dx * dx + dy * dy;
+}
+
+// The start that keeps [start, start + size) inside [from, to), moving it as
+// little as possible; the beginning of the range when it does not fit.
+int Clamp(int start, int size, int from, int to) {
+    const std::int64_t latest = std::int64_t{to} - size;
+    return static_cast<int>(std::max<std::int64_t>(from, std::min<std::int64_t>(start, latest)));
+}
+
+}  // namespace
+
+std::optional<Point> PlaceOnScreen(const tk::Bounds& window,
+                                   std::span<const MonitorArea> monitors) {
+    if (monitors.empty()) return std::nullopt;
+    const Edges w(window);
+    for (const MonitorArea& m : monitors) {
+        if (Overlap(w, Edges(m.monitor))) return std::nullopt;
+    }
+    const MonitorArea* nearest = &monitors.front();
+    for (const MonitorArea& m : monitors) {
+        if (SquaredDistance(w, Edges(m.monitor)) < SquaredDistance(w, Edges(nearest->monitor))) {
+            nearest = &m;
+        }
+    }
+    const tk::Bounds& work = nearest->work;
+    return Point{Clamp(window.left, window.width, work.left, work.left + work.width),
+                 Clamp(window.top, window.height, work.top, work.top + work.height)};
+}
+
+}  // namespace rytmalo

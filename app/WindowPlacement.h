@@ -1,0 +1,31 @@
+// Where a window goes when its saved place is no longer on any screen (a
+// monitor since unplugged, a resolution since lowered): a window without a
+// system menu could otherwise never be brought back.
+#pragma once
+
+#include <optional>
+#include <span>
+
+#include "toolkit/Layout.h"
+
+namespace rytmalo {
+
+struct MonitorArea {
+    tk::Bounds monitor;  // the whole monitor, desktop coordinates
+    tk::Bounds work;     // the part not taken by task bars
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// Nothing when the window shows at least partly on some monitor: it stays
+// exactly where it was saved. Otherwise the top-left corner that puts it on
+// the work area of the nearest monitor, as close to its saved place as it
+// fits; a window larger than the work area keeps its top-left corner (and
+// so its caption) on it.
+std::optional<Point> PlaceOnScreen(const tk::Bounds& window, std::span<const MonitorArea> monitors);
+
+}  // namespace rytmalo

@@ -1,0 +1,108 @@
+// What the dialogs and the stay-on-top component cost: making each of the
+// program's forms, one assignment of OnTop, and a showing of each dialog
+// from the menu command to the main window activated again (the posted
+// close comes in as soon as the dialog is up). Prints table rows.
+// Usage: dialog-bench RUNS
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/About.h"
+#include "app/ComponentClasses.h"
+#include "app/Forms.h"
+#include "app/MainForm.h"
+#include "app/Preferences.h"
+#include "components/TopMost.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+const wchar_t kSettingsKey[] = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
+
+double Now() {
+    LARGE_INTEGER t, f;
+    QueryPerformanceCounter(&t);
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+// Milliseconds, the median of the runs.
+double MedianMs(int runs, const std::function<void()>& work) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        const double start = Now();
+        work();
+        ms.push_back((Now() - start) * 1000);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+bool KeyExists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
+template <class F>
+void Remake(tk::TApplication& application, F*& form) {
+    delete form;
+    form = nullptr;
+    application.CreateForm(form);
+}
+
+// Shows the dialog modally; a close posted beforehand ends it once it is up.
+void RoundTrip(tk::TForm& dialog) {
+    PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+    dialog.ShowModal();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 20;
+    const bool keyExisted = KeyExists();
+    {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+        InitCommonControlsEx(&controls);
+        tk::TApplication application;
+        rytmalo::RegisterComponentClasses(application);
+        application.SetTitle(L"Rytmalo95");
+
+        double start = Now();
+        application.CreateForm(rytmalo::MainForm);
+        const double mainMs = (Now() - start) * 1000;
+        std::printf("| making the main window (once) | %.2f ms |\n", mainMs);
+        std::printf("| making the about box | %.2f ms |\n",
+                    MedianMs(runs, [&] { Remake(application, rytmalo::frmAProposDe); }));
+        std::printf("| making the preferences dialog | %.2f ms |\n",
+                    MedianMs(runs, [&] { Remake(application, rytmalo::frmPreferences); }));
+
+        rytmalo::MainForm->Show();
+        rytmalo::TTopMost& topMost = rytmalo::MainForm->TopMost1();
+        constexpr int kAssignments = 200;
+        const auto perAssignment = [&](std::initializer_list<bool> values) {
+            const double ms = MedianMs(runs, [&] {
+                for (int i = 0; i < kAssignments; ++i) {
+                    for (bool v : values) topMost.SetOnTop(v);
+                }
+            });
+            return ms * 1000 / (kAssignments * static_cast<double>(values.size()));
+        };
+        std::printf("| OnTop := True, already on top | %.1f us |\n", perAssignment({true}));
+        std::printf("| OnTop := False, already off | %.1f us |\n", perAssignment({false}));
+        std::printf("| OnTop := True then False, alternately (per assignment) | %.1f us |\n",
+                    perAssignment({true, false}));
+
+        std::printf("| about box shown and closed, main window active again | %.2f ms |\n",
+                    MedianMs(runs, [&] { RoundTrip(*rytmalo::frmAProposDe); }));
+        std::printf("| preferences shown and closed, main window active again | %.2f ms |\n",
+                    MedianMs(runs, [&] { RoundTrip(*rytmalo::frmPreferences); }));
+    }
+    if (!keyExisted) RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+    return 0;
+}

@@ -1,0 +1,96 @@
+// The about box: how it looks, where it opens, and the main window's place
+// in the top band while it is open.
+#include "SettingsFixture.h"
+#include "driver/WinHelpSpy.h"
+
+namespace rytmalo::e2e {
+namespace {
+
+using About = SettingsTest;
+
+HWND AboutControl(HWND about, std::string_view name) {
+    return driver::FindDescendant(about, AboutLayout().ControlId(name));
+}
+
+// Whether a comes before b in the desktop's z-order.
+bool Above(HWND a, HWND b) {
+    for (HWND w = GetWindow(a, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == b) return true;
+    }
+    return false;
+}
+
+TEST_F(About, ATopmostBoxCentredAtFirstShowingWithTheNameInRedAndF1OnOk) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    driver::WinHelpSpy spy;
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(driver::TextOf(about), L"A propos de ...");
+    EXPECT_TRUE(driver::IsTopMost(about));
+    EXPECT_TRUE(Above(about, Main()));
+    RECT client;
+    GetClientRect(about, &client);
+    EXPECT_EQ(client.right, 339);
+    EXPECT_EQ(client.bottom, 259);
+    const LONG style = GetWindowLongW(about, GWL_STYLE);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    const RECT r = driver::ScreenRect(about);
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
+    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+    EXPECT_EQ(driver::TextOf(AboutControl(about, "Label1")), L"RYTMALO 95");
+    EXPECT_EQ(driver::TextOf(AboutControl(about, "Label2")),
+              L"Calculatrice de conversion Tempo/Délai");
+    EXPECT_EQ(Focused(), AboutControl(about, "cmdOK"));
+
+    Sleep(300);
+    driver::SaveBmp(driver::Capture(r), driver::OwnDirectory() + L"about-box.bmp");
+    const driver::Image name = driver::Capture(driver::ScreenRect(AboutControl(about, "Label1")));
+    int red = 0;
+    for (int y = 0; y < name.height; ++y) {
+        for (int x = 0; x < name.width; ++x) red += name.ColorAt(x, y) == RGB(255, 0, 0);
+    }
+    EXPECT_GT(red, 100);
+
+    // F1: the focused OK button's topic, in the help window.
+    driver::PressKey(VK_F1);
+    ASSERT_TRUE(spy.WaitForRequests(1));
+    EXPECT_EQ(spy.Requests().front().command, static_cast<unsigned>(HELP_CONTEXT));
+    EXPECT_EQ(spy.Requests().front().data, 10);
+}
+
+TEST_F(About, OkAndTheCloseBoxEndItItReopensWhereLeftAndAWindowOffTheTopStaysOff) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(
+        driver::ClickUntil(AboutControl(about, "cmdOK"), [&] { return !IsWindowVisible(about); }));
+    ASSERT_EQ(OpenAbout(), about);
+    SetWindowPos(about, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ClickCloseBox(about);
+    ASSERT_EQ(OpenAbout(), about);
+    const RECT r = driver::ScreenRect(about);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 60);
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitClosed(about));
+    EXPECT_TRUE(MainStaysOnTop(false));
+    EXPECT_TRUE(NoReport());
+}
+
+TEST_F(About, AWindowOnTopLeavesTheTopBandWhileItIsOpenAndComesBack) {
+    Save(L"TopMost", Dword(1));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(MainStaysOnTop(true));
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(MainOnTop());
+    EXPECT_TRUE(Above(about, Main()));
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitClosed(about));
+    EXPECT_TRUE(MainStaysOnTop(true));
+    EXPECT_EQ(Saved(L"TopMost"), Dword(1));
+}
+
+}  // namespace
+}  // namespace rytmalo::e2e

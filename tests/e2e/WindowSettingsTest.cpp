@@ -1,0 +1,181 @@
+// The main window opens where it was quit, applies the saved stay-on-top
+// choice whenever the program's own dialogs give it back, and goes on when
+// the saved values are unreadable.
+#include "SettingsFixture.h"
+
+namespace rytmalo::e2e {
+namespace {
+
+using WindowSettings = SettingsTest;
+
+DWORD Signed(int value) {
+    return static_cast<DWORD>(value);
+}
+
+TEST_F(WindowSettings, FirstStartOpensAtTheDefaultPlaceNotOnTopAndQuitSavesThePlace) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(MainPlace().x, 222);
+    EXPECT_EQ(MainPlace().y, 128);
+    EXPECT_TRUE(MainStaysOnTop(false));
+    EXPECT_TRUE(rytmalo::testing::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+    EXPECT_EQ(rytmalo::testing::ValueCount(HKEY_CURRENT_USER, kSettingsKey), 0u);
+    // Both dialogs were made at start-up, hidden.
+    for (const wchar_t* dialog : {L"TfrmAProposDe", L"TfrmPreferences"}) {
+        HWND w = driver::FindTopLevel(Pid(), dialog, false);
+        EXPECT_TRUE(w && !IsWindowVisible(w)) << dialog;
+    }
+    Quit();
+    EXPECT_EQ(Saved(L"FormTop"), Dword(128));
+    EXPECT_EQ(Saved(L"FormLeft"), Dword(222));
+    EXPECT_EQ(Saved(L"TopMost"), std::nullopt);
+}
+
+TEST_F(WindowSettings, AMovedWindowReopensWhereItWasQuit) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    SetWindowPos(Main(), nullptr, 300, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(driver::WaitUntil([&] { return MainPlace().x == 300 && MainPlace().y == 210; }));
+    Quit();
+    EXPECT_EQ(Saved(L"FormTop"), Dword(210));
+    EXPECT_EQ(Saved(L"FormLeft"), Dword(300));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(MainPlace().x, 300);
+    EXPECT_EQ(MainPlace().y, 210);
+}
+
+TEST_F(WindowSettings, APlacePartlyOnScreenIsKeptOneNoScreenShowsComesOntoTheNearestEdge) {
+    Save(L"FormLeft", Dword(Signed(-100)));
+    Save(L"FormTop", Dword(600));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(MainPlace().x, -100);
+    EXPECT_EQ(MainPlace().y, 600);
+
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    // Beyond the top right corner: into that corner; Quit saves it there.
+    Save(L"FormLeft", Dword(3000));
+    Save(L"FormTop", Dword(Signed(-2000)));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    RECT r = driver::ScreenRect(Main());
+    EXPECT_EQ(r.right, work.right);
+    EXPECT_EQ(r.top, work.top);
+    Quit();
+    EXPECT_EQ(Saved(L"FormLeft"), Dword(Signed(r.left)));
+    EXPECT_EQ(Saved(L"FormTop"), Dword(Signed(r.top)));
+
+    // Below the screen, left of it: into the bottom left corner.
+    Save(L"FormLeft", Dword(Signed(-5000)));
+    Save(L"FormTop", Dword(5000));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    r = driver::ScreenRect(Main());
+    EXPECT_EQ(r.left, work.left);
+    EXPECT_EQ(r.bottom, work.bottom);
+}
+
+TEST_F(WindowSettings, SavedStayOnTopAppliesAtFirstActivationAndAgainAfterCancelledPreferences) {
+    Save(L"TopMost", Dword(1));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(MainStaysOnTop(true));
+    HWND dialog = OpenPreferences();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(MainOnTop()) << "off the top while the dialog is open";
+    driver::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed(dialog));
+    EXPECT_TRUE(MainStaysOnTop(true));
+    EXPECT_EQ(Saved(L"TopMost"), Dword(1));
+}
+
+// A window of another program, for the main window to lose the activation to.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"RytmaloTestOtherProgram";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"Autre", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                600, 500, 240, 120, nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~OtherProgramWindow() { DestroyWindow(hwnd_); }
+    HWND Handle() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
+TEST_F(WindowSettings, ComingBackFromAnotherProgramIsNoActivationADialogClosingIs) {
+    Save(L"TopMost", Dword(1));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(MainStaysOnTop(true));
+    Save(L"TopMost", Dword(0));  // behind the program's back
+    OtherProgramWindow other;
+    ASSERT_TRUE(driver::Activate(other.Handle()));
+    ASSERT_TRUE(driver::Activate(Main()));
+    EXPECT_TRUE(MainStaysOnTop(true));
+
+    // The box shows what the dialog read when it was made; Annuler after
+    // that change reads the saved value back, and the window applies it.
+    HWND dialog = OpenPreferences();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(BoxChecked(dialog));
+    driver::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed(dialog));
+    EXPECT_FALSE(BoxChecked(dialog));
+    EXPECT_TRUE(MainStaysOnTop(false));
+}
+
+TEST_F(WindowSettings, AnUnreadablePlaceIsReportedAndTheRestOfTheCreationSkipped) {
+    Save(L"FormTop", TextValue(L"cent"));
+    Save(L"FormLeft", Dword(50));
+    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"FormTop", 1));
+    EXPECT_EQ(MainPlace().x, 323) << "as designed: FormLeft was not read";
+    EXPECT_EQ(MainPlace().y, 141);
+    EXPECT_EQ(driver::TextOf(Main()), L"Rytmalo 95");
+    EXPECT_TRUE(NoReport());
+    EnterTempo(L"120");
+    EXPECT_TRUE(WaitForValues(k120)) << "the quarter note is the beat";
+    Quit();
+    EXPECT_EQ(Saved(L"FormTop"), Dword(141));
+    EXPECT_EQ(Saved(L"FormLeft"), Dword(323));
+
+    // A place read before the failing step still comes onto the screen.
+    Save(L"FormTop", Dword(5000));
+    Save(L"FormLeft", TextValue(L"gauche"));
+    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"FormLeft", 1));
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(MainPlace().x, 323);
+    EXPECT_EQ(driver::ScreenRect(Main()).bottom, work.bottom);
+}
+
+TEST_F(WindowSettings, AnUnreadableStayOnTopChoiceIsReportedAtEveryActivationUntilOkReplacesIt) {
+    Save(L"TopMost", TextValue(L"oui"));
+    // Once when the preferences dialog is made, once at the first activation.
+    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"TopMost", 2));
+    EXPECT_TRUE(MainStaysOnTop(false));
+    EXPECT_TRUE(NoReport()) << "the report's own closing is no activation";
+    EnterTempo(L"120");
+    EXPECT_TRUE(WaitForValues(k120));
+
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(ExpectReadReport(L"TopMost"));
+    EXPECT_TRUE(WaitClosed(about));
+
+    // Annuler after a change reads the choice again: the dialog stays open.
+    HWND dialog = OpenPreferences();
+    ASSERT_NE(dialog, nullptr);
+    ToggleBox(dialog);
+    driver::PressKey(VK_ESCAPE);
+    ASSERT_NO_FATAL_FAILURE(ExpectReadReport(L"TopMost"));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_TRUE(BoxChecked(dialog));
+    Press(dialog, "cmdOK");
+    EXPECT_EQ(Saved(L"TopMost"), Dword(1));
+    EXPECT_TRUE(MainStaysOnTop(true));
+    EXPECT_TRUE(NoReport());
+}
+
+}  // namespace
+}  // namespace rytmalo::e2e

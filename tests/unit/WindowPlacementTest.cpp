@@ -1,0 +1,77 @@
+#include "app/WindowPlacement.h"
+
+#include <climits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace rytmalo {
+namespace {
+
+// One 1024 x 768 monitor with a 30-pixel task bar at the bottom.
+const std::vector<MonitorArea> kOne{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}};
+
+// A 1920 x 1080 monitor, and a 1280 x 1024 one to its left whose task bar
+// is on the left.
+const std::vector<MonitorArea> kTwo{
+    {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
+    {{-1280, -200, 1280, 1024}, {-1220, -200, 1220, 1024}},
+};
+
+constexpr int kWidth = 387;
+constexpr int kHeight = 372;
+
+std::optional<Point> Place(int left, int top, const std::vector<MonitorArea>& monitors = kOne) {
+    return PlaceOnScreen({left, top, kWidth, kHeight}, monitors);
+}
+
+TEST(WindowPlacement, APlaceThatShowsAnyPartOfTheWindowIsKeptExactly) {
+    EXPECT_EQ(Place(222, 128), std::nullopt);
+    // One pixel column or row on the screen is enough.
+    EXPECT_EQ(Place(1023, 767), std::nullopt);
+    EXPECT_EQ(Place(-kWidth + 1, -kHeight + 1), std::nullopt);
+    // Under the task bar is still on the monitor.
+    EXPECT_EQ(Place(300, 760), std::nullopt);
+    // On the second monitor, at negative coordinates.
+    EXPECT_EQ(Place(-1000, 700, kTwo), std::nullopt);
+}
+
+TEST(WindowPlacement, AWhollyHiddenWindowComesToTheNearestEdgeOfTheWorkArea) {
+    // Just past each edge: it moves the least that shows it all.
+    EXPECT_EQ(Place(1024, 100), (Point{1024 - kWidth, 100}));
+    EXPECT_EQ(Place(100, 768), (Point{100, 738 - kHeight}));
+    EXPECT_EQ(Place(-kWidth, 100), (Point{0, 100}));
+    EXPECT_EQ(Place(100, -kHeight), (Point{100, 0}));
+    // Far away in a corner.
+    EXPECT_EQ(Place(5000, 5000), (Point{1024 - kWidth, 738 - kHeight}));
+    EXPECT_EQ(Place(-5000, -5000), (Point{0, 0}));
+}
+
+TEST(WindowPlacement, TheNearestMonitorTakesIt) {
+    // Right of the big monitor.
+    EXPECT_EQ(Place(2500, 300, kTwo), (Point{1920 - kWidth, 300}));
+    // Left of the left monitor: onto its work area, right of its task bar.
+    EXPECT_EQ(Place(-3000, 300, kTwo), (Point{-1220, 300}));
+    // Below both, nearer the left one's bottom edge (it goes down to 824).
+    EXPECT_EQ(Place(-600, 900, kTwo), (Point{-600, 824 - kHeight}));
+    // Below both, under the big one.
+    EXPECT_EQ(Place(800, 1200, kTwo), (Point{800, 1040 - kHeight}));
+}
+
+TEST(WindowPlacement, AWindowLargerThanTheWorkAreaKeepsItsCaptionOnIt) {
+    const std::vector<MonitorArea> small{{{0, 0, 320, 240}, {0, 0, 320, 220}}};
+    EXPECT_EQ(Place(1000, 1000, small), (Point{0, 0}));
+}
+
+TEST(WindowPlacement, ExtremeSavedNumbersNeitherOverflowNorStayHidden) {
+    EXPECT_EQ(Place(INT_MAX - 10, INT_MAX - 10), (Point{1024 - kWidth, 738 - kHeight}));
+    EXPECT_EQ(Place(INT_MIN, INT_MIN), (Point{0, 0}));
+    EXPECT_EQ(Place(INT_MIN, 100, kTwo), (Point{-1220, 100}));
+}
+
+TEST(WindowPlacement, WithoutAnyMonitorKnownNothingMoves) {
+    EXPECT_EQ(Place(5000, 5000, {}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace rytmalo
