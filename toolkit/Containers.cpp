@@ -16,10 +16,7 @@ void TGroupBox::WndProc(Message& m) {
     if (ReflectToChild(m)) return;
     // The system's group box leaves its inside unpainted.
     if (m.msg == WM_ERASEBKGND) {
-        RECT r;
-        GetClientRect(m.hwnd, &r);
-        FillRect(reinterpret_cast<HDC>(m.wParam), &r, BackgroundBrush());
-        m.result = 1;
+        EraseBackground(m);
         return;
     }
     TControl::WndProc(m);

@@ -138,6 +138,13 @@ HBRUSH TControl::BackgroundBrush() {
     return brush_.get();
 }
 
+void TControl::EraseBackground(Message& m) {
+    RECT r;
+    GetClientRect(m.hwnd, &r);
+    FillRect(reinterpret_cast<HDC>(m.wParam), &r, BackgroundBrush());
+    m.result = 1;
+}
+
 void TControl::AnswerCtlColor(Message& m) {
     HDC dc = reinterpret_cast<HDC>(m.wParam);
     SetTextColor(dc, ColorToRgb(Font().color));

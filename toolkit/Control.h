@@ -76,6 +76,8 @@ protected:
     // Answers WM_CTLCOLOR* with the control's colours.
     void AnswerCtlColor(Message& m);
     HBRUSH BackgroundBrush();
+    // Answers WM_ERASEBKGND by filling the client area with the background.
+    void EraseBackground(Message& m);
     int Scale(int value) const;
 
 private:

@@ -80,10 +80,7 @@ void TTabSheet::HandleCreated() {
 void TTabSheet::WndProc(Message& m) {
     if (ReflectToChild(m)) return;
     if (m.msg == WM_ERASEBKGND) {
-        RECT r;
-        GetClientRect(m.hwnd, &r);
-        FillRect(reinterpret_cast<HDC>(m.wParam), &r, BackgroundBrush());
-        m.result = 1;
+        EraseBackground(m);
         return;
     }
     TControl::WndProc(m);
