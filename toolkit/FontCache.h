@@ -13,7 +13,7 @@ namespace tk {
 
 class FontCache {
 public:
-    HFONT Get(const FontSpec& spec, int dpi);
+    HFONT Get(const FontSpec& font, int dpi);
 
 private:
     using Key = std::tuple<std::wstring, int, unsigned, int>;
