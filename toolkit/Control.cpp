@@ -129,6 +129,13 @@ void TControl::CreateHandle() {
     HandleCreated();
 }
 
+void TControl::ApplyDpi() {
+    const Bounds& b = layout_.bounds;
+    SetWindowPos(hwnd_, nullptr, Scale(b.left), Scale(b.top), Scale(b.width), Scale(b.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+}
+
 HBRUSH TControl::BackgroundBrush() {
     const COLORREF rgb = ColorToRgb(BackgroundColor());
     if (!brush_ || brushColor_ != rgb) {
