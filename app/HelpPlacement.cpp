@@ -21,10 +21,19 @@ tk::Bounds PlaceNearPointer(int x, int y, int width, int height, int offset, con
 }
 
 tk::Bounds PlaceBeside(const tk::Bounds& anchor, int width, int height, int gap, const tk::Bounds& work) {
+    const int roomRight = work.right() - anchor.right() - gap;
+    const int roomLeft = anchor.left - gap - work.left;
     int left = anchor.right() + gap;
-    if (left + width > work.right()) {
-        left = anchor.left - gap - width;
-        if (left < work.left) left = work.right() - width;
+    if (roomRight < width) {
+        if (roomLeft >= width) {
+            left = anchor.left - gap - width;
+        } else if (roomLeft > roomRight) {
+            // Fits on neither side: over the anchor's edge where there is
+            // more room.
+            left = work.left;
+        } else {
+            left = work.right() - width;
+        }
     }
     return {Inside(left, width, work.left, work.right()), Inside(anchor.top, height, work.top, work.bottom()),
             width, height};

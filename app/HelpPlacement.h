@@ -13,8 +13,8 @@ namespace rytmalo {
 tk::Bounds PlaceNearPointer(int x, int y, int width, int height, int offset, const tk::Bounds& work);
 
 // A box of the given size right of the anchor window, else left of it, else
-// at the work area's right edge; top aligned with the anchor's; inside the
-// work area.
+// at the edge of the work area on the side with more room; top aligned with
+// the anchor's; inside the work area.
 tk::Bounds PlaceBeside(const tk::Bounds& anchor, int width, int height, int gap, const tk::Bounds& work);
 
 }  // namespace rytmalo

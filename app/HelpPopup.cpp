@@ -15,6 +15,7 @@ constexpr int kPadding = 8;
 constexpr int kGap = 4;
 constexpr int kPointerOffset = 12;
 constexpr UINT kTextFlags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+constexpr UINT kEndMenu = WM_APP;
 
 bool ClosesPopup(UINT msg) {
     switch (msg) {
@@ -104,8 +105,9 @@ void THelpPopup::Measure(RECT& title, RECT& text) const {
 
 void THelpPopup::ShowTopic(const HelpTopic& topic) {
     if (!hwnd_) CreateHandle();
-    // The help is about what the user is doing: a menu that was open goes.
-    EndMenu();
+    // A menu that is open goes, once the menu's own loop has taken the key
+    // that asked for help (ended at once, it would see the key again).
+    PostMessageW(hwnd_, kEndMenu, 0, 0);
     POINT pointer{};
     GetCursorPos(&pointer);
     const int dpi = tk::DpiForPoint(pointer);
@@ -176,6 +178,9 @@ LRESULT THelpPopup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             Paint(dc.get());
             return 0;
         }
+        case kEndMenu:
+            EndMenu();
+            return 0;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATEANDEAT;
         case WM_ACTIVATEAPP:

@@ -171,6 +171,9 @@ void TControl::WndProc(Message& m) {
         case WM_SETFOCUS:
             form_.ControlFocused(*this);
             break;
+        case 0x004D:  // WM_KEYF1: see TForm::DropKeyF1
+            if (form_.DropKeyF1()) return;
+            break;
         case WM_KEYDOWN:
             if (OnKeyDown) {
                 WORD key = static_cast<WORD>(m.wParam);

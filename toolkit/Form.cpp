@@ -1,6 +1,7 @@
 #include "toolkit/Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/Application.h"
 #include "toolkit/BitButton.h"
@@ -61,6 +62,8 @@ std::wstring Widen(std::string_view s) { return std::wstring(s.begin(), s.end())
 // Messages of Windows 10 1703, not in every header set.
 constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
 constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
+// Posted for F1 to the focused window; its default handling sends WM_HELP.
+constexpr UINT kKeyF1 = 0x004D;  // WM_KEYF1
 
 }  // namespace
 
@@ -430,6 +433,8 @@ bool TForm::MoveInRadioGroup(bool forward) {
 
 bool TForm::DialogKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN) return false;
+    // A key of the form's own: the menu's F1 is past.
+    menuHelpKey_ = false;
     const bool alt = GetKeyState(VK_MENU) < 0;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     if (alt || ctrl) return false;
@@ -502,7 +507,10 @@ void TForm::HelpForMenu(const HELPINFO& info) {
     if (!item) item = menuBar_->FindBySubMenu(reinterpret_cast<HMENU>(static_cast<INT_PTR>(info.iCtrlId)));
     if (!item) item = menuBar_->FindBySubMenu(static_cast<HMENU>(info.hItemHandle));
     if (item) RequestHelp(item->EffectiveHelpContext());
+    menuHelpKey_ = true;
 }
+
+bool TForm::DropKeyF1() { return std::exchange(menuHelpKey_, false); }
 
 void TForm::DefaultHandler(Message& m) { m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam); }
 
@@ -557,6 +565,9 @@ void TForm::WndProc(Message& m) {
         }
         case WM_CLOSE:
             Close();
+            return;
+        case kKeyF1:
+            if (!DropKeyF1()) DefaultHandler(m);
             return;
         case kGetDpiScaledSize: {
             // The exact size for the new resolution, so that the rectangle

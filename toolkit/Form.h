@@ -87,6 +87,10 @@ public:
     bool DialogKey(const MSG& msg);
     // Context help for a window of this form (a control, or the form).
     void HelpFor(HWND window);
+    // Whether the WM_KEYF1 that follows the F1 of a menu's help is to be
+    // dropped (true once): Wine posts it to the focused window when the
+    // menu takes the key, which would ask for that window's help as well.
+    bool DropKeyF1();
 
     std::function<void()> OnCreate;
     std::function<void()> OnActivate;
@@ -133,6 +137,7 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool shownBefore_ = false;
+    bool menuHelpKey_ = false;
     BrushHandle background_;
     IconHandle icon_;
     IconHandle smallIcon_;
