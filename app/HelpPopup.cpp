@@ -28,10 +28,8 @@ bool ClosesPopup(UINT msg) {
         case WM_NCLBUTTONDOWN:
         case WM_NCRBUTTONDOWN:
         case WM_NCMBUTTONDOWN:
-        case WM_NCXBUTTONDOWN:
-            return true;
-        default:
-            return false;
+        case WM_NCXBUTTONDOWN: return true;
+        default: return false;
     }
 }
 
@@ -44,7 +42,9 @@ THelpPopup::~THelpPopup() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-int THelpPopup::Scale(int value) const { return tk::ScaleToDpi(value, dpi_); }
+int THelpPopup::Scale(int value) const {
+    return tk::ScaleToDpi(value, dpi_);
+}
 
 void THelpPopup::CreateHandle() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -59,8 +59,9 @@ void THelpPopup::CreateHandle() {
         wc.lpszClassName = kHelpPopupClass;
         RegisterClassExW(&wc);
     }
-    hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kHelpPopupClass, L"",
-                            WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+    hwnd_ =
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kHelpPopupClass, L"",
+                        WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     if (!hwnd_) throw tk::Exception(L"Impossible de créer la fenêtre d'aide");
 }
 
@@ -127,8 +128,9 @@ void THelpPopup::ShowTopic(const HelpTopic& topic) {
     MONITORINFO monitor{sizeof monitor};
     GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& w = monitor.rcWork;
-    const tk::Bounds place = PlaceNearPointer(pointer.x, pointer.y, width, height, Scale(kPointerOffset),
-                                              {w.left, w.top, w.right - w.left, w.bottom - w.top});
+    const tk::Bounds place =
+        PlaceNearPointer(pointer.x, pointer.y, width, height, Scale(kPointerOffset),
+                         {w.left, w.top, w.right - w.left, w.bottom - w.top});
     SetWindowPos(hwnd_, HWND_TOPMOST, place.left, place.top, place.width, place.height,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -178,23 +180,20 @@ LRESULT THelpPopup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             Paint(dc.get());
             return 0;
         }
-        case kEndMenu:
-            EndMenu();
-            return 0;
-        case WM_MOUSEACTIVATE:
-            return MA_NOACTIVATEANDEAT;
+        case kEndMenu: EndMenu(); return 0;
+        case WM_MOUSEACTIVATE: return MA_NOACTIVATEANDEAT;
         case WM_ACTIVATEAPP:
             // Another program comes forward.
             if (!wParam) Close();
             return 0;
-        default:
-            return DefWindowProcW(hwnd_, msg, wParam, lParam);
+        default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
     }
 }
 
 LRESULT CALLBACK THelpPopup::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        auto* popup = static_cast<THelpPopup*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* popup =
+            static_cast<THelpPopup*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         popup->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(popup));
     }

@@ -21,7 +21,9 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr wchar_t kTitleSuffix[] = L" - Aide de Rytmalo 95";
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
-tk::Bounds ToBounds(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+tk::Bounds ToBounds(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
 
 tk::Bounds WorkAreaOf(HWND window) {
     MONITORINFO info{sizeof info};
@@ -44,7 +46,9 @@ THelpWindow::~THelpWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-int THelpWindow::Scale(int value) const { return tk::ScaleToDpi(value, dpi_); }
+int THelpWindow::Scale(int value) const {
+    return tk::ScaleToDpi(value, dpi_);
+}
 
 void THelpWindow::CreateHandle(int dpi) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -68,17 +72,18 @@ void THelpWindow::CreateHandle(int dpi) {
     // Its monitor may have another resolution than the one asked for.
     dpi_ = tk::DpiForWindow(hwnd_);
 
-    title_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                             hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpTitleId)), instance,
-                             nullptr);
+    title_ = CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpTitleId)), instance, nullptr);
     text_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                                ES_AUTOVSCROLL,
-                            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpTextId)),
-                            instance, nullptr);
-    close_ = CreateWindowExW(0, L"BUTTON", L"Fermer", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
-                             0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpCloseId)),
-                             instance, nullptr);
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
+                                ES_READONLY | ES_AUTOVSCROLL,
+                            0, 0, 0, 0, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpTextId)), instance,
+                            nullptr);
+    close_ = CreateWindowExW(
+        0, L"BUTTON", L"Fermer", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpCloseId)), instance, nullptr);
     MakeFonts();
     LayOut();
 }
@@ -128,9 +133,10 @@ void THelpWindow::LayOut() {
     const int textTop = margin + titleHeight + gap;
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(title_, nullptr, margin, margin, width, titleHeight, flags);
-    SetWindowPos(text_, nullptr, margin, textTop, width, std::max(0, buttonTop - gap - textTop), flags);
-    SetWindowPos(close_, nullptr, std::max<int>(margin, client.right - margin - buttonWidth), buttonTop,
-                 buttonWidth, buttonHeight, flags);
+    SetWindowPos(text_, nullptr, margin, textTop, width, std::max(0, buttonTop - gap - textTop),
+                 flags);
+    SetWindowPos(close_, nullptr, std::max<int>(margin, client.right - margin - buttonWidth),
+                 buttonTop, buttonWidth, buttonHeight, flags);
 }
 
 void THelpWindow::ShowTopic(const HelpTopic& topic, HWND anchor) {
@@ -147,9 +153,10 @@ void THelpWindow::ShowTopic(const HelpTopic& topic, HWND anchor) {
         RECT own;
         GetWindowRect(anchor, &a);
         GetWindowRect(hwnd_, &own);
-        const tk::Bounds place =
-            PlaceBeside(ToBounds(a), own.right - own.left, own.bottom - own.top, Scale(kGap), WorkAreaOf(anchor));
-        SetWindowPos(hwnd_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const tk::Bounds place = PlaceBeside(ToBounds(a), own.right - own.left,
+                                             own.bottom - own.top, Scale(kGap), WorkAreaOf(anchor));
+        SetWindowPos(hwnd_, nullptr, place.left, place.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // Never behind the window it explains; a modal dialog may have disabled
     // it with the program's other windows.
@@ -173,22 +180,15 @@ bool THelpWindow::PreTranslate(MSG& msg) {
     if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return false;
     switch (msg.wParam) {
         case VK_ESCAPE:
-        case VK_RETURN:
-            Close();
-            return true;
-        case VK_TAB:
-            SetFocus(GetFocus() == text_ ? close_ : text_);
-            return true;
-        default:
-            return false;
+        case VK_RETURN: Close(); return true;
+        case VK_TAB: SetFocus(GetFocus() == text_ ? close_ : text_); return true;
+        default: return false;
     }
 }
 
 LRESULT THelpWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_SIZE:
-            LayOut();
-            return 0;
+        case WM_SIZE: LayOut(); return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMinTrackSize = {Scale(kClientWidth / 2), Scale(kClientHeight / 2)};
@@ -197,21 +197,18 @@ LRESULT THelpWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (LOWORD(wParam) == kHelpCloseId) Close();
             return 0;
-        case WM_CLOSE:
-            Close();
-            return 0;
+        case WM_CLOSE: Close(); return 0;
         case WM_CTLCOLORSTATIC:
             // The text reads as a document, on the window colour.
             if (reinterpret_cast<HWND>(lParam) == text_) {
-                if (!textBackground_) textBackground_.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
+                if (!textBackground_)
+                    textBackground_.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
                 SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
                 SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
                 return reinterpret_cast<LRESULT>(textBackground_.get());
             }
             break;
-        case WM_SYSCOLORCHANGE:
-            textBackground_.reset();
-            break;
+        case WM_SYSCOLORCHANGE: textBackground_.reset(); break;
         case kDpiChanged: {
             dpi_ = HIWORD(wParam);
             MakeFonts();
@@ -221,15 +218,15 @@ LRESULT THelpWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             LayOut();
             return 0;
         }
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK THelpWindow::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        auto* window = static_cast<THelpWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* window =
+            static_cast<THelpWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }

@@ -16,7 +16,9 @@ TProgramHelp::TProgramHelp(tk::TApplication& application)
         });
 }
 
-TProgramHelp::~TProgramHelp() { application_.SetHelpService(&tk::WinHelpService); }
+TProgramHelp::~TProgramHelp() {
+    application_.SetHelpService(&tk::WinHelpService);
+}
 
 bool TProgramHelp::Request(HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
     if (CanUseWinHelp && CanUseWinHelp(file)) return WinHelp && WinHelp(owner, file, command, data);
@@ -33,19 +35,14 @@ bool TProgramHelp::Request(HWND owner, const std::wstring& file, UINT command, U
             popup_.Close();
             window_.ShowTopic(*topic(), anchor);
             return true;
-        case HELP_CONTEXTPOPUP:
-            popup_.ShowTopic(*topic());
-            return true;
+        case HELP_CONTEXTPOPUP: popup_.ShowTopic(*topic()); return true;
         case HELP_CONTENTS:
-        case HELP_FINDER:
-            window_.ShowTopic(*FindHelpTopic(kContentsTopic), anchor);
-            return true;
+        case HELP_FINDER: window_.ShowTopic(*FindHelpTopic(kContentsTopic), anchor); return true;
         case HELP_QUIT:
             popup_.Close();
             window_.Close();
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 

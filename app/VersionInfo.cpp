@@ -23,7 +23,8 @@ public:
     }
     // A zero-terminated UTF-16 string from at, no further than end; sets
     // after to the position behind the zero.
-    std::optional<std::u16string> String(std::size_t at, std::size_t end, std::size_t& after) const {
+    std::optional<std::u16string> String(std::size_t at, std::size_t end,
+                                         std::size_t& after) const {
         std::u16string s;
         for (std::size_t p = at; p + 2 <= end; p += 2) {
             const char16_t c = static_cast<char16_t>(*Word(p));
@@ -40,7 +41,9 @@ private:
     std::span<const std::uint8_t> data_;
 };
 
-constexpr std::size_t Align4(std::size_t n) { return (n + 3) & ~std::size_t{3}; }
+constexpr std::size_t Align4(std::size_t n) {
+    return (n + 3) & ~std::size_t{3};
+}
 
 // One block: its length, key, value and children. Children of a
 // "StringFileInfo" block are string tables, whose children are the values.
@@ -65,16 +68,17 @@ bool ParseBlock(const Reader& r, std::size_t at, std::size_t limit, int depth, b
             const auto part = [&](std::size_t offset) { return *r.Dword(value + offset); };
             const std::uint32_t fileMs = part(8), fileLs = part(12);
             const std::uint32_t productMs = part(16), productLs = part(20);
-            info.fileVersion = {static_cast<std::uint16_t>(fileMs >> 16), static_cast<std::uint16_t>(fileMs),
-                                static_cast<std::uint16_t>(fileLs >> 16), static_cast<std::uint16_t>(fileLs)};
-            info.productVersion = {static_cast<std::uint16_t>(productMs >> 16),
-                                   static_cast<std::uint16_t>(productMs),
-                                   static_cast<std::uint16_t>(productLs >> 16),
-                                   static_cast<std::uint16_t>(productLs)};
+            info.fileVersion = {
+                static_cast<std::uint16_t>(fileMs >> 16), static_cast<std::uint16_t>(fileMs),
+                static_cast<std::uint16_t>(fileLs >> 16), static_cast<std::uint16_t>(fileLs)};
+            info.productVersion = {
+                static_cast<std::uint16_t>(productMs >> 16), static_cast<std::uint16_t>(productMs),
+                static_cast<std::uint16_t>(productLs >> 16), static_cast<std::uint16_t>(productLs)};
         }
     } else if (inStrings && depth == 3) {
         std::size_t after = 0;
-        const auto text = valueBytes ? r.String(value, value + valueBytes, after) : std::u16string();
+        const auto text =
+            valueBytes ? r.String(value, value + valueBytes, after) : std::u16string();
         info.strings[*key] = text.value_or(std::u16string());
         return true;
     }

@@ -148,8 +148,7 @@ void TGradientForm::CreateCaptionFont() {
     captionFont_.reset();
     captionFontDpi_ = Dpi();
     NONCLIENTMETRICSW metrics{};
-    if (!tk::NonClientMetricsForDpi(metrics, captionFontDpi_))
-        return;
+    if (!tk::NonClientMetricsForDpi(metrics, captionFontDpi_)) return;
     const LOGFONTW& font =
         IsToolStyle(GetBorderStyle()) ? metrics.lfSmCaptionFont : metrics.lfCaptionFont;
     captionFont_.reset(CreateFontIndirectW(&font));
@@ -338,8 +337,7 @@ void TGradientForm::WndProc(tk::Message& m) {
 void TGradientForm::CreateWindowHandle() {
     TForm::CreateWindowHandle();
     // The window opened on a monitor of another resolution than the font's.
-    if (captionFontDpi_ != Dpi())
-        CreateCaptionFont();
+    if (captionFontDpi_ != Dpi()) CreateCaptionFont();
     UseOwnNonClientPainting(Handle());
     if (GetFormStyle() == tk::FormStyle::MDIForm)
         HookClient();

@@ -65,7 +65,7 @@ class TGradientForm : public tk::TForm {
     void DestroyWindowHandle() override;
     void DpiChanged(int oldDpi) override;
 
-  private:
+private:
     LRESULT PaintNonClient(WPARAM updateRegion, LPARAM lParam);
     LRESULT CopyCaption(WPARAM size, LPARAM buffer) const;
     std::wstring CaptionText() const;

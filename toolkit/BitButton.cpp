@@ -10,8 +10,8 @@ namespace {
 constexpr int kSpacing = 4;
 
 HBITMAP LoadStrip(const std::wstring& name, SIZE& image) {
-    auto* bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    auto* bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(),
+                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap) return nullptr;
     BITMAP info{};
     GetObjectW(bitmap, sizeof info, &info);
@@ -24,7 +24,9 @@ HBITMAP LoadStrip(const std::wstring& name, SIZE& image) {
 
 DWORD TBitButton::Style() const { return TControl::Style() | BS_OWNERDRAW; }
 
-void TBitButton::HandleCreated() { LoadGlyph(); }
+void TBitButton::HandleCreated() {
+    LoadGlyph();
+}
 
 void TBitButton::ApplyDpi() {
     LoadGlyph();
@@ -68,7 +70,7 @@ void TBitButton::DrawGlyph(HDC dc, int x, int y, bool enabled) const {
     // gdi32's own: msimg32, which only forwards to it, is no known system
     // DLL and could be planted beside the program.
     GdiTransparentBlt(dc, x, y, drawnSize_.cx, drawnSize_.cy, source.get(), sourceX, 0,
-                   glyphSize_.cx, glyphSize_.cy, transparent);
+                      glyphSize_.cx, glyphSize_.cy, transparent);
 }
 
 void TBitButton::Draw(const DRAWITEMSTRUCT& item) {

@@ -21,7 +21,8 @@ struct DpiFunctions {
 
 template <class F>
 void Find(HMODULE module, const char* name, F& function) {
-    if (module) function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    if (module)
+        function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 // shcore.dll from the system folder only.
@@ -95,7 +96,8 @@ bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {
     // Windows 2000 knows it.
     if (const auto f = Functions().systemParametersInfoForDpi) {
         metrics.cbSize = sizeof metrics;
-        if (f(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, static_cast<UINT>(dpi))) return true;
+        if (f(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, static_cast<UINT>(dpi)))
+            return true;
     }
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     return SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0) != FALSE;

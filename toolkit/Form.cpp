@@ -119,8 +119,8 @@ void TForm::CreateWindowHandle() {
     const std::wstring className = Widen(layout_.className);
     const std::wstring text = WindowTextForCreation();
     hwnd_ = CreateWindowExW(styles.exStyle, className.c_str(), text.c_str(), styles.style,
-                            layout_.left, layout_.top, size.cx, size.cy,
-                            Application->Handle(), nullptr, GetModuleHandleW(nullptr), this);
+                            layout_.left, layout_.top, size.cx, size.cy, Application->Handle(),
+                            nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + className);
     const int actual = DpiForWindow(hwnd_);
     if (actual != dpi_) {
@@ -140,8 +140,9 @@ void TForm::LoadIcons() {
     if (!layout_.icon.empty()) {
         const std::wstring name(layout_.icon);
         const auto load = [&](int cx, int cy) {
-            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON,
-                                                 SystemMetricForDpi(cx, dpi_), SystemMetricForDpi(cy, dpi_), 0));
+            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(),
+                                                 IMAGE_ICON, SystemMetricForDpi(cx, dpi_),
+                                                 SystemMetricForDpi(cy, dpi_), 0));
         };
         big.reset(load(SM_CXICON, SM_CYICON));
         small.reset(load(SM_CXSMICON, SM_CYSMICON));
@@ -149,7 +150,8 @@ void TForm::LoadIcons() {
     HICON bigShown = big ? big.get() : Application->Icon();
     HICON smallShown = small ? small.get() : bigShown;
     if (bigShown) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigShown));
-    if (smallShown) SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallShown));
+    if (smallShown)
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallShown));
     // The window no longer shows the previous ones.
     icon_ = std::move(big);
     smallIcon_ = std::move(small);
@@ -167,11 +169,13 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
         LoadIcons();
     }
     if (suggested) {
-        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
         const SIZE size = WindowSizeForDpi(dpi_);
-        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     DpiChanged(old);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -510,7 +514,9 @@ void TForm::HelpForMenu(const HELPINFO& info) {
     menuHelpKey_ = true;
 }
 
-bool TForm::DropKeyF1() { return std::exchange(menuHelpKey_, false); }
+bool TForm::DropKeyF1() {
+    return std::exchange(menuHelpKey_, false);
+}
 
 void TForm::DefaultHandler(Message& m) { m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam); }
 

@@ -30,8 +30,7 @@ FontHandle HintFont(int dpi) {
 THintWindow::THintWindow() : dpi_(SystemDpi()), font_(HintFont(dpi_)) {}
 
 void THintWindow::SetDpi(int dpi) {
-    if (dpi <= 0 || dpi == dpi_)
-        return;
+    if (dpi <= 0 || dpi == dpi_) return;
     dpi_ = dpi;
     font_ = HintFont(dpi);
 }

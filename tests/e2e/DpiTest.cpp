@@ -11,29 +11,35 @@ namespace {
 constexpr int kDpi = 144;
 const std::wstring kDesktopKey = L"Control Panel\\Desktop";
 
-int Scaled(int value) { return MulDiv(value, kDpi, 96); }
+int Scaled(int value) {
+    return MulDiv(value, kDpi, 96);
+}
 
 int MetricForDpi(int index, int dpi) {
     using Fn = int(WINAPI*)(int, UINT);
-    const auto f = reinterpret_cast<Fn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    const auto f = reinterpret_cast<Fn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
     return f ? f(index, static_cast<UINT>(dpi)) : 0;
 }
 
 // The display's resolution for programs started while the object lives.
 class DisplayDpi {
 public:
-    explicit DisplayDpi(int dpi) : saved_(rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
+    explicit DisplayDpi(int dpi)
+        : saved_(rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
         const DWORD value = static_cast<DWORD>(dpi);
-        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value, sizeof value);
+        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value,
+                                   sizeof value);
     }
     ~DisplayDpi() {
         if (saved_) {
             rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", saved_->type,
-                                       saved_->data.data(), static_cast<DWORD>(saved_->data.size()));
+                                       saved_->data.data(),
+                                       static_cast<DWORD>(saved_->data.size()));
         } else {
             HKEY key;
-            if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+            if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey.c_str(), 0, KEY_SET_VALUE, &key) ==
+                ERROR_SUCCESS) {
                 RegDeleteValueW(key, L"LogPixels");
                 RegCloseKey(key);
             }
@@ -72,8 +78,8 @@ TEST_F(HighDpi, LayoutAndFontsAreScaledToTheDisplay) {
             EXPECT_EQ(r.bottom - r.top, Scaled(c->bounds.height)) << name;
         }
     };
-    for (std::string_view name : {"Panel1", "GroupBox1", "txtTempo", "rdoCroche", "cmdQuitter", "txtRonde",
-                                  "txtQuadruple"}) {
+    for (std::string_view name : {"Panel1", "GroupBox1", "txtTempo", "rdoCroche", "cmdQuitter",
+                                  "txtRonde", "txtQuadruple"}) {
         expectAt(name);
     }
     EXPECT_EQ(driver::RectInParent(Control("txtRonde")).left, 180);
@@ -82,7 +88,8 @@ TEST_F(HighDpi, LayoutAndFontsAreScaledToTheDisplay) {
     // Value labels fit their text in the scaled font: 2000 is wider than at
     // 96 dpi, where bold 8-point digits take about 7 pixels each.
     EnterTempo(L"120");
-    ASSERT_TRUE(WaitForValues({L"2000", L"1000", L"500", L"333", L"250", L"166", L"125", L"83", L"62", L"31"}));
+    ASSERT_TRUE(WaitForValues(
+        {L"2000", L"1000", L"500", L"333", L"250", L"166", L"125", L"83", L"62", L"31"}));
     const RECT ronde = driver::RectInParent(Control("txtRonde"));
     EXPECT_GE(ronde.right - ronde.left, 36);
     EXPECT_GE(ronde.bottom - ronde.top, 18);
@@ -91,7 +98,8 @@ TEST_F(HighDpi, LayoutAndFontsAreScaledToTheDisplay) {
     EXPECT_EQ(caption.right, Scaled(113));
 
     Sleep(300);
-    driver::SaveBmp(driver::Capture(driver::ScreenRect(Main())), driver::OwnDirectory() + L"main-window-144dpi.bmp");
+    driver::SaveBmp(driver::Capture(driver::ScreenRect(Main())),
+                    driver::OwnDirectory() + L"main-window-144dpi.bmp");
 }
 
 TEST_F(HighDpi, CaptionBarTakesTheDisplaysCaptionHeight) {
@@ -136,7 +144,8 @@ TEST_F(HighDpi, HintBubbleIsMeasuredAndPlacedAtTheDisplaysResolution) {
     driver::MoveMouse(driver::Center(tempo));
     HWND bubble = nullptr;
     ASSERT_TRUE(driver::WaitUntil(
-        [&] { return (bubble = driver::FindTopLevel(Pid(), L"TEllipticHintWindow")) != nullptr; }, 5000));
+        [&] { return (bubble = driver::FindTopLevel(Pid(), L"TEllipticHintWindow")) != nullptr; },
+        5000));
     const RECT r = driver::ScreenRect(bubble);
     EXPECT_EQ(r.left, expected.left);
     EXPECT_EQ(r.top, expected.top);

@@ -40,7 +40,9 @@ private:
     bool folderMade_ = false;
 };
 
-inline std::wstring Wide(std::wstring_view s) { return std::wstring(s); }
+inline std::wstring Wide(std::wstring_view s) {
+    return std::wstring(s);
+}
 
 // The program's help window, once visible.
 inline HWND WaitForHelpWindow(DWORD pid, DWORD timeoutMs = 10000) {
@@ -52,7 +54,9 @@ inline HWND WaitForHelpPopup(DWORD pid, DWORD timeoutMs = 10000) {
 inline std::wstring HelpTitle(HWND window) {
     return driver::TextOf(GetDlgItem(window, kHelpTitleId));
 }
-inline std::wstring HelpText(HWND window) { return driver::TextOf(GetDlgItem(window, kHelpTextId)); }
+inline std::wstring HelpText(HWND window) {
+    return driver::TextOf(GetDlgItem(window, kHelpTextId));
+}
 
 inline const HelpTopic& Topic(int context) {
     static const HelpTopic none{0, L"", L""};

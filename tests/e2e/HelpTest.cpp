@@ -33,12 +33,16 @@ protected:
         ASSERT_NE(popup, nullptr) << "no pop-up";
         EXPECT_EQ(driver::TextOf(popup), Wide(Topic(context).text));
         const RECT r = driver::ScreenRect(popup);
-        EXPECT_LT(std::abs(r.left - pointer.x) + std::abs(r.top - pointer.y), 200) << "near the pointer";
+        EXPECT_LT(std::abs(r.left - pointer.x) + std::abs(r.top - pointer.y), 200)
+            << "near the pointer";
         EXPECT_EQ(FindTopLevelNot(kHelpWindowClass), nullptr) << "no help window";
         driver::PressKey(closingKey);
-        EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(popup); }, 5000)) << "a key closes it";
+        EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(popup); }, 5000))
+            << "a key closes it";
     }
-    HWND FindTopLevelNot(const wchar_t* className) const { return driver::FindTopLevel(Pid(), className); }
+    HWND FindTopLevelNot(const wchar_t* className) const {
+        return driver::FindTopLevel(Pid(), className);
+    }
 
     // The help window shows the topic; Escape closes it.
     void ExpectWindow(int context) {
@@ -50,7 +54,8 @@ protected:
         EXPECT_EQ(driver::TextOf(window), Wide(Topic(context).title) + L" - Aide de Rytmalo 95");
         ASSERT_TRUE(driver::WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
         driver::PressKey(VK_ESCAPE);
-        EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(window); }, 5000)) << "Escape closes it";
+        EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(window); }, 5000))
+            << "Escape closes it";
     }
 };
 
@@ -137,7 +142,8 @@ TEST_F(OwnHelp, F1InTheDialogsOpensTheHelpWindowAboveThem) {
 
     HWND preferences = OpenPreferences();
     ASSERT_NE(preferences, nullptr);
-    HWND check = driver::FindDescendant(preferences, PreferencesLayout().ControlId("chkFenetrePersistente"));
+    HWND check =
+        driver::FindDescendant(preferences, PreferencesLayout().ControlId("chkFenetrePersistente"));
     ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == check; }));
     driver::PressKey(VK_F1);
     ExpectWindow(14);
@@ -181,7 +187,8 @@ protected:
         EXPECT_EQ(r.file, kHelpFile);
         EXPECT_EQ(r.command, static_cast<unsigned>(HELP_CONTEXTPOPUP));
         EXPECT_EQ(r.data, static_cast<long>(context));
-        EXPECT_EQ(driver::FindTopLevel(Pid(), kHelpPopupClass), nullptr) << "no pop-up of the program's own";
+        EXPECT_EQ(driver::FindTopLevel(Pid(), kHelpPopupClass), nullptr)
+            << "no pop-up of the program's own";
     }
 
     std::unique_ptr<HelpFileInPlace> file_;
@@ -233,7 +240,8 @@ TEST_F(EngineHelp, ContentsOpensTopicTenInTheHelpWindow) {
     EXPECT_EQ(r.file, kHelpFile);
     EXPECT_EQ(r.command, static_cast<unsigned>(HELP_CONTEXT));
     EXPECT_EQ(r.data, 10);
-    EXPECT_EQ(driver::FindTopLevel(Pid(), kHelpWindowClass), nullptr) << "no help window of the program's own";
+    EXPECT_EQ(driver::FindTopLevel(Pid(), kHelpWindowClass), nullptr)
+        << "no help window of the program's own";
 }
 
 }  // namespace

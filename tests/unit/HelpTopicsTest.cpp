@@ -58,7 +58,8 @@ TEST(HelpTopics, EachTopicIsItsOwnFrenchTextWithWindowsLineBreaks) {
         EXPECT_TRUE(french);
         // An edit control shows a lone line feed as a box.
         for (std::size_t i = 0; i < topic.text.size(); ++i) {
-            if (topic.text[i] == L'\n') EXPECT_TRUE(i > 0 && topic.text[i - 1] == L'\r') << "at " << i;
+            if (topic.text[i] == L'\n')
+                EXPECT_TRUE(i > 0 && topic.text[i - 1] == L'\r') << "at " << i;
         }
         EXPECT_EQ(topic.text.find(L'\t'), std::wstring_view::npos);
     }
@@ -70,7 +71,8 @@ TEST(HelpTopics, TheFiguresQuotedAreTheCalculatorsOwn) {
     const std::wstring_view contents = FindHelpTopic(10)->text;
     EXPECT_NE(contents.find(L"la noire dure 500 ms et la croche 250 ms"), std::wstring_view::npos);
     EXPECT_NE(contents.find(L"250 + 125 = 375 ms"), std::wstring_view::npos);
-    EXPECT_NE(FindHelpTopic(21)->text.find(L"mais 1000 ms avec l'unité croche"), std::wstring_view::npos);
+    EXPECT_NE(FindHelpTopic(21)->text.find(L"mais 1000 ms avec l'unité croche"),
+              std::wstring_view::npos);
     EXPECT_NE(FindHelpTopic(11)->text.find(L"de 10 à 250"), std::wstring_view::npos);
 }
 

@@ -49,11 +49,22 @@ Bytes Text(const std::u16string& key, const std::u16string& value) {
     return Block(key, v, static_cast<std::uint16_t>(value.size() + 1), true, {});
 }
 
-Bytes Resource(const std::vector<Bytes>& strings, std::uint16_t major = 2, std::uint16_t minor = 0) {
+Bytes Resource(const std::vector<Bytes>& strings, std::uint16_t major = 2,
+               std::uint16_t minor = 0) {
     Bytes fixed;
-    const std::uint32_t words[13] = {0xFEEF04BD, 0x00010000, static_cast<std::uint32_t>(major) << 16 | minor,
-                                     0x00030004, static_cast<std::uint32_t>(major) << 16 | minor, 0, 0x3F,
-                                     0, 0x40004, 1, 0, 0, 0};
+    const std::uint32_t words[13] = {0xFEEF04BD,
+                                     0x00010000,
+                                     static_cast<std::uint32_t>(major) << 16 | minor,
+                                     0x00030004,
+                                     static_cast<std::uint32_t>(major) << 16 | minor,
+                                     0,
+                                     0x3F,
+                                     0,
+                                     0x40004,
+                                     1,
+                                     0,
+                                     0,
+                                     0};
     for (std::uint32_t w : words) {
         Word(fixed, static_cast<std::uint16_t>(w));
         Word(fixed, static_cast<std::uint16_t>(w >> 16));
@@ -61,15 +72,15 @@ Bytes Resource(const std::vector<Bytes>& strings, std::uint16_t major = 2, std::
     Bytes translation;
     Word(translation, 0x040C);
     Word(translation, 1200);
-    return Block(u"VS_VERSION_INFO", fixed, static_cast<std::uint16_t>(fixed.size()), false,
-                 {Block(u"StringFileInfo", {}, 0, true, {Block(u"040C04B0", {}, 0, true, strings)}),
-                  Block(u"VarFileInfo", {}, 0, true,
-                        {Block(u"Translation", translation, 4, false, {})})});
+    return Block(
+        u"VS_VERSION_INFO", fixed, static_cast<std::uint16_t>(fixed.size()), false,
+        {Block(u"StringFileInfo", {}, 0, true, {Block(u"040C04B0", {}, 0, true, strings)}),
+         Block(u"VarFileInfo", {}, 0, true, {Block(u"Translation", translation, 4, false, {})})});
 }
 
 TEST(VersionInfo, ReadsTheFixedVersionAndEveryString) {
-    const Bytes data = Resource({Text(u"CompanyName", u"Vortan Music"), Text(u"ProductName", u"Rytmalo 95"),
-                                 Text(u"Comments", u"")});
+    const Bytes data = Resource({Text(u"CompanyName", u"Vortan Music"),
+                                 Text(u"ProductName", u"Rytmalo 95"), Text(u"Comments", u"")});
     const auto info = ParseVersionInfo(data);
     ASSERT_TRUE(info);
     EXPECT_EQ(info->fileVersion, (std::array<std::uint16_t, 4>{2, 0, 3, 4}));
@@ -101,9 +112,9 @@ TEST(VersionInfo, TheStubOfLaterWindowsIsNoHelpEngine) {
     EXPECT_TRUE(IsWinHelpStub(*stub));
     const auto renamed = ParseVersionInfo(Resource({Text(u"OriginalFilename", u"winhstb.exe")}));
     EXPECT_TRUE(IsWinHelpStub(*renamed));
-    const auto engine = ParseVersionInfo(Resource({Text(u"FileDescription", u"Windows Winhelp"),
-                                                   Text(u"OriginalFilename", u"WINHLP32.EXE")},
-                                                  5, 1));
+    const auto engine = ParseVersionInfo(Resource(
+        {Text(u"FileDescription", u"Windows Winhelp"), Text(u"OriginalFilename", u"WINHLP32.EXE")},
+        5, 1));
     EXPECT_FALSE(IsWinHelpStub(*engine));
     EXPECT_FALSE(IsWinHelpStub(VersionInfo{}));
 }

@@ -16,11 +16,14 @@
 namespace rytmalo::testing {
 namespace {
 
-std::wstring ProgramFile() { return driver::OwnDirectory() + L"Rytmalo95.exe"; }
+std::wstring ProgramFile() {
+    return driver::OwnDirectory() + L"Rytmalo95.exe";
+}
 
 std::vector<std::uint8_t> ReadAll(const std::wstring& path) {
     std::vector<std::uint8_t> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return bytes;
     bytes.resize(GetFileSize(file, nullptr));
     DWORD read = 0;
@@ -54,7 +57,9 @@ private:
 struct IconImage {
     int size;
     int bits;
-    bool operator<(const IconImage& o) const { return size != o.size ? size < o.size : bits < o.bits; }
+    bool operator<(const IconImage& o) const {
+        return size != o.size ? size < o.size : bits < o.bits;
+    }
     bool operator==(const IconImage&) const = default;
 };
 
@@ -122,7 +127,8 @@ TEST(Executable, ManifestAsksForNothingMoreAndDeclaresDpiAwareness) {
     const std::string manifest(resources.Data(MAKEINTRESOURCEW(1), RT_MANIFEST));
     ASSERT_FALSE(manifest.empty());
     for (const char* part :
-         {"level=\"asInvoker\"", "uiAccess=\"false\"", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+         {"level=\"asInvoker\"", "uiAccess=\"false\"",
+          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
           "publicKeyToken=\"6595b64144ccf1df\"", "{e2011457-1546-43c5-a5fe-008deee3d3f0}",
           "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
           "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
@@ -146,8 +152,10 @@ TEST(Executable, VersionNamesTheCompanyAndTheProduct) {
 TEST(Executable, IconsInTheSizesWindowsAsksFor) {
     const Resources resources;
     const std::set<IconImage> program = IconImages(resources.Data(L"MAINICON", RT_GROUP_ICON));
-    EXPECT_EQ(program, (std::set<IconImage>{{16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32},
-                                            {64, 32}, {256, 32}}));
+    EXPECT_EQ(
+        program,
+        (std::set<IconImage>{
+            {16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {64, 32}, {256, 32}}));
     EXPECT_EQ(IconImages(resources.Data(L"ICON_PREFERENCES", RT_GROUP_ICON)),
               (std::set<IconImage>{{16, 4}, {16, 8}, {32, 4}, {32, 8}, {48, 4}, {48, 8}}));
     const std::set<IconImage> about = IconImages(resources.Data(L"ICON_APROPOS", RT_GROUP_ICON));
@@ -158,16 +166,19 @@ TEST(Executable, IconsInTheSizesWindowsAsksFor) {
     EnumResourceNamesW(
         resources.get(), RT_GROUP_ICON,
         [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) -> BOOL {
-            reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(IS_INTRESOURCE(name) ? L"#" : name);
+            reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(
+                IS_INTRESOURCE(name) ? L"#" : name);
             return TRUE;
         },
         reinterpret_cast<LONG_PTR>(&groups));
     ASSERT_FALSE(groups.empty());
-    EXPECT_EQ(resources.Data(groups.front().c_str(), RT_GROUP_ICON), resources.Data(L"MAINICON", RT_GROUP_ICON));
+    EXPECT_EQ(resources.Data(groups.front().c_str(), RT_GROUP_ICON),
+              resources.Data(L"MAINICON", RT_GROUP_ICON));
 
     // Each size loads as its own image.
     for (int size : {16, 24, 32, 48}) {
-        auto* icon = static_cast<HICON>(LoadImageW(resources.get(), L"MAINICON", IMAGE_ICON, size, size, 0));
+        auto* icon =
+            static_cast<HICON>(LoadImageW(resources.get(), L"MAINICON", IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size;
         ICONINFO info{};
         GetIconInfo(icon, &info);
@@ -202,7 +213,8 @@ TEST(Executable, GlyphsAreStripsOfANormalAndADisabledImageAtEachSize) {
                 for (int x = 0; x < size; ++x) {
                     drawn += GetPixel(dc, x, y) != transparent;
                     const COLORREF d = GetPixel(dc, size + x, y);
-                    disabledColours += d != transparent && d != RGB(128, 128, 128) && d != RGB(255, 255, 255);
+                    disabledColours +=
+                        d != transparent && d != RGB(128, 128, 128) && d != RGB(255, 255, 255);
                 }
             }
             EXPECT_EQ(GetPixel(dc, 0, 0), transparent) << "the corners show the button";

@@ -16,15 +16,19 @@ constexpr std::uint16_t kNxCompat = 0x0100;
 // DLLs the loader takes from the system folder whatever the search order:
 // the known DLLs, and the common controls, which the manifest binds to the
 // system's side-by-side copy.
-const char* const kSystemDlls[] = {"kernel32.dll", "user32.dll", "gdi32.dll",  "advapi32.dll",
+const char* const kSystemDlls[] = {"kernel32.dll", "user32.dll",  "gdi32.dll", "advapi32.dll",
                                    "msvcrt.dll",   "shell32.dll", "ole32.dll", "comctl32.dll"};
 
 class Bytes {
 public:
     explicit Bytes(std::span<const std::uint8_t> b) : b_(b) {}
     bool Has(std::size_t at, std::size_t n) const { return at <= b_.size() && n <= b_.size() - at; }
-    std::uint16_t U16(std::size_t at) const { return static_cast<std::uint16_t>(b_[at] | b_[at + 1] << 8); }
-    std::uint32_t U32(std::size_t at) const { return U16(at) | static_cast<std::uint32_t>(U16(at + 2)) << 16; }
+    std::uint16_t U16(std::size_t at) const {
+        return static_cast<std::uint16_t>(b_[at] | b_[at + 1] << 8);
+    }
+    std::uint32_t U32(std::size_t at) const {
+        return U16(at) | static_cast<std::uint32_t>(U16(at + 2)) << 16;
+    }
     std::optional<std::string> String(std::size_t at) const {
         std::string s;
         for (std::size_t p = at; p < b_.size(); ++p) {
@@ -48,7 +52,8 @@ struct Section {
 std::optional<std::size_t> FileOffset(const std::vector<Section>& sections, std::uint32_t rva) {
     for (const Section& s : sections) {
         const std::uint32_t size = std::max(s.virtualSize, s.rawSize);
-        if (rva >= s.virtualAddress && rva - s.virtualAddress < size && rva - s.virtualAddress < s.rawSize) {
+        if (rva >= s.virtualAddress && rva - s.virtualAddress < size &&
+            rva - s.virtualAddress < s.rawSize) {
             return std::size_t{s.rawOffset} + (rva - s.virtualAddress);
         }
     }
@@ -56,7 +61,8 @@ std::optional<std::size_t> FileOffset(const std::vector<Section>& sections, std:
 }
 
 std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
@@ -72,7 +78,8 @@ std::optional<PeImage> ReadPeImage(std::span<const std::uint8_t> data) {
     const std::uint16_t sectionCount = b.U16(pe + 6);
     const std::uint16_t optionalSize = b.U16(pe + 20);
     const std::size_t optional = pe + 24;
-    if (!b.Has(optional, 112) || b.U16(optional) != kPe32Plus || optionalSize < 112) return std::nullopt;
+    if (!b.Has(optional, 112) || b.U16(optional) != kPe32Plus || optionalSize < 112)
+        return std::nullopt;
     image.subsystem = b.U16(optional + 68);
     image.dllCharacteristics = b.U16(optional + 70);
     const std::uint32_t directories = b.U32(optional + 108);
@@ -119,13 +126,17 @@ std::vector<std::string> HardeningFaults(const PeImage& image) {
     std::vector<std::string> faults;
     if (image.machine != kAmd64) faults.push_back("not an x86-64 image");
     if (image.subsystem != kGuiSubsystem) faults.push_back("not a windowed program");
-    if (!(image.dllCharacteristics & kDynamicBase)) faults.push_back("no DYNAMIC_BASE (address randomisation)");
-    if (!(image.dllCharacteristics & kHighEntropyVa)) faults.push_back("no HIGH_ENTROPY_VA (64-bit randomisation)");
-    if (!(image.dllCharacteristics & kNxCompat)) faults.push_back("no NX_COMPAT (no code from data pages)");
+    if (!(image.dllCharacteristics & kDynamicBase))
+        faults.push_back("no DYNAMIC_BASE (address randomisation)");
+    if (!(image.dllCharacteristics & kHighEntropyVa))
+        faults.push_back("no HIGH_ENTROPY_VA (64-bit randomisation)");
+    if (!(image.dllCharacteristics & kNxCompat))
+        faults.push_back("no NX_COMPAT (no code from data pages)");
     if (image.relocationsSize == 0) faults.push_back("no base relocations: the image cannot move");
     for (const std::string& dll : image.imports) {
         const std::string name = Lower(dll);
-        if (std::find(std::begin(kSystemDlls), std::end(kSystemDlls), name) == std::end(kSystemDlls)) {
+        if (std::find(std::begin(kSystemDlls), std::end(kSystemDlls), name) ==
+            std::end(kSystemDlls)) {
             faults.push_back("imports " + dll + ", which is not one of the system's own DLLs");
         }
     }
