@@ -25,31 +25,34 @@ int MetricForDpi(int index, int dpi) {
 // The display's resolution for programs started while the object lives.
 class DisplayDpi {
 public:
-    explicit DisplayDpi(int dpi)
-        : saved_(rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
+    explicit DisplayDpi(int dpi) {
+        if (auto saved = rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
+            had_ = true;
+            saved_ = std::move(*saved);
+        }
         const DWORD value = static_cast<DWORD>(dpi);
         rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value,
                                    sizeof value);
     }
     ~DisplayDpi() {
-        if (saved_) {
-            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", saved_->type,
-                                       saved_->data.data(),
-                                       static_cast<DWORD>(saved_->data.size()));
-        } else {
-            HKEY key;
-            if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey.c_str(), 0, KEY_SET_VALUE, &key) ==
-                ERROR_SUCCESS) {
-                RegDeleteValueW(key, L"LogPixels");
-                RegCloseKey(key);
-            }
+        if (had_) {
+            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", saved_.type,
+                                       saved_.data.data(), static_cast<DWORD>(saved_.data.size()));
+            return;
+        }
+        HKEY key;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey.c_str(), 0, KEY_SET_VALUE, &key) ==
+            ERROR_SUCCESS) {
+            RegDeleteValueW(key, L"LogPixels");
+            RegCloseKey(key);
         }
     }
     DisplayDpi(const DisplayDpi&) = delete;
     DisplayDpi& operator=(const DisplayDpi&) = delete;
 
 private:
-    std::optional<rytmalo::testing::RawValue> saved_;
+    bool had_ = false;
+    rytmalo::testing::RawValue saved_;
 };
 
 class HighDpi : public ProgramTest {

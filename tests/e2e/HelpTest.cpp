@@ -36,6 +36,9 @@ protected:
         EXPECT_LT(std::abs(r.left - pointer.x) + std::abs(r.top - pointer.y), 200)
             << "near the pointer";
         EXPECT_EQ(FindTopLevelNot(kHelpWindowClass), nullptr) << "no help window";
+        Sleep(100);
+        driver::SaveBmp(driver::Capture(r), driver::OwnDirectory() + L"help-popup-" +
+                                                std::to_wstring(context) + L".bmp");
         driver::PressKey(closingKey);
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(popup); }, 5000))
             << "a key closes it";

@@ -58,8 +58,9 @@ TEST(HelpTopics, EachTopicIsItsOwnFrenchTextWithWindowsLineBreaks) {
         EXPECT_TRUE(french);
         // An edit control shows a lone line feed as a box.
         for (std::size_t i = 0; i < topic.text.size(); ++i) {
-            if (topic.text[i] == L'\n')
+            if (topic.text[i] == L'\n') {
                 EXPECT_TRUE(i > 0 && topic.text[i - 1] == L'\r') << "at " << i;
+            }
         }
         EXPECT_EQ(topic.text.find(L'\t'), std::wstring_view::npos);
     }
