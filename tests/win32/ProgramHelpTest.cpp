@@ -68,7 +68,15 @@ protected:
 };
 
 TEST_F(ProgramHelpTest, PopupShowsTheTopicNearThePointerUntilTheNextKeyOrClick) {
+    // The display may report the pointer's new place a moment late.
     SetCursorPos(300, 200);
+    ASSERT_TRUE(driver::WaitUntil(
+        [] {
+            POINT p;
+            GetCursorPos(&p);
+            return p.x == 300 && p.y == 200;
+        },
+        5000));
     ASSERT_TRUE(tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 21));
     THelpPopup& popup = help_->Popup();
     ASSERT_TRUE(popup.Visible());
@@ -128,6 +136,29 @@ TEST_F(ProgramHelpTest, WindowShowsTheTopicAndClosesWithEscapeEnterOrTheButton) 
     EXPECT_FALSE(window.Visible());
     EXPECT_FALSE(help_->Popup().Visible());
     EXPECT_FALSE(tk::Application->HelpCommand(HELP_SETWINPOS, 0)) << "a command it does not know";
+}
+
+TEST_F(ProgramHelpTest, WindowFollowsTheResolutionOfItsMonitor) {
+    tk::Application->HelpContext(10);
+    THelpWindow& window = help_->Window();
+    HWND close = GetDlgItem(window.Handle(), kHelpCloseId);
+    RECT before;
+    GetWindowRect(close, &before);
+    EXPECT_EQ(before.right - before.left, 75);
+    RECT suggested{100, 100, 100 + 660, 100 + 520};
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(window.Dpi(), 144);
+    RECT r;
+    GetWindowRect(window.Handle(), &r);
+    EXPECT_EQ(r.right - r.left, 660);
+    GetWindowRect(close, &r);
+    EXPECT_EQ(r.right - r.left, 113);
+    EXPECT_EQ(r.bottom - r.top, 35);
+    RECT client;
+    GetClientRect(window.Handle(), &client);
+    MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(client.right - r.right, 12) << "the scaled margin";
 }
 
 TEST_F(ProgramHelpTest, ModalDialogLeavesTheHelpWindowUsable) {
