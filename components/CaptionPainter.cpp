@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "toolkit/Checked.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Gdi.h"
 
 namespace rytmalo {
@@ -51,6 +52,18 @@ CaptionMetrics CurrentCaptionMetrics() {
             .cxSmSize = GetSystemMetrics(SM_CXSMSIZE)};
 }
 
+CaptionMetrics CaptionMetricsForDpi(int dpi) {
+    const auto metric = [dpi](int index) { return tk::SystemMetricForDpi(index, dpi); };
+    return {.cxDlgFrame = metric(SM_CXDLGFRAME),
+            .cyDlgFrame = metric(SM_CYDLGFRAME),
+            .cxFrame = metric(SM_CXFRAME),
+            .cyFrame = metric(SM_CYFRAME),
+            .cyCaption = metric(SM_CYCAPTION),
+            .cySmCaption = metric(SM_CYSMCAPTION),
+            .cxSmIcon = metric(SM_CXSMICON),
+            .cxSmSize = metric(SM_CXSMSIZE)};
+}
+
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color) {
     tk::BrushHandle brush(CreateSolidBrush(color));
     if (!brush)
@@ -96,7 +109,8 @@ void DrawCaptionIcon(HDC dc, const CaptionLayout& layout, HICON icon, COLORREF b
         tk::SelectGuard selected(dc, brush.get());
         PatBlt(dc, cell.Left, cell.Top, cell.Width(), cell.Height(), PATCOPY);
     }
-    const int size = GetSystemMetrics(SM_CXSMICON);
+    // The cell is one pixel wider than the small icon.
+    const int size = cell.Width() - 1;
     // The small image of the icon's resource when it has one, rather than
     // the large one shrunk.
     tk::IconHandle copy(

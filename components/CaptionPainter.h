@@ -13,7 +13,10 @@
 namespace rytmalo {
 
 RECT ToRect(const TRect& r);
+// The system's metrics, at the system's resolution.
 CaptionMetrics CurrentCaptionMetrics();
+// The same at a resolution.
+CaptionMetrics CaptionMetricsForDpi(int dpi);
 
 // The whole image in one colour.
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color);

@@ -5,6 +5,7 @@
 
 #include "components/HintGeometry.h"
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
 
@@ -36,9 +37,10 @@ BubbleStyle CurrentStyle() {
     return {};
 }
 
-tk::PenHandle MakePen(const tk::TPen& pen) {
-    return tk::PenHandle(
-        CreatePen(static_cast<int>(pen.style), pen.width, tk::ColorToRgb(pen.color)));
+// The width is in 96-dpi pixels, as everything in a layout.
+tk::PenHandle MakePen(const tk::TPen& pen, int dpi) {
+    return tk::PenHandle(CreatePen(static_cast<int>(pen.style), tk::ScaleToDpi(pen.width, dpi),
+                                   tk::ColorToRgb(pen.color)));
 }
 
 int HatchOf(tk::BrushStyle style) {
@@ -175,7 +177,7 @@ void TEllipticHintWindow::Paint(HDC dc) {
 
 void TEllipticHintWindow::Compose(HDC dc, int width, int height) {
     {
-        const tk::PenHandle pen = MakePen(style_.pen);
+        const tk::PenHandle pen = MakePen(style_.pen, Dpi());
         const tk::BrushHandle brush = MakeBrush(style_.brush);
         const tk::SelectGuard selectPen(dc, pen.get());
         const tk::SelectGuard selectBrush(dc, brush.get());

@@ -6,6 +6,7 @@
 #include "toolkit/Checked.h"
 #include "components/DesktopComposition.h"
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
 
 namespace rytmalo {
 namespace {
@@ -145,11 +146,9 @@ void TGradientForm::ComputeGradientTable() {
 
 void TGradientForm::CreateCaptionFont() {
     captionFont_.reset();
-    // The record as every system since Windows 2000 knows it.
+    captionFontDpi_ = Dpi();
     NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-        return;
+    if (!tk::NonClientMetricsForDpi(metrics, captionFontDpi_)) return;
     const LOGFONTW& font =
         IsToolStyle(GetBorderStyle()) ? metrics.lfSmCaptionFont : metrics.lfCaptionFont;
     captionFont_.reset(CreateFontIndirectW(&font));
@@ -161,7 +160,7 @@ TRect TGradientForm::GetCaptionRect() const {
     RECT window;
     GetWindowRect(Handle(), &window);
     return CaptionRect(GetBorderStyle(), tk::CheckedSub(window.right, window.left),
-                       tk::CheckedSub(window.bottom, window.top), CurrentCaptionMetrics());
+                       tk::CheckedSub(window.bottom, window.top), CaptionMetricsForDpi(Dpi()));
 }
 
 HICON TGradientForm::CaptionIcon() const {
@@ -217,7 +216,7 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
     }
 
     const CaptionLayout layout = LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(),
-                                               width, height, CurrentCaptionMetrics());
+                                               width, height, CaptionMetricsForDpi(Dpi()));
     // A gradient starts black at the left, where the icon sits.
     if (layout.iconCell)
         DrawCaptionIcon(m, layout, CaptionIcon(), gradient ? RGB(0, 0, 0) : inactiveColor);
@@ -337,9 +336,15 @@ void TGradientForm::WndProc(tk::Message& m) {
 
 void TGradientForm::CreateWindowHandle() {
     TForm::CreateWindowHandle();
+    // The window opened on a monitor of another resolution than the font's.
+    if (captionFontDpi_ != Dpi()) CreateCaptionFont();
     UseOwnNonClientPainting(Handle());
     if (GetFormStyle() == tk::FormStyle::MDIForm)
         HookClient();
+}
+
+void TGradientForm::DpiChanged(int) {
+    CreateCaptionFont();
 }
 
 void TGradientForm::DestroyWindowHandle() {

@@ -63,8 +63,9 @@ class TGradientForm : public tk::TForm {
     void WndProc(tk::Message& m) override;
     void CreateWindowHandle() override;
     void DestroyWindowHandle() override;
+    void DpiChanged(int oldDpi) override;
 
-  private:
+private:
     LRESULT PaintNonClient(WPARAM updateRegion, LPARAM lParam);
     LRESULT CopyCaption(WPARAM size, LPARAM buffer) const;
     std::wstring CaptionText() const;
@@ -75,6 +76,7 @@ class TGradientForm : public tk::TForm {
 
     GradientTables gradientTable_{};
     tk::FontHandle captionFont_;
+    int captionFontDpi_ = 0;
     // The multiple-document client window and its procedure before the hook.
     HWND clientWindow_ = nullptr;
     WNDPROC SavedClientProc = nullptr;

@@ -4,7 +4,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick)
+PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick python3)
 
 log() { printf '== %s\n' "$*" >&2; }
 

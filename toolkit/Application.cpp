@@ -71,6 +71,10 @@ TApplication::TApplication() : TComponent(nullptr) {
     wc.lpfnWndProc = &TApplication::StaticWndProc;
     wc.hInstance = instance;
     wc.hIcon = icon_;
+    // The small image of the icon, not the large one shrunk.
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);

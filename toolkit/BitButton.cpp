@@ -9,21 +9,47 @@ namespace {
 
 constexpr int kSpacing = 4;
 
+HBITMAP LoadStrip(const std::wstring& name, SIZE& image) {
+    auto* bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(),
+                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap) return nullptr;
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    // The strip holds the normal image, then the disabled one.
+    image = {info.bmWidth / 2, info.bmHeight};
+    return bitmap;
+}
+
 }  // namespace
 
 DWORD TBitButton::Style() const { return TControl::Style() | BS_OWNERDRAW; }
 
 void TBitButton::HandleCreated() {
+    LoadGlyph();
+}
+
+void TBitButton::ApplyDpi() {
+    LoadGlyph();
+    TButton::ApplyDpi();
+}
+
+// The strip named by the layout is drawn for 96 dpi; for another resolution
+// the strip named with the scaled height as suffix ("GLYPH_OK_24") is taken
+// as it is, where the program has one, else the 96-dpi one is stretched.
+void TBitButton::LoadGlyph() {
+    glyph_.reset();
+    glyphSize_ = drawnSize_ = {0, 0};
     if (Layout().glyph.empty()) return;
     const std::wstring name(Layout().glyph);
-    auto* bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) return;
-    glyph_.reset(bitmap);
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    // The strip holds the normal image, then the disabled one.
-    glyphSize_ = {info.bmWidth / 2, info.bmHeight};
+    glyph_.reset(LoadStrip(name, glyphSize_));
+    if (!glyph_) return;
+    drawnSize_ = {Scale(glyphSize_.cx), Scale(glyphSize_.cy)};
+    if (drawnSize_.cy == glyphSize_.cy) return;
+    SIZE exact{};
+    if (HBITMAP sharp = LoadStrip(name + L"_" + std::to_wstring(drawnSize_.cy), exact)) {
+        glyph_.reset(sharp);
+        glyphSize_ = drawnSize_ = exact;
+    }
 }
 
 bool TBitButton::Reflected(Message& m) {
@@ -41,8 +67,10 @@ void TBitButton::DrawGlyph(HDC dc, int x, int y, bool enabled) const {
     // The bottom-left pixel names the transparent colour.
     const COLORREF transparent = GetPixel(source.get(), 0, glyphSize_.cy - 1);
     const int sourceX = enabled ? 0 : glyphSize_.cx;
-    TransparentBlt(dc, x, y, Scale(glyphSize_.cx), Scale(glyphSize_.cy), source.get(), sourceX, 0,
-                   glyphSize_.cx, glyphSize_.cy, transparent);
+    // gdi32's own: msimg32, which only forwards to it, is no known system
+    // DLL and could be planted beside the program.
+    GdiTransparentBlt(dc, x, y, drawnSize_.cx, drawnSize_.cy, source.get(), sourceX, 0,
+                      glyphSize_.cx, glyphSize_.cy, transparent);
 }
 
 void TBitButton::Draw(const DRAWITEMSTRUCT& item) {
@@ -68,8 +96,8 @@ void TBitButton::Draw(const DRAWITEMSTRUCT& item) {
     RECT textSize{0, 0, 0, 0};
     DrawTextW(dc, text.c_str(), -1, &textSize, DT_CALCRECT | DT_SINGLELINE);
 
-    const int glyphWidth = glyph_ ? Scale(glyphSize_.cx) : 0;
-    const int glyphHeight = glyph_ ? Scale(glyphSize_.cy) : 0;
+    const int glyphWidth = glyph_ ? drawnSize_.cx : 0;
+    const int glyphHeight = glyph_ ? drawnSize_.cy : 0;
     const int gap = glyph_ && !text.empty() ? Scale(kSpacing) : 0;
     const int total = glyphWidth + gap + textSize.right;
     const int offset = pushed ? 1 : 0;

@@ -11,6 +11,7 @@ class TBitButton : public TButton {
 public:
     using TButton::TButton;
     bool Reflected(Message& m) override;
+    void ApplyDpi() override;
 
 protected:
     DWORD Style() const override;
@@ -19,9 +20,11 @@ protected:
 private:
     void Draw(const DRAWITEMSTRUCT& item);
     void DrawGlyph(HDC dc, int x, int y, bool enabled) const;
+    void LoadGlyph();
 
     BitmapHandle glyph_;
     SIZE glyphSize_{0, 0};  // one state's image
+    SIZE drawnSize_{0, 0};  // on the screen
 };
 
 }  // namespace tk

@@ -129,6 +129,13 @@ void TControl::CreateHandle() {
     HandleCreated();
 }
 
+void TControl::ApplyDpi() {
+    const Bounds& b = layout_.bounds;
+    SetWindowPos(hwnd_, nullptr, Scale(b.left), Scale(b.top), Scale(b.width), Scale(b.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+}
+
 HBRUSH TControl::BackgroundBrush() {
     const COLORREF rgb = ColorToRgb(BackgroundColor());
     if (!brush_ || brushColor_ != rgb) {
@@ -170,6 +177,9 @@ void TControl::WndProc(Message& m) {
     switch (m.msg) {
         case WM_SETFOCUS:
             form_.ControlFocused(*this);
+            break;
+        case 0x004D:  // WM_KEYF1: see TForm::DropKeyF1
+            if (form_.DropKeyF1()) return;
             break;
         case WM_KEYDOWN:
             if (OnKeyDown) {

@@ -57,6 +57,9 @@ public:
 
     // Creates the window under the parent's window (parents first).
     void CreateHandle();
+    // Places the window and sets its font for the form's resolution, which
+    // has changed (parents first).
+    virtual void ApplyDpi();
 
     // A notification that the parent window received about this control
     // (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM). True when handled.

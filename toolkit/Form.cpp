@@ -1,11 +1,13 @@
 #include "toolkit/Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/Application.h"
 #include "toolkit/BitButton.h"
 #include "toolkit/CheckControls.h"
 #include "toolkit/Containers.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Edit.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Label.h"
@@ -57,6 +59,12 @@ WindowStyles StylesFor(const FormLayout& layout) {
 
 std::wstring Widen(std::string_view s) { return std::wstring(s.begin(), s.end()); }
 
+// Messages of Windows 10 1703, not in every header set.
+constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
+// Posted for F1 to the focused window; its default handling sends WM_HELP.
+constexpr UINT kKeyF1 = 0x004D;  // WM_KEYF1
+
 }  // namespace
 
 TForm::TForm(TComponent* owner, const FormLayout& layout) : TComponent(owner), layout_(layout) {
@@ -95,18 +103,82 @@ void TForm::RegisterWindowClass() const {
     RegisterClassExW(&wc);
 }
 
+SIZE TForm::WindowSizeForDpi(int dpi) const {
+    const WindowStyles styles = StylesFor(layout_);
+    RECT r{0, 0, ScaleToDpi(layout_.clientWidth, dpi), ScaleToDpi(layout_.clientHeight, dpi)};
+    AdjustWindowRectForDpi(r, styles.style, !layout_.menu.empty(), styles.exStyle, dpi);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 void TForm::CreateWindowHandle() {
     RegisterWindowClass();
     const WindowStyles styles = StylesFor(layout_);
-    const bool hasMenu = !layout_.menu.empty();
-    RECT r{0, 0, Scale(layout_.clientWidth), Scale(layout_.clientHeight)};
-    AdjustWindowRectEx(&r, styles.style, hasMenu ? TRUE : FALSE, styles.exStyle);
+    // Laid out for the monitor the window opens on.
+    dpi_ = DpiForPoint({layout_.left, layout_.top});
+    const SIZE size = WindowSizeForDpi(dpi_);
     const std::wstring className = Widen(layout_.className);
     const std::wstring text = WindowTextForCreation();
     hwnd_ = CreateWindowExW(styles.exStyle, className.c_str(), text.c_str(), styles.style,
-                            layout_.left, layout_.top, r.right - r.left, r.bottom - r.top,
-                            Application->Handle(), nullptr, GetModuleHandleW(nullptr), this);
+                            layout_.left, layout_.top, size.cx, size.cy, Application->Handle(),
+                            nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + className);
+    const int actual = DpiForWindow(hwnd_);
+    if (actual != dpi_) {
+        dpi_ = actual;
+        const SIZE resized = WindowSizeForDpi(dpi_);
+        SetWindowPos(hwnd_, nullptr, 0, 0, resized.cx, resized.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// The layout's icon in the two sizes the system shows at the window's
+// resolution, each the resource's own image of that size where it has one;
+// else the application's icon.
+void TForm::LoadIcons() {
+    IconHandle big;
+    IconHandle small;
+    if (!layout_.icon.empty()) {
+        const std::wstring name(layout_.icon);
+        const auto load = [&](int cx, int cy) {
+            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(),
+                                                 IMAGE_ICON, SystemMetricForDpi(cx, dpi_),
+                                                 SystemMetricForDpi(cy, dpi_), 0));
+        };
+        big.reset(load(SM_CXICON, SM_CYICON));
+        small.reset(load(SM_CXSMICON, SM_CYSMICON));
+    }
+    HICON bigShown = big ? big.get() : Application->Icon();
+    HICON smallShown = small ? small.get() : bigShown;
+    if (bigShown) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigShown));
+    if (smallShown)
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallShown));
+    // The window no longer shows the previous ones.
+    icon_ = std::move(big);
+    smallIcon_ = std::move(small);
+}
+
+void TForm::ChangeDpi(int dpi, const RECT* suggested) {
+    if (dpi <= 0 || !hwnd_) return;
+    const int old = dpi_;
+    if (dpi != dpi_) {
+        dpi_ = dpi;
+        // Parents come before their children in the layout.
+        for (TComponent* c : Components()) {
+            if (auto* control = dynamic_cast<TControl*>(c)) control->ApplyDpi();
+        }
+        LoadIcons();
+    }
+    if (suggested) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const SIZE size = WindowSizeForDpi(dpi_);
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    DpiChanged(old);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::DestroyWindowHandle() {
@@ -118,16 +190,7 @@ void TForm::Load() {
     BeginLoading();
     CreateWindowHandle();
 
-    HICON icon = nullptr;
-    if (!layout_.icon.empty()) {
-        const std::wstring name(layout_.icon);
-        icon = LoadIconW(GetModuleHandleW(nullptr), name.c_str());
-    }
-    if (!icon) icon = Application->Icon();
-    if (icon) {
-        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    }
+    LoadIcons();
 
     if (!layout_.menu.empty()) {
         menuBar_ = std::make_unique<MenuBar>(*this, layout_.menu);
@@ -374,6 +437,8 @@ bool TForm::MoveInRadioGroup(bool forward) {
 
 bool TForm::DialogKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN) return false;
+    // A key of the form's own: the menu's F1 is past.
+    menuHelpKey_ = false;
     const bool alt = GetKeyState(VK_MENU) < 0;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     if (alt || ctrl) return false;
@@ -446,6 +511,11 @@ void TForm::HelpForMenu(const HELPINFO& info) {
     if (!item) item = menuBar_->FindBySubMenu(reinterpret_cast<HMENU>(static_cast<INT_PTR>(info.iCtrlId)));
     if (!item) item = menuBar_->FindBySubMenu(static_cast<HMENU>(info.hItemHandle));
     if (item) RequestHelp(item->EffectiveHelpContext());
+    menuHelpKey_ = true;
+}
+
+bool TForm::DropKeyF1() {
+    return std::exchange(menuHelpKey_, false);
 }
 
 void TForm::DefaultHandler(Message& m) { m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam); }
@@ -501,6 +571,20 @@ void TForm::WndProc(Message& m) {
         }
         case WM_CLOSE:
             Close();
+            return;
+        case kKeyF1:
+            if (!DropKeyF1()) DefaultHandler(m);
+            return;
+        case kGetDpiScaledSize: {
+            // The exact size for the new resolution, so that the rectangle
+            // WM_DPICHANGED suggests keeps the layout's client area.
+            *reinterpret_cast<SIZE*>(m.lParam) = WindowSizeForDpi(static_cast<int>(m.wParam));
+            m.result = TRUE;
+            return;
+        }
+        case kDpiChanged:
+            ChangeDpi(HIWORD(m.wParam), reinterpret_cast<const RECT*>(m.lParam));
+            m.result = 0;
             return;
         case WM_SYSCOMMAND:
             if ((m.wParam & 0xFFF0) == SC_MINIMIZE && Application->MainForm() == this) {

@@ -51,9 +51,14 @@ public:
     const FontSpec& Font() const { return layout_.font; }
     tk::Color Color() const { return layout_.color; }
     int HelpContext() const { return layout_.helpContext; }
+    // The resolution the window is laid out for: its monitor's.
     int Dpi() const { return dpi_; }
     // Layout pixels (96 dpi) to the window's pixels.
     int Scale(int value) const;
+    // Lays the window and its controls out again for another resolution
+    // (the window moved to a monitor of another resolution); the window
+    // takes the suggested rectangle, else keeps its top-left corner.
+    void ChangeDpi(int dpi, const RECT* suggested = nullptr);
 
     bool Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
     void Show();
@@ -82,6 +87,10 @@ public:
     bool DialogKey(const MSG& msg);
     // Context help for a window of this form (a control, or the form).
     void HelpFor(HWND window);
+    // Whether the WM_KEYF1 that follows the F1 of a menu's help is to be
+    // dropped (true once): Wine posts it to the focused window when the
+    // menu takes the key, which would ask for that window's help as well.
+    bool DropKeyF1();
 
     std::function<void()> OnCreate;
     std::function<void()> OnActivate;
@@ -100,6 +109,8 @@ protected:
     virtual void DestroyWindowHandle();
     // The text the window is created with.
     virtual std::wstring WindowTextForCreation() const { return {}; }
+    // After the window and its controls were laid out for a new resolution.
+    virtual void DpiChanged(int /*oldDpi*/) {}
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -114,6 +125,9 @@ private:
     void RequestHelp(int context);
     void HelpForMenu(const HELPINFO& info);
     void PlaceAtFirstShow();
+    void LoadIcons();
+    // The outer size of the window for its client area at a resolution.
+    SIZE WindowSizeForDpi(int dpi) const;
 
     const FormLayout& layout_;
     HWND hwnd_ = nullptr;
@@ -123,8 +137,10 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool shownBefore_ = false;
+    bool menuHelpKey_ = false;
     BrushHandle background_;
     IconHandle icon_;
+    IconHandle smallIcon_;
 };
 
 }  // namespace tk

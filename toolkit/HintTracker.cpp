@@ -3,6 +3,8 @@
 #include <string>
 
 #include "toolkit/Control.h"
+#include "toolkit/Dpi.h"
+#include "toolkit/Form.h"
 #include "toolkit/HintWindow.h"
 
 namespace tk {
@@ -120,15 +122,18 @@ void HintTracker::Show() {
         return;
     }
     const std::wstring text(control->Hint());
+    // Measured and drawn for the resolution of the control's form.
+    const int dpi = control->Form().Dpi();
+    window->SetDpi(dpi);
     RECT r = window->CalcHintRect(GetSystemMetrics(SM_CXSCREEN), text);
     RECT outer;
     GetWindowRect(control_, &outer);
     // Below the control, at its client area's left edge.
-    POINT at{0, outer.bottom - outer.top + 6};
+    POINT at{0, outer.bottom - outer.top + ScaleToDpi(6, dpi)};
     ClientToScreen(control_, &at);
     OffsetRect(&r, at.x, at.y);
-    r.right += 6;
-    r.bottom += 2;
+    r.right += ScaleToDpi(6, dpi);
+    r.bottom += ScaleToDpi(2, dpi);
     active_ = true;
     StartTimer(application_.HintHidePause(), Waiting::ToHide);
     window->ActivateHint(r, text);

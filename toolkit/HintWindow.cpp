@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Exception.h"
 #include "toolkit/FontCache.h"
 
@@ -11,10 +12,9 @@ namespace {
 
 constexpr UINT kMeasureFlags = DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX;
 
-FontHandle HintFont() {
-    WindowDc screen(nullptr);
+FontHandle HintFont(int dpi) {
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+    lf.lfHeight = -MulDiv(8, dpi, 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -27,7 +27,13 @@ FontHandle HintFont() {
 
 }  // namespace
 
-THintWindow::THintWindow() : font_(HintFont()) {}
+THintWindow::THintWindow() : dpi_(SystemDpi()), font_(HintFont(dpi_)) {}
+
+void THintWindow::SetDpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    font_ = HintFont(dpi);
+}
 
 THintWindow::~THintWindow() {
     if (hwnd_)
@@ -123,8 +129,8 @@ void THintWindow::Paint(HDC dc) {
     SelectGuard font(dc, font_.get());
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     SetBkMode(dc, TRANSPARENT);
-    r.left += 2;
-    r.top += 2;
+    r.left += ScaleToDpi(2, dpi_);
+    r.top += ScaleToDpi(2, dpi_);
     const std::wstring text = Caption();
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);

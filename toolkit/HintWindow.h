@@ -34,8 +34,12 @@ class THintWindow {
     void SetColor(tk::Color color);
     std::wstring Caption() const;
     void SetCaption(std::wstring_view text);
-    // "MS Sans Serif" at 8 points for the screen's resolution.
+    // "MS Sans Serif" at 8 points for the resolution of the hint's monitor.
     HFONT Font() const { return font_.get(); }
+    // The resolution the hint is measured and drawn for; the system's until
+    // a hint is shown for a form on another.
+    int Dpi() const { return dpi_; }
+    void SetDpi(int dpi);
 
     // The rectangle, at (0, 0), that the text needs with lines broken at
     // maxWidth (DrawText with DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX).
@@ -59,6 +63,7 @@ class THintWindow {
 
     HWND hwnd_ = nullptr;
     tk::Color color_ = clInfoBk;
+    int dpi_;
     FontHandle font_;
 };
 

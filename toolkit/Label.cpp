@@ -21,6 +21,11 @@ void TLabel::SetCaption(std::wstring_view text) {
     if (Layout().autoSize) AdjustSize();
 }
 
+void TLabel::ApplyDpi() {
+    TControl::ApplyDpi();
+    if (Layout().autoSize) AdjustSize();
+}
+
 void TLabel::AdjustSize() {
     std::wstring text = Caption();
     // An empty label keeps the width of one blank so that it stays visible

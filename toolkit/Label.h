@@ -9,6 +9,7 @@ class TLabel : public TControl {
 public:
     using TControl::TControl;
     void SetCaption(std::wstring_view text) override;
+    void ApplyDpi() override;
 
 protected:
     const wchar_t* WindowClass() const override { return L"STATIC"; }

@@ -15,12 +15,21 @@ void TPageControl::AddPage(TTabSheet& page) {
     SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
     pages_.push_back(&page);
     // The tabs take room from the display area: place every page again.
+    PlacePages();
+    ShowSelectedPage();
+}
+
+void TPageControl::PlacePages() {
     const RECT area = DisplayRect();
     for (TTabSheet* p : pages_) {
         SetWindowPos(p->Handle(), nullptr, area.left, area.top, area.right - area.left,
                      area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ShowSelectedPage();
+}
+
+void TPageControl::ApplyDpi() {
+    TControl::ApplyDpi();
+    PlacePages();
 }
 
 TTabSheet* TPageControl::ActivePage() const {
@@ -69,6 +78,10 @@ TTabSheet::TTabSheet(TForm& form, TControl* parent, const ControlLayout& layout)
 }
 
 TPageControl& TTabSheet::Pages() const { return *static_cast<TPageControl*>(Parent()); }
+
+void TTabSheet::ApplyDpi() {
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+}
 
 void TTabSheet::HandleCreated() {
     // A page fills the display area of its page control, whatever its layout

@@ -20,6 +20,7 @@ public:
     // The area of the pages, in the page control's client coordinates.
     RECT DisplayRect() const;
     bool Reflected(Message& m) override;
+    void ApplyDpi() override;
 
 protected:
     const wchar_t* WindowClass() const override { return WC_TABCONTROLW; }
@@ -29,12 +30,16 @@ protected:
 
 private:
     void ShowSelectedPage();
+    // Every page fills the display area.
+    void PlacePages();
     std::vector<TTabSheet*> pages_;
 };
 
 class TTabSheet : public TControl {
 public:
     TTabSheet(TForm& form, TControl* parent, const ControlLayout& layout);
+    // Placed by its page control.
+    void ApplyDpi() override;
 
 protected:
     const wchar_t* WindowClass() const override { return L"STATIC"; }

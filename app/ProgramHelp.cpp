@@ -1,0 +1,49 @@
+#include "app/ProgramHelp.h"
+
+#include "app/WinHelpEngine.h"
+
+namespace rytmalo {
+
+TProgramHelp::TProgramHelp(tk::TApplication& application)
+    : CanUseWinHelp(&WinHelpCanOpen),
+      WinHelp(&tk::WinHelpService),
+      application_(application),
+      window_(application),
+      popup_(application) {
+    application_.SetHelpService(
+        [this](HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
+            return Request(owner, file, command, data);
+        });
+}
+
+TProgramHelp::~TProgramHelp() {
+    application_.SetHelpService(&tk::WinHelpService);
+}
+
+bool TProgramHelp::Request(HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
+    if (CanUseWinHelp && CanUseWinHelp(file)) return WinHelp && WinHelp(owner, file, command, data);
+
+    // The window the help is about: the one the user is in.
+    HWND active = GetActiveWindow();
+    HWND anchor = active ? active : owner;
+    const auto topic = [data] {
+        const HelpTopic* found = FindHelpTopic(static_cast<int>(data));
+        return found ? found : FindHelpTopic(kContentsTopic);
+    };
+    switch (command) {
+        case HELP_CONTEXT:
+            popup_.Close();
+            window_.ShowTopic(*topic(), anchor);
+            return true;
+        case HELP_CONTEXTPOPUP: popup_.ShowTopic(*topic()); return true;
+        case HELP_CONTENTS:
+        case HELP_FINDER: window_.ShowTopic(*FindHelpTopic(kContentsTopic), anchor); return true;
+        case HELP_QUIT:
+            popup_.Close();
+            window_.Close();
+            return true;
+        default: return false;
+    }
+}
+
+}  // namespace rytmalo

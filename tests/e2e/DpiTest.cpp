@@ -1,0 +1,161 @@
+// The program on a display at 144 dpi: the layout, its fonts, the caption
+// bar and the hint bubble scaled by one and a half. The display's resolution
+// is set for the program this test starts only; the test keeps its own.
+#include "ProgramFixture.h"
+#include "components/HintGeometry.h"
+#include "tests/win32/RegistryScratch.h"
+
+namespace rytmalo::e2e {
+namespace {
+
+constexpr int kDpi = 144;
+const std::wstring kDesktopKey = L"Control Panel\\Desktop";
+
+int Scaled(int value) {
+    return MulDiv(value, kDpi, 96);
+}
+
+int MetricForDpi(int index, int dpi) {
+    using Fn = int(WINAPI*)(int, UINT);
+    const auto f = reinterpret_cast<Fn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    return f ? f(index, static_cast<UINT>(dpi)) : 0;
+}
+
+// The display's resolution for programs started while the object lives.
+class DisplayDpi {
+public:
+    explicit DisplayDpi(int dpi) {
+        if (auto saved = rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
+            had_ = true;
+            saved_ = std::move(*saved);
+        }
+        const DWORD value = static_cast<DWORD>(dpi);
+        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value,
+                                   sizeof value);
+    }
+    ~DisplayDpi() {
+        if (had_) {
+            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", saved_.type,
+                                       saved_.data.data(), static_cast<DWORD>(saved_.data.size()));
+            return;
+        }
+        HKEY key;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey.c_str(), 0, KEY_SET_VALUE, &key) ==
+            ERROR_SUCCESS) {
+            RegDeleteValueW(key, L"LogPixels");
+            RegCloseKey(key);
+        }
+    }
+    DisplayDpi(const DisplayDpi&) = delete;
+    DisplayDpi& operator=(const DisplayDpi&) = delete;
+
+private:
+    bool had_ = false;
+    rytmalo::testing::RawValue saved_;
+};
+
+class HighDpi : public ProgramTest {
+protected:
+    void SetUp() override {
+        DisplayDpi dpi(kDpi);
+        ProgramTest::SetUp();
+    }
+};
+
+TEST_F(HighDpi, LayoutAndFontsAreScaledToTheDisplay) {
+    RECT client;
+    GetClientRect(Main(), &client);
+    EXPECT_EQ(client.right, 572);
+    EXPECT_EQ(client.bottom, 491);
+
+    // Each control at its layout place scaled, within its parent.
+    const auto expectAt = [&](std::string_view name) {
+        const tk::ControlLayout* c = MainFormLayout().FindControl(name);
+        ASSERT_NE(c, nullptr);
+        const RECT r = driver::RectInParent(Control(name));
+        EXPECT_EQ(r.left, Scaled(c->bounds.left)) << name;
+        EXPECT_EQ(r.top, Scaled(c->bounds.top)) << name;
+        if (!c->autoSize) {
+            EXPECT_EQ(r.right - r.left, Scaled(c->bounds.width)) << name;
+            EXPECT_EQ(r.bottom - r.top, Scaled(c->bounds.height)) << name;
+        }
+    };
+    for (std::string_view name : {"Panel1", "GroupBox1", "txtTempo", "rdoCroche", "cmdQuitter",
+                                  "txtRonde", "txtQuadruple"}) {
+        expectAt(name);
+    }
+    EXPECT_EQ(driver::RectInParent(Control("txtRonde")).left, 180);
+    EXPECT_EQ(driver::RectInParent(Control("txtRonde")).top, 60);
+
+    // Value labels fit their text in the scaled font: 2000 is wider than at
+    // 96 dpi, where bold 8-point digits take about 7 pixels each.
+    EnterTempo(L"120");
+    ASSERT_TRUE(WaitForValues(
+        {L"2000", L"1000", L"500", L"333", L"250", L"166", L"125", L"83", L"62", L"31"}));
+    const RECT ronde = driver::RectInParent(Control("txtRonde"));
+    EXPECT_GE(ronde.right - ronde.left, 36);
+    EXPECT_GE(ronde.bottom - ronde.top, 18);
+    // The right-aligned captions still end 7 scaled pixels before their values.
+    const RECT caption = driver::RectInParent(Control("Label1"));
+    EXPECT_EQ(caption.right, Scaled(113));
+
+    Sleep(300);
+    driver::SaveBmp(driver::Capture(driver::ScreenRect(Main())),
+                    driver::OwnDirectory() + L"main-window-144dpi.bmp");
+}
+
+TEST_F(HighDpi, CaptionBarTakesTheDisplaysCaptionHeight) {
+    // The gradient runs from left to right: a column of the caption bar has
+    // one colour from its top row to its bottom row, which at 144 dpi lies
+    // where the menu bar would start at 96.
+    const RECT window = driver::ScreenRect(Main());
+    POINT origin{0, 0};
+    ClientToScreen(Main(), &origin);
+    const int frame = origin.x - window.left;
+    const int height = MetricForDpi(SM_CYCAPTION, kDpi);
+    ASSERT_GT(height, MetricForDpi(SM_CYCAPTION, 96));
+    Sleep(300);
+    const int x = (window.right - window.left) * 3 / 4;
+    const driver::Image image = driver::Capture(window);
+    const COLORREF top = image.ColorAt(x, frame + 1);
+    EXPECT_EQ(image.ColorAt(x, frame + height - 2), top);
+    EXPECT_NE(top, GetSysColor(COLOR_MENU)) << "the caption is the gradient's";
+}
+
+TEST_F(HighDpi, HintBubbleIsMeasuredAndPlacedAtTheDisplaysResolution) {
+    constexpr wchar_t kTempoHint[] = L"Entrez ici le tempo servant de base au calcul";
+    HWND tempo = Control("txtTempo");
+    HDC screen = GetDC(nullptr);
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(8, kDpi, 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    wcscpy(lf.lfFaceName, L"MS Sans Serif");
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(screen, font);
+    RECT measured{0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
+    DrawTextW(screen, kTempoHint, -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(screen, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    const RECT outer = driver::ScreenRect(tempo);
+    POINT at{0, outer.bottom - outer.top + Scaled(6)};
+    ClientToScreen(tempo, &at);
+    const EdgeRect expected = EnlargeForEllipse(
+        {at.x, at.y, at.x + measured.right + Scaled(6), at.y + measured.bottom + Scaled(2)});
+
+    driver::MoveMouse(driver::Center(tempo));
+    HWND bubble = nullptr;
+    ASSERT_TRUE(driver::WaitUntil(
+        [&] { return (bubble = driver::FindTopLevel(Pid(), L"TEllipticHintWindow")) != nullptr; },
+        5000));
+    const RECT r = driver::ScreenRect(bubble);
+    EXPECT_EQ(r.left, expected.left);
+    EXPECT_EQ(r.top, expected.top);
+    EXPECT_EQ(r.right, expected.right);
+    EXPECT_EQ(r.bottom, expected.bottom);
+    EXPECT_GE(r.bottom - r.top, 26) << "19 pixels high at 96 dpi";
+}
+
+}  // namespace
+}  // namespace rytmalo::e2e

@@ -1,0 +1,43 @@
+// Where the help pop-up and the help window go on the screen.
+#include "app/HelpPlacement.h"
+
+#include <gtest/gtest.h>
+
+namespace rytmalo {
+namespace {
+
+const tk::Bounds kWork{0, 0, 1024, 738};
+
+void ExpectBounds(const tk::Bounds& b, int left, int top, int width, int height) {
+    EXPECT_EQ(b.left, left);
+    EXPECT_EQ(b.top, top);
+    EXPECT_EQ(b.width, width);
+    EXPECT_EQ(b.height, height);
+}
+
+TEST(HelpPlacement, PopupGoesBelowRightOfThePointerElseFlipsAndStaysInside) {
+    ExpectBounds(PlaceNearPointer(100, 100, 300, 120, 12, kWork), 112, 112, 300, 120);
+    // At the right edge: left of the pointer; at the bottom: above it.
+    ExpectBounds(PlaceNearPointer(900, 100, 300, 120, 12, kWork), 588, 112, 300, 120);
+    ExpectBounds(PlaceNearPointer(100, 700, 300, 120, 12, kWork), 112, 568, 300, 120);
+    // No room on either side: kept inside the work area.
+    ExpectBounds(PlaceNearPointer(200, 100, 900, 120, 12, kWork), 0, 112, 900, 120);
+    ExpectBounds(PlaceNearPointer(10, 10, 300, 120, 12, {100, 50, 800, 600}), 100, 50, 300, 120);
+    // Larger than the work area: its top-left corner stays visible.
+    ExpectBounds(PlaceNearPointer(500, 300, 2000, 1000, 12, kWork), 0, 0, 2000, 1000);
+}
+
+TEST(HelpPlacement, WindowGoesBesideItsAnchorWhereThereIsRoom) {
+    // Right of the anchor, top aligned.
+    ExpectBounds(PlaceBeside({100, 50, 300, 200}, 400, 300, 8, kWork), 408, 50, 400, 300);
+    // No room on the right: on the left.
+    ExpectBounds(PlaceBeside({600, 50, 300, 200}, 400, 300, 8, kWork), 192, 50, 400, 300);
+    // Room on neither side: at the edge of the side with more room.
+    ExpectBounds(PlaceBeside({222, 128, 387, 380}, 436, 350, 8, kWork), 588, 128, 436, 350);
+    ExpectBounds(PlaceBeside({420, 128, 387, 380}, 436, 350, 8, kWork), 0, 128, 436, 350);
+    // Kept inside the work area vertically.
+    ExpectBounds(PlaceBeside({100, 600, 300, 200}, 400, 300, 8, kWork), 408, 438, 400, 300);
+}
+
+}  // namespace
+}  // namespace rytmalo

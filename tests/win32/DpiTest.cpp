@@ -1,0 +1,215 @@
+// A window moved to a monitor of another resolution (WM_DPICHANGED): every
+// control, font, glyph and the caption bar follow; back at 96 dpi everything
+// is exactly as the layout says.
+#include "GradientFixture.h"
+#include "toolkit/Dpi.h"
+#include "toolkit/HintWindow.h"
+#include "toolkit/Label.h"
+#include "toolkit/PageControl.h"
+
+namespace rytmalo::testing {
+namespace {
+
+using tk::ControlKind;
+using tk::testing::TestForm;
+
+const tk::FormLayout& Layout() {
+    static const tk::FormLayout layout = [] {
+        tk::FormLayout f;
+        f.className = "TDpiForm";
+        f.caption = L"Résolution";
+        f.left = 120;
+        f.top = 80;
+        f.clientWidth = 381;
+        f.clientHeight = 327;
+        f.borderStyle = tk::BorderStyle::Single;
+        f.borderIcons = tk::biSystemMenu;
+        f.controls = {
+            {.kind = ControlKind::GroupBox,
+             .name = "Group",
+             .bounds = {8, 8, 129, 73},
+             .caption = L"Tempo"},
+            {.kind = ControlKind::Edit,
+             .name = "Tempo",
+             .parent = "Group",
+             .bounds = {40, 32, 57, 21}},
+            {.kind = ControlKind::Panel,
+             .name = "Panel",
+             .bounds = {8, 88, 361, 161},
+             .color = tk::clBlack},
+            {.kind = ControlKind::Label,
+             .name = "Caption",
+             .parent = "Panel",
+             .bounds = {20, 40, 93, 13},
+             .caption = L"Ronde :",
+             .font = tk::FontSpec{.style = tk::fsBold},
+             .alignment = tk::Alignment::Right,
+             .autoSize = true},
+            {.kind = ControlKind::Label,
+             .name = "Value",
+             .parent = "Panel",
+             .bounds = {120, 40, 0, 13},
+             .caption = L"2000",
+             .font = tk::FontSpec{.style = tk::fsBold},
+             .autoSize = true},
+            {.kind = ControlKind::PageControl, .name = "Pages", .bounds = {150, 8, 220, 73}},
+            {.kind = ControlKind::TabSheet,
+             .name = "Page",
+             .parent = "Pages",
+             .caption = L"Options"},
+            {.kind = ControlKind::CheckBox,
+             .name = "Check",
+             .parent = "Page",
+             .bounds = {8, 8, 120, 17},
+             .caption = L"Coche"},
+            {.kind = ControlKind::BitButton,
+             .name = "Quit",
+             .bounds = {128, 272, 121, 33},
+             .caption = L"Quitter"},
+        };
+        return f;
+    }();
+    return layout;
+}
+
+RECT InParent(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LONG FontHeight(HWND window) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
+// Every control with a fixed size at its layout place scaled, in its font
+// scaled; auto-sized labels keep the edge they are aligned to.
+void ExpectLaidOutAt(TestForm& form, int dpi) {
+    for (const tk::ControlLayout& c : Layout().controls) {
+        if (c.kind == ControlKind::TabSheet) continue;
+        SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(dpi));
+        HWND w = form.Find<tk::TControl>(c.name).Handle();
+        const RECT r = InParent(w);
+        const int left = tk::ScaleToDpi(c.bounds.left, dpi);
+        const int top = tk::ScaleToDpi(c.bounds.top, dpi);
+        EXPECT_EQ(r.top, top);
+        if (c.autoSize && c.alignment == tk::Alignment::Right) {
+            EXPECT_EQ(r.right, left + tk::ScaleToDpi(c.bounds.width, dpi));
+        } else {
+            EXPECT_EQ(r.left, left);
+        }
+        if (!c.autoSize) {
+            EXPECT_EQ(r.right - r.left, tk::ScaleToDpi(c.bounds.width, dpi));
+            EXPECT_EQ(r.bottom - r.top, tk::ScaleToDpi(c.bounds.height, dpi));
+        }
+        EXPECT_EQ(FontHeight(w), tk::ScaleToDpi(-11, dpi));
+    }
+}
+
+using Dpi = tk::testing::ToolkitTest;
+
+TEST_F(Dpi, ControlsAndFontsFollowTheResolutionAndComeBackExactly) {
+    TestForm& form = MakeForm(Layout());
+    ASSERT_EQ(form.Dpi(), 96);
+    ExpectLaidOutAt(form, 96);
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 381);
+    const RECT value96 = InParent(form.Find<tk::TControl>("Value").Handle());
+
+    // The system suggests where the window goes on the other monitor.
+    RECT suggested{200, 150, 200 + 600, 150 + 560};
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(form.Dpi(), 144);
+    RECT window;
+    GetWindowRect(form.Handle(), &window);
+    EXPECT_EQ(window.left, 200);
+    EXPECT_EQ(window.top, 150);
+    EXPECT_EQ(window.right, 800);
+    EXPECT_EQ(window.bottom, 710);
+    ExpectLaidOutAt(form, 144);
+    const RECT value144 = InParent(form.Find<tk::TControl>("Value").Handle());
+    EXPECT_GT(value144.right - value144.left, (value96.right - value96.left) * 4 / 3)
+        << "its text measured again";
+
+    // The page fills its page control's display area again.
+    auto& pages = form.Find<tk::TPageControl>("Pages");
+    const RECT area = pages.DisplayRect();
+    const RECT page = InParent(form.Find<tk::TControl>("Page").Handle());
+    EXPECT_EQ(page.left, area.left);
+    EXPECT_EQ(page.right, area.right);
+    EXPECT_EQ(page.bottom, area.bottom);
+
+    form.ChangeDpi(96);
+    ExpectLaidOutAt(form, 96);
+    EXPECT_EQ(InParent(form.Find<tk::TControl>("Value").Handle()).right, value96.right);
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 381);
+    EXPECT_EQ(client.bottom, 327);
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(Dpi, ScaledSizeAskedBeforeTheMoveKeepsTheClientArea) {
+    TestForm& form = MakeForm(Layout());
+    SIZE size{};
+    ASSERT_TRUE(SendMessageW(form.Handle(), 0x02E4 /* WM_GETDPISCALEDSIZE */, 144,
+                             reinterpret_cast<LPARAM>(&size)));
+    RECT expected{0, 0, 572, 491};
+    tk::AdjustWindowRectForDpi(expected, GetWindowLongW(form.Handle(), GWL_STYLE), false,
+                               GetWindowLongW(form.Handle(), GWL_EXSTYLE), 144);
+    EXPECT_EQ(size.cx, expected.right - expected.left);
+    EXPECT_EQ(size.cy, expected.bottom - expected.top);
+}
+
+class GradientDpi : public GradientTest {};
+
+TEST_F(GradientDpi, CaptionMetricsAndFontAreTheResolutions) {
+    TestGradientForm& form =
+        Make(GradientLayout("TDpiGradient", tk::BorderStyle::Single, tk::biSystemMenu));
+    const TRect at96 = form.GetCaptionRect();
+    EXPECT_EQ(at96.Height(), GetSystemMetrics(SM_CYCAPTION) - 1);
+    LOGFONTW font96{};
+    GetObjectW(form.CaptionFont(), sizeof font96, &font96);
+
+    form.ChangeDpi(144);
+    EXPECT_EQ(form.GetCaptionRect().Height(), tk::SystemMetricForDpi(SM_CYCAPTION, 144) - 1);
+    EXPECT_GT(form.GetCaptionRect().Height(), at96.Height());
+    NONCLIENTMETRICSW metrics{};
+    ASSERT_TRUE(tk::NonClientMetricsForDpi(metrics, 144));
+    LOGFONTW font144{};
+    GetObjectW(form.CaptionFont(), sizeof font144, &font144);
+    EXPECT_EQ(font144.lfHeight, metrics.lfCaptionFont.lfHeight);
+    EXPECT_GT(std::abs(font144.lfHeight), std::abs(font96.lfHeight));
+    // Composing at the new size leaves nothing behind and reports nothing.
+    form.RepaintCaption(true);
+
+    form.ChangeDpi(96);
+    EXPECT_EQ(form.GetCaptionRect(), at96);
+    LOGFONTW back{};
+    GetObjectW(form.CaptionFont(), sizeof back, &back);
+    EXPECT_EQ(back.lfHeight, font96.lfHeight);
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST(HintDpi, HintTextIsMeasuredInTheFontOfTheResolution) {
+    tk::THintWindow window;
+    window.CreateHandle();
+    const std::wstring text = L"Entrez ici le tempo servant de base au calcul";
+    const RECT at96 = window.CalcHintRect(2000, text);
+    window.SetDpi(144);
+    EXPECT_EQ(window.Dpi(), 144);
+    const RECT at144 = window.CalcHintRect(2000, text);
+    EXPECT_GT(at144.right * 10, at96.right * 13);
+    EXPECT_GT(at144.bottom * 10, at96.bottom * 13);
+    window.SetDpi(96);
+    const RECT back = window.CalcHintRect(2000, text);
+    EXPECT_EQ(back.right, at96.right);
+    EXPECT_EQ(back.bottom, at96.bottom);
+}
+
+}  // namespace
+}  // namespace rytmalo::testing

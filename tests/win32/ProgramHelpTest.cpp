@@ -1,0 +1,241 @@
+// The program's help service against real windows: its own help window and
+// pop-up where the help engine cannot open the file, the engine's request
+// passed on unchanged where it can, and how the engine is recognised.
+#include <cstdio>
+
+#include "ToolkitFixture.h"
+#include "app/HelpViewNames.h"
+#include "app/ProgramHelp.h"
+#include "app/WinHelpEngine.h"
+#include "driver/Driver.h"
+#include "driver/WinHelpSpy.h"
+#include "toolkit/Edit.h"
+
+namespace rytmalo::testing {
+namespace {
+
+using tk::testing::TestForm;
+
+const tk::FormLayout& HelpedForm() {
+    static const tk::FormLayout layout = [] {
+        tk::FormLayout f;
+        f.className = "THelpedForm";
+        f.caption = L"Aidé";
+        f.left = 100;
+        f.top = 100;
+        f.clientWidth = 240;
+        f.clientHeight = 120;
+        f.helpContext = 10;
+        f.controls = {{.kind = tk::ControlKind::Edit,
+                       .name = "Box",
+                       .bounds = {8, 8, 100, 21},
+                       .helpContext = 11}};
+        return f;
+    }();
+    return layout;
+}
+
+std::wstring Text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+class ProgramHelpTest : public tk::testing::ToolkitTest {
+protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        help_ = std::make_unique<TProgramHelp>(*tk::Application);
+        help_->CanUseWinHelp = [](const std::wstring&) { return false; };
+        form_ = &MakeForm(HelpedForm());
+        form_->Show();
+        Pump();
+    }
+    void TearDown() override {
+        help_.reset();
+        ToolkitTest::TearDown();
+    }
+    // A message as the program's loop receives it.
+    static void Post(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+        PostMessageW(window, msg, wParam, lParam);
+        tk::Application->ProcessMessages();
+    }
+    static std::wstring_view TopicText(int context) { return FindHelpTopic(context)->text; }
+
+    std::unique_ptr<TProgramHelp> help_;
+    TestForm* form_ = nullptr;
+};
+
+TEST_F(ProgramHelpTest, PopupShowsTheTopicNearThePointerUntilTheNextKeyOrClick) {
+    // The display may report the pointer's new place a moment late.
+    SetCursorPos(300, 200);
+    ASSERT_TRUE(driver::WaitUntil(
+        [] {
+            POINT p;
+            GetCursorPos(&p);
+            return p.x == 300 && p.y == 200;
+        },
+        5000));
+    ASSERT_TRUE(tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 21));
+    THelpPopup& popup = help_->Popup();
+    ASSERT_TRUE(popup.Visible());
+    EXPECT_EQ(Text(popup.Handle()), TopicText(21));
+    RECT r;
+    GetWindowRect(popup.Handle(), &r);
+    EXPECT_EQ(r.left, 312);
+    EXPECT_EQ(r.top, 212);
+    EXPECT_FALSE(help_->Window().Visible());
+    EXPECT_NE(GetActiveWindow(), popup.Handle()) << "never takes the focus";
+
+    // The key that closes it goes no further: no character in the box.
+    auto& box = form_->Find<tk::TEdit>("Box");
+    Post(box.Handle(), WM_KEYDOWN, 'A', 0x001E0001);
+    EXPECT_FALSE(popup.Visible());
+    EXPECT_EQ(box.Text(), L"");
+    Post(box.Handle(), WM_KEYDOWN, 'A', 0x001E0001);
+    EXPECT_EQ(box.Text(), L"a") << "then keys work again";
+
+    tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 11);
+    EXPECT_EQ(Text(popup.Handle()), TopicText(11));
+    Post(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_FALSE(popup.Visible()) << "a click closes it";
+
+    tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 11);
+    SendMessageW(popup.Handle(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(popup.Visible()) << "so does another program coming forward";
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(ProgramHelpTest, WindowShowsTheTopicAndClosesWithEscapeEnterOrTheButton) {
+    ASSERT_TRUE(tk::Application->HelpContext(14));
+    THelpWindow& window = help_->Window();
+    ASSERT_TRUE(window.Visible());
+    EXPECT_EQ(Text(GetDlgItem(window.Handle(), kHelpTitleId)), FindHelpTopic(14)->title);
+    EXPECT_EQ(Text(GetDlgItem(window.Handle(), kHelpTextId)), TopicText(14));
+    EXPECT_EQ(Text(window.Handle()),
+              std::wstring(FindHelpTopic(14)->title) + L" - Aide de Rytmalo 95");
+    HWND text = GetDlgItem(window.Handle(), kHelpTextId);
+    EXPECT_NE(GetWindowLongW(text, GWL_STYLE) & ES_READONLY, 0);
+
+    Post(text, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(window.Visible());
+    tk::Application->HelpContext(13);
+    EXPECT_EQ(Text(GetDlgItem(window.Handle(), kHelpTextId)), TopicText(13));
+    Post(text, WM_KEYDOWN, VK_RETURN);
+    EXPECT_FALSE(window.Visible());
+    tk::Application->HelpContext(13);
+    SendMessageW(window.Handle(), WM_COMMAND, kHelpCloseId, 0);
+    EXPECT_FALSE(window.Visible());
+
+    // A number without a topic shows the contents; quitting closes all.
+    tk::Application->HelpContext(999);
+    EXPECT_EQ(Text(GetDlgItem(window.Handle(), kHelpTextId)), TopicText(kContentsTopic));
+    tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 11);
+    tk::Application->HelpCommand(HELP_QUIT, 0);
+    EXPECT_FALSE(window.Visible());
+    EXPECT_FALSE(help_->Popup().Visible());
+    EXPECT_FALSE(tk::Application->HelpCommand(HELP_SETWINPOS, 0)) << "a command it does not know";
+}
+
+TEST_F(ProgramHelpTest, WindowFollowsTheResolutionOfItsMonitor) {
+    tk::Application->HelpContext(10);
+    THelpWindow& window = help_->Window();
+    HWND close = GetDlgItem(window.Handle(), kHelpCloseId);
+    RECT before;
+    GetWindowRect(close, &before);
+    EXPECT_EQ(before.right - before.left, 75);
+    RECT suggested{100, 100, 100 + 660, 100 + 520};
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(window.Dpi(), 144);
+    RECT r;
+    GetWindowRect(window.Handle(), &r);
+    EXPECT_EQ(r.right - r.left, 660);
+    GetWindowRect(close, &r);
+    EXPECT_EQ(r.right - r.left, 113);
+    EXPECT_EQ(r.bottom - r.top, 35);
+    RECT client;
+    GetClientRect(window.Handle(), &client);
+    MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(client.right - r.right, 12) << "the scaled margin";
+}
+
+TEST_F(ProgramHelpTest, ModalDialogLeavesTheHelpWindowUsable) {
+    tk::Application->HelpContext(10);
+    THelpWindow& window = help_->Window();
+    EnableWindow(window.Handle(), FALSE);  // as a modal dialog does
+    tk::Application->HelpContext(11);
+    EXPECT_TRUE(IsWindowEnabled(window.Handle()));
+}
+
+TEST_F(ProgramHelpTest, WhereTheEngineCanOpenTheFileTheRequestGoesToItUnchanged) {
+    struct Request {
+        HWND owner;
+        std::wstring file;
+        UINT command;
+        ULONG_PTR data;
+    };
+    std::vector<Request> requests;
+    std::wstring asked;
+    help_->CanUseWinHelp = [&](const std::wstring& file) {
+        asked = file;
+        return true;
+    };
+    help_->WinHelp = [&](HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
+        requests.push_back({owner, file, command, data});
+        return true;
+    };
+    tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 21);
+    tk::Application->HelpContext(300);
+    ASSERT_EQ(requests.size(), 2u);
+    const HWND owner = tk::Application->MainForm() ? tk::Application->MainForm()->Handle()
+                                                   : tk::Application->Handle();
+    EXPECT_EQ(requests[0].owner, owner);
+    EXPECT_EQ(requests[0].file, tk::Application->HelpFile());
+    EXPECT_EQ(asked, tk::Application->HelpFile());
+    EXPECT_EQ(requests[0].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
+    EXPECT_EQ(requests[0].data, 21u);
+    EXPECT_EQ(requests[1].command, static_cast<UINT>(HELP_CONTEXT));
+    EXPECT_EQ(requests[1].data, 300u);
+    EXPECT_FALSE(help_->Popup().Visible());
+    EXPECT_FALSE(help_->Window().Visible());
+}
+
+TEST_F(ProgramHelpTest, TheRealEngineGetsTheRequestWhenTheFileExists) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring file = std::wstring(folder) + L"rytmalo-test.hlp";
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::wstring previous = tk::Application->HelpFile();
+    tk::Application->SetHelpFile(file);
+    {
+        TProgramHelp help(*tk::Application);  // the system's check and WinHelp
+        driver::WinHelpSpy spy;
+        tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 11);
+        ASSERT_TRUE(spy.WaitForRequests(1));
+        EXPECT_EQ(spy.Requests().front().command, static_cast<unsigned>(HELP_CONTEXTPOPUP));
+        EXPECT_EQ(spy.Requests().front().data, 11);
+        EXPECT_FALSE(help.Popup().Visible());
+    }
+    DeleteFileW(file.c_str());
+    tk::Application->SetHelpFile(previous);
+}
+
+TEST(WinHelpEngine, AViewerIsAnEngineTheStubOfLaterWindowsIsNot) {
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_TRUE(IsWinHelpViewer(std::wstring(system) + L"\\winhlp32.exe")) << "Wine's viewer";
+    const std::wstring stub = driver::OwnDirectory() + L"winhstb-standin.exe";
+    ASSERT_NE(GetFileAttributesW(stub.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(IsWinHelpViewer(stub));
+    EXPECT_FALSE(IsWinHelpViewer(driver::OwnDirectory() + L"no-such-viewer.exe"));
+    EXPECT_TRUE(HasWinHelpEngine());
+
+    // Without the help file nothing can be opened, engine or not.
+    EXPECT_FALSE(WinHelpCanOpen(L"C:\\no\\such\\help.hlp"));
+    EXPECT_FALSE(WinHelpCanOpen(std::wstring(system)));  // a folder
+}
+
+}  // namespace
+}  // namespace rytmalo::testing

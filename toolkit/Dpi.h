@@ -1,0 +1,34 @@
+// Screen resolution per window and per monitor. Layouts are written in
+// pixels at 96 dpi; the program is aware of each monitor's own resolution
+// (per-monitor, version 2) and scales to it. The functions for that exist
+// only on recent systems: they are looked up at run time, and where they are
+// missing the system-wide resolution stands in.
+#pragma once
+
+#include "toolkit/Win.h"
+
+namespace tk {
+
+inline constexpr int kDesignDpi = 96;
+
+// 96-dpi pixels to pixels at dpi, rounded to the nearest.
+inline int ScaleToDpi(int value, int dpi) {
+    return MulDiv(value, dpi, kDesignDpi);
+}
+
+// The resolution the system was started with.
+int SystemDpi();
+// The resolution a window is shown at (its monitor's).
+int DpiForWindow(HWND window);
+// The resolution of the monitor nearest to a point of the screen.
+int DpiForPoint(POINT point);
+
+// GetSystemMetrics for a resolution.
+int SystemMetricForDpi(int index, int dpi);
+// The window rectangle that holds a client rectangle at a resolution.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, int dpi);
+// The non-client metrics (fonts of the caption, menus, messages) at a
+// resolution; cbSize is set here. False when the system gives none.
+bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi);
+
+}  // namespace tk
