@@ -1,0 +1,87 @@
+// Reading a form's layout: its window, menu bar, controls and components, in
+// that order, then the loaded notifications and the creation handler.
+#include "toolkit/Form.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/BitButton.h"
+#include "toolkit/CheckControls.h"
+#include "toolkit/Containers.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Label.h"
+#include "toolkit/PageControl.h"
+
+namespace tk {
+
+void TForm::Load() {
+    BeginLoading();
+    CreateWindowHandle();
+
+    LoadIcons();
+
+    if (!layout_.menu.empty()) {
+        menuBar_ = std::make_unique<MenuBar>(*this, layout_.menu);
+        menuBar_->Attach(hwnd_);
+    }
+    SetCaption(layout_.caption);
+    CreateControls();
+    Bind();
+    CreateComponents();
+
+    // Every component hears that loading is over, in creation order; a
+    // failure of one is reported and does not keep the others from hearing.
+    const std::vector<TComponent*> components = Components();
+    for (TComponent* c : components) {
+        try {
+            c->Loaded();
+        } catch (const HaltRequest&) {
+            throw;
+        } catch (...) {
+            ReportCurrentException();
+        }
+    }
+    Loaded();
+
+    try {
+        if (OnCreate) OnCreate();
+    } catch (const HaltRequest&) {
+        throw;
+    } catch (...) {
+        ReportCurrentException();
+    }
+}
+
+void TForm::CreateControls() {
+    for (const ControlLayout& c : layout_.controls) {
+        TControl* parent = nullptr;
+        if (!c.parent.empty()) {
+            parent = dynamic_cast<TControl*>(FindComponent(c.parent));
+            if (!parent) throw std::logic_error("control listed before its parent");
+        }
+        TControl* control = nullptr;
+        switch (c.kind) {
+            case ControlKind::Label: control = new TLabel(*this, parent, c); break;
+            case ControlKind::Edit: control = new TEdit(*this, parent, c); break;
+            case ControlKind::Button: control = new TButton(*this, parent, c); break;
+            case ControlKind::BitButton: control = new TBitButton(*this, parent, c); break;
+            case ControlKind::RadioButton: control = new TRadioButton(*this, parent, c); break;
+            case ControlKind::CheckBox: control = new TCheckBox(*this, parent, c); break;
+            case ControlKind::GroupBox: control = new TGroupBox(*this, parent, c); break;
+            case ControlKind::Panel: control = new TPanel(*this, parent, c); break;
+            case ControlKind::Bevel: control = new TBevel(*this, parent, c); break;
+            case ControlKind::PageControl: control = new TPageControl(*this, parent, c); break;
+            case ControlKind::TabSheet: control = new TTabSheet(*this, parent, c); break;
+        }
+        control->CreateHandle();
+    }
+}
+
+void TForm::CreateComponents() {
+    for (const ComponentLayout& c : layout_.components) {
+        TComponent* component = Application->CreateComponent(c.className, this);
+        component->SetName(c.name);
+        component->BeginLoading();
+        component->AssignProperties(c.properties);
+    }
+}
+
+}  // namespace tk
