@@ -1,0 +1,135 @@
+// What the running program holds, read from outside while it is driven:
+// working set, GDI objects and USER objects after start, after computations
+// (a tempo set and Enter in the tempo box), after caption repaints and after
+// hint bubbles (the mouse resting on the tempo box until the bubble shows,
+// then leaving). The minimal one-window program after start is the
+// yardstick. Prints one table row per figure; exits non-zero when a step
+// did not have its effect.
+// Usage: resources-bench COMPUTATIONS REPAINTS BUBBLES
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "ProcessResources.h"
+#include "app/DelayTable.h"
+#include "app/MainFormLayout.h"
+#include "driver/Driver.h"
+
+namespace {
+
+// A program settles (first paints, deferred work) before it is measured;
+// a message sent to its window returns once it has handled all before it.
+void Settle(HWND window) {
+    Sleep(300);
+    SendMessageW(window, WM_NULL, 0, 0);
+}
+
+void PrintRows(const char* moment, const bench::ProcessResources& r) {
+    std::printf("| working set, %s | %.1f MiB |\n", moment,
+                static_cast<double>(r.workingSetBytes) / (1024.0 * 1024.0));
+    std::printf("| GDI objects, %s | %ld |\n", moment, r.gdiObjects);
+    std::printf("| %s, %s | %ld |\n", r.userObjectsAreWindows ? "windows" : "USER objects", moment,
+                r.userObjects);
+}
+
+bool Readable(const bench::ProcessResources& r) {
+    return r.workingSetBytes > 0 && r.gdiObjects > 0 && r.userObjects > 0;
+}
+
+bool Fail(const char* what) {
+    std::printf("| resources | failed: %s |\n", what);
+    return false;
+}
+
+bool MinimalProgram() {
+    driver::Process minimal =
+        driver::Process::Launch(driver::OwnDirectory() + L"minimal-window.exe");
+    HWND window = driver::WaitForTopLevel(minimal.Id(), L"MinimalWindow", 30000);
+    if (!window) return Fail("the minimal program showed no window");
+    Settle(window);
+    const bench::ProcessResources r = bench::ReadResources(minimal.Handle(), minimal.Id());
+    PrintRows("minimal program after start", r);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    minimal.WaitForExit(5000);
+    return Readable(r) || Fail("the minimal program's resources could not be read");
+}
+
+// Tempos 10 to 250 in turn, each entered with Enter as a user does; the
+// last one's figures must be on screen.
+bool Compute(HWND main, int count) {
+    const auto& layout = rytmalo::MainFormLayout();
+    HWND tempo = driver::FindDescendant(main, layout.ControlId("txtTempo"));
+    HWND whole = driver::FindDescendant(main, layout.ControlId(rytmalo::kValueLabels[0]));
+    if (!tempo || !whole) return Fail("no tempo box or value label");
+    int last = 0;
+    for (int i = 0; i < count; ++i) {
+        last = 10 + i % 241;
+        const std::wstring text = std::to_wstring(last);
+        SendMessageW(tempo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(tempo, WM_KEYDOWN, VK_RETURN, 0);
+        SendMessageW(tempo, WM_KEYUP, VK_RETURN, 0);
+    }
+    const auto expected = rytmalo::ComputeDelays(static_cast<float>(last), 4);
+    return (expected && driver::TextOf(whole) == std::to_wstring((*expected)[0])) ||
+           Fail("the computations did not reach the window");
+}
+
+void RepaintCaption(HWND main, int count) {
+    for (int i = 0; i < count; ++i) SendMessageW(main, WM_NCPAINT, 1, 0);
+}
+
+bool ShowBubbles(DWORD processId, HWND main, int count) {
+    HWND tempo = driver::FindDescendant(main, rytmalo::MainFormLayout().ControlId("txtTempo"));
+    const RECT r = driver::ScreenRect(main);
+    // Beside the window, on the desktop.
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const POINT away{r.right + 40 < screenWidth ? r.right + 40 : std::max(0L, r.left - 40),
+                     r.top + 40};
+    const auto bubbleShown = [&] {
+        return driver::FindTopLevel(processId, L"TEllipticHintWindow") != nullptr;
+    };
+    for (int i = 0; i < count; ++i) {
+        driver::MoveMouse(driver::Center(tempo));
+        if (!driver::WaitUntil(bubbleShown, 5000)) return Fail("no hint bubble came");
+        driver::MoveMouse(away);
+        if (!driver::WaitUntil([&] { return !bubbleShown(); }, 5000)) {
+            return Fail("the hint bubble did not go");
+        }
+    }
+    return true;
+}
+
+bool Program(int computations, int repaints, int bubbles) {
+    driver::Process program = driver::Process::Launch(driver::ProgramPath());
+    HWND main = driver::WaitForTopLevel(program.Id(), L"TMainForm", 30000);
+    if (!main) return Fail("the program showed no main window");
+    driver::Activate(main);
+    const auto measure = [&](const std::string& moment) {
+        Settle(main);
+        const bench::ProcessResources r = bench::ReadResources(program.Handle(), program.Id());
+        PrintRows(moment.c_str(), r);
+        return Readable(r) || Fail("the program's resources could not be read");
+    };
+    bool ok = measure("program after start") && Compute(main, computations) &&
+              measure("after " + std::to_string(computations) + " computations");
+    if (ok) {
+        RepaintCaption(main, repaints);
+        ok = measure("after " + std::to_string(repaints) + " caption repaints");
+    }
+    ok = ok && ShowBubbles(program.Id(), main, bubbles) &&
+         measure("after " + std::to_string(bubbles) + " hint bubbles");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    program.WaitForExit(5000);
+    return ok;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const auto arg = [&](int i, int fallback) {
+        return argc > i ? std::max(1, _wtoi(argv[i])) : fallback;
+    };
+    const bool ok = MinimalProgram() && Program(arg(1, 1000), arg(2, 1000), arg(3, 100));
+    return ok ? 0 : 1;
+}
