@@ -28,7 +28,8 @@ void Settle(HWND window) {
 void PrintRows(const char* moment, const bench::ProcessResources& r) {
     std::printf("| working set, %s | %.1f MiB |\n", moment,
                 static_cast<double>(r.workingSetBytes) / (1024.0 * 1024.0));
-    std::printf("| GDI objects, %s | %ld |\n", moment, r.gdiObjects);
+    std::printf("| GDI objects, %s | %ld%s%s%s |\n", moment, r.gdiObjects,
+                r.gdiKinds.empty() ? "" : " (", r.gdiKinds.c_str(), r.gdiKinds.empty() ? "" : ")");
     std::printf("| %s, %s | %ld |\n", r.userObjectsAreWindows ? "windows" : "USER objects", moment,
                 r.userObjects);
 }

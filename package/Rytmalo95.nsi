@@ -55,6 +55,9 @@ VIAddVersionKey /LANG=1036 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1036 "LegalCopyright" "${PUBLISHER}"
 
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "${PRODUCT} ${VERSION} va être installé pour vous seul, dans votre profil, \
+    sans droits d'administrateur.$\r$\n$\r$\nSi ${PRODUCT} est ouvert, quittez-le d'abord.\
+    $\r$\n$\r$\nCliquez sur Suivant pour continuer."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
 !define MUI_FINISHPAGE_RUN_TEXT "Lancer ${PRODUCT}"
 !insertmacro MUI_PAGE_WELCOME
