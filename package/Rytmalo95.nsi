@@ -98,12 +98,26 @@ Function .onInit
     Call WaitForProgramClosed
 FunctionEnd
 
+; Ends the run as failed when a step since the last ClearErrors failed. A
+; file that could not be written is no success, in silent mode too (where
+; the file error's default answer is to go on).
+!macro FAIL_ON_ERRORS WHAT
+    ${If} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "${WHAT}" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+!macroend
+
 Section "Rytmalo 95"
     SetOutPath "$INSTDIR"
     ClearErrors
     File "/oname=${EXE}" "${PROGRAM}"
     File "/oname=LISEZMOI.txt" "${README}"
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+    ; Nothing is registered for files that are not all there.
+    !insertmacro FAIL_ON_ERRORS "Les fichiers de ${PRODUCT} n'ont pas pu être écrits dans $INSTDIR."
+
     CreateShortCut "${SHORTCUT}" "$INSTDIR\${EXE}" "" "$INSTDIR\${EXE}" 0 \
         SW_SHOWNORMAL "" "Calcul des délais d'écho à partir du tempo"
     ; The per-user App Paths entry, which the shell honours: the program
@@ -119,15 +133,7 @@ Section "Rytmalo 95"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-
-    ; A file that could not be written is no success, in silent mode too
-    ; (where the file error's default answer is to go on).
-    ${If} ${Errors}
-        MessageBox MB_OK|MB_ICONSTOP \
-            "L'installation de ${PRODUCT} dans $INSTDIR a échoué." /SD IDOK
-        SetErrorLevel 2
-        Quit
-    ${EndIf}
+    !insertmacro FAIL_ON_ERRORS "${PRODUCT} n'a pas pu être inscrit dans le menu Démarrer ou le registre."
 
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0

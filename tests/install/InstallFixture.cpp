@@ -163,6 +163,7 @@ void InstallTest::TearDown() {
     for (const wchar_t* name : {L"Rytmalo95.exe", L"LISEZMOI.txt", L"Desinstaller.exe"}) {
         DeleteFileW((folder_ + L"\\" + name).c_str());
     }
+    RemoveDirectoryW(InstalledProgram().c_str());
     RemoveDirectoryW(folder_.c_str());
     DeleteFileW(StartMenuShortcut().c_str());
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteTree(root, kAppPath);

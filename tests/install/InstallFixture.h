@@ -23,6 +23,7 @@ inline const std::wstring kSettingsKey = kCompanyKey + L"\\Rytmalo95\\v2.0";
 
 // Exit codes of the installer and the uninstaller.
 inline constexpr DWORD kDone = 0;
+inline constexpr DWORD kFailed = 2;
 inline constexpr DWORD kProgramRunning = 3;
 
 bool KeyExists(HKEY root, const std::wstring& path);

@@ -106,6 +106,20 @@ TEST_F(InstallTest, NeitherInstallNorUninstallGoesOnWhileTheProgramRuns) {
     }
 }
 
+// Silent, a file that cannot be written would by default be skipped and the
+// run end as a success.
+TEST_F(InstallTest, AFileThatCannotBeWrittenFailsTheSilentInstall) {
+    ASSERT_TRUE(CreateDirectoryW(Folder().c_str(), nullptr));
+    // A folder where the program should go.
+    ASSERT_TRUE(CreateDirectoryW(InstalledProgram().c_str(), nullptr));
+
+    EXPECT_EQ(InstallSilently(), kFailed);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry)) << "listed as installed";
+    EXPECT_FALSE(FileExists(StartMenuShortcut()));
+
+    RemoveDirectoryW(InstalledProgram().c_str());
+}
+
 // Not silent, the uninstaller asks before the settings go, "Non" being the
 // default answer; "Oui" removes them.
 TEST_F(InstallTest, UninstallAsksBeforeRemovingTheSettings) {
