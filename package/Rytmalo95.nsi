@@ -99,8 +99,8 @@ Function .onInit
 FunctionEnd
 
 ; Ends the run as failed when a step since the last ClearErrors failed. A
-; file that could not be written is no success, in silent mode too (where
-; the file error's default answer is to go on).
+; file that could not be written or removed is no success, in silent mode
+; too (where the file error's default answer is to go on).
 !macro FAIL_ON_ERRORS WHAT
     ${If} ${Errors}
         MessageBox MB_OK|MB_ICONSTOP "${WHAT}" /SD IDOK
@@ -151,33 +151,45 @@ Function un.onInit
     ${EndIf}
 FunctionEnd
 
-; Removes an App Paths entry when it points at this installation's program;
-; one that points at another copy belongs to that copy. The program itself
-; writes the machine-wide entry where it may; a user without that right
-; cannot remove it either, and it stays.
-!macro REMOVE_APP_PATH ROOT
+; Tells in OURS whether the App Paths entry under ROOT points at this
+; installation's program ($1, in long form); one that points at another copy
+; belongs to that copy. Paths are compared in long form, so while the
+; program is still there.
+!macro IS_OWN_APP_PATH ROOT OURS
+    StrCpy ${OURS} 0
     ReadRegStr $0 ${ROOT} "${APP_PATH_KEY}" ""
     ${If} $0 != ""
         GetFullPathName $0 $0
         ${If} $0 == $1
-            DeleteRegKey ${ROOT} "${APP_PATH_KEY}"
+            StrCpy ${OURS} 1
         ${EndIf}
     ${EndIf}
 !macroend
 
 Section "Uninstall"
-    ; Compared in long form while the program is still there.
     GetFullPathName $1 "$INSTDIR\${EXE}"
-    !insertmacro REMOVE_APP_PATH HKCU
-    !insertmacro REMOVE_APP_PATH HKLM
+    !insertmacro IS_OWN_APP_PATH HKCU $2
+    !insertmacro IS_OWN_APP_PATH HKLM $3
 
     ; Only what was installed: other files the user put in the folder stay,
-    ; and so does the folder then.
+    ; and so does the folder then. Files that cannot go keep everything
+    ; else in place, the uninstaller and its entry included, for another try.
+    ClearErrors
     Delete "$INSTDIR\${EXE}"
     Delete "$INSTDIR\LISEZMOI.txt"
+    !insertmacro FAIL_ON_ERRORS "Des fichiers de ${PRODUCT} n'ont pas pu être supprimés de $INSTDIR."
     Delete "$INSTDIR\${UNINSTALLER}"
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
+
+    ; The program writes the machine-wide entry itself where it may; a user
+    ; without that right cannot remove it either, and it stays.
+    ${If} $2 = 1
+        DeleteRegKey HKCU "${APP_PATH_KEY}"
+    ${EndIf}
+    ${If} $3 = 1
+        DeleteRegKey HKLM "${APP_PATH_KEY}"
+    ${EndIf}
 
     ${If} $RemoveSettings = 0
         MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \

@@ -120,6 +120,24 @@ TEST_F(InstallTest, AFileThatCannotBeWrittenFailsTheSilentInstall) {
     RemoveDirectoryW(InstalledProgram().c_str());
 }
 
+// A file that cannot be removed leaves the uninstaller and its entry in
+// place for another try; the failure is no success.
+TEST_F(InstallTest, AFileThatCannotBeRemovedFailsTheUninstallAndKeepsItsEntry) {
+    ASSERT_EQ(InstallSilently(), kDone);
+    HANDLE held = CreateFileW((Folder() + L"\\LISEZMOI.txt").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const DWORD code = UninstallSilently();
+    CloseHandle(held);
+    EXPECT_EQ(code, kFailed);
+    EXPECT_TRUE(FileExists(Uninstaller()));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
+
+    ASSERT_EQ(UninstallSilently(), kDone);
+    EXPECT_FALSE(FileExists(Folder()));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
+}
+
 // Not silent, the uninstaller asks before the settings go, "Non" being the
 // default answer; "Oui" removes them.
 TEST_F(InstallTest, UninstallAsksBeforeRemovingTheSettings) {
