@@ -1,9 +1,9 @@
 // What the running program holds, read from outside while it is driven:
 // working set, GDI objects and USER objects after start, after computations
 // (a tempo set and Enter in the tempo box), after caption repaints and after
-// hint bubbles (the mouse resting on the tempo box until the bubble shows,
-// then leaving). The minimal one-window program after start is the
-// yardstick. Prints one table row per figure; exits non-zero when a step
+// hint bubbles (the pointer resting on the tempo box until the bubble shows,
+// then moving onto the delay panel). The minimal one-window program after
+// start is the yardstick. Prints one table row per figure; exits non-zero when a step
 // did not have its effect.
 // Usage: resources-bench COMPUTATIONS REPAINTS BUBBLES
 #include <algorithm>
