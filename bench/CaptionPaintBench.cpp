@@ -1,8 +1,11 @@
 // Time of composing and copying the main window's caption (PaintCaption),
 // against the system painting the frame and caption of a window of the same
 // size, style and title (DefWindowProc's WM_NCPAINT), in the same run.
+// Prints table rows.
+// Usage: caption_paint_bench ROUNDS
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <vector>
 
 #include "app/MainFormLayout.h"
@@ -12,7 +15,6 @@
 
 namespace {
 
-constexpr int kRounds = 15;
 constexpr int kCallsPerRound = 200;
 
 double Now() {
@@ -27,8 +29,7 @@ double Now() {
 template <class F>
 double MedianMicroseconds(std::vector<double>& rounds, F call) {
     const double start = Now();
-    for (int i = 0; i < kCallsPerRound; ++i)
-        call();
+    for (int i = 0; i < kCallsPerRound; ++i) call();
     GdiFlush();
     rounds.push_back((Now() - start) * 1e6 / kCallsPerRound);
     std::vector<double> sorted = rounds;
@@ -38,15 +39,19 @@ double MedianMicroseconds(std::vector<double>& rounds, F call) {
 
 void Pump() {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+    const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : 15;
     tk::TApplication application;
-    auto* form = new rytmalo::TGradientForm(&application, rytmalo::MainFormLayout());
+    // The main window's look without its components: they would register
+    // this benchmark as the program and guard its single instance.
+    tk::FormLayout layout = rytmalo::MainFormLayout();
+    layout.components.clear();
+    auto* form = new rytmalo::TGradientForm(&application, layout);
     form->Load();
     form->Show();
 
@@ -70,18 +75,19 @@ int wmain() {
     {
         tk::WindowDc dc(form->Handle(), tk::WindowDc::Whole);
         // Alternating rounds: both see the same state of the machine.
-        for (int round = 0; round < kRounds; ++round) {
+        for (int round = 0; round < rounds; ++round) {
             own = MedianMicroseconds(ownRounds, [&] { form->PaintCaption(dc.get(), true); });
             system =
                 MedianMicroseconds(systemRounds, [&] { DefWindowProcW(plain, WM_NCPAINT, 1, 0); });
         }
     }
     const rytmalo::TRect caption = form->GetCaptionRect();
-    std::printf("caption %dx%d, %d colours, %d rounds of %d calls, medians:\n", caption.Width(),
-                caption.Height(), form->GradientColors(), kRounds, kCallsPerRound);
-    std::printf("  PaintCaption                 %8.1f us\n", own);
-    std::printf("  DefWindowProc(WM_NCPAINT)    %8.1f us\n", system);
-    std::printf("  ratio                        %8.2f\n", own / system);
+    std::printf(
+        "| PaintCaption, caption %dx%d, %d colours (median of %d rounds of %d) | %.1f us |\n",
+        caption.Width(), caption.Height(), form->GradientColors(), rounds, kCallsPerRound, own);
+    std::printf("| system caption painting, DefWindowProc(WM_NCPAINT), same window | %.1f us |\n",
+                system);
+    std::printf("| PaintCaption / system caption painting | %.2f |\n", own / system);
 
     DestroyWindow(plain);
     delete form;

@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Builds the program and prints its benchmark table: size, start-up time
-# under Wine against a minimal one-window Win32 program, and what the dialogs
-# and the stay-on-top component cost, on a virtual display of its own.
-# --short runs each measurement a few times only.
+# The benchmark command: builds the program and its packages and prints one
+# table of figures, all measured in this run under Wine on a virtual display
+# and in a Wine prefix of its own: sizes; start-up against a minimal
+# one-window Win32 program; what the running program holds after start,
+# computations, caption repaints and hint bubbles; caption painting against
+# the system's; the delay core; second start, hint bubbles, dialogs and the
+# configuration store.
+# --short measures a few times only: scripts/test.sh runs it so that the
+# benchmarks cannot rot. A benchmark that fails makes the command fail.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 cd "$ROOT"
 
-runs=15
-[ "${1:-}" = "--short" ] && runs=2
+if [ "${1:-}" = "--short" ]; then
+    runs=2 rounds=2 computations=20 repaints=20 bubbles=3
+else
+    runs=15 rounds=15 computations=1000 repaints=1000 bubbles=100
+fi
 
 ensure_packages
 build_windows >&2
@@ -18,11 +26,20 @@ trap stop_started EXIT
 start_virtual_display
 use_wine_prefix "$BUILD/wine-bench"
 
+size() { stat -c %s "$1"; }
+bench() { wine "$bin/$1" "${@:2}" | tr -d '\r'; }
+
 echo "| figure | value |"
 echo "|---|---|"
-echo "| Rytmalo95.exe, stripped, static | $(stat -c %s "$bin/Rytmalo95.exe") bytes |"
-echo "| minimal one-window program, stripped | $(stat -c %s "$bin/minimal-window.exe") bytes |"
-wine "$bin/startup-bench.exe" "$runs" | tr -d '\r'
-wine "$bin/second-start-bench.exe" "$runs" | tr -d '\r'
-wine "$bin/bubble-bench.exe" "$((runs * 70))" | tr -d '\r'
-wine "$bin/dialog-bench.exe" "$runs" | tr -d '\r'
+echo "| Rytmalo95.exe, stripped, static | $(size "$bin/Rytmalo95.exe") bytes |"
+echo "| minimal one-window program, stripped | $(size "$bin/minimal-window.exe") bytes |"
+echo "| installer | $(size "$bin"/Rytmalo95-*-installation.exe) bytes |"
+echo "| portable zip | $(size "$bin"/Rytmalo95-*-portable.zip) bytes |"
+bench startup-bench.exe "$runs"
+bench resources-bench.exe "$computations" "$repaints" "$bubbles"
+bench caption_paint_bench.exe "$rounds"
+bench delay-bench.exe "$((rounds * 3))"
+bench second-start-bench.exe "$runs"
+bench bubble-bench.exe "$((runs * 70))"
+bench dialog-bench.exe "$runs"
+bench regapp_bench.exe "$(((rounds + 2) / 3))"

@@ -4,13 +4,19 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick python3)
+PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick
+    python3 nsis zip)
+# What building the Windows program and its packages alone needs.
+BUILD_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix python3 nsis zip)
 
 log() { printf '== %s\n' "$*" >&2; }
 
+# The named Debian packages, or all of PACKAGES, installed when missing.
 ensure_packages() {
+    local wanted=("${PACKAGES[@]}")
+    (($# == 0)) || wanted=("$@")
     local missing=() p
-    for p in "${PACKAGES[@]}"; do
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     ((${#missing[@]} == 0)) && return 0
@@ -74,6 +80,10 @@ use_wine_prefix() {
     export WINEARCH=win64
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    # A server left running for this prefix would still draw on the display
+    # it was started with.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
     if [ "$(cat "$WINEPREFIX/.rytmalo-prefix" 2>/dev/null)" = "$PREFIX_VERSION" ]; then
         start_wine_desktop
         return 0
