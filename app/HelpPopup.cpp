@@ -42,9 +42,7 @@ THelpPopup::~THelpPopup() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-int THelpPopup::Scale(int value) const {
-    return tk::ScaleToDpi(value, dpi_);
-}
+int THelpPopup::Scale(int value) const { return tk::ScaleToDpi(value, dpi_); }
 
 void THelpPopup::CreateHandle() {
     HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -64,9 +64,7 @@ constexpr HelpTopic kTopics[] = {
 
 }  // namespace
 
-std::span<const HelpTopic> HelpTopics() {
-    return kTopics;
-}
+std::span<const HelpTopic> HelpTopics() { return kTopics; }
 
 const HelpTopic* FindHelpTopic(int context) {
     const auto it = std::find_if(std::begin(kTopics), std::end(kTopics),

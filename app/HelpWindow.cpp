@@ -21,9 +21,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr wchar_t kTitleSuffix[] = L" - Aide de Rytmalo 95";
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
-tk::Bounds ToBounds(const RECT& r) {
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+tk::Bounds ToBounds(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 tk::Bounds WorkAreaOf(HWND window) {
     MONITORINFO info{sizeof info};
@@ -46,9 +44,7 @@ THelpWindow::~THelpWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-int THelpWindow::Scale(int value) const {
-    return tk::ScaleToDpi(value, dpi_);
-}
+int THelpWindow::Scale(int value) const { return tk::ScaleToDpi(value, dpi_); }
 
 void THelpWindow::CreateHandle(int dpi) {
     HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -35,9 +35,7 @@ constexpr wchar_t kFormTop[] = L"FormTop";
 constexpr wchar_t kFormLeft[] = L"FormLeft";
 constexpr wchar_t kTopMost[] = L"TopMost";
 
-tk::Bounds ToBounds(const RECT& r) {
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+tk::Bounds ToBounds(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;
@@ -65,7 +63,8 @@ TMainForm::TMainForm(tk::TApplication& application)
 
 void TMainForm::Bind() {
     txtTempo = &Find<tk::TEdit>("txtTempo");
-    for (std::size_t i = 0; i < kDelayCount; ++i) valueLabels[i] = &Find<tk::TLabel>(kValueLabels[i]);
+    for (std::size_t i = 0; i < kDelayCount; ++i)
+        valueLabels[i] = &Find<tk::TLabel>(kValueLabels[i]);
 
     txtTempo->OnKeyDown = [this](WORD& key) { txtTempoKeyDown(key); };
     Find<tk::TRadioButton>("rdoRonde").OnClick = [this] { rdoRondeClick(); };
@@ -78,13 +77,9 @@ void TMainForm::Bind() {
     Find<tk::TMenuItem>("mnuAProposDe").OnClick = [this] { mnuAProposDeClick(); };
 }
 
-TRegAppUserConfig& TMainForm::RegApp() const {
-    return Find<TRegAppUserConfig>("RegApp");
-}
+TRegAppUserConfig& TMainForm::RegApp() const { return Find<TRegAppUserConfig>("RegApp"); }
 
-TTopMost& TMainForm::TopMost1() const {
-    return Find<TTopMost>("TopMost1");
-}
+TTopMost& TMainForm::TopMost1() const { return Find<TTopMost>("TopMost1"); }
 
 // The store stays open until the first activation. A step that fails skips
 // the rest; the window is still brought onto the screen if the place read

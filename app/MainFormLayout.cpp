@@ -144,7 +144,10 @@ FormLayout Build() {
 
     f.menu = {
         {.name = "Options1", .caption = L"&Options", .helpContext = 270},
-        {.name = "Prferences1", .parent = "Options1", .caption = L"&Préferences", .helpContext = 280},
+        {.name = "Prferences1",
+         .parent = "Options1",
+         .caption = L"&Préferences",
+         .helpContext = 280},
         {.name = "N1", .caption = L"&?", .helpContext = 290},
         {.name = "N1Sommairedelaide1", .parent = "N1", .caption = L"&Sommaire de l'aide..."},
         {.name = "mnuAProposDe", .parent = "N1", .caption = L"&A propos de ..."},

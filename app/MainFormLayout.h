@@ -9,8 +9,8 @@ const tk::FormLayout& MainFormLayout();
 
 // The value labels in the order of the delay table.
 inline constexpr std::string_view kValueLabels[] = {
-    "txtRonde",  "txtBlanche", "txtNoire",         "txtTrioletNoire", "txtCroche",
-    "txtTriolet", "txtDouble", "txtTrioletDouble", "txtTriple",       "txtQuadruple",
+    "txtRonde",   "txtBlanche", "txtNoire",         "txtTrioletNoire", "txtCroche",
+    "txtTriolet", "txtDouble",  "txtTrioletDouble", "txtTriple",       "txtQuadruple",
 };
 
 }  // namespace rytmalo

@@ -27,9 +27,7 @@ TfrmPreferences::TfrmPreferences(tk::TApplication& application)
     OnCreate = [this] { FormCreate(); };
 }
 
-TRegAppUserConfig& TfrmPreferences::RegApp2() const {
-    return Find<TRegAppUserConfig>("RegApp2");
-}
+TRegAppUserConfig& TfrmPreferences::RegApp2() const { return Find<TRegAppUserConfig>("RegApp2"); }
 
 void TfrmPreferences::Bind() {
     chkFenetrePersistente = &Find<tk::TCheckBox>("chkFenetrePersistente");
@@ -47,9 +45,7 @@ void TfrmPreferences::FormCreate() {
         chkFenetrePersistente->SetChecked(RegApp2().ReadBoolValue(kTopMost));
 }
 
-void TfrmPreferences::chkFenetrePersistenteClick() {
-    OptionsChanged = true;
-}
+void TfrmPreferences::chkFenetrePersistenteClick() { OptionsChanged = true; }
 
 // The main window follows the box at once, before the choice is saved: a
 // failing write leaves the dialog open with the choice already applied.

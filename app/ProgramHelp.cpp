@@ -16,9 +16,7 @@ TProgramHelp::TProgramHelp(tk::TApplication& application)
         });
 }
 
-TProgramHelp::~TProgramHelp() {
-    application_.SetHelpService(&tk::WinHelpService);
-}
+TProgramHelp::~TProgramHelp() { application_.SetHelpService(&tk::WinHelpService); }
 
 bool TProgramHelp::Request(HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
     if (CanUseWinHelp && CanUseWinHelp(file)) return WinHelp && WinHelp(owner, file, command, data);

@@ -41,9 +41,7 @@ private:
     std::span<const std::uint8_t> data_;
 };
 
-constexpr std::size_t Align4(std::size_t n) {
-    return (n + 3) & ~std::size_t{3};
-}
+constexpr std::size_t Align4(std::size_t n) { return (n + 3) & ~std::size_t{3}; }
 
 // One block: its length, key, value and children. Children of a
 // "StringFileInfo" block are string tables, whose children are the values.

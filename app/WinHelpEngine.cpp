@@ -64,8 +64,6 @@ bool HasWinHelpEngine() {
     return false;
 }
 
-bool WinHelpCanOpen(const std::wstring& helpFile) {
-    return IsFile(helpFile) && HasWinHelpEngine();
-}
+bool WinHelpCanOpen(const std::wstring& helpFile) { return IsFile(helpFile) && HasWinHelpEngine(); }
 
 }  // namespace rytmalo

@@ -27,8 +27,7 @@ double Median(tk::THintWindow& window, int count) {
         UpdateWindow(window.Handle());
         window.Hide();
     };
-    for (int i = 0; i < 20; ++i)
-        once();
+    for (int i = 0; i < 20; ++i) once();
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
         const double start = Now();

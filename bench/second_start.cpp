@@ -34,8 +34,7 @@ int wmain(int argc, wchar_t** argv) {
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
         driver::Process second = driver::Process::Launch(exe, {}, false);
-        if (!second.WaitForExit(30000))
-            continue;
+        if (!second.WaitForExit(30000)) continue;
         QueryPerformanceCounter(&end);
         times.push_back(Milliseconds(start, end));
     }

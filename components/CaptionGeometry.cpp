@@ -8,12 +8,8 @@ using tk::BorderStyle;
 using tk::CheckedAdd;
 using tk::CheckedSub;
 
-std::int32_t TRect::Width() const {
-    return CheckedSub(Right, Left);
-}
-std::int32_t TRect::Height() const {
-    return CheckedSub(Bottom, Top);
-}
+std::int32_t TRect::Width() const { return CheckedSub(Right, Left); }
+std::int32_t TRect::Height() const { return CheckedSub(Bottom, Top); }
 
 bool IsToolStyle(BorderStyle style) {
     return style == BorderStyle::ToolWindow || style == BorderStyle::SizeToolWin;
@@ -21,8 +17,7 @@ bool IsToolStyle(BorderStyle style) {
 
 TRect CaptionRect(BorderStyle style, int windowWidth, int windowHeight,
                   const CaptionMetrics& metrics) {
-    if (style == BorderStyle::None)
-        return {};
+    if (style == BorderStyle::None) return {};
     const bool sizeable = style == BorderStyle::Sizeable || style == BorderStyle::SizeToolWin;
     const int fx = sizeable ? metrics.cxFrame : metrics.cxDlgFrame;
     const int fy = sizeable ? metrics.cyFrame : metrics.cyDlgFrame;

@@ -9,37 +9,23 @@
 namespace rytmalo {
 namespace {
 
-[[noreturn]] void OutOfResources() {
-    throw tk::Exception(L"Ressources système insuffisantes");
-}
+[[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
 
 UINT FrameControlState(const CaptionButton& button) {
     UINT state = 0;
     switch (button.glyph) {
-        case CaptionGlyph::Close:
-            state = DFCS_CAPTIONCLOSE;
-            break;
-        case CaptionGlyph::Minimize:
-            state = DFCS_CAPTIONMIN;
-            break;
-        case CaptionGlyph::Maximize:
-            state = DFCS_CAPTIONMAX;
-            break;
-        case CaptionGlyph::Restore:
-            state = DFCS_CAPTIONRESTORE;
-            break;
-        case CaptionGlyph::Help:
-            state = DFCS_CAPTIONHELP;
-            break;
+        case CaptionGlyph::Close: state = DFCS_CAPTIONCLOSE; break;
+        case CaptionGlyph::Minimize: state = DFCS_CAPTIONMIN; break;
+        case CaptionGlyph::Maximize: state = DFCS_CAPTIONMAX; break;
+        case CaptionGlyph::Restore: state = DFCS_CAPTIONRESTORE; break;
+        case CaptionGlyph::Help: state = DFCS_CAPTIONHELP; break;
     }
     return button.enabled ? state : state | DFCS_INACTIVE;
 }
 
 }  // namespace
 
-RECT ToRect(const TRect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
+RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 CaptionMetrics CurrentCaptionMetrics() {
     return {.cxDlgFrame = GetSystemMetrics(SM_CXDLGFRAME),
@@ -66,8 +52,7 @@ CaptionMetrics CaptionMetricsForDpi(int dpi) {
 
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color) {
     tk::BrushHandle brush(CreateSolidBrush(color));
-    if (!brush)
-        OutOfResources();
+    if (!brush) OutOfResources();
     tk::SelectGuard selected(dc, brush.get());
     PatBlt(dc, 0, 0, width, height, PATCOPY);
 }
@@ -75,11 +60,9 @@ void FillCaptionFlat(HDC dc, int width, int height, COLORREF color) {
 void FillCaptionStretched(HDC dc, int width, int height, const GradientColorTable& table,
                           int count) {
     tk::MemoryDcHandle strip(CreateCompatibleDC(dc));
-    if (!strip)
-        OutOfResources();
+    if (!strip) OutOfResources();
     tk::BitmapHandle pixels(CreateCompatibleBitmap(dc, count, 1));
-    if (!pixels)
-        OutOfResources();
+    if (!pixels) OutOfResources();
     tk::SelectGuard selected(strip.get(), pixels.get());
     for (int x = 0; x < count; ++x)
         SetPixel(strip.get(), x, 0, tk::CheckedAt(table, static_cast<std::size_t>(x)));
@@ -90,8 +73,7 @@ void FillCaptionBands(HDC dc, int width, int height, const GradientColorTable& t
     for (int i = 0; i < count; ++i) {
         const ColumnSpan band = GradientBand(width, count, i);
         tk::BrushHandle brush(CreateSolidBrush(tk::CheckedAt(table, static_cast<std::size_t>(i))));
-        if (!brush)
-            OutOfResources();
+        if (!brush) OutOfResources();
         tk::SelectGuard selected(dc, brush.get());
         if (band.end > band.begin)
             PatBlt(dc, band.begin, 0, band.end - band.begin, height, PATCOPY);
@@ -99,13 +81,11 @@ void FillCaptionBands(HDC dc, int width, int height, const GradientColorTable& t
 }
 
 void DrawCaptionIcon(HDC dc, const CaptionLayout& layout, HICON icon, COLORREF background) {
-    if (!layout.iconCell)
-        return;
+    if (!layout.iconCell) return;
     const TRect& cell = *layout.iconCell;
     {
         tk::BrushHandle brush(CreateSolidBrush(background));
-        if (!brush)
-            OutOfResources();
+        if (!brush) OutOfResources();
         tk::SelectGuard selected(dc, brush.get());
         PatBlt(dc, cell.Left, cell.Top, cell.Width(), cell.Height(), PATCOPY);
     }
@@ -135,8 +115,7 @@ void DrawCaptionText(HDC dc, std::wstring_view text, const TRect& textArea, HFON
     SetTextColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);
     std::optional<tk::SelectGuard> selected;
-    if (font)
-        selected.emplace(dc, font);
+    if (font) selected.emplace(dc, font);
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r,
               DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }

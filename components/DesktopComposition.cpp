@@ -15,8 +15,7 @@ HMODULE LoadDwmApi() {
     // Systems without the safe search flags: the full path instead.
     wchar_t folder[MAX_PATH];
     const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
-        return nullptr;
+    if (n == 0 || n >= MAX_PATH) return nullptr;
     const std::wstring path = std::wstring(folder, n) + L"\\dwmapi.dll";
     return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
@@ -25,8 +24,7 @@ HMODULE LoadDwmApi() {
 
 bool UseOwnNonClientPainting(HWND window) {
     HMODULE dll = LoadDwmApi();
-    if (!dll)
-        return false;
+    if (!dll) return false;
     using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
     const auto set = reinterpret_cast<SetAttribute>(
         reinterpret_cast<void*>(GetProcAddress(dll, "DwmSetWindowAttribute")));

@@ -45,18 +45,12 @@ tk::PenHandle MakePen(const tk::TPen& pen, int dpi) {
 
 int HatchOf(tk::BrushStyle style) {
     switch (style) {
-        case tk::BrushStyle::Horizontal:
-            return HS_HORIZONTAL;
-        case tk::BrushStyle::Vertical:
-            return HS_VERTICAL;
-        case tk::BrushStyle::FDiagonal:
-            return HS_FDIAGONAL;
-        case tk::BrushStyle::BDiagonal:
-            return HS_BDIAGONAL;
-        case tk::BrushStyle::Cross:
-            return HS_CROSS;
-        default:
-            return HS_DIAGCROSS;
+        case tk::BrushStyle::Horizontal: return HS_HORIZONTAL;
+        case tk::BrushStyle::Vertical: return HS_VERTICAL;
+        case tk::BrushStyle::FDiagonal: return HS_FDIAGONAL;
+        case tk::BrushStyle::BDiagonal: return HS_BDIAGONAL;
+        case tk::BrushStyle::Cross: return HS_CROSS;
+        default: return HS_DIAGCROSS;
     }
 }
 
@@ -73,16 +67,15 @@ tk::BrushHandle MakeBrush(const tk::TBrush& brush) {
 
 // Restores a DC's mix mode.
 class Rop2Guard {
-  public:
+public:
     Rop2Guard(HDC dc, int mode) : dc_(dc), old_(SetROP2(dc, mode)) {}
     ~Rop2Guard() {
-        if (old_)
-            SetROP2(dc_, old_);
+        if (old_) SetROP2(dc_, old_);
     }
     Rop2Guard(const Rop2Guard&) = delete;
     Rop2Guard& operator=(const Rop2Guard&) = delete;
 
-  private:
+private:
     HDC dc_;
     int old_;
 };
@@ -102,8 +95,7 @@ TEllipticHint::TEllipticHint(tk::TComponent* owner) : tk::TComponent(owner) {
 }
 
 void TEllipticHint::SetHintPauseTime(int milliseconds) {
-    if (milliseconds == hintPauseTime_)
-        return;
+    if (milliseconds == hintPauseTime_) return;
     hintPauseTime_ = milliseconds;
     tk::Application->SetHintPause(milliseconds);
 }
@@ -123,8 +115,7 @@ std::span<const tk::PublishedProperty> TEllipticHint::Published() const {
 }
 
 TEllipticHintWindow::~TEllipticHintWindow() {
-    if (snapshot.window == this)
-        snapshot = {};
+    if (snapshot.window == this) snapshot = {};
 }
 
 void TEllipticHintWindow::CreateParams(tk::WindowParams& params) const {
@@ -163,8 +154,7 @@ void TEllipticHintWindow::ActivateHint(const RECT& rect, std::wstring_view text)
 }
 
 void TEllipticHintWindow::Paint(HDC dc) {
-    if (snapshot.window != this || !snapshot.bitmap)
-        return;
+    if (snapshot.window != this || !snapshot.bitmap) return;
     const tk::MemoryDcHandle memory(CreateCompatibleDC(dc));
     const tk::SelectGuard select(memory.get(), snapshot.bitmap.get());
     if (!snapshot.composed) {

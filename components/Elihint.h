@@ -13,7 +13,7 @@
 namespace rytmalo {
 
 class TEllipticHint : public tk::TComponent {
-  public:
+public:
     static constexpr int kDefaultHintPauseTime = 600;
     static constexpr tk::Color kDefaultBrushColor = 0x0080FFFF;  // pale yellow
 
@@ -43,7 +43,7 @@ class TEllipticHint : public tk::TComponent {
 
     std::span<const tk::PublishedProperty> Published() const override;
 
-  private:
+private:
     int hintPauseTime_ = 0;
     tk::TPen pen_;
     tk::TBrush brush_;
@@ -58,7 +58,7 @@ struct BubbleStyle {
 };
 
 class TEllipticHintWindow : public tk::THintWindow {
-  public:
+public:
     ~TEllipticHintWindow() override;
 
     // Grows the rectangle so that the ellipse encloses the text, takes a
@@ -71,13 +71,13 @@ class TEllipticHintWindow : public tk::THintWindow {
     // component's defaults.
     const BubbleStyle& Style() const { return style_; }
 
-  protected:
+protected:
     std::wstring_view WindowClassName() const override { return L"TEllipticHintWindow"; }
     // Without the border: the ellipse is the bubble's only outline.
     void CreateParams(tk::WindowParams& params) const override;
     void Paint(HDC dc) override;
 
-  private:
+private:
     void Compose(HDC dc, int width, int height);
 
     BubbleStyle style_;

@@ -18,9 +18,7 @@ constexpr UINT kFrameChange =
 constexpr UINT kClientCaptionChange = 0x3F;
 constexpr wchar_t kHookProperty[] = L"Rytmalo.GradientForm";
 
-void FrameChanged(HWND window) {
-    SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChange);
-}
+void FrameChanged(HWND window) { SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChange); }
 
 HWND MdiClientOf(HWND frame) {
     return frame ? FindWindowExW(frame, nullptr, L"MDIClient", nullptr) : nullptr;
@@ -46,25 +44,18 @@ std::wstring WindowText(HWND window) {
 LPCWSTR SizingCursor(WORD hitTest) {
     switch (hitTest) {
         case HTLEFT:
-        case HTRIGHT:
-            return IDC_SIZEWE;
+        case HTRIGHT: return IDC_SIZEWE;
         case HTTOP:
-        case HTBOTTOM:
-            return IDC_SIZENS;
+        case HTBOTTOM: return IDC_SIZENS;
         case HTTOPLEFT:
-        case HTBOTTOMRIGHT:
-            return IDC_SIZENWSE;
+        case HTBOTTOMRIGHT: return IDC_SIZENWSE;
         case HTTOPRIGHT:
-        case HTBOTTOMLEFT:
-            return IDC_SIZENESW;
-        default:
-            return nullptr;
+        case HTBOTTOMLEFT: return IDC_SIZENESW;
+        default: return nullptr;
     }
 }
 
-[[noreturn]] void OutOfResources() {
-    throw tk::Exception(L"Ressources système insuffisantes");
-}
+[[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
 
 }  // namespace
 
@@ -91,11 +82,9 @@ std::span<const tk::PublishedProperty> TGradientForm::Published() const {
 }
 
 void TGradientForm::SetCaption(std::wstring_view caption) {
-    if (caption == caption_)
-        return;
+    if (caption == caption_) return;
     caption_ = caption;
-    if (!Handle())
-        return;
+    if (!Handle()) return;
     if (GetFormStyle() == tk::FormStyle::MDIChild && IsMaximized()) {
         // The frame's caption shows this title.
         if (tk::TForm* main = tk::Application->MainForm(); main && main->Handle())
@@ -110,26 +99,21 @@ void TGradientForm::SetGradientColors(int count) {
         return;
     gradientColors_ = count;
     ComputeGradientTable();
-    if (Handle())
-        FrameChanged(Handle());
+    if (Handle()) FrameChanged(Handle());
 }
 
 void TGradientForm::SetGradientOnInactive(bool on) {
-    if (on == gradientOnInactive_)
-        return;
+    if (on == gradientOnInactive_) return;
     gradientOnInactive_ = on;
     // An active caption does not depend on it.
-    if (Handle() && !IsCaptionActive())
-        FrameChanged(Handle());
+    if (Handle() && !IsCaptionActive()) FrameChanged(Handle());
 }
 
 bool TGradientForm::IsCaptionActive() const {
-    if (!Handle())
-        return false;
+    if (!Handle()) return false;
     if (GetFormStyle() == tk::FormStyle::MDIChild) {
         const tk::TForm* main = tk::Application->MainForm();
-        if (!main || !main->Handle())
-            return false;
+        if (!main || !main->Handle()) return false;
         bool maximized = false;
         return GetActiveWindow() == main->Handle() &&
                ActiveMdiChild(MdiClientOf(main->Handle()), maximized) == Handle();
@@ -155,8 +139,7 @@ void TGradientForm::CreateCaptionFont() {
 }
 
 TRect TGradientForm::GetCaptionRect() const {
-    if (GetBorderStyle() == tk::BorderStyle::None || !Handle())
-        return {};
+    if (GetBorderStyle() == tk::BorderStyle::None || !Handle()) return {};
     RECT window;
     GetWindowRect(Handle(), &window);
     return CaptionRect(GetBorderStyle(), tk::CheckedSub(window.right, window.left),
@@ -170,8 +153,7 @@ HICON TGradientForm::CaptionIcon() const {
         if (auto icon = reinterpret_cast<HICON>(SendMessageW(Handle(), WM_GETICON, which, 0)))
             return icon;
     }
-    if (HICON icon = tk::Application->Icon())
-        return icon;
+    if (HICON icon = tk::Application->Icon()) return icon;
     return LoadIconW(nullptr, IDI_APPLICATION);
 }
 
@@ -179,25 +161,21 @@ std::wstring TGradientForm::CaptionText() const {
     if (GetFormStyle() == tk::FormStyle::MDIForm) {
         bool maximized = false;
         HWND child = ActiveMdiChild(clientWindow_, maximized);
-        if (maximized)
-            return caption_ + L" - [" + WindowText(child) + L"]";
+        if (maximized) return caption_ + L" - [" + WindowText(child) + L"]";
     }
     return caption_;
 }
 
 TRect TGradientForm::PaintCaption(HDC dc, bool active) {
     const TRect caption = GetCaptionRect();
-    if (caption.IsEmpty())
-        return caption;
+    if (caption.IsEmpty()) return caption;
     const int width = caption.Width();
     const int height = caption.Height();
 
     tk::MemoryDcHandle memory(CreateCompatibleDC(dc));
-    if (!memory)
-        OutOfResources();
+    if (!memory) OutOfResources();
     tk::BitmapHandle image(CreateCompatibleBitmap(dc, width, height));
-    if (!image)
-        OutOfResources();
+    if (!image) OutOfResources();
     tk::SelectGuard selected(memory.get(), image.get());
     HDC m = memory.get();
 
@@ -237,17 +215,14 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
 }
 
 void TGradientForm::RepaintCaption(bool active) {
-    if (!Handle())
-        return;
+    if (!Handle()) return;
     tk::WindowDc dc(Handle(), tk::WindowDc::Whole);
-    if (dc.get())
-        PaintCaption(dc.get(), active);
+    if (dc.get()) PaintCaption(dc.get(), active);
 }
 
 LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     tk::WindowDc dc(Handle(), tk::WindowDc::Whole);
-    if (!dc.get())
-        return DefWindowProcW(Handle(), WM_NCPAINT, updateRegion, lParam);
+    if (!dc.get()) return DefWindowProcW(Handle(), WM_NCPAINT, updateRegion, lParam);
     RECT window;
     GetWindowRect(Handle(), &window);
 
@@ -256,8 +231,7 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     tk::RegionHandle whole;
     if (SelectClipRgn(dc.get(), reinterpret_cast<HRGN>(updateRegion)) == ERROR) {
         whole.reset(CreateRectRgn(window.left, window.top, window.right, window.bottom));
-        if (!whole)
-            OutOfResources();
+        if (!whole) OutOfResources();
         SelectClipRgn(dc.get(), whole.get());
     }
     OffsetClipRgn(dc.get(), -window.left, -window.top);
@@ -268,8 +242,7 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     // The system paints the rest of the frame, outside the caption. The
     // region it handed in stays as it was.
     tk::RegionHandle rest(CreateRectRgn(0, 0, 0, 0));
-    if (!rest)
-        OutOfResources();
+    if (!rest) OutOfResources();
     GetClipRgn(dc.get(), rest.get());
     return DefWindowProcW(Handle(), WM_NCPAINT, reinterpret_cast<WPARAM>(rest.get()), lParam);
 }
@@ -277,8 +250,7 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
 LRESULT TGradientForm::CopyCaption(WPARAM size, LPARAM buffer) const {
     auto* out = reinterpret_cast<wchar_t*>(buffer);
     // No room even for the terminating zero: nothing is written.
-    if (size == 0 || !out)
-        return 0;
+    if (size == 0 || !out) return 0;
     const std::size_t n = std::min<std::size_t>(caption_.size(), size - 1);
     caption_.copy(out, n);
     out[n] = L'\0';
@@ -292,9 +264,7 @@ void TGradientForm::WndProc(tk::Message& m) {
             RepaintCaption(m.wParam != 0);
             m.result = TRUE;
             return;
-        case WM_NCPAINT:
-            m.result = PaintNonClient(m.wParam, m.lParam);
-            return;
+        case WM_NCPAINT: m.result = PaintNonClient(m.wParam, m.lParam); return;
         case WM_SYSCOLORCHANGE:
             ComputeGradientTable();
             TForm::WndProc(m);
@@ -318,19 +288,13 @@ void TGradientForm::WndProc(tk::Message& m) {
             m.result = TRUE;
             return;
         }
-        case WM_GETTEXT:
-            m.result = CopyCaption(m.wParam, m.lParam);
-            return;
-        case WM_GETTEXTLENGTH:
-            m.result = static_cast<LRESULT>(caption_.size());
-            return;
+        case WM_GETTEXT: m.result = CopyCaption(m.wParam, m.lParam); return;
+        case WM_GETTEXTLENGTH: m.result = static_cast<LRESULT>(caption_.size()); return;
         case WM_WININICHANGE:
-            if (m.wParam == SPI_SETNONCLIENTMETRICS)
-                CreateCaptionFont();
+            if (m.wParam == SPI_SETNONCLIENTMETRICS) CreateCaptionFont();
             TForm::WndProc(m);
             return;
-        default:
-            TForm::WndProc(m);
+        default: TForm::WndProc(m);
     }
 }
 
@@ -339,13 +303,10 @@ void TGradientForm::CreateWindowHandle() {
     // The window opened on a monitor of another resolution than the font's.
     if (captionFontDpi_ != Dpi()) CreateCaptionFont();
     UseOwnNonClientPainting(Handle());
-    if (GetFormStyle() == tk::FormStyle::MDIForm)
-        HookClient();
+    if (GetFormStyle() == tk::FormStyle::MDIForm) HookClient();
 }
 
-void TGradientForm::DpiChanged(int) {
-    CreateCaptionFont();
-}
+void TGradientForm::DpiChanged(int) { CreateCaptionFont(); }
 
 void TGradientForm::DestroyWindowHandle() {
     UnhookClient();
@@ -355,8 +316,7 @@ void TGradientForm::DestroyWindowHandle() {
 void TGradientForm::HookClient() {
     // The client window is made while the frame is created.
     clientWindow_ = MdiClientOf(Handle());
-    if (!clientWindow_)
-        return;
+    if (!clientWindow_) return;
     SetPropW(clientWindow_, kHookProperty, this);
     SavedClientProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(clientWindow_, GWLP_WNDPROC));
     SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC,
@@ -364,8 +324,7 @@ void TGradientForm::HookClient() {
 }
 
 void TGradientForm::UnhookClient() {
-    if (!clientWindow_)
-        return;
+    if (!clientWindow_) return;
     if (IsWindow(clientWindow_)) {
         SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SavedClientProc));
         RemovePropW(clientWindow_, kHookProperty);
@@ -376,8 +335,7 @@ void TGradientForm::UnhookClient() {
 
 LRESULT CALLBACK TGradientForm::ClientHookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* form = static_cast<TGradientForm*>(GetPropW(hwnd, kHookProperty));
-    if (!form || !form->SavedClientProc)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (!form || !form->SavedClientProc) return DefWindowProcW(hwnd, msg, wParam, lParam);
     const WNDPROC saved = form->SavedClientProc;
     if (msg == WM_NCDESTROY) {
         // The client goes before the frame lets it go.

@@ -25,7 +25,7 @@ class TGradientForm;
 using TGFOnCaptionPaint = std::function<void(TGradientForm& sender, tk::TCanvas& canvas, TRect& r)>;
 
 class TGradientForm : public tk::TForm {
-  public:
+public:
     TGradientForm(tk::TComponent* owner, const tk::FormLayout& layout);
     ~TGradientForm() override;
 
@@ -59,7 +59,7 @@ class TGradientForm : public tk::TForm {
     // nullptr when it could not be made: the title then uses the default font.
     HFONT CaptionFont() const { return captionFont_.get(); }
 
-  protected:
+protected:
     void WndProc(tk::Message& m) override;
     void CreateWindowHandle() override;
     void DestroyWindowHandle() override;

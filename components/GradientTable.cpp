@@ -21,8 +21,7 @@ std::uint8_t Component(tk::Color color, int shift) {
 }  // namespace
 
 void FillGradientTable(GradientColorTable& table, tk::Color base, int count) {
-    if (count < kMinGradientColors || count > kMaxGradientColors)
-        throw tk::ERangeError();
+    if (count < kMinGradientColors || count > kMaxGradientColors) throw tk::ERangeError();
     const double steps = count - 1;
     const double red = Component(base, 0) / steps;
     const double green = Component(base, 8) / steps;
@@ -37,8 +36,7 @@ void FillGradientTable(GradientColorTable& table, tk::Color base, int count) {
 }
 
 ColumnSpan GradientBand(int width, int count, int index) {
-    if (count <= 0 || index < 0 || index >= count)
-        throw tk::ERangeError();
+    if (count <= 0 || index < 0 || index >= count) throw tk::ERangeError();
     const double band = static_cast<double>(width) / count;
     return {RoundHalfEven(band * index), RoundHalfEven(band * tk::CheckedAdd(index, 1))};
 }

@@ -21,8 +21,7 @@ GuardState state;
 
 void WakeUp() {
     tk::TApplication& app = *tk::Application;
-    if (IsIconic(app.Handle()))
-        app.Restore();
+    if (IsIconic(app.Handle())) app.Restore();
     if (state.visible && app.MainForm() && app.MainForm()->Handle()) {
         SetForegroundWindow(app.MainForm()->Handle());
     }
@@ -48,8 +47,7 @@ void NotifyRunningInstance() {
     // did: without this right passed on, the system would refuse to bring
     // the running one to the front.
     AllowSetForegroundWindow(ASFW_ANY);
-    if (state.message == 0)
-        return;
+    if (state.message == 0) return;
     DWORD recipients = BSM_APPLICATIONS;
     BroadcastSystemMessageW(BSF_POSTMESSAGE | BSF_IGNORECURRENTTASK, &recipients, state.message, 0,
                             0);
@@ -80,8 +78,7 @@ bool AnotherInstanceRuns() {
 
 std::wstring ApplicationTitle() {
     tk::TApplication& app = *tk::Application;
-    if (!app.Handle())
-        return app.Title();
+    if (!app.Handle()) return app.Title();
     wchar_t text[256];
     const int length = GetWindowTextW(app.Handle(), text, 256);
     return std::wstring(text, length > 0 ? static_cast<std::size_t>(length) : 0);
@@ -90,8 +87,7 @@ std::wstring ApplicationTitle() {
 }  // namespace
 
 TOnlyOpenOnce::~TOnlyOpenOnce() {
-    if (IsDesigning() || state.guard != this)
-        return;
+    if (IsDesigning() || state.guard != this) return;
     if (state.hooked && state.previous && IsWindow(state.hooked)) {
         SetWindowLongPtrW(state.hooked, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.previous));
     }
@@ -100,21 +96,17 @@ TOnlyOpenOnce::~TOnlyOpenOnce() {
 
 void TOnlyOpenOnce::Loaded() {
     tk::TComponent::Loaded();
-    if (uniqueString_.empty())
-        uniqueString_ = ApplicationTitle();
-    if (IsDesigning())
-        return;
+    if (uniqueString_.empty()) uniqueString_ = ApplicationTitle();
+    if (IsDesigning()) return;
     // One guard per process: a second one leaves the first one's hook and
     // name alone (hooking twice would call itself for ever).
-    if (state.guard)
-        return;
+    if (state.guard) return;
     tk::Application->SetShowMainForm(false);
     state.guard = this;
     state.name = uniqueString_;
     state.message = RegisterWindowMessageW(state.name.c_str());
     state.visible = isAppVisible_;
-    if (AnotherInstanceRuns())
-        tk::Application->Halt(0);
+    if (AnotherInstanceRuns()) tk::Application->Halt(0);
 }
 
 std::span<const tk::PublishedProperty> TOnlyOpenOnce::Published() const {
@@ -125,8 +117,6 @@ std::span<const tk::PublishedProperty> TOnlyOpenOnce::Published() const {
     return properties;
 }
 
-unsigned TOnlyOpenOnce::MessageNumber() {
-    return state.message;
-}
+unsigned TOnlyOpenOnce::MessageNumber() { return state.message; }
 
 }  // namespace rytmalo

@@ -15,7 +15,7 @@
 namespace rytmalo {
 
 class TOnlyOpenOnce : public tk::TComponent {
-  public:
+public:
     explicit TOnlyOpenOnce(tk::TComponent* owner) : tk::TComponent(owner) {}
     // Unhooks the application window and releases the name.
     ~TOnlyOpenOnce() override;
@@ -39,7 +39,7 @@ class TOnlyOpenOnce : public tk::TComponent {
     // process, or 0.
     static unsigned MessageNumber();
 
-  private:
+private:
     std::wstring uniqueString_;
     bool isAppVisible_ = false;
 };

@@ -13,7 +13,7 @@
 namespace rytmalo {
 
 class TPlomexAppPath : public tk::TComponent {
-  public:
+public:
     explicit TPlomexAppPath(tk::TComponent* owner);
 
     bool Enabled() const { return enabled_; }
@@ -41,7 +41,7 @@ class TPlomexAppPath : public tk::TComponent {
 
     std::span<const tk::PublishedProperty> Published() const override;
 
-  private:
+private:
     bool enabled_ = true;
     std::vector<HKEY> roots_;
     std::function<std::wstring()> executablePath_;

@@ -41,8 +41,7 @@ ERegistryException ERegistryException::DataWrite(std::wstring_view valueName) {
 // ---------------------------------------------------------------------------
 
 void TRegistryAccess::SelectRoot(HKEY root) {
-    if (root == root_)
-        return;
+    if (root == root_) return;
     root_ = root;
     ClosePath();
 }
@@ -63,8 +62,7 @@ bool TRegistryAccess::OpenPath(const std::wstring& path, bool mayCreate) {
             ? RegCreateKeyExW(root_, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                               KEY_ALL_ACCESS, nullptr, &opened, nullptr)
             : RegOpenKeyExW(root_, path.c_str(), 0, KEY_ALL_ACCESS, &opened);
-    if (status != ERROR_SUCCESS)
-        return false;
+    if (status != ERROR_SUCCESS) return false;
     key_.reset(opened);
     path_ = path;
     return true;
@@ -77,13 +75,11 @@ void TRegistryAccess::ClosePath() {
 
 TRegistryAccess::ValueInfo TRegistryAccess::QueryValueInfo(std::wstring_view name) const {
     ValueInfo info;
-    if (!key_)
-        return info;
+    if (!key_) return info;
     const std::wstring n(name);
     info.exists = RegQueryValueExW(key_.get(), n.c_str(), nullptr, &info.type, nullptr,
                                    &info.size) == ERROR_SUCCESS;
-    if (!info.exists)
-        info = {};
+    if (!info.exists) info = {};
     return info;
 }
 
@@ -97,15 +93,13 @@ std::int32_t TRegistryAccess::ReadIntegerValue(std::wstring_view name) const {
                      ERROR_SUCCESS) {
         throw ERegistryException::DataRead(name);
     }
-    if (type != REG_DWORD)
-        throw ERegistryException::DataType(name);
+    if (type != REG_DWORD) throw ERegistryException::DataType(name);
     return IntegerFromData(data.data(), size);
 }
 
 std::wstring TRegistryAccess::ReadStringValue(std::wstring_view name) const {
     const ValueInfo info = QueryValueInfo(name);
-    if (!info.exists || info.size == 0)
-        return {};
+    if (!info.exists || info.size == 0) return {};
     const std::wstring n(name);
     std::vector<unsigned char> data(info.size);
     DWORD size = info.size;
@@ -114,8 +108,7 @@ std::wstring TRegistryAccess::ReadStringValue(std::wstring_view name) const {
         ERROR_SUCCESS) {
         throw ERegistryException::DataRead(name);
     }
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        throw ERegistryException::DataType(name);
+    if (type != REG_SZ && type != REG_EXPAND_SZ) throw ERegistryException::DataType(name);
     return TextFromData(data.data(), size);
 }
 
@@ -144,12 +137,9 @@ void TRegistryAccess::WriteStringValue(std::wstring_view name, std::wstring_view
 
 HKEY RootOf(TRegistryHive hive) {
     switch (hive) {
-        case rhCurrentUser:
-            return HKEY_CURRENT_USER;
-        case rhAllUsers:
-            return HKEY_USERS;
-        case rhMachine:
-            return HKEY_LOCAL_MACHINE;
+        case rhCurrentUser: return HKEY_CURRENT_USER;
+        case rhAllUsers: return HKEY_USERS;
+        case rhMachine: return HKEY_LOCAL_MACHINE;
     }
     throw tk::ERangeError();
 }
@@ -159,13 +149,10 @@ HKEY RootOf(TRegistryHive hive) {
 TRegApp::TRegApp(tk::TComponent* owner)
     : tk::TComponent(owner), registry_(std::make_unique<TRegistryAccess>()) {}
 
-TRegApp::~TRegApp() {
-    Close();
-}
+TRegApp::~TRegApp() { Close(); }
 
 void TRegApp::SetActive(bool active) {
-    if (active == active_)
-        return;
+    if (active == active_) return;
     if (active) {
         Open();
     } else {
@@ -190,19 +177,15 @@ void TRegApp::Close() {
 
 template <class Field, class Value>
 void TRegApp::Change(Field& field, const Value& value) {
-    if (field == value)
-        return;
+    if (field == value) return;
     const bool reopen = active_;
-    if (reopen)
-        SetActive(false);
+    if (reopen) SetActive(false);
     field = Field(value);
-    if (reopen)
-        SetActive(true);
+    if (reopen) SetActive(true);
 }
 
 void TRegApp::SetRootKey(TRegistryHive rootKey) {
-    if (rootKey > rhMachine)
-        throw tk::ERangeError();
+    if (rootKey > rhMachine) throw tk::ERangeError();
     Change(rootKey_, rootKey);
 }
 
@@ -211,18 +194,10 @@ void TRegApp::SetRootKey(TRegistryHive rootKey) {
     Change(field, value);
 }
 
-void TRegApp::SetCompany(std::wstring_view company) {
-    ChangeName(company_, company);
-}
-void TRegApp::SetApplicationName(std::wstring_view name) {
-    ChangeName(applicationName_, name);
-}
-void TRegApp::SetVersion(std::wstring_view version) {
-    ChangeName(version_, version);
-}
-void TRegApp::SetRelativePath(std::wstring_view path) {
-    ChangeName(relativePath_, path);
-}
+void TRegApp::SetCompany(std::wstring_view company) { ChangeName(company_, company); }
+void TRegApp::SetApplicationName(std::wstring_view name) { ChangeName(applicationName_, name); }
+void TRegApp::SetVersion(std::wstring_view version) { ChangeName(version_, version); }
+void TRegApp::SetRelativePath(std::wstring_view path) { ChangeName(relativePath_, path); }
 
 std::wstring TRegApp::KeyPath() const {
     return BuildKeyPath({rootKey_, company_, applicationName_, version_, relativePath_});
@@ -234,16 +209,13 @@ std::wstring TRegApp::KeyPath() const {
 template <class Access>
 auto TRegApp::Framed(Access access) {
     const bool openedHere = !active_;
-    if (openedHere)
-        SetActive(true);
+    if (openedHere) SetActive(true);
     if constexpr (std::is_void_v<decltype(access())>) {
         access();
-        if (openedHere)
-            SetActive(false);
+        if (openedHere) SetActive(false);
     } else {
         auto result = access();
-        if (openedHere)
-            SetActive(false);
+        if (openedHere) SetActive(false);
         return result;
     }
 }

@@ -18,7 +18,7 @@ namespace rytmalo {
 
 // A registry failure, with its French message for the user.
 class ERegistryException : public tk::Exception {
-  public:
+public:
     using tk::Exception::Exception;
 
     static ERegistryException KeyCreation(std::wstring_view keyPath);
@@ -35,7 +35,7 @@ using RegKeyHandle = tk::UniqueHandle<HKEY, RegKeyDeleter>;
 // One open key below a root, through the Unicode registry calls: names and
 // text are exact on any code page and stay readable by every other program.
 class TRegistryAccess {
-  public:
+public:
     TRegistryAccess() = default;
     TRegistryAccess(const TRegistryAccess&) = delete;
     TRegistryAccess& operator=(const TRegistryAccess&) = delete;
@@ -70,7 +70,7 @@ class TRegistryAccess {
     void WriteIntegerValue(std::wstring_view name, std::int32_t value);
     void WriteStringValue(std::wstring_view name, std::wstring_view value);
 
-  private:
+private:
     HKEY root_ = HKEY_CURRENT_USER;
     RegKeyHandle key_;
     std::wstring path_;
@@ -84,7 +84,7 @@ HKEY RootOf(TRegistryHive hive);
 // opens it, does its access and closes it again; a window that makes several
 // accesses in a row opens it once (Active) around them.
 class TRegApp : public tk::TComponent {
-  public:
+public:
     explicit TRegApp(tk::TComponent* owner);
     ~TRegApp() override;
 
@@ -116,7 +116,7 @@ class TRegApp : public tk::TComponent {
     void WriteIntegerValue(std::wstring_view name, std::int32_t value);
     void WriteStringValue(std::wstring_view name, std::wstring_view value);
 
-  private:
+private:
     void Open();
     void Close();
     // Stores a new value of a part of the key path; an open store is
@@ -138,7 +138,7 @@ class TRegApp : public tk::TComponent {
 
 // The store as windows carry it in their layouts.
 class TRegAppUserConfig : public TRegApp {
-  public:
+public:
     explicit TRegAppUserConfig(tk::TComponent* owner);
     std::span<const tk::PublishedProperty> Published() const override;
 };

@@ -11,8 +11,7 @@ std::wstring_view OrFallback(std::wstring_view value, std::wstring_view fallback
 
 std::wstring BuildKeyPath(const RegKeyNames& names) {
     std::wstring path;
-    if (names.hive == rhAllUsers)
-        path = L".DEFAULT\\";
+    if (names.hive == rhAllUsers) path = L".DEFAULT\\";
     path += L"SOFTWARE\\";
     path += OrFallback(names.company, L"TESTCOMPANY");
     path += L'\\';
@@ -32,8 +31,7 @@ std::wstring AppPathsKeyName(std::wstring_view executablePath) {
                                                            : executablePath.substr(separator + 1));
     // Only ASCII letters: the rest keeps its case whatever the locale says.
     for (wchar_t& c : name) {
-        if (c >= L'a' && c <= L'z')
-            c = static_cast<wchar_t>(c - L'a' + L'A');
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
     }
     return name;
 }

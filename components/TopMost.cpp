@@ -5,9 +5,7 @@
 namespace rytmalo {
 namespace {
 
-bool IsTopmost(HWND window) {
-    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
+bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 // Wine keeps an owned window in the top band when its owner lies right
 // below it: it takes "not topmost" for "just above the owner", which is
@@ -29,9 +27,7 @@ TTopMost::TTopMost(tk::TComponent* owner, WindowPlacer placer)
     SetOnTop(true);
 }
 
-TTopMost::~TTopMost() {
-    SetOnTop(false);
-}
+TTopMost::~TTopMost() { SetOnTop(false); }
 
 void TTopMost::SetOnTop(bool onTop) {
     onTop_ = onTop;

@@ -270,7 +270,8 @@ void TApplication::RegisterComponentClass(std::string_view className, ComponentF
 
 TComponent* TApplication::CreateComponent(std::string_view className, TComponent* owner) const {
     auto it = classes_.find(className);
-    if (it == classes_.end()) throw std::logic_error("unknown component class " + std::string(className));
+    if (it == classes_.end())
+        throw std::logic_error("unknown component class " + std::string(className));
     return it->second(owner);
 }
 
@@ -355,8 +356,7 @@ LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (mainForm_) mainForm_->Close();
             return 0;
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcW(handle_, msg, wParam, lParam);
 }

@@ -24,9 +24,7 @@ HBITMAP LoadStrip(const std::wstring& name, SIZE& image) {
 
 DWORD TBitButton::Style() const { return TControl::Style() | BS_OWNERDRAW; }
 
-void TBitButton::HandleCreated() {
-    LoadGlyph();
-}
+void TBitButton::HandleCreated() { LoadGlyph(); }
 
 void TBitButton::ApplyDpi() {
     LoadGlyph();

@@ -11,14 +11,13 @@
 namespace tk {
 
 class TCanvas {
-  public:
+public:
     explicit TCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, fontColor_);
     }
     ~TCanvas() {
-        if (saved_)
-            RestoreDC(dc_, saved_);
+        if (saved_) RestoreDC(dc_, saved_);
     }
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
@@ -29,8 +28,7 @@ class TCanvas {
     HFONT Font() const { return font_; }
     void SetFont(HFONT font) {
         font_ = font;
-        if (font)
-            SelectObject(dc_, font);
+        if (font) SelectObject(dc_, font);
     }
 
     // Starts as the window-text colour.
@@ -56,7 +54,7 @@ class TCanvas {
         SetBkColor(dc_, old);
     }
 
-  private:
+private:
     HDC dc_;
     int saved_;
     HFONT font_ = nullptr;

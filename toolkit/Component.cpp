@@ -46,7 +46,8 @@ void TComponent::AssignProperties(const std::vector<PropertyAssignment>& values)
         }
     }
     if (used != values.size()) {
-        throw std::logic_error("layout of " + name_ + " names a property its class does not publish");
+        throw std::logic_error("layout of " + name_ +
+                               " names a property its class does not publish");
     }
 }
 

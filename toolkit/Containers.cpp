@@ -25,9 +25,7 @@ void TGroupBox::WndProc(Message& m) {
 void TPanel::WndProc(Message& m) {
     if (ReflectToChild(m)) return;
     switch (m.msg) {
-        case WM_ERASEBKGND:
-            m.result = 1;
-            return;
+        case WM_ERASEBKGND: m.result = 1; return;
         case WM_PAINT: {
             PaintDc dc(m.hwnd);
             Paint(dc.get());
@@ -37,8 +35,7 @@ void TPanel::WndProc(Message& m) {
             Default(m);
             InvalidateRect(m.hwnd, nullptr, TRUE);
             return;
-        default:
-            TControl::WndProc(m);
+        default: TControl::WndProc(m);
     }
 }
 
@@ -63,9 +60,7 @@ void TPanel::Paint(HDC dc) {
 
 void TBevel::WndProc(Message& m) {
     switch (m.msg) {
-        case WM_ERASEBKGND:
-            m.result = 1;
-            return;
+        case WM_ERASEBKGND: m.result = 1; return;
         case WM_PAINT: {
             PaintDc dc(m.hwnd);
             RECT r;
@@ -74,8 +69,7 @@ void TBevel::WndProc(Message& m) {
             DrawBevel(dc.get(), r, Layout().bevelOuter);
             return;
         }
-        default:
-            TControl::WndProc(m);
+        default: TControl::WndProc(m);
     }
 }
 

@@ -12,19 +12,14 @@ constexpr UINT_PTR kSubclassId = 1;
 
 HWND NotificationSource(const Message& m) {
     switch (m.msg) {
-        case WM_COMMAND:
-            return reinterpret_cast<HWND>(m.lParam);
-        case WM_NOTIFY:
-            return reinterpret_cast<const NMHDR*>(m.lParam)->hwndFrom;
-        case WM_DRAWITEM:
-            return reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)->hwndItem;
+        case WM_COMMAND: return reinterpret_cast<HWND>(m.lParam);
+        case WM_NOTIFY: return reinterpret_cast<const NMHDR*>(m.lParam)->hwndFrom;
+        case WM_DRAWITEM: return reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)->hwndItem;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
-        case WM_CTLCOLORLISTBOX:
-            return reinterpret_cast<HWND>(m.lParam);
-        default:
-            return nullptr;
+        case WM_CTLCOLORLISTBOX: return reinterpret_cast<HWND>(m.lParam);
+        default: return nullptr;
     }
 }
 
@@ -60,7 +55,8 @@ HWND TControl::ParentHandle() const { return parent_ ? parent_->Handle() : form_
 std::wstring TControl::Caption() const {
     if (!hwnd_) return std::wstring(layout_.caption);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -124,7 +120,8 @@ void TControl::CreateHandle() {
     // (the system would put it behind them).
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetPropW(hwnd_, kControlProp, this);
-    SetWindowSubclass(hwnd_, &TControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(hwnd_, &TControl::SubclassProc, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     HandleCreated();
 }
@@ -163,21 +160,18 @@ bool TControl::Reflected(Message& m) {
     switch (m.msg) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORBTN:
-            AnswerCtlColor(m);
-            return true;
-        default:
-            return false;
+        case WM_CTLCOLORBTN: AnswerCtlColor(m); return true;
+        default: return false;
     }
 }
 
-void TControl::Default(Message& m) { m.result = DefSubclassProc(m.hwnd, m.msg, m.wParam, m.lParam); }
+void TControl::Default(Message& m) {
+    m.result = DefSubclassProc(m.hwnd, m.msg, m.wParam, m.lParam);
+}
 
 void TControl::WndProc(Message& m) {
     switch (m.msg) {
-        case WM_SETFOCUS:
-            form_.ControlFocused(*this);
-            break;
+        case WM_SETFOCUS: form_.ControlFocused(*this); break;
         case 0x004D:  // WM_KEYF1: see TForm::DropKeyF1
             if (form_.DropKeyF1()) return;
             break;
@@ -189,14 +183,13 @@ void TControl::WndProc(Message& m) {
                 m.wParam = key;
             }
             break;
-        default:
-            break;
+        default: break;
     }
     Default(m);
 }
 
-LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self) {
     auto* control = reinterpret_cast<TControl*>(self);
     Message m{hwnd, msg, wParam, lParam};
     if (msg == WM_NCDESTROY) {

@@ -12,9 +12,7 @@ namespace tk {
 inline constexpr int kDesignDpi = 96;
 
 // 96-dpi pixels to pixels at dpi, rounded to the nearest.
-inline int ScaleToDpi(int value, int dpi) {
-    return MulDiv(value, dpi, kDesignDpi);
-}
+inline int ScaleToDpi(int value, int dpi) { return MulDiv(value, dpi, kDesignDpi); }
 
 // The resolution the system was started with.
 int SystemDpi();

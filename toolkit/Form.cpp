@@ -38,13 +38,13 @@ WindowStyles StylesFor(const FormLayout& layout) {
     const unsigned icons = layout.borderIcons;
     if (layout.borderStyle != BorderStyle::None) {
         if (icons & biSystemMenu) style |= WS_SYSMENU;
-        const bool minMaxAllowed =
-            layout.borderStyle == BorderStyle::Single || layout.borderStyle == BorderStyle::Sizeable;
+        const bool minMaxAllowed = layout.borderStyle == BorderStyle::Single ||
+                                   layout.borderStyle == BorderStyle::Sizeable;
         if (minMaxAllowed && (icons & biMinimize)) style |= WS_MINIMIZEBOX;
         if (minMaxAllowed && (icons & biMaximize)) style |= WS_MAXIMIZEBOX;
         // Windows shows the help button only without minimise and maximise.
-        const bool helpShown = layout.borderStyle == BorderStyle::Dialog ||
-                               !(icons & (biMinimize | biMaximize));
+        const bool helpShown =
+            layout.borderStyle == BorderStyle::Dialog || !(icons & (biMinimize | biMaximize));
         if ((icons & biHelp) && helpShown) ex |= WS_EX_CONTEXTHELP;
     }
     if (layout.formStyle == FormStyle::StayOnTop) ex |= WS_EX_TOPMOST;
@@ -76,7 +76,8 @@ TForm::~TForm() {
 
 TForm* TForm::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    if (GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&TForm::StaticWndProc)) {
+    if (GetClassLongPtrW(hwnd, GCLP_WNDPROC) !=
+        reinterpret_cast<ULONG_PTR>(&TForm::StaticWndProc)) {
         return nullptr;
     }
     return reinterpret_cast<TForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -182,7 +183,8 @@ void TForm::DestroyWindowHandle() {
 
 std::wstring TForm::Caption() const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -289,7 +291,9 @@ void TForm::Activated() {
     if (OnActivate) OnActivate();
 }
 
-void TForm::DefaultHandler(Message& m) { m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam); }
+void TForm::DefaultHandler(Message& m) {
+    m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam);
+}
 
 void TForm::WndProc(Message& m) {
     switch (m.msg) {
@@ -327,9 +331,7 @@ void TForm::WndProc(Message& m) {
                 DefaultHandler(m);
             }
             return;
-        case WM_SETFOCUS:
-            SetFocusToActiveControl();
-            return;
+        case WM_SETFOCUS: SetFocusToActiveControl(); return;
         case WM_HELP: {
             const auto& info = *reinterpret_cast<const HELPINFO*>(m.lParam);
             if (info.iContextType == HELPINFO_MENUITEM) {
@@ -340,9 +342,7 @@ void TForm::WndProc(Message& m) {
             m.result = TRUE;
             return;
         }
-        case WM_CLOSE:
-            Close();
-            return;
+        case WM_CLOSE: Close(); return;
         case kKeyF1:
             if (!DropKeyF1()) DefaultHandler(m);
             return;
@@ -364,8 +364,7 @@ void TForm::WndProc(Message& m) {
             }
             DefaultHandler(m);
             return;
-        default:
-            DefaultHandler(m);
+        default: DefaultHandler(m);
     }
 }
 

@@ -19,7 +19,8 @@ void TForm::RequestHelp(int context) {
 
 void TForm::HelpFor(HWND window) {
     TControl* control = nullptr;
-    for (HWND w = window; w && w != hwnd_ && !control; w = GetParent(w)) control = TControl::FromHandle(w);
+    for (HWND w = window; w && w != hwnd_ && !control; w = GetParent(w))
+        control = TControl::FromHandle(w);
     for (; control; control = control->Parent()) {
         if (control->HelpContext() != 0) {
             RequestHelp(control->HelpContext());
@@ -32,14 +33,13 @@ void TForm::HelpFor(HWND window) {
 void TForm::HelpForMenu(const HELPINFO& info) {
     if (!menuBar_) return;
     TMenuItem* item = menuBar_->FindByCommand(info.iCtrlId);
-    if (!item) item = menuBar_->FindBySubMenu(reinterpret_cast<HMENU>(static_cast<INT_PTR>(info.iCtrlId)));
+    if (!item)
+        item = menuBar_->FindBySubMenu(reinterpret_cast<HMENU>(static_cast<INT_PTR>(info.iCtrlId)));
     if (!item) item = menuBar_->FindBySubMenu(static_cast<HMENU>(info.hItemHandle));
     if (item) RequestHelp(item->EffectiveHelpContext());
     menuHelpKey_ = true;
 }
 
-bool TForm::DropKeyF1() {
-    return std::exchange(menuHelpKey_, false);
-}
+bool TForm::DropKeyF1() { return std::exchange(menuHelpKey_, false); }
 
 }  // namespace tk

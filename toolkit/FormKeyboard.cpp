@@ -54,7 +54,8 @@ void TForm::SelectNext(bool forward) {
     std::size_t index = 0;
     if (it != order.end()) {
         const std::size_t current = static_cast<std::size_t>(it - order.begin());
-        index = forward ? (current + 1) % order.size() : (current + order.size() - 1) % order.size();
+        index =
+            forward ? (current + 1) % order.size() : (current + order.size() - 1) % order.size();
     } else if (!forward) {
         index = order.size() - 1;
     }
@@ -67,12 +68,14 @@ bool TForm::MoveInRadioGroup(bool forward) {
     std::vector<TRadioButton*> group;
     for (TComponent* c : Components()) {
         auto* radio = dynamic_cast<TRadioButton*>(c);
-        if (radio && radio->Parent() == current->Parent() && radio->CanFocus()) group.push_back(radio);
+        if (radio && radio->Parent() == current->Parent() && radio->CanFocus())
+            group.push_back(radio);
     }
     auto it = std::find(group.begin(), group.end(), current);
     if (it == group.end() || group.size() < 2) return true;
     const std::size_t i = static_cast<std::size_t>(it - group.begin());
-    TRadioButton* next = group[forward ? (i + 1) % group.size() : (i + group.size() - 1) % group.size()];
+    TRadioButton* next =
+        group[forward ? (i + 1) % group.size() : (i + group.size() - 1) % group.size()];
     next->SetFocus();
     next->SetChecked(true);
     return true;
@@ -89,15 +92,11 @@ bool TForm::DialogKey(const MSG& msg) {
     TControl* focused = TControl::FromHandle(msg.hwnd);
 
     switch (msg.wParam) {
-        case VK_TAB:
-            SelectNext(!shift);
-            return true;
+        case VK_TAB: SelectNext(!shift); return true;
         case VK_LEFT:
-        case VK_UP:
-            return MoveInRadioGroup(false);
+        case VK_UP: return MoveInRadioGroup(false);
         case VK_RIGHT:
-        case VK_DOWN:
-            return MoveInRadioGroup(true);
+        case VK_DOWN: return MoveInRadioGroup(true);
         case VK_RETURN: {
             if (auto* button = dynamic_cast<TButton*>(focused)) {
                 button->Click();
@@ -121,8 +120,7 @@ bool TForm::DialogKey(const MSG& msg) {
                 }
             }
             return false;
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -10,9 +10,7 @@
 namespace tk {
 namespace {
 
-bool IsChildWindow(HWND window) {
-    return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0;
-}
+bool IsChildWindow(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0; }
 
 // The control whose hint applies to a window under the mouse: the nearest
 // control, itself or a container of it, that shows hints, if its hint is not
@@ -22,17 +20,14 @@ HWND HintControlFor(HWND window) {
     for (HWND w = window; w && !control; w = IsChildWindow(w) ? GetParent(w) : nullptr) {
         control = TControl::FromHandle(w);
     }
-    while (control && !control->ShowHint())
-        control = control->Parent();
-    if (!control || control->Hint().empty())
-        return nullptr;
+    while (control && !control->ShowHint()) control = control->Parent();
+    if (!control || control->Hint().empty()) return nullptr;
     return control->Handle();
 }
 
 bool CursorOver(HWND control) {
     POINT p;
-    if (!GetCursorPos(&p))
-        return false;
+    if (!GetCursorPos(&p)) return false;
     HWND under = WindowFromPoint(p);
     return under && (under == control || IsChild(control, under));
 }
@@ -44,9 +39,7 @@ bool IsMouseButtonMessage(UINT msg) {
 
 }  // namespace
 
-HintTracker::~HintTracker() {
-    StopTimer();
-}
+HintTracker::~HintTracker() { StopTimer(); }
 
 bool HintTracker::PreTranslate(MSG& msg) {
     if (msg.message == WM_MOUSEMOVE) {
@@ -55,8 +48,7 @@ bool HintTracker::PreTranslate(MSG& msg) {
         MouseLeft(msg.hwnd);
     } else if ((msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
                IsMouseButtonMessage(msg.message) || msg.message == WM_NCMOUSEMOVE) {
-        if (control_)
-            Cancel();
+        if (control_) Cancel();
     }
     return false;
 }
@@ -64,14 +56,12 @@ bool HintTracker::PreTranslate(MSG& msg) {
 void HintTracker::MouseMoved(HWND window) {
     HWND control = HintControlFor(window);
     if (!control) {
-        if (control_)
-            Cancel();
+        if (control_) Cancel();
         return;
     }
     // Resting or moving on the same control changes nothing, also once its
     // hint has gone after the hide pause.
-    if (control == control_)
-        return;
+    if (control == control_) return;
     const bool wasActive = active_;
     Cancel();
     control_ = control;
@@ -83,21 +73,18 @@ void HintTracker::MouseMoved(HWND window) {
 }
 
 void HintTracker::MouseLeft(HWND window) {
-    if (window != control_)
-        return;
+    if (window != control_) return;
     // Onto another window of the program: its own mouse move decides.
     POINT p;
     GetCursorPos(&p);
     HWND under = WindowFromPoint(p);
-    if (under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId())
-        return;
+    if (under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId()) return;
     Cancel();
 }
 
 void HintTracker::Cancel() {
     StopTimer();
-    if (THintWindow* window = application_.HintWindow())
-        window->Hide();
+    if (THintWindow* window = application_.HintWindow()) window->Hide();
     control_ = nullptr;
     active_ = false;
 }
@@ -108,8 +95,7 @@ void HintTracker::TimerExpired() {
     if (was == Waiting::ToShow) {
         Show();
     } else if (was == Waiting::ToHide) {
-        if (THintWindow* window = application_.HintWindow())
-            window->Hide();
+        if (THintWindow* window = application_.HintWindow()) window->Hide();
         active_ = false;
     }
 }
@@ -147,8 +133,7 @@ void HintTracker::StartTimer(int milliseconds, Waiting next) {
 }
 
 void HintTracker::StopTimer() {
-    if (waiting_ != Waiting::Nothing)
-        KillTimer(application_.Handle(), kTimerId);
+    if (waiting_ != Waiting::Nothing) KillTimer(application_.Handle(), kTimerId);
     waiting_ = Waiting::Nothing;
 }
 

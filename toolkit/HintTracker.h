@@ -9,7 +9,7 @@
 namespace tk {
 
 class HintTracker : public MessageFilter {
-  public:
+public:
     // The timer of the application window that paces the hints.
     static constexpr UINT_PTR kTimerId = 0x4854;
 
@@ -23,7 +23,7 @@ class HintTracker : public MessageFilter {
     // The application window received the hint timer.
     void TimerExpired();
 
-  private:
+private:
     enum class Waiting { Nothing, ToShow, ToHide };
 
     void MouseMoved(HWND window);

@@ -36,8 +36,7 @@ void THintWindow::SetDpi(int dpi) {
 }
 
 THintWindow::~THintWindow() {
-    if (hwnd_)
-        DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 void THintWindow::CreateParams(WindowParams& params) const {
@@ -51,8 +50,7 @@ void THintWindow::CreateParams(WindowParams& params) const {
 }
 
 void THintWindow::CreateHandle() {
-    if (hwnd_)
-        return;
+    if (hwnd_) return;
     WindowParams params;
     CreateParams(params);
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -68,19 +66,16 @@ void THintWindow::CreateHandle() {
     }
     hwnd_ = CreateWindowExW(params.exStyle, params.className.c_str(), L"", params.style, 0, 0, 0, 0,
                             nullptr, nullptr, instance, this);
-    if (!hwnd_)
-        throw Exception(L"Impossible de créer la fenêtre " + params.className);
+    if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + params.className);
 }
 
 void THintWindow::SetColor(tk::Color color) {
     color_ = color;
-    if (hwnd_)
-        InvalidateRect(hwnd_, nullptr, FALSE);
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 std::wstring THintWindow::Caption() const {
-    if (!hwnd_)
-        return {};
+    if (!hwnd_) return {};
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
@@ -112,13 +107,10 @@ void THintWindow::ActivateHint(const RECT& rect, std::wstring_view text) {
 }
 
 void THintWindow::Hide() {
-    if (hwnd_)
-        ShowWindow(hwnd_, SW_HIDE);
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }
 
-bool THintWindow::Visible() const {
-    return hwnd_ && IsWindowVisible(hwnd_);
-}
+bool THintWindow::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 void THintWindow::Paint(HDC dc) {
     RECT r;
@@ -143,15 +135,12 @@ void THintWindow::WndProc(Message& m) {
             Paint(dc.get());
             return;
         }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(m.wParam));
-            return;
+        case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(m.wParam)); return;
         case WM_NCHITTEST:
             // The mouse goes through to what lies beneath.
             m.result = HTTRANSPARENT;
             return;
-        default:
-            m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam);
+        default: m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam);
     }
 }
 
@@ -163,8 +152,7 @@ LRESULT CALLBACK THintWindow::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, 
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
     auto* window = reinterpret_cast<THintWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!window)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
     Message m{hwnd, msg, wParam, lParam};
     try {
         window->WndProc(m);

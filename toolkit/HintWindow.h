@@ -20,7 +20,7 @@ struct WindowParams {
 };
 
 class THintWindow {
-  public:
+public:
     THintWindow();
     virtual ~THintWindow();
     THintWindow(const THintWindow&) = delete;
@@ -50,7 +50,7 @@ class THintWindow {
     void Hide();
     bool Visible() const;
 
-  protected:
+protected:
     virtual std::wstring_view WindowClassName() const { return L"THintWindow"; }
     virtual void CreateParams(WindowParams& params) const;
     // Draws the whole client area (on WM_PAINT, and into the DC of
@@ -58,7 +58,7 @@ class THintWindow {
     virtual void Paint(HDC dc);
     virtual void WndProc(Message& m);
 
-  private:
+private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;

@@ -49,7 +49,8 @@ MenuBar::MenuBar(TForm& form, const std::vector<MenuItemLayout>& layout) : menu_
             AppendMenuW(container, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(item->subMenu_),
                         caption.c_str());
         } else {
-            AppendMenuW(container, MF_STRING, static_cast<UINT_PTR>(item->Command()), caption.c_str());
+            AppendMenuW(container, MF_STRING, static_cast<UINT_PTR>(item->Command()),
+                        caption.c_str());
         }
     }
 }

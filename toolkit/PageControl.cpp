@@ -74,7 +74,8 @@ void TPageControl::WndProc(Message& m) {
 
 TTabSheet::TTabSheet(TForm& form, TControl* parent, const ControlLayout& layout)
     : TControl(form, parent, layout) {
-    if (!dynamic_cast<TPageControl*>(parent)) throw std::logic_error("a tab page belongs in a page control");
+    if (!dynamic_cast<TPageControl*>(parent))
+        throw std::logic_error("a tab page belongs in a page control");
 }
 
 TPageControl& TTabSheet::Pages() const { return *static_cast<TPageControl*>(Parent()); }

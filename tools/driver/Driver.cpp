@@ -110,7 +110,8 @@ HWND WaitForTopLevel(DWORD processId, std::wstring_view className, DWORD timeout
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
-    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        children.push_back(c);
     return children;
 }
 
@@ -284,7 +285,9 @@ LPCWSTR MessageBoxIcon(HWND box) {
     if (!iconControl) return nullptr;
     // The box may still be painting.
     LPCWSTR icon = nullptr;
-    WaitUntil([&] { return (icon = IdentifySystemIcon(Capture(ScreenRect(iconControl)))) != nullptr; }, 3000);
+    WaitUntil(
+        [&] { return (icon = IdentifySystemIcon(Capture(ScreenRect(iconControl)))) != nullptr; },
+        3000);
     return icon;
 }
 

@@ -76,8 +76,8 @@ LPCWSTR IdentifySystemIcon(const Image& image) {
     for (LPCWSTR id : kIcons) {
         HICON icon = LoadIconW(nullptr, id);
         const Image expected = Render(image.width, image.height, [&](HDC memory, HDC) {
-            HBRUSH brush = CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF,
-                                                background & 0xFF));
+            HBRUSH brush = CreateSolidBrush(
+                RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
             RECT all{0, 0, image.width, image.height};
             FillRect(memory, &all, brush);
             DeleteObject(brush);

@@ -70,14 +70,9 @@ LRESULT CALLBACK WinHelpSpy::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             spy->requests_.push_back(request);
             return TRUE;
         }
-        case WM_CLOSE:
-            DestroyWindow(hwnd);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
+        case WM_CLOSE: DestroyWindow(hwnd); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
 
