@@ -198,20 +198,13 @@ protected:
     std::unique_ptr<driver::WinHelpSpy> spy_;
 };
 
-TEST_F(EngineHelp, F1OnAControlAsksForItsTopicAsPopup) {
+// Which control or menu has which topic is the program's own help's concern
+// above; here, that each kind of request reaches the engine once, unchanged.
+TEST_F(EngineHelp, F1AndContentsAskTheEngineForTheTopicOnce) {
     driver::PressKey(VK_F1);
     ExpectPopup(11);
-    driver::PressKey(VK_TAB);
-    ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == Control("rdoNoire"); }));
-    driver::PressKey(VK_F1);
-    ExpectPopup(21);
-    driver::PressKey(VK_TAB);
-    ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == Control("cmdQuitter"); }));
-    driver::PressKey(VK_F1);
-    ExpectPopup(260);
-}
 
-TEST_F(EngineHelp, F1OnAMenuItemAsksForItsOrItsParentsTopic) {
+    // F1 in a menu: one request, though Wine also turns the key into help.
     driver::PressChord({VK_MENU, 'O'});
     Sleep(300);
     driver::PressKey(VK_F1);
@@ -228,16 +221,8 @@ TEST_F(EngineHelp, F1OnAMenuItemAsksForItsOrItsParentsTopic) {
     Sleep(300);
     driver::PressKey(VK_F1);
     ExpectPopup(290);
-    driver::PressKey(VK_ESCAPE);
-    driver::PressKey(VK_ESCAPE);
-}
 
-TEST_F(EngineHelp, ContentsOpensTopicTenInTheHelpWindow) {
-    driver::PressKey(VK_F10);
-    Sleep(200);
-    driver::PressKey(VK_RIGHT);
-    driver::PressKey(VK_DOWN);
-    Sleep(300);
+    // Contents, from the same item.
     driver::PressKey(VK_RETURN);
     const driver::HelpRequest r = Next();
     EXPECT_EQ(r.file, kHelpFile);
