@@ -6,8 +6,6 @@ namespace {
 
 using Calculator = ProgramTest;
 
-const std::vector<std::wstring> k120Quarter = {L"2000", L"1000", L"500", L"333", L"250",
-                                               L"166",  L"125",  L"83",  L"62",  L"31"};
 const std::vector<std::wstring> k120Eighth = {L"4000", L"2000", L"1000", L"666", L"500",
                                               L"333",  L"250",  L"166",  L"125", L"62"};
 const std::vector<std::wstring> kEmpty(10);
@@ -67,14 +65,12 @@ TEST_F(Calculator, OutOfRangeWarnsThenEmptiesTheBoxAndKeepsTheValues) {
     }
 }
 
+// How text reads as a number is the tempo reader's (TempoText unit tests);
+// here, that the window reads the box with it.
 TEST_F(Calculator, TempoTextIsReadLeniently) {
     EnterTempo(L"12a");
     EXPECT_TRUE(WaitForValues({L"20000", L"10000", L"5000", L"3333", L"2500", L"1666", L"1250", L"833", L"625", L"312"}));
     EXPECT_EQ(Text("txtTempo"), L"12a");
-    EnterTempo(L"$FA");
-    EXPECT_TRUE(WaitForValues({L"960", L"480", L"240", L"160", L"120", L"80", L"60", L"40", L"30", L"15"}));
-    EnterTempo(L" 99");
-    EXPECT_TRUE(WaitForValues({L"2424", L"1212", L"606", L"404", L"303", L"202", L"151", L"101", L"75", L"37"}));
 }
 
 TEST_F(Calculator, EscapeEmptiesTheBoxOnly) {

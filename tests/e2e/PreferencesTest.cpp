@@ -115,8 +115,10 @@ TEST_F(Preferences, TheCloseBoxWritesNothingTheNextShowingShowsTheChangeAndOkSav
 TEST_F(Preferences, TheCloseBoxWritesNothingAndAnnulerThenShowsTheSavedChoice) {
     Save(L"TopMost", Dword(1));
     ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(MainStaysOnTop(true)) << "at the first activation";
     HWND dialog = OpenPreferences();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(MainOnTop()) << "off the top while the dialog is open";
     ToggleBox(dialog);
     driver::PressChord({VK_MENU, VK_F4});  // the close box from the keyboard
     ASSERT_TRUE(WaitClosed(dialog));
@@ -127,6 +129,7 @@ TEST_F(Preferences, TheCloseBoxWritesNothingAndAnnulerThenShowsTheSavedChoice) {
     driver::PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitClosed(dialog));
     EXPECT_TRUE(BoxChecked(dialog));
+    EXPECT_TRUE(MainStaysOnTop(true)) << "back on top after Annuler";
     EXPECT_EQ(Saved(L"TopMost"), Dword(1));
 }
 

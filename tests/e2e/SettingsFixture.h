@@ -132,9 +132,6 @@ protected:
         ASSERT_NE(main_, nullptr);
         ASSERT_TRUE(driver::Activate(main_));
     }
-
-    const std::vector<std::wstring> k120 = {L"2000", L"1000", L"500", L"333", L"250",
-                                            L"166",  L"125",  L"83",  L"62",  L"31"};
 };
 
 }  // namespace rytmalo::e2e
