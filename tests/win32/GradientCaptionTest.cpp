@@ -314,7 +314,7 @@ TEST_F(GradientCaption, FailingHandlerLeavesNoObjectBehindAndNothingOnTheTarget)
     };
     Bitmap32 target(form.Width(), form.Height(), kUntouched);
     EXPECT_THROW(form.PaintCaption(target.dc(), true), tk::Exception);
-    const std::size_t before = GdiObjectCount();
+    const long before = GdiObjectCount();
     for (int i = 0; i < 200; ++i) {
         EXPECT_THROW(form.PaintCaption(target.dc(), i % 2 == 0), tk::Exception);
     }

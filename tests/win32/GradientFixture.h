@@ -6,11 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "GdiObjects.h"
 #include "ToolkitFixture.h"
 #include "components/CaptionPainter.h"
 #include "components/GradForm.h"
 
 namespace rytmalo::testing {
+
+using tk::testing::GdiObjectCount;
 
 // A 32-bit top-down bitmap in a memory context, filled with one colour.
 class Bitmap32 {
@@ -41,9 +44,6 @@ inline constexpr COLORREF kUntouched = RGB(255, 0, 255);
 // Pixel differences between two images within a rectangle of the first,
 // the second one offset.
 int Differences(const Bitmap32& a, const TRect& area, const Bitmap32& b, int dx, int dy);
-
-// GDI objects alive in this process.
-std::size_t GdiObjectCount();
 
 tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style, unsigned icons,
                               tk::FormStyle formStyle = tk::FormStyle::Normal);

@@ -7,7 +7,7 @@ namespace {
 using GradientLeaks = GradientTest;
 
 TEST_F(GradientLeaks, ObjectCountSeesAnObjectComeAndGo) {
-    const std::size_t before = GdiObjectCount();
+    const long before = GdiObjectCount();
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(GdiObjectCount(), before + 1);
     DeleteObject(brush);
@@ -30,7 +30,7 @@ TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnc
     SetActiveWindow(form.Handle());
     Pump();
 
-    const std::size_t before = GdiObjectCount();
+    const long before = GdiObjectCount();
     const int paintsBefore = form.paints;
     for (int i = 0; i < 10000; ++i) {
         switch (i % 4) {
