@@ -7,14 +7,6 @@
 namespace rytmalo::testing {
 namespace {
 
-using tk::biHelp;
-using tk::biMaximize;
-using tk::biMinimize;
-using tk::biSystemMenu;
-using tk::BorderStyle;
-
-constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
-
 struct Composed {
     std::unique_ptr<Bitmap32> image;  // the whole window, untouched outside the caption
     TRect caption;

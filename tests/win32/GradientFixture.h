@@ -13,7 +13,15 @@
 
 namespace rytmalo::testing {
 
+using tk::biHelp;
+using tk::biMaximize;
+using tk::biMinimize;
+using tk::biSystemMenu;
+using tk::BorderStyle;
 using tk::testing::GdiObjectCount;
+
+// The main window's border icons: no system menu.
+inline constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
 
 // A 32-bit top-down bitmap in a memory context, filled with one colour.
 class Bitmap32 {

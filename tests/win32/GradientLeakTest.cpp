@@ -15,10 +15,9 @@ TEST_F(GradientLeaks, ObjectCountSeesAnObjectComeAndGo) {
 }
 
 TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnchanged) {
-    TestGradientForm& form = Make(GradientLayout("TGradMain", tk::BorderStyle::Single,
-                                                 tk::biMinimize | tk::biMaximize | tk::biHelp));
+    TestGradientForm& form = Make(GradientLayout("TGradMain", BorderStyle::Single, kMainIcons));
     TestGradientForm& other =
-        Make(GradientLayout("TGradSizeable", tk::BorderStyle::Sizeable, tk::biSystemMenu));
+        Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable, biSystemMenu));
     form.SetCaption(L"Rytmalo 95");
     other.SetCaption(L"Autre");
     ShowActive(other);

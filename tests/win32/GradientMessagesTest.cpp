@@ -6,14 +6,6 @@
 namespace rytmalo::testing {
 namespace {
 
-using tk::biHelp;
-using tk::biMaximize;
-using tk::biMinimize;
-using tk::biSystemMenu;
-using tk::BorderStyle;
-
-constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
-
 tk::FormLayout MainLike() {
     return GradientLayout("TGradMain", BorderStyle::Single, kMainIcons);
 }
