@@ -109,8 +109,6 @@ TEST_F(MainWindow, TabGoesFromTempoToBeatUnitToQuit) {
     EXPECT_TRUE(driver::WaitUntil([&] { return Focused() == Control("cmdQuitter"); }));
 }
 
-TEST_F(MainWindow, QuitEndsTheProgramWithExitCodeZero) { Quit(); }
-
 TEST_F(MainWindow, LooksAsDesigned) {
     Sleep(500);
     RECT client;

