@@ -55,7 +55,7 @@ TEST_F(About, ATopmostBoxCentredAtFirstShowingWithTheNameInRedAndF1OnOk) {
     driver::PressKey(VK_F1);
     HWND help = WaitForHelpWindow(Pid());
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(HelpTitle(help), Wide(Topic(10).title));
+    EXPECT_EQ(HelpTitle(help), std::wstring(Topic(10).title));
 }
 
 TEST_F(About, OkAndTheCloseBoxEndItItReopensWhereLeftAndAWindowOffTheTopStaysOff) {

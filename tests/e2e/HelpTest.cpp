@@ -31,7 +31,7 @@ protected:
         driver::PressKey(VK_F1);
         HWND popup = WaitForHelpPopup(Pid());
         ASSERT_NE(popup, nullptr) << "no pop-up";
-        EXPECT_EQ(driver::TextOf(popup), Wide(Topic(context).text));
+        EXPECT_EQ(driver::TextOf(popup), std::wstring(Topic(context).text));
         const RECT r = driver::ScreenRect(popup);
         EXPECT_LT(std::abs(r.left - pointer.x) + std::abs(r.top - pointer.y), 200)
             << "near the pointer";
@@ -52,9 +52,10 @@ protected:
         SCOPED_TRACE(context);
         HWND window = WaitForHelpWindow(Pid());
         ASSERT_NE(window, nullptr) << "no help window";
-        EXPECT_EQ(HelpTitle(window), Wide(Topic(context).title));
-        EXPECT_EQ(HelpText(window), Wide(Topic(context).text));
-        EXPECT_EQ(driver::TextOf(window), Wide(Topic(context).title) + L" - Aide de Rytmalo 95");
+        EXPECT_EQ(HelpTitle(window), std::wstring(Topic(context).title));
+        EXPECT_EQ(HelpText(window), std::wstring(Topic(context).text));
+        EXPECT_EQ(driver::TextOf(window),
+                  std::wstring(Topic(context).title) + L" - Aide de Rytmalo 95");
         ASSERT_TRUE(driver::WaitUntil([&] { return GetForegroundWindow() == window; }, 5000));
         driver::PressKey(VK_ESCAPE);
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(window); }, 5000))
@@ -98,24 +99,17 @@ TEST_F(OwnHelp, F1OnEachMenuAndItemShowsItsOrItsParentsTopic) {
     driver::PressKey(VK_RIGHT);
     Sleep(300);
     ExpectPopup(290);
-    for (int item = 0; item < 2; ++item) {
-        driver::PressKey(VK_F10);
-        Sleep(200);
-        driver::PressKey(VK_RIGHT);
-        driver::PressKey(VK_DOWN);
-        for (int i = 0; i < item; ++i) driver::PressKey(VK_DOWN);
-        Sleep(300);
-        ExpectPopup(290);
-    }
+    OpenHelpMenu();
+    ExpectPopup(290);
+    OpenHelpMenu();
+    driver::PressKey(VK_DOWN);
+    Sleep(300);
+    ExpectPopup(290);
     EXPECT_TRUE(NoReport());
 }
 
 TEST_F(OwnHelp, ContentsOpensTheHelpWindowBesideTheMainWindow) {
-    driver::PressKey(VK_F10);
-    Sleep(200);
-    driver::PressKey(VK_RIGHT);
-    driver::PressKey(VK_DOWN);
-    Sleep(300);
+    OpenHelpMenu();
     driver::PressKey(VK_RETURN);
     HWND window = WaitForHelpWindow(Pid());
     ASSERT_NE(window, nullptr);
@@ -214,11 +208,7 @@ TEST_F(EngineHelp, F1AndContentsAskTheEngineForTheTopicOnce) {
     Sleep(200);
 
     // The "?" menu: its items have no topic of their own.
-    driver::PressKey(VK_F10);
-    Sleep(200);
-    driver::PressKey(VK_RIGHT);
-    driver::PressKey(VK_DOWN);
-    Sleep(300);
+    OpenHelpMenu();
     driver::PressKey(VK_F1);
     ExpectPopup(290);
 

@@ -90,10 +90,14 @@ protected:
     void Start() {
         program_ = driver::Process();
         program_ = driver::Process::Launch(driver::ProgramPath());
+        ASSERT_NO_FATAL_FAILURE(FindMain());
+        ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == Control("txtTempo"); }));
+    }
+    // The main window of the program started, activated.
+    void FindMain() {
         main_ = driver::WaitForTopLevel(program_.Id(), L"TMainForm", 20000);
         ASSERT_NE(main_, nullptr) << "the main window did not appear";
         ASSERT_TRUE(driver::Activate(main_));
-        ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == Control("txtTempo"); }));
     }
 
     DWORD Pid() const { return program_.Id(); }
@@ -150,6 +154,16 @@ protected:
     }
     bool Checked(std::string_view radio) const {
         return SendMessageW(Control(radio), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+
+    // The "?" menu opened from the keyboard, its first item ("Sommaire")
+    // highlighted.
+    static void OpenHelpMenu() {
+        driver::PressKey(VK_F10);
+        Sleep(200);
+        driver::PressKey(VK_RIGHT);
+        driver::PressKey(VK_DOWN);
+        Sleep(300);
     }
 
     // Ends the program with its Quit button and checks the exit code.

@@ -64,11 +64,7 @@ protected:
     // "&A propos de ..." of the "&?" menu, from the keyboard.
     HWND OpenAbout() {
         driver::Activate(Main());
-        driver::PressKey(VK_F10);
-        Sleep(200);
-        driver::PressKey(VK_RIGHT);
-        driver::PressKey(VK_DOWN);
-        Sleep(200);
+        OpenHelpMenu();
         driver::PressKey('A');
         return driver::WaitForTopLevel(Pid(), L"TfrmAProposDe", 5000);
     }
@@ -128,9 +124,7 @@ protected:
     void StartThroughReports(const std::wstring& valueName, int count) {
         program_ = driver::Process::Launch(driver::ProgramPath());
         for (int i = 0; i < count; ++i) ASSERT_NO_FATAL_FAILURE(ExpectReadReport(valueName));
-        main_ = driver::WaitForTopLevel(Pid(), L"TMainForm", 20000);
-        ASSERT_NE(main_, nullptr);
-        ASSERT_TRUE(driver::Activate(main_));
+        ASSERT_NO_FATAL_FAILURE(FindMain());
     }
 };
 

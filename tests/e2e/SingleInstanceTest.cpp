@@ -107,8 +107,7 @@ TEST_F(Starts, TenStartsAtOnceLeaveExactlyOneRunning) {
             EXPECT_EQ(p.ExitCode(), 0u);
         }
     }
-    main_ = driver::WaitForTopLevel(Pid(), L"TMainForm", 20000);
-    ASSERT_NE(main_, nullptr) << "the one left has no main window";
+    ASSERT_NO_FATAL_FAILURE(FindMain()) << "the one left";
     Quit();
 }
 
