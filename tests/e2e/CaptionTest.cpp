@@ -1,5 +1,4 @@
-// The main window's own caption bar as the screen shows it, and its title as
-// another program reads it.
+// The main window's own caption bar as the screen shows it.
 #include "ProgramFixture.h"
 #include "components/CaptionPainter.h"
 
@@ -65,20 +64,6 @@ TEST_F(Caption, GradientFromBlackWithAWhiteTitleInTheActiveThenInactiveColours) 
 
     ASSERT_TRUE(driver::Activate(Main()));
     EXPECT_TRUE(WaitForRightEnd(Main(), active)) << "and active again";
-}
-
-TEST_F(Caption, AnotherProgramAskingTheWindowGetsTheTitle) {
-    EXPECT_EQ(SendMessageW(Main(), WM_GETTEXTLENGTH, 0, 0), 10);
-    wchar_t small[9] = L"XXXXXXXX";
-    EXPECT_EQ(SendMessageW(Main(), WM_GETTEXT, 8, reinterpret_cast<LPARAM>(small)), 7);
-    EXPECT_STREQ(small, L"Rytmalo");
-    wchar_t none[4] = L"XYZ";
-    EXPECT_EQ(SendMessageW(Main(), WM_GETTEXT, 0, reinterpret_cast<LPARAM>(none)), 0);
-    EXPECT_STREQ(none, L"XYZ");
-    // The system's own copy, which GetWindowText reads across programs,
-    // never had it.
-    wchar_t system[32] = L"?";
-    EXPECT_EQ(GetWindowTextW(Main(), system, 32), 0);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ bool RowIs(const Bitmap32& image, int y, int from, int to, COLORREF color) {
 using GradientMessages = GradientTest;
 
 // What another program reads (the length, a short buffer, no room) is
-// checked end to end (Caption.AnotherProgramAskingTheWindowGetsTheTitle).
+// checked end to end (MainWindow.TitlesOfTaskbarEntryAndWindow).
 TEST_F(GradientMessages, TitleIsKeptByTheFormAndGivenToEveryReader) {
     TestGradientForm& form = Make(MainLike());
     form.SetCaption(L"Rytmalo 95");
