@@ -156,6 +156,16 @@ protected:
         return SendMessageW(Control(radio), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
 
+    // A message box of the program with an OK button alone.
+    static void ExpectOkBox(HWND box, const std::wstring& caption, const std::wstring& text,
+                            LPCWSTR icon) {
+        const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
+        EXPECT_EQ(info.caption, caption);
+        EXPECT_EQ(info.text, text);
+        EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
+        EXPECT_EQ(driver::MessageBoxIcon(box), icon);
+    }
+
     // The "?" menu opened from the keyboard, its first item ("Sommaire")
     // highlighted.
     static void OpenHelpMenu() {

@@ -68,6 +68,25 @@ protected:
         driver::PressKey('A');
         return driver::WaitForTopLevel(Pid(), L"TfrmAProposDe", 5000);
     }
+    // One of the program's dialogs at its first showing, its title and
+    // client size as designed: on top, fixed, with a close box, centred.
+    static void ExpectFirstShowing(HWND dialog, const wchar_t* title, LONG width, LONG height) {
+        EXPECT_EQ(driver::TextOf(dialog), title);
+        EXPECT_TRUE(driver::IsTopMost(dialog));
+        RECT client;
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.right, width);
+        EXPECT_EQ(client.bottom, height);
+        const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+        EXPECT_NE(style & WS_SYSMENU, 0);
+        EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+        const RECT r = driver::ScreenRect(dialog);
+        EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
+        EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+        Sleep(300);
+        driver::SaveBmp(driver::Capture(r),
+                        driver::OwnDirectory() + driver::ClassOf(dialog) + L".bmp");
+    }
     static bool WaitClosed(HWND dialog) {
         return driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000);
     }
@@ -110,11 +129,8 @@ protected:
     void ExpectReadReport(const std::wstring& valueName) {
         HWND box = driver::WaitForMessageBox(Pid(), 20000);
         ASSERT_NE(box, nullptr) << "no report";
-        const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
-        EXPECT_EQ(info.text, L"Erreur à l'obtention des données pour '" + valueName + L"'.");
-        EXPECT_EQ(info.caption, L"Rytmalo95");
-        EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
-        EXPECT_EQ(driver::MessageBoxIcon(box), IDI_HAND);
+        ExpectOkBox(box, L"Rytmalo95",
+                    L"Erreur à l'obtention des données pour '" + valueName + L"'.", IDI_HAND);
         driver::Activate(box);
         driver::PressKey(VK_RETURN);
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, 5000));
