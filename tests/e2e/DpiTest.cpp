@@ -24,34 +24,26 @@ int MetricForDpi(int index, int dpi) {
 // The display's resolution for programs started while the object lives.
 class DisplayDpi {
 public:
-    explicit DisplayDpi(int dpi) {
-        if (auto saved = rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
-            had_ = true;
-            saved_ = std::move(*saved);
-        }
-        const DWORD value = static_cast<DWORD>(dpi);
-        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value,
-                                   sizeof value);
+    explicit DisplayDpi(int dpi)
+        : saved_(rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
+        Write(rytmalo::testing::Dword(static_cast<DWORD>(dpi)));
     }
     ~DisplayDpi() {
-        if (had_) {
-            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", saved_.type,
-                                       saved_.data.data(), static_cast<DWORD>(saved_.data.size()));
-            return;
-        }
-        HKEY key;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey.c_str(), 0, KEY_SET_VALUE, &key) ==
-            ERROR_SUCCESS) {
-            RegDeleteValueW(key, L"LogPixels");
-            RegCloseKey(key);
+        if (saved_) {
+            Write(*saved_);
+        } else {
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey.c_str(), L"LogPixels");
         }
     }
     DisplayDpi(const DisplayDpi&) = delete;
     DisplayDpi& operator=(const DisplayDpi&) = delete;
 
 private:
-    bool had_ = false;
-    rytmalo::testing::RawValue saved_;
+    static void Write(const rytmalo::testing::RawValue& v) {
+        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", v.type,
+                                   v.data.data(), static_cast<DWORD>(v.data.size()));
+    }
+    std::optional<rytmalo::testing::RawValue> saved_;
 };
 
 class HighDpi : public ProgramTest {
