@@ -27,24 +27,19 @@ bool HasVisibleWindow(DWORD pid) {
     return false;
 }
 
-// A start that is expected to end by itself, followed to its end.
-struct ShortRun {
-    bool ended = false;
-    DWORD exitCode = 0;
-    bool showedWindow = false;
-};
-
-ShortRun RunToEnd() {
+// A start that is to end by itself: it does, with exit code 0, never having
+// shown a window.
+void ExpectStartEndsQuietly() {
     driver::Process p = driver::Process::Launch(driver::ProgramPath(), {}, false);
-    ShortRun run;
-    run.ended = driver::WaitUntil(
+    bool showedWindow = false;
+    EXPECT_TRUE(driver::WaitUntil(
         [&] {
-            run.showedWindow = run.showedWindow || HasVisibleWindow(p.Id());
+            showedWindow = showedWindow || HasVisibleWindow(p.Id());
             return !p.Running();
         },
-        20000);
-    run.exitCode = p.ExitCode();
-    return run;
+        20000));
+    EXPECT_EQ(p.ExitCode(), 0u);
+    EXPECT_FALSE(showedWindow);
 }
 
 using SingleInstance = ProgramTest;
@@ -61,10 +56,7 @@ TEST_F(SingleInstance, SecondStartRestoresTheMinimisedFirstAndEndsWithoutAWindow
     PostMessageW(Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(driver::WaitUntil([&] { return IsIconic(application) != FALSE; }));
 
-    const ShortRun second = RunToEnd();
-    EXPECT_TRUE(second.ended);
-    EXPECT_EQ(second.exitCode, 0u);
-    EXPECT_FALSE(second.showedWindow);
+    ExpectStartEndsQuietly();
 
     EXPECT_TRUE(driver::WaitUntil([&] {
         return !IsIconic(application) && IsWindowVisible(Main()) && GetForegroundWindow() == Main();
@@ -80,10 +72,7 @@ TEST_F(SingleInstance, SecondStartBringsTheFirstFromBehindAnotherProgram) {
     OtherProgramWindow other({0, 0, 1024, 768});
     ASSERT_TRUE(driver::WaitUntil([&] { return GetForegroundWindow() == other.Handle(); }));
 
-    const ShortRun second = RunToEnd();
-    EXPECT_TRUE(second.ended);
-    EXPECT_EQ(second.exitCode, 0u);
-    EXPECT_FALSE(second.showedWindow);
+    ExpectStartEndsQuietly();
     EXPECT_TRUE(driver::WaitUntil([&] { return GetForegroundWindow() == Main(); }));
 }
 
@@ -116,11 +105,8 @@ TEST_F(Starts, ProgramEndsAtOnceWhenAnotherProgramHoldsTheName) {
     HANDLE foreign =
         CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, kName);
     ASSERT_NE(foreign, nullptr);
-    const ShortRun run = RunToEnd();
+    ExpectStartEndsQuietly();
     CloseHandle(foreign);
-    EXPECT_TRUE(run.ended);
-    EXPECT_EQ(run.exitCode, 0u);
-    EXPECT_FALSE(run.showedWindow);
 
     Start();
     Quit();
