@@ -6,8 +6,6 @@ namespace {
 
 using Calculator = ProgramTest;
 
-const std::vector<std::wstring> k120Quarter = {L"2000", L"1000", L"500", L"333", L"250",
-                                               L"166",  L"125",  L"83",  L"62",  L"31"};
 const std::vector<std::wstring> k120Eighth = {L"4000", L"2000", L"1000", L"666", L"500",
                                               L"333",  L"250",  L"166",  L"125", L"62"};
 const std::vector<std::wstring> kEmpty(10);
@@ -28,17 +26,14 @@ TEST_F(Calculator, EnterComputesAndBeatUnitRecomputesWithoutEnter) {
     EXPECT_TRUE(WaitForValues({L"8000", L"4000", L"2000", L"1333", L"1000", L"666", L"500", L"333", L"250", L"125"}));
 }
 
-TEST_F(Calculator, RangeEndsAreAccepted) {
-    EnterTempo(L"10");
-    EXPECT_TRUE(WaitForValues({L"24000", L"12000", L"6000", L"4000", L"3000", L"2000", L"1500", L"1000", L"750", L"375"}));
+TEST_F(Calculator, RangeEndsComputeOutOfRangeWarnsThenEmptiesTheBoxAndKeepsTheValues) {
     EnterTempo(L"250");
     EXPECT_TRUE(WaitForValues({L"960", L"480", L"240", L"160", L"120", L"80", L"60", L"40", L"30", L"15"}));
+    EnterTempo(L"10");
+    const std::vector<std::wstring> k10 = {L"24000", L"12000", L"6000", L"4000", L"3000",
+                                           L"2000",  L"1500",  L"1000", L"750",  L"375"};
+    ASSERT_TRUE(WaitForValues(k10));
     EXPECT_EQ(driver::FindTopLevel(Pid(), L"#32770"), nullptr);
-}
-
-TEST_F(Calculator, OutOfRangeWarnsThenEmptiesTheBoxAndKeepsTheValues) {
-    EnterTempo(L"120");
-    ASSERT_TRUE(WaitForValues(k120Quarter));
     for (const wchar_t* tempo : {L"9", L"251", L"-5", L"abc", L""}) {
         if (*tempo) {
             EnterTempo(tempo);
@@ -48,12 +43,9 @@ TEST_F(Calculator, OutOfRangeWarnsThenEmptiesTheBoxAndKeepsTheValues) {
         }
         HWND box = driver::WaitForMessageBox(Pid());
         ASSERT_NE(box, nullptr) << "no warning for " << std::wstring(tempo).size();
+        ExpectOkBox(box, L"Avertissement", kRangeWarning, IDI_EXCLAMATION);
         const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
-        EXPECT_EQ(info.caption, L"Avertissement");
-        EXPECT_EQ(info.text, kRangeWarning);
-        EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
         EXPECT_EQ(info.defaultButton, IDOK);
-        EXPECT_EQ(driver::MessageBoxIcon(box), IDI_EXCLAMATION);
         EXPECT_NEAR((info.rect.left + info.rect.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
         EXPECT_NEAR((info.rect.top + info.rect.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
         // Still the tempo typed while the box is up.
@@ -63,18 +55,16 @@ TEST_F(Calculator, OutOfRangeWarnsThenEmptiesTheBoxAndKeepsTheValues) {
         driver::PressKey(VK_ESCAPE);
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
         EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo").empty(); }));
-        EXPECT_EQ(Values(), k120Quarter);
+        EXPECT_EQ(Values(), k10);
     }
 }
 
+// How text reads as a number is the tempo reader's (TempoText unit tests);
+// here, that the window reads the box with it.
 TEST_F(Calculator, TempoTextIsReadLeniently) {
     EnterTempo(L"12a");
     EXPECT_TRUE(WaitForValues({L"20000", L"10000", L"5000", L"3333", L"2500", L"1666", L"1250", L"833", L"625", L"312"}));
     EXPECT_EQ(Text("txtTempo"), L"12a");
-    EnterTempo(L"$FA");
-    EXPECT_TRUE(WaitForValues({L"960", L"480", L"240", L"160", L"120", L"80", L"60", L"40", L"30", L"15"}));
-    EnterTempo(L" 99");
-    EXPECT_TRUE(WaitForValues({L"2424", L"1212", L"606", L"404", L"303", L"202", L"151", L"101", L"75", L"37"}));
 }
 
 TEST_F(Calculator, EscapeEmptiesTheBoxOnly) {
@@ -112,11 +102,7 @@ TEST_F(Calculator, TempoZeroIsReportedAndChangesNothingButTheUnit) {
     ChooseUnit("rdoCroche");
     HWND box = driver::WaitForMessageBox(Pid());
     ASSERT_NE(box, nullptr);
-    const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
-    EXPECT_EQ(info.caption, L"Rytmalo95");
-    EXPECT_EQ(info.text, L"Division flottante par zéro.");
-    EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
-    EXPECT_EQ(driver::MessageBoxIcon(box), IDI_HAND);
+    ExpectOkBox(box, L"Rytmalo95", L"Division flottante par zéro.", IDI_HAND);
     driver::Activate(box);
     driver::PressKey(VK_RETURN);
     ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));

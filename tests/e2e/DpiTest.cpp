@@ -2,7 +2,6 @@
 // bar and the hint bubble scaled by one and a half. The display's resolution
 // is set for the program this test starts only; the test keeps its own.
 #include "ProgramFixture.h"
-#include "components/HintGeometry.h"
 #include "tests/win32/RegistryScratch.h"
 
 namespace rytmalo::e2e {
@@ -25,34 +24,26 @@ int MetricForDpi(int index, int dpi) {
 // The display's resolution for programs started while the object lives.
 class DisplayDpi {
 public:
-    explicit DisplayDpi(int dpi) {
-        if (auto saved = rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
-            had_ = true;
-            saved_ = std::move(*saved);
-        }
-        const DWORD value = static_cast<DWORD>(dpi);
-        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value,
-                                   sizeof value);
+    explicit DisplayDpi(int dpi)
+        : saved_(rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels")) {
+        Write(rytmalo::testing::Dword(static_cast<DWORD>(dpi)));
     }
     ~DisplayDpi() {
-        if (had_) {
-            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", saved_.type,
-                                       saved_.data.data(), static_cast<DWORD>(saved_.data.size()));
-            return;
-        }
-        HKEY key;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey.c_str(), 0, KEY_SET_VALUE, &key) ==
-            ERROR_SUCCESS) {
-            RegDeleteValueW(key, L"LogPixels");
-            RegCloseKey(key);
+        if (saved_) {
+            Write(*saved_);
+        } else {
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey.c_str(), L"LogPixels");
         }
     }
     DisplayDpi(const DisplayDpi&) = delete;
     DisplayDpi& operator=(const DisplayDpi&) = delete;
 
 private:
-    bool had_ = false;
-    rytmalo::testing::RawValue saved_;
+    static void Write(const rytmalo::testing::RawValue& v) {
+        rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", v.type,
+                                   v.data.data(), static_cast<DWORD>(v.data.size()));
+    }
+    std::optional<rytmalo::testing::RawValue> saved_;
 };
 
 class HighDpi : public ProgramTest {
@@ -85,14 +76,11 @@ TEST_F(HighDpi, LayoutAndFontsAreScaledToTheDisplay) {
                                   "txtRonde", "txtQuadruple"}) {
         expectAt(name);
     }
-    EXPECT_EQ(driver::RectInParent(Control("txtRonde")).left, 180);
-    EXPECT_EQ(driver::RectInParent(Control("txtRonde")).top, 60);
 
     // Value labels fit their text in the scaled font: 2000 is wider than at
     // 96 dpi, where bold 8-point digits take about 7 pixels each.
     EnterTempo(L"120");
-    ASSERT_TRUE(WaitForValues(
-        {L"2000", L"1000", L"500", L"333", L"250", L"166", L"125", L"83", L"62", L"31"}));
+    ASSERT_TRUE(WaitForValues(k120Quarter));
     const RECT ronde = driver::RectInParent(Control("txtRonde"));
     EXPECT_GE(ronde.right - ronde.left, 36);
     EXPECT_GE(ronde.bottom - ronde.top, 18);
@@ -124,25 +112,8 @@ TEST_F(HighDpi, CaptionBarTakesTheDisplaysCaptionHeight) {
 }
 
 TEST_F(HighDpi, HintBubbleIsMeasuredAndPlacedAtTheDisplaysResolution) {
-    constexpr wchar_t kTempoHint[] = L"Entrez ici le tempo servant de base au calcul";
     HWND tempo = Control("txtTempo");
-    HDC screen = GetDC(nullptr);
-    LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(8, kDpi, 72);
-    lf.lfCharSet = DEFAULT_CHARSET;
-    wcscpy(lf.lfFaceName, L"MS Sans Serif");
-    HFONT font = CreateFontIndirectW(&lf);
-    HGDIOBJ old = SelectObject(screen, font);
-    RECT measured{0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
-    DrawTextW(screen, kTempoHint, -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(screen, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
-    const RECT outer = driver::ScreenRect(tempo);
-    POINT at{0, outer.bottom - outer.top + Scaled(6)};
-    ClientToScreen(tempo, &at);
-    const EdgeRect expected = EnlargeForEllipse(
-        {at.x, at.y, at.x + measured.right + Scaled(6), at.y + measured.bottom + Scaled(2)});
+    const RECT expected = ExpectedHintBubble(tempo, kTempoHint, kDpi);
 
     driver::MoveMouse(driver::Center(tempo));
     HWND bubble = nullptr;

@@ -40,10 +40,6 @@ private:
     bool folderMade_ = false;
 };
 
-inline std::wstring Wide(std::wstring_view s) {
-    return std::wstring(s);
-}
-
 // The program's help window, once visible.
 inline HWND WaitForHelpWindow(DWORD pid, DWORD timeoutMs = 10000) {
     return driver::WaitForTopLevel(pid, kHelpWindowClass, timeoutMs);

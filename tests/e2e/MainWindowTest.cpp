@@ -32,8 +32,21 @@ TEST_F(MainWindow, TitlesOfTaskbarEntryAndWindow) {
     HWND application = driver::FindTopLevel(Pid(), L"TApplication", false);
     ASSERT_NE(application, nullptr);
     EXPECT_EQ(driver::TextOf(application), L"Rytmalo95");
-    EXPECT_EQ(driver::TextOf(Main()), L"Rytmalo 95");
     EXPECT_EQ(GetWindow(Main(), GW_OWNER), application) << "the taskbar entry owns the window";
+
+    // The window keeps its title itself and gives it to any program asking.
+    EXPECT_EQ(driver::TextOf(Main()), L"Rytmalo 95");
+    EXPECT_EQ(SendMessageW(Main(), WM_GETTEXTLENGTH, 0, 0), 10);
+    wchar_t small[9] = L"XXXXXXXX";
+    EXPECT_EQ(SendMessageW(Main(), WM_GETTEXT, 8, reinterpret_cast<LPARAM>(small)), 7);
+    EXPECT_STREQ(small, L"Rytmalo");
+    wchar_t none[4] = L"XYZ";
+    EXPECT_EQ(SendMessageW(Main(), WM_GETTEXT, 0, reinterpret_cast<LPARAM>(none)), 0);
+    EXPECT_STREQ(none, L"XYZ");
+    // The system's own copy, which GetWindowText reads across programs,
+    // never had it.
+    wchar_t system[32] = L"?";
+    EXPECT_EQ(GetWindowTextW(Main(), system, 32), 0);
 }
 
 TEST_F(MainWindow, FixedBorderWithoutSystemMenuOrCloseBox) {
@@ -108,8 +121,6 @@ TEST_F(MainWindow, TabGoesFromTempoToBeatUnitToQuit) {
     driver::PressChord({VK_SHIFT, VK_TAB});
     EXPECT_TRUE(driver::WaitUntil([&] { return Focused() == Control("cmdQuitter"); }));
 }
-
-TEST_F(MainWindow, QuitEndsTheProgramWithExitCodeZero) { Quit(); }
 
 TEST_F(MainWindow, LooksAsDesigned) {
     Sleep(500);

@@ -11,29 +11,16 @@ TEST_F(Preferences, ATopmostDialogCentredAtFirstShowingThenWhereItWasLeft) {
     ASSERT_NO_FATAL_FAILURE(Start());
     HWND dialog = OpenPreferences();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(driver::TextOf(dialog), L"Préferences");
-    EXPECT_TRUE(driver::IsTopMost(dialog));
-    RECT client;
-    GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, 308);
-    EXPECT_EQ(client.bottom, 309);
-    const LONG style = GetWindowLongW(dialog, GWL_STYLE);
-    EXPECT_NE(style & WS_SYSMENU, 0);
-    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
-    RECT r = driver::ScreenRect(dialog);
-    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
-    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+    ExpectFirstShowing(dialog, L"Préferences", 308, 309);
     EXPECT_EQ(driver::TextOf(PreferencesControl(dialog, "chkFenetrePersistente")),
               L"Fenêtre persistente");
     EXPECT_EQ(SendMessageW(PreferencesControl(dialog, "PageControl1"), TCM_GETITEMCOUNT, 0, 0), 1);
-    Sleep(300);
-    driver::SaveBmp(driver::Capture(r), driver::OwnDirectory() + L"preferences.bmp");
 
     SetWindowPos(dialog, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     driver::PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitClosed(dialog));
     ASSERT_EQ(OpenPreferences(), dialog);
-    r = driver::ScreenRect(dialog);
+    const RECT r = driver::ScreenRect(dialog);
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 30);
 }
@@ -115,8 +102,10 @@ TEST_F(Preferences, TheCloseBoxWritesNothingTheNextShowingShowsTheChangeAndOkSav
 TEST_F(Preferences, TheCloseBoxWritesNothingAndAnnulerThenShowsTheSavedChoice) {
     Save(L"TopMost", Dword(1));
     ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(MainStaysOnTop(true)) << "at the first activation";
     HWND dialog = OpenPreferences();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(MainOnTop()) << "off the top while the dialog is open";
     ToggleBox(dialog);
     driver::PressChord({VK_MENU, VK_F4});  // the close box from the keyboard
     ASSERT_TRUE(WaitClosed(dialog));
@@ -127,6 +116,7 @@ TEST_F(Preferences, TheCloseBoxWritesNothingAndAnnulerThenShowsTheSavedChoice) {
     driver::PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitClosed(dialog));
     EXPECT_TRUE(BoxChecked(dialog));
+    EXPECT_TRUE(MainStaysOnTop(true)) << "back on top after Annuler";
     EXPECT_EQ(Saved(L"TopMost"), Dword(1));
 }
 

@@ -2,16 +2,84 @@
 // way any other program would.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "app/MainFormLayout.h"
+#include "components/HintGeometry.h"
 #include "driver/Driver.h"
 #include "driver/Screen.h"
 
 namespace rytmalo::e2e {
+
+// The delays at 120 with the quarter note as the beat.
+inline const std::vector<std::wstring> k120Quarter = {L"2000", L"1000", L"500", L"333", L"250",
+                                                      L"166",  L"125",  L"83",  L"62",  L"31"};
+
+inline constexpr wchar_t kTempoHint[] = L"Entrez ici le tempo servant de base au calcul";
+
+// Where the bubble of a control's hint goes at a resolution: the text
+// measured in MS Sans Serif 8 pt, placed at the control's client origin, 6
+// pixels below its bottom, grown by 6 and 2 pixels, then enlarged for the
+// ellipse.
+inline RECT ExpectedHintBubble(HWND control, const wchar_t* text, int dpi = 96) {
+    HDC screen = GetDC(nullptr);
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(8, dpi, 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    wcscpy(lf.lfFaceName, L"MS Sans Serif");
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(screen, font);
+    RECT measured{0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
+    DrawTextW(screen, text, -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(screen, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+
+    const RECT outer = driver::ScreenRect(control);
+    POINT at{0, outer.bottom - outer.top + MulDiv(6, dpi, 96)};
+    ClientToScreen(control, &at);
+    const EdgeRect bubble =
+        EnlargeForEllipse({at.x, at.y, at.x + measured.right + MulDiv(6, dpi, 96),
+                           at.y + measured.bottom + MulDiv(2, dpi, 96)});
+    return {bubble.left, bubble.top, bubble.right, bubble.bottom};
+}
+
+// A window of another program that takes the foreground: a thread of the
+// test with a message loop of its own, so that it answers the activation
+// messages the program's windows send it.
+class OtherProgramWindow {
+public:
+    explicit OtherProgramWindow(RECT r = {20, 600, 260, 720}) : thread_([this, r] { Run(r); }) {
+        driver::WaitUntil([this] { return window_.load() != nullptr; });
+    }
+    ~OtherProgramWindow() {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        thread_.join();
+    }
+    HWND Handle() const { return window_; }
+
+private:
+    void Run(RECT r) {
+        HWND w = CreateWindowExW(0, L"STATIC", L"Autre programme", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr,
+                                 nullptr, nullptr, nullptr);
+        SetForegroundWindow(w);
+        window_ = w;
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (msg.message == WM_CLOSE && msg.hwnd == w) break;
+            DispatchMessageW(&msg);
+        }
+        DestroyWindow(w);
+    }
+    std::atomic<HWND> window_{nullptr};
+    std::thread thread_;
+};
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -22,10 +90,14 @@ protected:
     void Start() {
         program_ = driver::Process();
         program_ = driver::Process::Launch(driver::ProgramPath());
+        ASSERT_NO_FATAL_FAILURE(FindMain());
+        ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == Control("txtTempo"); }));
+    }
+    // The main window of the program started, activated.
+    void FindMain() {
         main_ = driver::WaitForTopLevel(program_.Id(), L"TMainForm", 20000);
         ASSERT_NE(main_, nullptr) << "the main window did not appear";
         ASSERT_TRUE(driver::Activate(main_));
-        ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == Control("txtTempo"); }));
     }
 
     DWORD Pid() const { return program_.Id(); }
@@ -82,6 +154,26 @@ protected:
     }
     bool Checked(std::string_view radio) const {
         return SendMessageW(Control(radio), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+
+    // A message box of the program with an OK button alone.
+    static void ExpectOkBox(HWND box, const std::wstring& caption, const std::wstring& text,
+                            LPCWSTR icon) {
+        const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
+        EXPECT_EQ(info.caption, caption);
+        EXPECT_EQ(info.text, text);
+        EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
+        EXPECT_EQ(driver::MessageBoxIcon(box), icon);
+    }
+
+    // The "?" menu opened from the keyboard, its first item ("Sommaire")
+    // highlighted.
+    static void OpenHelpMenu() {
+        driver::PressKey(VK_F10);
+        Sleep(200);
+        driver::PressKey(VK_RIGHT);
+        driver::PressKey(VK_DOWN);
+        Sleep(300);
     }
 
     // Ends the program with its Quit button and checks the exit code.

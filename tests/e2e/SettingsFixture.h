@@ -64,13 +64,28 @@ protected:
     // "&A propos de ..." of the "&?" menu, from the keyboard.
     HWND OpenAbout() {
         driver::Activate(Main());
-        driver::PressKey(VK_F10);
-        Sleep(200);
-        driver::PressKey(VK_RIGHT);
-        driver::PressKey(VK_DOWN);
-        Sleep(200);
+        OpenHelpMenu();
         driver::PressKey('A');
         return driver::WaitForTopLevel(Pid(), L"TfrmAProposDe", 5000);
+    }
+    // One of the program's dialogs at its first showing, its title and
+    // client size as designed: on top, fixed, with a close box, centred.
+    static void ExpectFirstShowing(HWND dialog, const wchar_t* title, LONG width, LONG height) {
+        EXPECT_EQ(driver::TextOf(dialog), title);
+        EXPECT_TRUE(driver::IsTopMost(dialog));
+        RECT client;
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.right, width);
+        EXPECT_EQ(client.bottom, height);
+        const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+        EXPECT_NE(style & WS_SYSMENU, 0);
+        EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+        const RECT r = driver::ScreenRect(dialog);
+        EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
+        EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+        Sleep(300);
+        driver::SaveBmp(driver::Capture(r),
+                        driver::OwnDirectory() + driver::ClassOf(dialog) + L".bmp");
     }
     static bool WaitClosed(HWND dialog) {
         return driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000);
@@ -114,11 +129,8 @@ protected:
     void ExpectReadReport(const std::wstring& valueName) {
         HWND box = driver::WaitForMessageBox(Pid(), 20000);
         ASSERT_NE(box, nullptr) << "no report";
-        const driver::MessageBoxInfo info = driver::ReadMessageBox(box);
-        EXPECT_EQ(info.text, L"Erreur à l'obtention des données pour '" + valueName + L"'.");
-        EXPECT_EQ(info.caption, L"Rytmalo95");
-        EXPECT_EQ(info.buttons, std::vector<std::wstring>{L"OK"});
-        EXPECT_EQ(driver::MessageBoxIcon(box), IDI_HAND);
+        ExpectOkBox(box, L"Rytmalo95",
+                    L"Erreur à l'obtention des données pour '" + valueName + L"'.", IDI_HAND);
         driver::Activate(box);
         driver::PressKey(VK_RETURN);
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, 5000));
@@ -128,13 +140,8 @@ protected:
     void StartThroughReports(const std::wstring& valueName, int count) {
         program_ = driver::Process::Launch(driver::ProgramPath());
         for (int i = 0; i < count; ++i) ASSERT_NO_FATAL_FAILURE(ExpectReadReport(valueName));
-        main_ = driver::WaitForTopLevel(Pid(), L"TMainForm", 20000);
-        ASSERT_NE(main_, nullptr);
-        ASSERT_TRUE(driver::Activate(main_));
+        ASSERT_NO_FATAL_FAILURE(FindMain());
     }
-
-    const std::vector<std::wstring> k120 = {L"2000", L"1000", L"500", L"333", L"250",
-                                            L"166",  L"125",  L"83",  L"62",  L"31"};
 };
 
 }  // namespace rytmalo::e2e

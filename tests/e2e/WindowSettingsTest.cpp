@@ -1,6 +1,7 @@
 // The main window opens where it was quit, applies the saved stay-on-top
-// choice whenever the program's own dialogs give it back, and goes on when
-// the saved values are unreadable.
+// choice when the program's own dialogs give it back (not when the user
+// comes back from another program), and goes on when the saved values are
+// unreadable.
 #include "SettingsFixture.h"
 
 namespace rytmalo::e2e {
@@ -30,18 +31,7 @@ TEST_F(WindowSettings, FirstStartOpensAtTheDefaultPlaceNotOnTopAndQuitSavesThePl
     EXPECT_EQ(Saved(L"TopMost"), std::nullopt);
 }
 
-TEST_F(WindowSettings, AMovedWindowReopensWhereItWasQuit) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    SetWindowPos(Main(), nullptr, 300, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_TRUE(driver::WaitUntil([&] { return MainPlace().x == 300 && MainPlace().y == 210; }));
-    Quit();
-    EXPECT_EQ(Saved(L"FormTop"), Dword(210));
-    EXPECT_EQ(Saved(L"FormLeft"), Dword(300));
-    ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(MainPlace().x, 300);
-    EXPECT_EQ(MainPlace().y, 210);
-}
-
+// A saved place is where the window opens, and Quit saves where it stands.
 TEST_F(WindowSettings, APlacePartlyOnScreenIsKeptOneNoScreenShowsComesOntoTheNearestEdge) {
     Save(L"FormLeft", Dword(Signed(-100)));
     Save(L"FormTop", Dword(600));
@@ -70,38 +60,6 @@ TEST_F(WindowSettings, APlacePartlyOnScreenIsKeptOneNoScreenShowsComesOntoTheNea
     EXPECT_EQ(r.left, work.left);
     EXPECT_EQ(r.bottom, work.bottom);
 }
-
-TEST_F(WindowSettings, SavedStayOnTopAppliesAtFirstActivationAndAgainAfterCancelledPreferences) {
-    Save(L"TopMost", Dword(1));
-    ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_TRUE(MainStaysOnTop(true));
-    HWND dialog = OpenPreferences();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(MainOnTop()) << "off the top while the dialog is open";
-    driver::PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitClosed(dialog));
-    EXPECT_TRUE(MainStaysOnTop(true));
-    EXPECT_EQ(Saved(L"TopMost"), Dword(1));
-}
-
-// A window of another program, for the main window to lose the activation to.
-class OtherProgramWindow {
-public:
-    OtherProgramWindow() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"RytmaloTestOtherProgram";
-        RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"Autre", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                600, 500, 240, 120, nullptr, nullptr, wc.hInstance, nullptr);
-    }
-    ~OtherProgramWindow() { DestroyWindow(hwnd_); }
-    HWND Handle() const { return hwnd_; }
-
-private:
-    HWND hwnd_;
-};
 
 TEST_F(WindowSettings, ComingBackFromAnotherProgramIsNoActivationADialogClosingIs) {
     Save(L"TopMost", Dword(1));
@@ -133,7 +91,7 @@ TEST_F(WindowSettings, AnUnreadablePlaceIsReportedAndTheRestOfTheCreationSkipped
     EXPECT_EQ(driver::TextOf(Main()), L"Rytmalo 95");
     EXPECT_TRUE(NoReport());
     EnterTempo(L"120");
-    EXPECT_TRUE(WaitForValues(k120)) << "the quarter note is the beat";
+    EXPECT_TRUE(WaitForValues(k120Quarter)) << "the quarter note is the beat";
     Quit();
     EXPECT_EQ(Saved(L"FormTop"), Dword(141));
     EXPECT_EQ(Saved(L"FormLeft"), Dword(323));
@@ -155,7 +113,7 @@ TEST_F(WindowSettings, AnUnreadableStayOnTopChoiceIsReportedAtEveryActivationUnt
     EXPECT_TRUE(MainStaysOnTop(false));
     EXPECT_TRUE(NoReport()) << "the report's own closing is no activation";
     EnterTempo(L"120");
-    EXPECT_TRUE(WaitForValues(k120));
+    EXPECT_TRUE(WaitForValues(k120Quarter));
 
     HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);

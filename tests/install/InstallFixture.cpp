@@ -12,18 +12,6 @@
 
 namespace rytmalo::install {
 
-bool KeyExists(HKEY root, const std::wstring& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
-void DeleteTree(HKEY root, const std::wstring& path) {
-    RegDeleteTreeW(root, path.c_str());
-    RegDeleteKeyW(root, path.c_str());
-}
-
 std::optional<std::wstring> ReadText(HKEY root, const std::wstring& path,
                                      const std::wstring& name) {
     wchar_t data[2048] = {};
@@ -33,11 +21,6 @@ std::optional<std::wstring> ReadText(HKEY root, const std::wstring& path,
         return std::nullopt;
     }
     return std::wstring(data);
-}
-
-bool HasValue(HKEY root, const std::wstring& path, const std::wstring& name) {
-    return RegGetValueW(root, path.c_str(), name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
 }
 
 void WriteDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/Driver.h"
+#include "tests/win32/RegistryScratch.h"
 
 namespace rytmalo::install {
 
@@ -26,12 +27,15 @@ inline constexpr DWORD kDone = 0;
 inline constexpr DWORD kFailed = 2;
 inline constexpr DWORD kProgramRunning = 3;
 
-bool KeyExists(HKEY root, const std::wstring& path);
-void DeleteTree(HKEY root, const std::wstring& path);
+using rytmalo::testing::DeleteTree;
+using rytmalo::testing::KeyExists;
+
 // A REG_SZ value (the key's default value for an empty name).
 std::optional<std::wstring> ReadText(HKEY root, const std::wstring& path,
                                      const std::wstring& name = {});
-bool HasValue(HKEY root, const std::wstring& path, const std::wstring& name);
+inline bool HasValue(HKEY root, const std::wstring& path, const std::wstring& name) {
+    return rytmalo::testing::ReadRaw(root, path, name).has_value();
+}
 void WriteDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
 
 bool FileExists(const std::wstring& path);

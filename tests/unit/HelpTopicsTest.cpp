@@ -32,7 +32,6 @@ TEST(HelpTopics, EveryContextOfTheWindowsAndMenusHasItsTopic) {
         used.merge(ContextsOf(*layout));
     }
     used.insert(kContentsTopic);
-    EXPECT_EQ(used, (std::set<int>{10, 11, 13, 14, 21, 260, 270, 280, 290, 300}));
     for (int context : used) {
         const HelpTopic* topic = FindHelpTopic(context);
         ASSERT_NE(topic, nullptr) << context;

@@ -6,15 +6,6 @@
 namespace rytmalo {
 namespace {
 
-TEST(RegKeyPath, ProgramKeyUnderEachRoot) {
-    RegKeyNames names{rhCurrentUser, L"Vortan Music", L"Rytmalo95", L"v2.0", L""};
-    EXPECT_EQ(BuildKeyPath(names), L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0");
-    names.hive = rhMachine;
-    EXPECT_EQ(BuildKeyPath(names), L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0");
-    names.hive = rhAllUsers;
-    EXPECT_EQ(BuildKeyPath(names), L".DEFAULT\\SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0");
-}
-
 TEST(RegKeyPath, RelativePathAndBackslashesInsideSegmentsAddLevels) {
     RegKeyNames names{rhCurrentUser, L"Vortan Music", L"Rytmalo95", L"v2.0", L"Fenêtres"};
     EXPECT_EQ(BuildKeyPath(names), L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0\\Fenêtres");

@@ -2,6 +2,7 @@
 // control, font, glyph and the caption bar follow; back at 96 dpi everything
 // is exactly as the layout says.
 #include "GradientFixture.h"
+#include "driver/Driver.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/Label.h"
@@ -72,12 +73,7 @@ const tk::FormLayout& Layout() {
     return layout;
 }
 
-RECT InParent(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
+using driver::RectInParent;
 
 LONG FontHeight(HWND window) {
     LOGFONTW font{};
@@ -92,7 +88,7 @@ void ExpectLaidOutAt(TestForm& form, int dpi) {
         if (c.kind == ControlKind::TabSheet) continue;
         SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(dpi));
         HWND w = form.Find<tk::TControl>(c.name).Handle();
-        const RECT r = InParent(w);
+        const RECT r = RectInParent(w);
         const int left = tk::ScaleToDpi(c.bounds.left, dpi);
         const int top = tk::ScaleToDpi(c.bounds.top, dpi);
         EXPECT_EQ(r.top, top);
@@ -118,7 +114,7 @@ TEST_F(Dpi, ControlsAndFontsFollowTheResolutionAndComeBackExactly) {
     RECT client;
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(client.right, 381);
-    const RECT value96 = InParent(form.Find<tk::TControl>("Value").Handle());
+    const RECT value96 = RectInParent(form.Find<tk::TControl>("Value").Handle());
 
     // The system suggests where the window goes on the other monitor.
     RECT suggested{200, 150, 200 + 600, 150 + 560};
@@ -132,21 +128,21 @@ TEST_F(Dpi, ControlsAndFontsFollowTheResolutionAndComeBackExactly) {
     EXPECT_EQ(window.right, 800);
     EXPECT_EQ(window.bottom, 710);
     ExpectLaidOutAt(form, 144);
-    const RECT value144 = InParent(form.Find<tk::TControl>("Value").Handle());
+    const RECT value144 = RectInParent(form.Find<tk::TControl>("Value").Handle());
     EXPECT_GT(value144.right - value144.left, (value96.right - value96.left) * 4 / 3)
         << "its text measured again";
 
     // The page fills its page control's display area again.
     auto& pages = form.Find<tk::TPageControl>("Pages");
     const RECT area = pages.DisplayRect();
-    const RECT page = InParent(form.Find<tk::TControl>("Page").Handle());
+    const RECT page = RectInParent(form.Find<tk::TControl>("Page").Handle());
     EXPECT_EQ(page.left, area.left);
     EXPECT_EQ(page.right, area.right);
     EXPECT_EQ(page.bottom, area.bottom);
 
     form.ChangeDpi(96);
     ExpectLaidOutAt(form, 96);
-    EXPECT_EQ(InParent(form.Find<tk::TControl>("Value").Handle()).right, value96.right);
+    EXPECT_EQ(RectInParent(form.Find<tk::TControl>("Value").Handle()).right, value96.right);
     GetClientRect(form.Handle(), &client);
     EXPECT_EQ(client.right, 381);
     EXPECT_EQ(client.bottom, 327);

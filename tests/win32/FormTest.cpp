@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "ToolkitFixture.h"
+#include "driver/Driver.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckControls.h"
 #include "toolkit/Edit.h"
@@ -51,55 +52,24 @@ const FormLayout& HelpIconDialog() {
     return layout;
 }
 
-HWND ParentOf(TControl& c) { return GetParent(c.Handle()); }
-
-RECT InParent(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
+using driver::RectInParent;
 
 using Forms = ToolkitTest;
-
-TEST_F(Forms, ControlsAreStandardWindowsOfTheirParentsAtTheirPlaces) {
-    TestForm& form = MakeForm(Dialog());
-    RECT client;
-    GetClientRect(form.Handle(), &client);
-    EXPECT_EQ(client.right, 320);
-    EXPECT_EQ(client.bottom, 200);
-
-    auto& name = form.Find<TEdit>("Name");
-    EXPECT_EQ(ParentOf(name), form.Find<TControl>("Box").Handle());
-    const RECT r = InParent(name.Handle());
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right, 110);
-    EXPECT_EQ(r.bottom, 41);
-    EXPECT_EQ(GetDlgCtrlID(name.Handle()), Dialog().ControlId("Name"));
-    WCHAR cls[32];
-    GetClassNameW(name.Handle(), cls, 32);
-    EXPECT_STREQ(cls, L"Edit");
-    GetClassNameW(form.Find<TControl>("B").Handle(), cls, 32);
-    EXPECT_STREQ(cls, L"Button");
-    EXPECT_EQ(SendMessageW(form.Find<TControl>("B").Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(form.Caption(), L"Essai");
-}
 
 TEST_F(Forms, AutoSizedLabelsFitTheirTextKeepingTheirAlignedEdge) {
     TestForm& form = MakeForm(Dialog());
     auto& info = form.Find<TLabel>("Info");
-    const RECT before = InParent(info.Handle());
+    const RECT before = RectInParent(info.Handle());
     info.SetCaption(L"Un texte bien plus long");
-    const RECT after = InParent(info.Handle());
+    const RECT after = RectInParent(info.Handle());
     EXPECT_EQ(after.left, before.left);
     EXPECT_GT(after.right - after.left, before.right - before.left);
 
     auto& right = form.Find<TLabel>("Right");
-    const int rightEdge = InParent(right.Handle()).right;
+    const int rightEdge = RectInParent(right.Handle()).right;
     EXPECT_EQ(rightEdge, 310);
     right.SetCaption(L"Un texte plus long");
-    EXPECT_EQ(InParent(right.Handle()).right, rightEdge);
+    EXPECT_EQ(RectInParent(right.Handle()).right, rightEdge);
 }
 
 TEST_F(Forms, TabVisitsTabStopsInTabOrderAcrossContainers) {
@@ -150,15 +120,19 @@ TEST_F(Forms, EnterPressesTheFocusedOrDefaultButtonEscapeTheCancelButton) {
     EXPECT_EQ(ok, 1);
 }
 
-TEST_F(Forms, RadioButtonReportsOnlyBecomingSelected) {
+// A radio button reports becoming selected only; a check box every change.
+TEST_F(Forms, CheckControlsReportTheirChangesProgrammaticOnesToo) {
     TestForm& form = MakeForm(Dialog());
     auto& a = form.Find<TRadioButton>("A");
     auto& b = form.Find<TRadioButton>("B");
     auto& c = form.Find<TRadioButton>("C");
+    auto& check = form.Find<TCheckBox>("Check");
     int clicksA = 0;
     int clicksB = 0;
+    int clicksCheck = 0;
     a.OnClick = [&] { ++clicksA; };
     b.OnClick = [&] { ++clicksB; };
+    check.OnClick = [&] { ++clicksCheck; };
     a.SetChecked(true);
     a.SetChecked(true);
     EXPECT_EQ(clicksA, 1);
@@ -171,18 +145,12 @@ TEST_F(Forms, RadioButtonReportsOnlyBecomingSelected) {
     SendMessageW(c.Handle(), BM_CLICK, 0, 0);
     EXPECT_TRUE(c.Checked());
     EXPECT_FALSE(a.Checked());
-}
 
-TEST_F(Forms, CheckBoxReportsEveryChangeOfState) {
-    TestForm& form = MakeForm(Dialog());
-    auto& check = form.Find<TCheckBox>("Check");
-    int clicks = 0;
-    check.OnClick = [&] { ++clicks; };
     check.SetChecked(true);
     check.SetChecked(true);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicksCheck, 1);
     SendMessageW(check.Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(clicksCheck, 2);
     EXPECT_FALSE(check.Checked());
 }
 
@@ -241,31 +209,24 @@ TEST_F(Forms, ErrorInTheCreationHandlerSkipsItsRestNotTheForm) {
     EXPECT_EQ(reported, std::vector<std::wstring>{L"Division flottante par zéro"});
 }
 
-TEST_F(Forms, ShowModalEndsWithTheResultOfTheButtonOrCancelOnClose) {
-    TestForm& owner = MakeForm(DialogLayout("TTestOwner", biSystemMenu));
-    owner.Show();
-    TestForm& dialog = MakeForm(Dialog());
-    PostMessageW(dialog.Find<TControl>("Ok").Handle(), BM_CLICK, 0, 0);
-    EXPECT_EQ(dialog.ShowModal(), mrOk);
-    EXPECT_FALSE(dialog.Visible());
-    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
-
-    PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(dialog.ShowModal(), mrCancel);
-    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
-}
-
-TEST_F(Forms, OwnerIsDisabledWhileADialogIsModal) {
+TEST_F(Forms, ShowModalDisablesTheOwnerAndEndsWithTheButtonsResultOrCancelOnClose) {
     TestForm& owner = MakeForm(DialogLayout("TTestOwner", biSystemMenu));
     owner.Show();
     TestForm& dialog = MakeForm(Dialog());
     bool ownerEnabledDuring = true;
     dialog.OnActivate = [&] {
         ownerEnabledDuring = IsWindowEnabled(owner.Handle()) != FALSE;
-        dialog.SetModalResult(mrOk);
+        PostMessageW(dialog.Find<TControl>("Ok").Handle(), BM_CLICK, 0, 0);
     };
-    dialog.ShowModal();
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_FALSE(ownerEnabledDuring);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+
+    dialog.OnActivate = nullptr;
+    PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
 }
 
 TEST_F(Forms, ActivationCountsOnlyWhenTheProgramsActiveFormChanges) {

@@ -1,4 +1,5 @@
 // The composed caption, read back pixel by pixel from a memory context.
+#include <array>
 #include <set>
 
 #include "GradientFixture.h"
@@ -6,14 +7,6 @@
 
 namespace rytmalo::testing {
 namespace {
-
-using tk::biHelp;
-using tk::biMaximize;
-using tk::biMinimize;
-using tk::biSystemMenu;
-using tk::BorderStyle;
-
-constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
 
 struct Composed {
     std::unique_ptr<Bitmap32> image;  // the whole window, untouched outside the caption
@@ -36,15 +29,10 @@ int EntryOf(const GradientColorTable& table, int count, COLORREF color) {
     return -1;
 }
 
-bool IsWhite(COLORREF c) {
-    return c == RGB(255, 255, 255);
-}
-
 int WhitePixels(const Bitmap32& image, const TRect& area) {
     int n = 0;
     for (int y = area.Top; y < area.Bottom; ++y) {
-        for (int x = area.Left; x < area.Right; ++x)
-            n += IsWhite(image.At(x, y));
+        for (int x = area.Left; x < area.Right; ++x) n += image.At(x, y) == RGB(255, 255, 255);
     }
     return n;
 }
@@ -67,24 +55,10 @@ void ExpectButtonsAt(const TGradientForm& form, const Composed& c, size_t expect
     for (const CaptionButton& button : layout.buttons) {
         Bitmap32 alone(button.rect.Width(), button.rect.Height(), kUntouched);
         RECT r{0, 0, button.rect.Width(), button.rect.Height()};
-        UINT state = 0;
-        switch (button.glyph) {
-            case CaptionGlyph::Close:
-                state = DFCS_CAPTIONCLOSE;
-                break;
-            case CaptionGlyph::Minimize:
-                state = DFCS_CAPTIONMIN;
-                break;
-            case CaptionGlyph::Maximize:
-                state = DFCS_CAPTIONMAX;
-                break;
-            case CaptionGlyph::Restore:
-                state = DFCS_CAPTIONRESTORE;
-                break;
-            case CaptionGlyph::Help:
-                state = DFCS_CAPTIONHELP;
-                break;
-        }
+        // The system's caption buttons, in the order of CaptionGlyph.
+        const UINT state = std::array<UINT, 5>{DFCS_CAPTIONCLOSE, DFCS_CAPTIONMIN, DFCS_CAPTIONMAX,
+                                               DFCS_CAPTIONRESTORE,
+                                               DFCS_CAPTIONHELP}[static_cast<int>(button.glyph)];
         DrawFrameControl(alone.dc(), &r, DFC_CAPTION,
                          button.enabled ? state : state | DFCS_INACTIVE);
         const TRect inImage = Offset(button.rect, c.caption.Left, c.caption.Top);
@@ -314,7 +288,7 @@ TEST_F(GradientCaption, FailingHandlerLeavesNoObjectBehindAndNothingOnTheTarget)
     };
     Bitmap32 target(form.Width(), form.Height(), kUntouched);
     EXPECT_THROW(form.PaintCaption(target.dc(), true), tk::Exception);
-    const std::size_t before = GdiObjectCount();
+    const long before = GdiObjectCount();
     for (int i = 0; i < 200; ++i) {
         EXPECT_THROW(form.PaintCaption(target.dc(), i % 2 == 0), tk::Exception);
     }

@@ -45,21 +45,6 @@ std::unique_ptr<Bitmap32> Bitmap32::OfWindow(HWND window) {
     return image;
 }
 
-std::size_t GdiObjectCount() {
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
-        return n;
-    // Wine does not count them (it answers 0). Its handle values are a slot
-    // of the process's GDI handle table in the low word and a generation in
-    // the high word, and a value without the generation names the slot: so
-    // every slot that holds an object answers GetObjectType.
-    std::size_t n = 0;
-    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)))
-            ++n;
-    }
-    return n;
-}
-
 tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style, unsigned icons,
                               tk::FormStyle formStyle) {
     tk::FormLayout f;

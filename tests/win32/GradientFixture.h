@@ -6,11 +6,22 @@
 #include <memory>
 #include <string>
 
+#include "GdiObjects.h"
 #include "ToolkitFixture.h"
 #include "components/CaptionPainter.h"
 #include "components/GradForm.h"
 
 namespace rytmalo::testing {
+
+using tk::biHelp;
+using tk::biMaximize;
+using tk::biMinimize;
+using tk::biSystemMenu;
+using tk::BorderStyle;
+using tk::testing::GdiObjectCount;
+
+// The main window's border icons: no system menu.
+inline constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
 
 // A 32-bit top-down bitmap in a memory context, filled with one colour.
 class Bitmap32 {
@@ -41,9 +52,6 @@ inline constexpr COLORREF kUntouched = RGB(255, 0, 255);
 // Pixel differences between two images within a rectangle of the first,
 // the second one offset.
 int Differences(const Bitmap32& a, const TRect& area, const Bitmap32& b, int dx, int dy);
-
-// GDI objects alive in this process.
-std::size_t GdiObjectCount();
 
 tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style, unsigned icons,
                               tk::FormStyle formStyle = tk::FormStyle::Normal);

@@ -7,7 +7,7 @@ namespace {
 using GradientLeaks = GradientTest;
 
 TEST_F(GradientLeaks, ObjectCountSeesAnObjectComeAndGo) {
-    const std::size_t before = GdiObjectCount();
+    const long before = GdiObjectCount();
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(GdiObjectCount(), before + 1);
     DeleteObject(brush);
@@ -15,10 +15,9 @@ TEST_F(GradientLeaks, ObjectCountSeesAnObjectComeAndGo) {
 }
 
 TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnchanged) {
-    TestGradientForm& form = Make(GradientLayout("TGradMain", tk::BorderStyle::Single,
-                                                 tk::biMinimize | tk::biMaximize | tk::biHelp));
+    TestGradientForm& form = Make(GradientLayout("TGradMain", BorderStyle::Single, kMainIcons));
     TestGradientForm& other =
-        Make(GradientLayout("TGradSizeable", tk::BorderStyle::Sizeable, tk::biSystemMenu));
+        Make(GradientLayout("TGradSizeable", BorderStyle::Sizeable, biSystemMenu));
     form.SetCaption(L"Rytmalo 95");
     other.SetCaption(L"Autre");
     ShowActive(other);
@@ -30,7 +29,7 @@ TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnc
     SetActiveWindow(form.Handle());
     Pump();
 
-    const std::size_t before = GdiObjectCount();
+    const long before = GdiObjectCount();
     const int paintsBefore = form.paints;
     for (int i = 0; i < 10000; ++i) {
         switch (i % 4) {

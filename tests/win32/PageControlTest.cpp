@@ -1,4 +1,5 @@
 #include "ToolkitFixture.h"
+#include "driver/Driver.h"
 #include "toolkit/PageControl.h"
 
 namespace tk::testing {
@@ -42,9 +43,8 @@ TEST_F(Pages, ATabPageFillsTheDisplayAreaAndHoldsItsControls) {
     EXPECT_EQ(pages.ActivePage(), &page);
     EXPECT_TRUE(IsWindowVisible(page.Handle()));
 
-    RECT pageRect;
-    GetWindowRect(page.Handle(), &pageRect);
-    MapWindowPoints(HWND_DESKTOP, pages.Handle(), reinterpret_cast<POINT*>(&pageRect), 2);
+    ASSERT_EQ(GetParent(page.Handle()), pages.Handle());
+    const RECT pageRect = driver::RectInParent(page.Handle());
     const RECT area = pages.DisplayRect();
     EXPECT_EQ(pageRect.left, area.left);
     EXPECT_EQ(pageRect.top, area.top);
@@ -52,9 +52,7 @@ TEST_F(Pages, ATabPageFillsTheDisplayAreaAndHoldsItsControls) {
     EXPECT_EQ(pageRect.bottom, area.bottom);
 
     EXPECT_EQ(GetParent(check.Handle()), page.Handle());
-    RECT c;
-    GetWindowRect(check.Handle(), &c);
-    MapWindowPoints(HWND_DESKTOP, page.Handle(), reinterpret_cast<POINT*>(&c), 2);
+    const RECT c = driver::RectInParent(check.Handle());
     EXPECT_EQ(c.left, 24);
     EXPECT_EQ(c.top, 40);
 }

@@ -152,24 +152,11 @@ TEST_F(Store, ANewNameWhileClosedIsOnlyStored) {
     EXPECT_EQ(store.KeyPath(), kCompanyKey + L"\\Store\\v10\\Sous");
 }
 
-TEST_F(Store, ReadErrorsNameTheValue) {
-    EXPECT_EQ(ErrorOf([&] { store.ReadIntegerValue(L"FormTop"); }),
-              L"Erreur à l'obtention des données pour 'FormTop'");
-    EXPECT_EQ(ErrorOf([&] { store.ReadBoolValue(L"TopMost"); }),
-              L"Erreur à l'obtention des données pour 'TopMost'");
-
-    // Data longer than four bytes cannot be an integer: the read fails.
+TEST_F(Store, FailedReadsNameTheValueAndTellMissingDataFromAWrongType) {
     const std::wstring longText = L"abcd";
     WriteRaw(HKEY_CURRENT_USER, kKey, L"Long", REG_SZ, longText.c_str(), 10);
     const ULONGLONG big = 1;
     WriteRaw(HKEY_CURRENT_USER, kKey, L"Quad", REG_QWORD, &big, sizeof big);
-    EXPECT_EQ(ErrorOf([&] { store.ReadIntegerValue(L"Long"); }),
-              L"Erreur à l'obtention des données pour 'Long'");
-    EXPECT_EQ(ErrorOf([&] { store.ReadIntegerValue(L"Quad"); }),
-              L"Erreur à l'obtention des données pour 'Quad'");
-}
-
-TEST_F(Store, WrongTypesAreTypeErrors) {
     const std::wstring shortText = L"a";  // four bytes with its zero
     WriteRaw(HKEY_CURRENT_USER, kKey, L"Court", REG_SZ, shortText.c_str(), 4);
     const DWORD four = 4;
@@ -177,16 +164,24 @@ TEST_F(Store, WrongTypesAreTypeErrors) {
     WriteRaw(HKEY_CURRENT_USER, kKey, L"Gros", REG_DWORD_BIG_ENDIAN, &four, sizeof four);
     store.WriteIntegerValue(L"Nombre", 4);
 
-    EXPECT_EQ(ErrorOf([&] { store.ReadIntegerValue(L"Court"); }),
-              L"Type de données incorrect pour 'Court'");
-    EXPECT_EQ(ErrorOf([&] { store.ReadIntegerValue(L"Binaire"); }),
-              L"Type de données incorrect pour 'Binaire'");
-    EXPECT_EQ(ErrorOf([&] { store.ReadBoolValue(L"Gros"); }),
-              L"Type de données incorrect pour 'Gros'");
-    EXPECT_EQ(ErrorOf([&] { store.ReadStringValue(L"Nombre"); }),
-              L"Type de données incorrect pour 'Nombre'");
-    EXPECT_EQ(ErrorOf([&] { store.ReadStringValue(L"Binaire"); }),
-              L"Type de données incorrect pour 'Binaire'");
+    const std::wstring noData = L"Erreur à l'obtention des données pour '";
+    const std::wstring wrongType = L"Type de données incorrect pour '";
+    const struct {
+        std::function<void()> read;
+        std::wstring message;
+    } cases[] = {
+        {[&] { store.ReadIntegerValue(L"FormTop"); }, noData + L"FormTop'"},
+        {[&] { store.ReadBoolValue(L"TopMost"); }, noData + L"TopMost'"},
+        // Data longer than four bytes cannot be an integer.
+        {[&] { store.ReadIntegerValue(L"Long"); }, noData + L"Long'"},
+        {[&] { store.ReadIntegerValue(L"Quad"); }, noData + L"Quad'"},
+        {[&] { store.ReadIntegerValue(L"Court"); }, wrongType + L"Court'"},
+        {[&] { store.ReadIntegerValue(L"Binaire"); }, wrongType + L"Binaire'"},
+        {[&] { store.ReadBoolValue(L"Gros"); }, wrongType + L"Gros'"},
+        {[&] { store.ReadStringValue(L"Nombre"); }, wrongType + L"Nombre'"},
+        {[&] { store.ReadStringValue(L"Binaire"); }, wrongType + L"Binaire'"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.read), c.message);
     EXPECT_TRUE(store.HasValue(L"Binaire")) << "any type exists";
 }
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "ToolkitFixture.h"
-#include "app/ComponentClasses.h"
 #include "components/TopMost.h"
+#include "driver/Driver.h"
 
 namespace rytmalo::testing {
 namespace {
@@ -18,28 +18,20 @@ struct Call {
     bool operator==(const Call&) const = default;
 };
 
-tk::FormLayout SmallForm(std::string_view className,
-                         std::vector<tk::ComponentLayout> components = {}) {
+tk::FormLayout SmallForm(std::string_view className) {
     tk::FormLayout f;
     f.className = className;
     f.left = 150;
     f.top = 120;
     f.clientWidth = 200;
     f.clientHeight = 100;
-    f.components = std::move(components);
     return f;
 }
 
-bool IsTopmost(HWND window) {
-    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
+using driver::IsTopMost;
 
 class TopMost : public tk::testing::ToolkitTest {
 protected:
-    void SetUp() override {
-        ToolkitTest::SetUp();
-        RegisterComponentClasses(*tk::Application);
-    }
     // Records each call and makes it.
     WindowPlacer Recorder() {
         return [this](HWND window, HWND after, int x, int y, int cx, int cy, UINT flags) {
@@ -60,19 +52,19 @@ TEST_F(TopMost, ConstructionPutsTheFormOnTopAndEveryAssignmentCallsAgainEvenUnch
     HWND w = form.Handle();
     auto* topMost = new TTopMost(&form, Recorder());
     EXPECT_TRUE(topMost->OnTop());
-    EXPECT_TRUE(IsTopmost(w));
+    EXPECT_TRUE(IsTopMost(w));
     topMost->SetOnTop(true);
-    EXPECT_TRUE(IsTopmost(w));
+    EXPECT_TRUE(IsTopMost(w));
     // The form's owner lies right below it: the case Wine gets wrong.
     topMost->SetOnTop(false);
     EXPECT_FALSE(topMost->OnTop());
-    EXPECT_FALSE(IsTopmost(w));
+    EXPECT_FALSE(IsTopMost(w));
     topMost->SetOnTop(false);
     topMost->SetOnTop(true);
-    EXPECT_TRUE(IsTopmost(w));
+    EXPECT_TRUE(IsTopMost(w));
     EXPECT_EQ(GetWindow(w, GW_OWNER), tk::Application->Handle()) << "the owner stays";
     delete topMost;
-    EXPECT_FALSE(IsTopmost(w)) << "going, it takes the form out of the band";
+    EXPECT_FALSE(IsTopMost(w)) << "going, it takes the form out of the band";
     EXPECT_EQ(calls,
               (std::vector<Call>{Expected(w, true), Expected(w, true), Expected(w, false),
                                  Expected(w, false), Expected(w, true), Expected(w, false)}));
@@ -99,24 +91,10 @@ TEST_F(TopMost, TheWindowNeitherMovesNorResizesNorIsActivatedNorShown) {
     GetWindowRect(shown.Handle(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     EXPECT_EQ(GetActiveWindow(), other.Handle());
-    EXPECT_TRUE(IsTopmost(shown.Handle()));
-    EXPECT_FALSE(IsTopmost(other.Handle()));
-    EXPECT_TRUE(IsTopmost(hidden.Handle()));
+    EXPECT_TRUE(IsTopMost(shown.Handle()));
+    EXPECT_FALSE(IsTopMost(other.Handle()));
+    EXPECT_TRUE(IsTopMost(hidden.Handle()));
     EXPECT_FALSE(IsWindowVisible(hidden.Handle()));
-}
-
-TEST_F(TopMost, ALayoutWithoutAStoredValueLeavesTheFormOnTopOneWithFalseDoesNot) {
-    static const tk::FormLayout unset =
-        SmallForm("TTopMostUnset", {{.className = "TTopMost", .name = "TopMost1"}});
-    static const tk::FormLayout stored = SmallForm(
-        "TTopMostStored",
-        {{.className = "TTopMost", .name = "TopMost1", .properties = {{"OnTop", false}}}});
-    tk::TForm& onTop = MakeForm(unset);
-    EXPECT_TRUE(onTop.Find<TTopMost>("TopMost1").OnTop());
-    EXPECT_TRUE(IsTopmost(onTop.Handle()));
-    tk::TForm& notOnTop = MakeForm(stored);
-    EXPECT_FALSE(notOnTop.Find<TTopMost>("TopMost1").OnTop());
-    EXPECT_FALSE(IsTopmost(notOnTop.Handle()));
 }
 
 TEST_F(TopMost, WithoutAFormForOwnerOrWithItsWindowGoneNoWindowIsCalled) {
