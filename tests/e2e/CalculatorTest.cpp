@@ -21,14 +21,17 @@ TEST_F(Calculator, EnterComputesAndBeatUnitRecomputesWithoutEnter) {
     EXPECT_TRUE(Checked("rdoCroche"));
     EXPECT_FALSE(Checked("rdoNoire"));
     ChooseUnit("rdoRonde");
-    EXPECT_TRUE(WaitForValues({L"1000", L"500", L"250", L"166", L"125", L"83", L"62", L"41", L"31", L"15"}));
+    EXPECT_TRUE(WaitForValues(
+        {L"1000", L"500", L"250", L"166", L"125", L"83", L"62", L"41", L"31", L"15"}));
     ChooseUnit("rdoDouble");
-    EXPECT_TRUE(WaitForValues({L"8000", L"4000", L"2000", L"1333", L"1000", L"666", L"500", L"333", L"250", L"125"}));
+    EXPECT_TRUE(WaitForValues(
+        {L"8000", L"4000", L"2000", L"1333", L"1000", L"666", L"500", L"333", L"250", L"125"}));
 }
 
 TEST_F(Calculator, RangeEndsComputeOutOfRangeWarnsThenEmptiesTheBoxAndKeepsTheValues) {
     EnterTempo(L"250");
-    EXPECT_TRUE(WaitForValues({L"960", L"480", L"240", L"160", L"120", L"80", L"60", L"40", L"30", L"15"}));
+    EXPECT_TRUE(
+        WaitForValues({L"960", L"480", L"240", L"160", L"120", L"80", L"60", L"40", L"30", L"15"}));
     EnterTempo(L"10");
     const std::vector<std::wstring> k10 = {L"24000", L"12000", L"6000", L"4000", L"3000",
                                            L"2000",  L"1500",  L"1000", L"750",  L"375"};
@@ -63,7 +66,8 @@ TEST_F(Calculator, RangeEndsComputeOutOfRangeWarnsThenEmptiesTheBoxAndKeepsTheVa
 // here, that the window reads the box with it.
 TEST_F(Calculator, TempoTextIsReadLeniently) {
     EnterTempo(L"12a");
-    EXPECT_TRUE(WaitForValues({L"20000", L"10000", L"5000", L"3333", L"2500", L"1666", L"1250", L"833", L"625", L"312"}));
+    EXPECT_TRUE(WaitForValues(
+        {L"20000", L"10000", L"5000", L"3333", L"2500", L"1666", L"1250", L"833", L"625", L"312"}));
     EXPECT_EQ(Text("txtTempo"), L"12a");
 }
 
@@ -80,10 +84,12 @@ TEST_F(Calculator, EscapeEmptiesTheBoxOnly) {
 TEST_F(Calculator, BeatUnitComputesAnyTempoWithoutRangeCheck) {
     TypeTempo(L"300");
     ChooseUnit("rdoCroche");
-    EXPECT_TRUE(WaitForValues({L"1600", L"800", L"400", L"266", L"200", L"133", L"100", L"66", L"50", L"25"}));
+    EXPECT_TRUE(WaitForValues(
+        {L"1600", L"800", L"400", L"266", L"200", L"133", L"100", L"66", L"50", L"25"}));
     TypeTempo(L"-7");
     ChooseUnit("rdoNoire");
-    EXPECT_TRUE(WaitForValues({L"-34285", L"-17142", L"-8571", L"-5714", L"-4285", L"-2857", L"-2142", L"-1428", L"-1071", L"-535"}));
+    EXPECT_TRUE(WaitForValues({L"-34285", L"-17142", L"-8571", L"-5714", L"-4285", L"-2857",
+                               L"-2142", L"-1428", L"-1071", L"-535"}));
 }
 
 TEST_F(Calculator, BeatUnitWithEmptyBoxAppliesToTheNextEnter) {

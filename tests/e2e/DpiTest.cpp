@@ -10,9 +10,7 @@ namespace {
 constexpr int kDpi = 144;
 const std::wstring kDesktopKey = L"Control Panel\\Desktop";
 
-int Scaled(int value) {
-    return MulDiv(value, kDpi, 96);
-}
+int Scaled(int value) { return MulDiv(value, kDpi, 96); }
 
 int MetricForDpi(int index, int dpi) {
     using Fn = int(WINAPI*)(int, UINT);

@@ -175,7 +175,8 @@ protected:
         spy_->Clear();
         EXPECT_EQ(requests.size(), 1u);
         for (const auto& r : requests) {
-            std::printf("help request: %s command %u data %ld\n", r.file.c_str(), r.command, r.data);
+            std::printf("help request: %s command %u data %ld\n", r.file.c_str(), r.command,
+                        r.data);
         }
         return requests.empty() ? driver::HelpRequest{} : requests.back();
     }

@@ -9,7 +9,7 @@ namespace {
 constexpr COLORREF kPaleYellow = RGB(255, 255, 128);
 
 class Hints : public ProgramTest {
-  protected:
+protected:
     HWND Bubble(bool visibleOnly = true) const {
         return driver::FindTopLevel(Pid(), L"TEllipticHintWindow", visibleOnly);
     }

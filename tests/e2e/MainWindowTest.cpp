@@ -82,11 +82,11 @@ TEST_F(MainWindow, EveryControlIsAStandardWindowAtItsPlace) {
 
 TEST_F(MainWindow, CaptionsEndSevenPixelsBeforeTheirValues) {
     const std::pair<const char*, const wchar_t*> captions[] = {
-        {"Label1", L"Ronde :"},           {"Label6", L"Blanche :"},
-        {"Label7", L"Noire :"},           {"Label8", L"Triolet de noire :"},
-        {"Label9", L"Croche :"},          {"Label4", L"Triolet :"},
-        {"Label2", L"Double-Croche :"},   {"Label10", L"Triolet de Double :"},
-        {"Label5", L"Triple-Croche :"},   {"Label3", L"Quadruple croche :"},
+        {"Label1", L"Ronde :"},         {"Label6", L"Blanche :"},
+        {"Label7", L"Noire :"},         {"Label8", L"Triolet de noire :"},
+        {"Label9", L"Croche :"},        {"Label4", L"Triolet :"},
+        {"Label2", L"Double-Croche :"}, {"Label10", L"Triolet de Double :"},
+        {"Label5", L"Triple-Croche :"}, {"Label3", L"Quadruple croche :"},
     };
     for (std::size_t i = 0; i < 10; ++i) {
         HWND caption = Control(captions[i].first);

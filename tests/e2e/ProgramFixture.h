@@ -128,7 +128,8 @@ protected:
     // Puts the focus in the tempo box, empties it and types the text.
     void TypeTempo(std::wstring_view text) {
         driver::Activate(main_);
-        ASSERT_TRUE(driver::ClickUntil(Control("txtTempo"), [&] { return Focused() == Control("txtTempo"); }));
+        ASSERT_TRUE(driver::ClickUntil(Control("txtTempo"),
+                                       [&] { return Focused() == Control("txtTempo"); }));
         driver::PressChord({VK_CONTROL, 'A'});
         driver::PressKey(VK_DELETE);
         driver::PressKey(VK_END);

@@ -18,9 +18,7 @@ using rytmalo::testing::RawValue;
 inline const std::wstring kSettingsKey = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
 
 // A REG_SZ value (the fixture's Text reads a control).
-inline RawValue TextValue(const std::wstring& text) {
-    return rytmalo::testing::Text(text);
-}
+inline RawValue TextValue(const std::wstring& text) { return rytmalo::testing::Text(text); }
 
 // Each test starts the program itself once its settings are in place; the
 // settings go with the test.

@@ -14,15 +14,13 @@ bool NameHeld() {
     SetLastError(ERROR_SUCCESS);
     HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, kName);
     const bool held = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (mapping)
-        CloseHandle(mapping);
+    if (mapping) CloseHandle(mapping);
     return held;
 }
 
 bool HasVisibleWindow(DWORD pid) {
     for (HWND w : driver::TopLevelWindows(pid)) {
-        if (IsWindowVisible(w))
-            return true;
+        if (IsWindowVisible(w)) return true;
     }
     return false;
 }
@@ -46,7 +44,7 @@ using SingleInstance = ProgramTest;
 
 // Starts nothing by itself.
 class Starts : public ProgramTest {
-  protected:
+protected:
     void SetUp() override {}
 };
 
@@ -83,8 +81,7 @@ TEST_F(Starts, TenStartsAtOnceLeaveExactlyOneRunning) {
     }
     const auto running = [&] {
         int n = 0;
-        for (const driver::Process& p : starts)
-            n += p.Running() ? 1 : 0;
+        for (const driver::Process& p : starts) n += p.Running() ? 1 : 0;
         return n;
     };
     ASSERT_TRUE(driver::WaitUntil([&] { return running() <= 1; }, 60000));

@@ -9,9 +9,7 @@ namespace {
 
 using WindowSettings = SettingsTest;
 
-DWORD Signed(int value) {
-    return static_cast<DWORD>(value);
-}
+DWORD Signed(int value) { return static_cast<DWORD>(value); }
 
 TEST_F(WindowSettings, FirstStartOpensAtTheDefaultPlaceNotOnTopAndQuitSavesThePlace) {
     ASSERT_NO_FATAL_FAILURE(Start());

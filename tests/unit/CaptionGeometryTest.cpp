@@ -117,14 +117,12 @@ TEST(CaptionLayout, EveryStyleIconsAndStateKeepButtonsInOrderAndClearOfTheTitle)
                 EXPECT_EQ(l.iconCell.has_value(), icon);
 
                 std::vector<CaptionGlyph> glyphs;
-                for (const CaptionButton& b : l.buttons)
-                    glyphs.push_back(b.glyph);
+                for (const CaptionButton& b : l.buttons) glyphs.push_back(b.glyph);
                 std::vector<CaptionGlyph> expected;
                 if (tool) {
                     expected = {CaptionGlyph::Close};
                 } else {
-                    if (icons & biSystemMenu)
-                        expected.push_back(CaptionGlyph::Close);
+                    if (icons & biSystemMenu) expected.push_back(CaptionGlyph::Close);
                     if (style != BorderStyle::Dialog) {
                         expected.push_back(maximized ? CaptionGlyph::Restore
                                                      : CaptionGlyph::Maximize);

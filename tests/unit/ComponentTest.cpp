@@ -58,7 +58,8 @@ TEST(Component, OwnerDestroysItsComponentsLastCreatedFirst) {
         EXPECT_EQ(owner.FindComponent("d"), nullptr);
     }
     // The owner's own destructor body runs first, then its components go.
-    EXPECT_EQ(journal, (std::vector<std::string>{"destroy owner", "destroy c", "destroy b", "destroy a"}));
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"destroy owner", "destroy c", "destroy b", "destroy a"}));
 }
 
 TEST(Component, DestroyedComponentLeavesItsOwnersList) {

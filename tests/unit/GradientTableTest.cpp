@@ -9,15 +9,9 @@ namespace {
 
 using tk::Rgb;
 
-std::uint8_t Red(tk::Color c) {
-    return c & 0xFF;
-}
-std::uint8_t Green(tk::Color c) {
-    return (c >> 8) & 0xFF;
-}
-std::uint8_t Blue(tk::Color c) {
-    return (c >> 16) & 0xFF;
-}
+std::uint8_t Red(tk::Color c) { return c & 0xFF; }
+std::uint8_t Green(tk::Color c) { return (c >> 8) & 0xFF; }
+std::uint8_t Blue(tk::Color c) { return (c >> 16) & 0xFF; }
 
 GradientColorTable Filled(tk::Color base, int count) {
     GradientColorTable table;
@@ -51,8 +45,7 @@ TEST(GradientTable, EightStepsOfAFullComponent) {
 
 TEST(GradientTable, TwoHundredFiftySixStepsFillEveryEntry) {
     const auto grey = Filled(Rgb(255, 255, 255), 256);
-    for (int k = 0; k < 256; ++k)
-        EXPECT_EQ(grey[k], Rgb(k, k, k)) << k;
+    for (int k = 0; k < 256; ++k) EXPECT_EQ(grey[k], Rgb(k, k, k)) << k;
     const auto caption = Filled(Rgb(10, 36, 106), 256);
     EXPECT_EQ(caption[0], 0u);
     EXPECT_EQ(caption[255], Rgb(10, 36, 106));

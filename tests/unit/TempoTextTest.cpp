@@ -12,7 +12,7 @@ struct Case {
 
 TEST(TempoText, CleanNumbers) {
     const Case cases[] = {
-        {L"120", 120}, {L"-5", -5},   {L"+7", 7},     {L" 99", 99},
+        {L"120", 120},   {L"-5", -5},   {L"+7", 7},    {L" 99", 99},
         {L"  -12", -12}, {L"$FA", 250}, {L"$fa", 250}, {L"007", 7},
     };
     for (const Case& c : cases) EXPECT_EQ(TempoTextToInt(c.text), c.value) << c.text;

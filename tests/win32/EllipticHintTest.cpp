@@ -17,7 +17,7 @@ constexpr COLORREF kPaleYellow = RGB(255, 255, 128);
 
 // A plain window of one colour, to lie beneath a bubble.
 class ColourWindow {
-  public:
+public:
     ColourWindow(const RECT& r, COLORREF colour) : colour_(colour) {
         WNDCLASSEXW wc{sizeof wc};
         wc.lpfnWndProc = &ColourWindow::Proc;
@@ -38,7 +38,7 @@ class ColourWindow {
         UpdateWindow(hwnd_);
     }
 
-  private:
+private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<ColourWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (msg == WM_PAINT && self) {
@@ -50,8 +50,7 @@ class ColourWindow {
             EndPaint(hwnd, &ps);
             return 0;
         }
-        if (msg == WM_ERASEBKGND)
-            return 1;
+        if (msg == WM_ERASEBKGND) return 1;
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     HWND hwnd_ = nullptr;
@@ -76,7 +75,7 @@ int CountOf(const driver::Image& image, COLORREF colour) {
 }
 
 class EllipticHintTest : public tk::testing::ToolkitTest {
-  protected:
+protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         Application->SetShowHint(true);
@@ -157,7 +156,7 @@ TEST_F(EllipticHintTest, LayoutSetsPenAndBrushValueByValue) {
 }
 
 class BubbleTest : public EllipticHintTest {
-  protected:
+protected:
     void SetUp() override {
         EllipticHintTest::SetUp();
         window_.CreateHandle();
@@ -228,7 +227,7 @@ const tk::FormLayout& StyledLayout() {
 }
 
 class StyledMain : public tk::TForm {
-  public:
+public:
     explicit StyledMain(tk::TApplication& application) : TForm(&application, StyledLayout()) {}
 };
 
@@ -263,8 +262,7 @@ TEST_F(BubbleTest, NoGdiObjectIsKept) {
     Application->ProcessMessages();
     const long before = tk::testing::GdiObjectCount();
     ASSERT_GT(before, 0);
-    for (int i = 0; i < 1000; ++i)
-        cycle();
+    for (int i = 0; i < 1000; ++i) cycle();
     Repainted(window_.Handle());
     Application->ProcessMessages();
     EXPECT_EQ(tk::testing::GdiObjectCount(), before);

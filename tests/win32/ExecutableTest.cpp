@@ -16,9 +16,7 @@
 namespace rytmalo::testing {
 namespace {
 
-std::wstring ProgramFile() {
-    return driver::OwnDirectory() + L"Rytmalo95.exe";
-}
+std::wstring ProgramFile() { return driver::OwnDirectory() + L"Rytmalo95.exe"; }
 
 std::vector<std::uint8_t> ReadAll(const std::wstring& path) {
     std::vector<std::uint8_t> bytes;

@@ -24,16 +24,64 @@ FormLayout DialogLayout(std::string_view className, unsigned icons) {
     f.borderIcons = icons;
     f.helpContext = 40;
     f.controls = {
-        {.kind = ControlKind::GroupBox, .name = "Box", .bounds = {8, 8, 200, 100}, .caption = L"Boîte", .tabOrder = 1},
-        {.kind = ControlKind::Edit, .name = "Name", .parent = "Box", .bounds = {10, 20, 100, 21}, .helpContext = 41, .tabOrder = 0},
-        {.kind = ControlKind::RadioButton, .name = "A", .parent = "Box", .bounds = {10, 50, 80, 17}, .caption = L"A"},
-        {.kind = ControlKind::RadioButton, .name = "B", .parent = "Box", .bounds = {10, 70, 80, 17}, .caption = L"B", .checked = true},
-        {.kind = ControlKind::RadioButton, .name = "C", .parent = "Box", .bounds = {100, 50, 80, 17}, .caption = L"C"},
-        {.kind = ControlKind::CheckBox, .name = "Check", .bounds = {220, 10, 90, 17}, .caption = L"Coche", .helpContext = 42, .tabOrder = 0},
-        {.kind = ControlKind::Button, .name = "Ok", .bounds = {100, 160, 75, 25}, .caption = L"OK", .tabOrder = 2, .isDefault = true, .modalResult = mrOk},
-        {.kind = ControlKind::Button, .name = "Cancel", .bounds = {180, 160, 75, 25}, .caption = L"Annuler", .tabOrder = 3, .isCancel = true, .modalResult = mrCancel},
-        {.kind = ControlKind::Label, .name = "Info", .bounds = {220, 40, 0, 13}, .caption = L"Bonjour", .autoSize = true},
-        {.kind = ControlKind::Label, .name = "Right", .bounds = {220, 60, 90, 13}, .caption = L"Fin", .alignment = Alignment::Right, .autoSize = true},
+        {.kind = ControlKind::GroupBox,
+         .name = "Box",
+         .bounds = {8, 8, 200, 100},
+         .caption = L"Boîte",
+         .tabOrder = 1},
+        {.kind = ControlKind::Edit,
+         .name = "Name",
+         .parent = "Box",
+         .bounds = {10, 20, 100, 21},
+         .helpContext = 41,
+         .tabOrder = 0},
+        {.kind = ControlKind::RadioButton,
+         .name = "A",
+         .parent = "Box",
+         .bounds = {10, 50, 80, 17},
+         .caption = L"A"},
+        {.kind = ControlKind::RadioButton,
+         .name = "B",
+         .parent = "Box",
+         .bounds = {10, 70, 80, 17},
+         .caption = L"B",
+         .checked = true},
+        {.kind = ControlKind::RadioButton,
+         .name = "C",
+         .parent = "Box",
+         .bounds = {100, 50, 80, 17},
+         .caption = L"C"},
+        {.kind = ControlKind::CheckBox,
+         .name = "Check",
+         .bounds = {220, 10, 90, 17},
+         .caption = L"Coche",
+         .helpContext = 42,
+         .tabOrder = 0},
+        {.kind = ControlKind::Button,
+         .name = "Ok",
+         .bounds = {100, 160, 75, 25},
+         .caption = L"OK",
+         .tabOrder = 2,
+         .isDefault = true,
+         .modalResult = mrOk},
+        {.kind = ControlKind::Button,
+         .name = "Cancel",
+         .bounds = {180, 160, 75, 25},
+         .caption = L"Annuler",
+         .tabOrder = 3,
+         .isCancel = true,
+         .modalResult = mrCancel},
+        {.kind = ControlKind::Label,
+         .name = "Info",
+         .bounds = {220, 40, 0, 13},
+         .caption = L"Bonjour",
+         .autoSize = true},
+        {.kind = ControlKind::Label,
+         .name = "Right",
+         .bounds = {220, 60, 90, 13},
+         .caption = L"Fin",
+         .alignment = Alignment::Right,
+         .autoSize = true},
     };
     f.menu = {
         {.name = "File", .caption = L"&Fichier", .helpContext = 50},
@@ -169,14 +217,16 @@ TEST_F(Forms, HelpGoesToTheNearestContextAsWindowOrPopup) {
     EXPECT_EQ(helpRequests[1].context, 40);
 
     // A menu item without a context of its own takes its parent's.
-    HELPINFO menu{sizeof menu, HELPINFO_MENUITEM, Dialog().MenuId("Open"), GetMenu(form.Handle()), 0, {0, 0}};
+    HELPINFO menu{
+        sizeof menu, HELPINFO_MENUITEM, Dialog().MenuId("Open"), GetMenu(form.Handle()), 0, {0, 0}};
     SendMessageW(form.Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&menu));
     ASSERT_EQ(helpRequests.size(), 3u);
     EXPECT_EQ(helpRequests[2].context, 50);
 
     // A window with the help caption icon shows its topics as pop-ups.
     TestForm& withIcon = MakeForm(HelpIconDialog());
-    HELPINFO info{sizeof info, HELPINFO_WINDOW, 0, withIcon.Find<TControl>("Check").Handle(), 0, {0, 0}};
+    HELPINFO info{sizeof info, HELPINFO_WINDOW, 0, withIcon.Find<TControl>("Check").Handle(),
+                  0,           {0, 0}};
     SendMessageW(withIcon.Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     ASSERT_EQ(helpRequests.size(), 4u);
     EXPECT_EQ(helpRequests[3].context, 42);
@@ -242,7 +292,8 @@ TEST_F(Forms, ActivationCountsOnlyWhenTheProgramsActiveFormChanges) {
     // The user switches to another program and back.
     HWND foreign = nullptr;
     std::thread other([&] {
-        foreign = CreateWindowExW(0, L"STATIC", L"autre", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        foreign = CreateWindowExW(0, L"STATIC", L"autre", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
     });
     other.join();
     Application->FormDeactivated(first, foreign);
@@ -250,7 +301,8 @@ TEST_F(Forms, ActivationCountsOnlyWhenTheProgramsActiveFormChanges) {
     EXPECT_EQ(firstActivations, 1);
 
     // A window of the program itself (a message box) came and went.
-    HWND own = CreateWindowExW(0, L"STATIC", L"boîte", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND own = CreateWindowExW(0, L"STATIC", L"boîte", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               nullptr, nullptr);
     Application->FormDeactivated(first, own);
     Application->FormActivated(first);
     EXPECT_EQ(firstActivations, 2);

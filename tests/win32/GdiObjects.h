@@ -15,14 +15,12 @@ namespace tk::testing {
 
 inline long GdiObjectCount() {
     const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported != 0)
-        return static_cast<long>(reported);
+    if (reported != 0) return static_cast<long>(reported);
     const unsigned char* peb = nullptr;
     __asm__("movq %%gs:0x60, %0" : "=r"(peb));
     const unsigned char* table = nullptr;
     std::memcpy(&table, peb + 0xF8, sizeof table);
-    if (!table)
-        return -1;
+    if (!table) return -1;
     constexpr std::size_t kEntries = 0x10000;
     constexpr std::size_t kEntrySize = 24;
     constexpr std::size_t kTypeOffset = 14;
@@ -30,8 +28,7 @@ inline long GdiObjectCount() {
     for (std::size_t i = 0; i < kEntries; ++i) {
         std::uint16_t type = 0;
         std::memcpy(&type, table + i * kEntrySize + kTypeOffset, sizeof type);
-        if (type != 0)
-            ++count;
+        if (type != 0) ++count;
     }
     return count;
 }

@@ -23,8 +23,7 @@ Composed Compose(TGradientForm& form, bool active) {
 // Index of a colour in the first count entries, or -1.
 int EntryOf(const GradientColorTable& table, int count, COLORREF color) {
     for (int k = 0; k < count; ++k) {
-        if (table[k] == color)
-            return k;
+        if (table[k] == color) return k;
     }
     return -1;
 }
@@ -160,8 +159,7 @@ TEST_F(GradientCaption, SystemMenuShowsTheIconInABlackOrFlatCell) {
         const int top = c.caption.Top;
         // The cell spans columns 1 to s + 1 over the full height; the icon
         // sits at (2, 1).
-        for (int x = 1; x <= s + 1; ++x)
-            EXPECT_EQ(c.image->At(left + x, top), background) << x;
+        for (int x = 1; x <= s + 1; ++x) EXPECT_EQ(c.image->At(left + x, top), background) << x;
         for (int y = 0; y < c.caption.Height(); ++y)
             EXPECT_EQ(c.image->At(left + 1, top + y), background) << y;
         Bitmap32 icon(s, s, background);
@@ -217,8 +215,7 @@ TEST_F(GradientCaption, WindowWithoutBorderGetsNoCaption) {
     const Composed c = Compose(form, true);
     EXPECT_TRUE(c.caption.IsEmpty());
     for (int y = 0; y < c.image->height(); y += 7) {
-        for (int x = 0; x < c.image->width(); x += 7)
-            ASSERT_EQ(c.image->At(x, y), kUntouched);
+        for (int x = 0; x < c.image->width(); x += 7) ASSERT_EQ(c.image->At(x, y), kUntouched);
     }
     EXPECT_EQ(form.paints, 0);
 }
@@ -294,8 +291,7 @@ TEST_F(GradientCaption, FailingHandlerLeavesNoObjectBehindAndNothingOnTheTarget)
     }
     EXPECT_EQ(GdiObjectCount(), before);
     for (int y = 0; y < target.height(); y += 3) {
-        for (int x = 0; x < target.width(); x += 3)
-            ASSERT_EQ(target.At(x, y), kUntouched);
+        for (int x = 0; x < target.width(); x += 3) ASSERT_EQ(target.At(x, y), kUntouched);
     }
 }
 
@@ -321,8 +317,7 @@ TEST_F(GradientCaption, StretchFillSpreadsTheStripOverTheWidth) {
     {
         Bitmap32 image(256, 4, kUntouched);
         FillCaptionStretched(image.dc(), 256, 4, table, 64);
-        for (int x = 0; x < 256; ++x)
-            ASSERT_EQ(image.At(x, 3), table[x / 4]) << x;
+        for (int x = 0; x < 256; ++x) ASSERT_EQ(image.At(x, 3), table[x / 4]) << x;
     }
     Bitmap32 image(381, 4, kUntouched);
     FillCaptionStretched(image.dc(), 381, 4, table, 64);

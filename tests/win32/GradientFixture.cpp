@@ -106,8 +106,7 @@ int Differences(const Bitmap32& a, const TRect& area, const Bitmap32& b, int dx,
     int n = 0;
     for (int y = area.Top; y < area.Bottom; ++y) {
         for (int x = area.Left; x < area.Right; ++x) {
-            if (a.At(x, y) != b.At(x + dx, y + dy))
-                ++n;
+            if (a.At(x, y) != b.At(x + dx, y + dy)) ++n;
         }
     }
     return n;

@@ -25,7 +25,7 @@ inline constexpr unsigned kMainIcons = biMinimize | biMaximize | biHelp;
 
 // A 32-bit top-down bitmap in a memory context, filled with one colour.
 class Bitmap32 {
-  public:
+public:
     Bitmap32(int width, int height, COLORREF fill);
     ~Bitmap32();
     Bitmap32(const Bitmap32&) = delete;
@@ -38,7 +38,7 @@ class Bitmap32 {
     // Copies what the window's own context shows (frame included).
     static std::unique_ptr<Bitmap32> OfWindow(HWND window);
 
-  private:
+private:
     int width_;
     int height_;
     HDC dc_ = nullptr;
@@ -59,7 +59,7 @@ tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style,
 // A gradient form that counts its caption compositions; a multiple-document
 // frame makes its client window while it is created, as such frames do.
 class TestGradientForm : public TGradientForm {
-  public:
+public:
     TestGradientForm(tk::TComponent* owner, const tk::FormLayout& layout)
         : TGradientForm(owner, layout) {
         OnCaptionPaint = [this](TGradientForm&, tk::TCanvas&, TRect&) { ++paints; };
@@ -71,12 +71,12 @@ class TestGradientForm : public TGradientForm {
     // The client window's procedure as it was when the frame was destroyed.
     WNDPROC clientProcAtDestroy = nullptr;
 
-  protected:
+protected:
     void WndProc(tk::Message& m) override;
 };
 
 class GradientTest : public tk::testing::ToolkitTest {
-  protected:
+protected:
     void TearDown() override {
         forms_.clear();
         layouts_.clear();

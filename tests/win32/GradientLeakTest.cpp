@@ -33,15 +33,9 @@ TEST_F(GradientLeaks, TenThousandRepaintsAndAThousandActivationsLeaveTheCountUnc
     const int paintsBefore = form.paints;
     for (int i = 0; i < 10000; ++i) {
         switch (i % 4) {
-            case 0:
-                SendMessageW(form.Handle(), WM_NCPAINT, 1, 0);
-                break;
-            case 1:
-                form.RepaintCaption(true);
-                break;
-            case 2:
-                form.RepaintCaption(false);
-                break;
+            case 0: SendMessageW(form.Handle(), WM_NCPAINT, 1, 0); break;
+            case 1: form.RepaintCaption(true); break;
+            case 2: form.RepaintCaption(false); break;
             case 3:
                 form.SetGradientOnInactive(!form.GradientOnInactive());
                 form.RepaintCaption(false);

@@ -6,9 +6,7 @@
 namespace rytmalo::testing {
 namespace {
 
-tk::FormLayout MainLike() {
-    return GradientLayout("TGradMain", BorderStyle::Single, kMainIcons);
-}
+tk::FormLayout MainLike() { return GradientLayout("TGradMain", BorderStyle::Single, kMainIcons); }
 
 std::wstring SystemCopyOfText(HWND window) {
     wchar_t text[64] = L"?";
@@ -28,8 +26,7 @@ void PaintWindow(HWND window, COLORREF color) {
 
 bool RowIs(const Bitmap32& image, int y, int from, int to, COLORREF color) {
     for (int x = from; x < to; ++x) {
-        if (image.At(x, y) != color)
-            return false;
+        if (image.At(x, y) != color) return false;
     }
     return true;
 }

@@ -71,7 +71,7 @@ POINT Below(HWND control) {
 }
 
 class HintsTest : public ToolkitTest {
-  protected:
+protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         Application->SetHintWindowClass([] { return std::make_unique<THintWindow>(); });
@@ -124,10 +124,8 @@ class HintsTest : public ToolkitTest {
         const ULONGLONG end = GetTickCount64() + timeoutMs;
         for (;;) {
             Application->ProcessMessages();
-            if (condition())
-                return true;
-            if (GetTickCount64() > end)
-                return false;
+            if (condition()) return true;
+            if (GetTickCount64() > end) return false;
             Sleep(10);
         }
     }
@@ -231,10 +229,8 @@ TEST_F(HintsTest, ModalFormOrMessageBoxHidesTheHint) {
     std::atomic<int> showingDuringBox{-1};
     std::thread closer([&] {
         HWND box = nullptr;
-        for (int i = 0; i < 500 && !box; ++i, Sleep(10))
-            box = FindWindowW(L"#32770", L"Bulle");
-        if (!box)
-            return;
+        for (int i = 0; i < 500 && !box; ++i, Sleep(10)) box = FindWindowW(L"#32770", L"Bulle");
+        if (!box) return;
         showingDuringBox = IsWindowVisible(Hint().Handle()) ? 1 : 0;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });

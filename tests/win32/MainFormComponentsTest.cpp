@@ -11,7 +11,7 @@ namespace rytmalo::testing {
 namespace {
 
 class MainFormComponents : public tk::testing::ToolkitTest {
-  protected:
+protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         RegisterComponentClasses(*tk::Application);

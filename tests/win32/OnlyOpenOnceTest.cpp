@@ -16,13 +16,12 @@ bool NameHeld(const std::wstring& name) {
     HANDLE mapping =
         CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, name.c_str());
     const bool held = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (mapping)
-        CloseHandle(mapping);
+    if (mapping) CloseHandle(mapping);
     return held;
 }
 
 class GuardTest : public tk::testing::ToolkitTest {
-  protected:
+protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         procedure_ = GetWindowLongPtrW(App(), GWLP_WNDPROC);
@@ -30,8 +29,7 @@ class GuardTest : public tk::testing::ToolkitTest {
         ShowWindow(App(), SW_HIDE);
     }
     void TearDown() override {
-        if (IsIconic(App()))
-            Application->Restore();
+        if (IsIconic(App())) Application->Restore();
         ShowWindow(App(), SW_HIDE);
         Application->SetShowMainForm(true);
         ToolkitTest::TearDown();
@@ -53,8 +51,7 @@ class GuardTest : public tk::testing::ToolkitTest {
     // The program is minimised and the guard's message arrives.
     static bool RestoredByMessage(UINT message) {
         Application->Minimize();
-        if (!IsIconic(App()))
-            return false;
+        if (!IsIconic(App())) return false;
         PostMessageW(App(), message, 0, 0);
         Application->ProcessMessages();
         return !IsIconic(App());

@@ -13,10 +13,26 @@ const FormLayout& PagesLayout() {
         f.clientHeight = 309;
         f.borderStyle = BorderStyle::Dialog;
         f.controls = {
-            {.kind = ControlKind::PageControl, .name = "Pages", .bounds = {8, 8, 289, 257}, .helpContext = 13, .tabOrder = 0},
-            {.kind = ControlKind::TabSheet, .name = "Display", .parent = "Pages", .caption = L"Options d'affichage"},
-            {.kind = ControlKind::CheckBox, .name = "Check", .parent = "Display", .bounds = {24, 40, 233, 17}, .caption = L"Coche", .tabOrder = 0},
-            {.kind = ControlKind::Button, .name = "Ok", .bounds = {144, 272, 73, 25}, .caption = L"OK", .tabOrder = 1},
+            {.kind = ControlKind::PageControl,
+             .name = "Pages",
+             .bounds = {8, 8, 289, 257},
+             .helpContext = 13,
+             .tabOrder = 0},
+            {.kind = ControlKind::TabSheet,
+             .name = "Display",
+             .parent = "Pages",
+             .caption = L"Options d'affichage"},
+            {.kind = ControlKind::CheckBox,
+             .name = "Check",
+             .parent = "Display",
+             .bounds = {24, 40, 233, 17},
+             .caption = L"Coche",
+             .tabOrder = 0},
+            {.kind = ControlKind::Button,
+             .name = "Ok",
+             .bounds = {144, 272, 73, 25},
+             .caption = L"OK",
+             .tabOrder = 1},
         };
         return f;
     }();
@@ -64,7 +80,8 @@ TEST_F(Pages, TabReachesTheControlsOfThePageAndF1TheirContainersContext) {
     ASSERT_TRUE(Key(form, GetFocus(), VK_TAB));
     EXPECT_EQ(GetFocus(), form.Find<TControl>("Check").Handle());
 
-    HELPINFO info{sizeof info, HELPINFO_WINDOW, 0, form.Find<TControl>("Check").Handle(), 0, {0, 0}};
+    HELPINFO info{sizeof info, HELPINFO_WINDOW, 0, form.Find<TControl>("Check").Handle(),
+                  0,           {0, 0}};
     SendMessageW(form.Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     ASSERT_EQ(helpRequests.size(), 1u);
     EXPECT_EQ(helpRequests[0].context, 13);

@@ -19,7 +19,7 @@ std::function<std::wstring()> Path(std::wstring path) {
 }
 
 class AppPath : public ::testing::Test {
-  protected:
+protected:
     ScratchKey root{HKEY_CURRENT_USER, L"SOFTWARE\\Rytmalo Tests AppPaths"};
     ScratchKey second{HKEY_CURRENT_USER, L"SOFTWARE\\Rytmalo Tests AppPaths 2"};
     TPlomexAppPath component{nullptr};
@@ -95,7 +95,7 @@ TEST_F(AppPath, WithoutAFileNameNothingIsWritten) {
 
 // Loaded by a window, under the real roots and with the real path.
 class AppPathOnAWindow : public tk::testing::ToolkitTest {
-  protected:
+protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         RegisterComponentClasses(*tk::Application);
@@ -130,7 +130,7 @@ class AppPathOnAWindow : public tk::testing::ToolkitTest {
 
     const std::wstring ownKey = kAppPaths + L"\\" + AppPathsKeyName(RunningExecutablePath());
 
-  private:
+private:
     std::deque<tk::FormLayout> layouts_;
     std::unique_ptr<tk::testing::TestForm> form_;
 };
@@ -162,8 +162,7 @@ TEST_F(AppPathOnAWindow, AWriteFailureIsReportedAndTheWindowStillComesUp) {
             auto* c = new TPlomexAppPath(owner);
             c->SetRoots({failingRoot});
             c->SetExecutablePathSource([failingRoot, asked = 0]() mutable {
-                if (++asked == 2)
-                    RegDeleteKeyW(failingRoot, (kAppPaths + L"\\TEMPO.EXE").c_str());
+                if (++asked == 2) RegDeleteKeyW(failingRoot, (kAppPaths + L"\\TEMPO.EXE").c_str());
                 return std::wstring(L"C:\\Outils\\Tempo.exe");
             });
             return c;

@@ -24,7 +24,7 @@ std::wstring ErrorOf(const std::function<void()>& action) {
 }
 
 class Store : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         store.SetCompany(L"Rytmalo Tests");
         store.SetApplicationName(L"Store");

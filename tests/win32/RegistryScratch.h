@@ -19,8 +19,7 @@ struct RawValue {
 
 inline bool KeyExists(HKEY root, const std::wstring& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
@@ -33,8 +32,7 @@ inline void DeleteTree(HKEY root, const std::wstring& path) {
 inline std::optional<RawValue> ReadRaw(HKEY root, const std::wstring& path,
                                        const std::wstring& name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return std::nullopt;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
     RawValue value;
     DWORD size = 0;
     std::optional<RawValue> result;
@@ -88,8 +86,7 @@ inline void PrintTo(const RawValue& v, std::ostream* os) {
 inline std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& path) {
     std::vector<std::wstring> names;
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return names;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
     wchar_t name[256];
     for (DWORD i = 0;; ++i) {
         DWORD size = 256;
@@ -103,8 +100,7 @@ inline std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& path
 
 inline DWORD ValueCount(HKEY root, const std::wstring& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return 0;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
     DWORD count = 0;
     RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr,
                      nullptr, nullptr, nullptr);
@@ -115,7 +111,7 @@ inline DWORD ValueCount(HKEY root, const std::wstring& path) {
 // A key of the test's own below a root, removed with everything below it
 // when the object goes (and before, should an earlier run have left it).
 class ScratchKey {
-  public:
+public:
     ScratchKey(HKEY root, std::wstring path, DWORD options = REG_OPTION_NON_VOLATILE)
         : root_(root), path_(std::move(path)) {
         DeleteTree(root_, path_);
@@ -123,8 +119,7 @@ class ScratchKey {
                         nullptr);
     }
     ~ScratchKey() {
-        if (key_)
-            RegCloseKey(key_);
+        if (key_) RegCloseKey(key_);
         DeleteTree(root_, path_);
     }
     ScratchKey(const ScratchKey&) = delete;
@@ -133,7 +128,7 @@ class ScratchKey {
     HKEY Handle() const { return key_; }
     const std::wstring& Path() const { return path_; }
 
-  private:
+private:
     HKEY root_;
     std::wstring path_;
     HKEY key_ = nullptr;
@@ -141,17 +136,16 @@ class ScratchKey {
 
 // Removes a key made by the code under test, unless it was there before.
 class LeftBehind {
-  public:
+public:
     LeftBehind(HKEY root, std::wstring path)
         : root_(root), path_(std::move(path)), existed_(KeyExists(root_, path_)) {}
     ~LeftBehind() {
-        if (!existed_)
-            DeleteTree(root_, path_);
+        if (!existed_) DeleteTree(root_, path_);
     }
     LeftBehind(const LeftBehind&) = delete;
     LeftBehind& operator=(const LeftBehind&) = delete;
 
-  private:
+private:
     HKEY root_;
     std::wstring path_;
     bool existed_;

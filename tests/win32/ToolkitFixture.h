@@ -23,10 +23,11 @@ class ToolkitTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Application->OnException = [this](const std::wstring& m) { reported.push_back(m); };
-        Application->SetHelpService([this](HWND, const std::wstring& file, UINT command, ULONG_PTR data) {
-            helpRequests.push_back({file, command, static_cast<int>(data)});
-            return true;
-        });
+        Application->SetHelpService(
+            [this](HWND, const std::wstring& file, UINT command, ULONG_PTR data) {
+                helpRequests.push_back({file, command, static_cast<int>(data)});
+                return true;
+            });
     }
     void TearDown() override {
         forms_.clear();
