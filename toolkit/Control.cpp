@@ -108,11 +108,11 @@ DWORD TControl::Style() const {
 }
 
 void TControl::CreateHandle() {
-    const Bounds& b = layout_.bounds;
+    const RECT r = CreationRect();
     const std::wstring caption(layout_.caption);
     const int id = form_.Layout().ControlId(layout_.name);
-    hwnd_ = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), Style(), Scale(b.left),
-                            Scale(b.top), Scale(b.width), Scale(b.height), ParentHandle(),
+    hwnd_ = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), Style(), r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, ParentHandle(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + caption);
@@ -124,6 +124,13 @@ void TControl::CreateHandle() {
                       reinterpret_cast<DWORD_PTR>(this));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     HandleCreated();
+}
+
+RECT TControl::CreationRect() const {
+    const Bounds& b = layout_.bounds;
+    const int left = Scale(b.left);
+    const int top = Scale(b.top);
+    return {left, top, left + Scale(b.width), top + Scale(b.height)};
 }
 
 void TControl::ApplyDpi() {

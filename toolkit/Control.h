@@ -69,6 +69,9 @@ protected:
     virtual const wchar_t* WindowClass() const = 0;
     virtual DWORD Style() const;
     virtual DWORD ExStyle() const { return 0; }
+    // Where the window is created, in the parent's client coordinates: the
+    // layout's bounds at the form's resolution.
+    virtual RECT CreationRect() const;
     virtual void HandleCreated() {}
     // The control's message table; the default passes to the class's own
     // window procedure.

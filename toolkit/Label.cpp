@@ -12,8 +12,9 @@ DWORD TLabel::Style() const {
     return style;
 }
 
-void TLabel::HandleCreated() {
-    if (Layout().autoSize) AdjustSize();
+RECT TLabel::CreationRect() const {
+    const RECT r = TControl::CreationRect();
+    return Layout().autoSize ? FittedTo(r, std::wstring(Layout().caption)) : r;
 }
 
 void TLabel::SetCaption(std::wstring_view text) {
@@ -27,25 +28,32 @@ void TLabel::ApplyDpi() {
 }
 
 void TLabel::AdjustSize() {
-    std::wstring text = Caption();
+    RECT now;
+    GetWindowRect(Handle(), &now);
+    MapWindowPoints(HWND_DESKTOP, ParentHandle(), reinterpret_cast<POINT*>(&now), 2);
+    const RECT r = FittedTo(now, Caption());
+    SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+RECT TLabel::FittedTo(RECT r, std::wstring text) const {
     // An empty label keeps the width of one blank so that it stays visible
     // to the mouse and to screen readers.
     if (text.empty()) text = L" ";
 
-    WindowDc dc(Handle());
-    SelectGuard font(dc.get(), FontHandle());
-    RECT r{0, 0, 0, 0};
-    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
+    // Measured on a memory DC: the text's extent depends on the font alone,
+    // and a window's DC would cost a trip to the window system per label.
+    const MemoryDcHandle dc(CreateCompatibleDC(nullptr));
+    const SelectGuard font(dc.get(), FontHandle());
+    RECT extent{0, 0, 0, 0};
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
               DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
 
-    RECT now;
-    GetWindowRect(Handle(), &now);
-    MapWindowPoints(HWND_DESKTOP, ParentHandle(), reinterpret_cast<POINT*>(&now), 2);
-    int left = now.left;
-    if (Layout().alignment == Alignment::Right) left = now.right - r.right;
-    SetWindowPos(Handle(), nullptr, left, now.top, r.right, r.bottom,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    if (Layout().alignment == Alignment::Right) r.left = r.right - extent.right;
+    r.right = r.left + extent.right;
+    r.bottom = r.top + extent.bottom;
+    return r;
 }
 
 }  // namespace tk

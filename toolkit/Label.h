@@ -14,12 +14,14 @@ public:
 protected:
     const wchar_t* WindowClass() const override { return L"STATIC"; }
     DWORD Style() const override;
-    void HandleCreated() override;
+    // A label that takes the size of its text is created at that size.
+    RECT CreationRect() const override;
 
 private:
     // Fits the width and height to the text, keeping the edge the text is
     // aligned to.
     void AdjustSize();
+    RECT FittedTo(RECT r, std::wstring text) const;
 };
 
 }  // namespace tk

@@ -108,14 +108,22 @@ TEST_F(Forms, AutoSizedLabelsFitTheirTextKeepingTheirAlignedEdge) {
     TestForm& form = MakeForm(Dialog());
     auto& info = form.Find<TLabel>("Info");
     const RECT before = RectInParent(info.Handle());
+    // Created at its text's size: fitting again to the same text moves nothing.
+    info.SetCaption(info.Caption());
+    const RECT refitted = RectInParent(info.Handle());
+    EXPECT_TRUE(EqualRect(&refitted, &before));
     info.SetCaption(L"Un texte bien plus long");
     const RECT after = RectInParent(info.Handle());
     EXPECT_EQ(after.left, before.left);
     EXPECT_GT(after.right - after.left, before.right - before.left);
 
     auto& right = form.Find<TLabel>("Right");
-    const int rightEdge = RectInParent(right.Handle()).right;
+    const RECT created = RectInParent(right.Handle());
+    const int rightEdge = created.right;
     EXPECT_EQ(rightEdge, 310);
+    right.SetCaption(right.Caption());
+    const RECT rightRefitted = RectInParent(right.Handle());
+    EXPECT_TRUE(EqualRect(&rightRefitted, &created));
     right.SetCaption(L"Un texte plus long");
     EXPECT_EQ(RectInParent(right.Handle()).right, rightEdge);
 }
