@@ -5,6 +5,7 @@
 #include "app/HelpPlacement.h"
 #include "app/HelpViewNames.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/WindowText.h"
 
 namespace rytmalo {
 namespace {
@@ -64,25 +65,13 @@ void THelpPopup::CreateHandle() {
 }
 
 void THelpPopup::MakeFonts() {
-    NONCLIENTMETRICSW metrics{};
-    LOGFONTW font{};
-    if (tk::NonClientMetricsForDpi(metrics, dpi_)) {
-        font = metrics.lfStatusFont;
-    } else {
-        font.lfHeight = -Scale(11);
-        font.lfCharSet = DEFAULT_CHARSET;
-        std::wstring_view(L"MS Sans Serif").copy(font.lfFaceName, LF_FACESIZE - 1);
-    }
+    LOGFONTW font = tk::SystemFontForDpi(&NONCLIENTMETRICSW::lfStatusFont, dpi_);
     textFont_.reset(CreateFontIndirectW(&font));
     font.lfWeight = FW_BOLD;
     titleFont_.reset(CreateFontIndirectW(&font));
 }
 
-std::wstring THelpPopup::Text() const {
-    std::wstring s(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    s.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, s.data(), static_cast<int>(s.size()))));
-    return s;
-}
+std::wstring THelpPopup::Text() const { return tk::WindowText(hwnd_); }
 
 void THelpPopup::Measure(RECT& title, RECT& text) const {
     const std::wstring body = Text();

@@ -87,15 +87,7 @@ void THelpWindow::CreateHandle(int dpi) {
 // The system's message font at the window's resolution; the title in bold,
 // a third larger.
 void THelpWindow::MakeFonts() {
-    NONCLIENTMETRICSW metrics{};
-    LOGFONTW font{};
-    if (tk::NonClientMetricsForDpi(metrics, dpi_)) {
-        font = metrics.lfMessageFont;
-    } else {
-        font.lfHeight = -Scale(11);
-        font.lfCharSet = DEFAULT_CHARSET;
-        std::wstring_view(L"MS Sans Serif").copy(font.lfFaceName, LF_FACESIZE - 1);
-    }
+    LOGFONTW font = tk::SystemFontForDpi(&NONCLIENTMETRICSW::lfMessageFont, dpi_);
     tk::FontHandle text(CreateFontIndirectW(&font));
     font.lfHeight = font.lfHeight * 4 / 3;
     font.lfWeight = FW_BOLD;

@@ -7,6 +7,7 @@
 #include "components/DesktopComposition.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/WindowText.h"
 
 namespace rytmalo {
 namespace {
@@ -31,13 +32,6 @@ HWND ActiveMdiChild(HWND client, bool& maximized) {
                         : nullptr;
     maximized = child && zoomed;
     return child;
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // The sizing cursors of the borders, by hit-test code; nullptr elsewhere.
@@ -161,7 +155,7 @@ std::wstring TGradientForm::CaptionText() const {
     if (GetFormStyle() == tk::FormStyle::MDIForm) {
         bool maximized = false;
         HWND child = ActiveMdiChild(clientWindow_, maximized);
-        if (maximized) return caption_ + L" - [" + WindowText(child) + L"]";
+        if (maximized) return caption_ + L" - [" + tk::WindowText(child) + L"]";
     }
     return caption_;
 }

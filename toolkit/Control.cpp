@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
+#include "toolkit/WindowText.h"
 
 namespace tk {
 namespace {
@@ -54,10 +55,7 @@ HWND TControl::ParentHandle() const { return parent_ ? parent_->Handle() : form_
 
 std::wstring TControl::Caption() const {
     if (!hwnd_) return std::wstring(layout_.caption);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(hwnd_);
 }
 
 void TControl::SetCaption(std::wstring_view text) {

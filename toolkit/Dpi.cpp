@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "toolkit/Gdi.h"
 
@@ -101,6 +102,16 @@ bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {
     }
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     return SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0) != FALSE;
+}
+
+LOGFONTW SystemFontForDpi(LOGFONTW NONCLIENTMETRICSW::*font, int dpi) {
+    NONCLIENTMETRICSW metrics{};
+    if (NonClientMetricsForDpi(metrics, dpi)) return metrics.*font;
+    LOGFONTW fallback{};
+    fallback.lfHeight = -ScaleToDpi(11, dpi);
+    fallback.lfCharSet = DEFAULT_CHARSET;
+    std::wstring_view(L"MS Sans Serif").copy(fallback.lfFaceName, LF_FACESIZE - 1);
+    return fallback;
 }
 
 }  // namespace tk

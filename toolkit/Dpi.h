@@ -28,5 +28,9 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, i
 // The non-client metrics (fonts of the caption, menus, messages) at a
 // resolution; cbSize is set here. False when the system gives none.
 bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi);
+// One of the system's fonts at a resolution (a font of the non-client
+// metrics, e.g. &NONCLIENTMETRICSW::lfMessageFont); "MS Sans Serif" of
+// 11 pixels at 96 dpi when the system gives none.
+LOGFONTW SystemFontForDpi(LOGFONTW NONCLIENTMETRICSW::*font, int dpi);
 
 }  // namespace tk

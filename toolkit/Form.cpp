@@ -6,6 +6,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/FontCache.h"
+#include "toolkit/WindowText.h"
 
 namespace tk {
 namespace {
@@ -181,12 +182,7 @@ void TForm::DestroyWindowHandle() {
     hwnd_ = nullptr;
 }
 
-std::wstring TForm::Caption() const {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::wstring TForm::Caption() const { return WindowText(hwnd_); }
 
 void TForm::SetCaption(std::wstring_view caption) {
     const std::wstring copy(caption);

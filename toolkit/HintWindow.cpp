@@ -6,6 +6,7 @@
 #include "toolkit/Dpi.h"
 #include "toolkit/Exception.h"
 #include "toolkit/FontCache.h"
+#include "toolkit/WindowText.h"
 
 namespace tk {
 namespace {
@@ -76,10 +77,7 @@ void THintWindow::SetColor(tk::Color color) {
 
 std::wstring THintWindow::Caption() const {
     if (!hwnd_) return {};
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(hwnd_);
 }
 
 void THintWindow::SetCaption(std::wstring_view text) {

@@ -31,13 +31,6 @@ const tk::FormLayout& HelpedForm() {
     return layout;
 }
 
-std::wstring Text(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 class ProgramHelpTest : public tk::testing::ToolkitTest {
 protected:
     void SetUp() override {
@@ -76,7 +69,7 @@ TEST_F(ProgramHelpTest, PopupShowsTheTopicNearThePointerUntilTheNextKeyOrClick) 
     ASSERT_TRUE(tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 21));
     THelpPopup& popup = help_->Popup();
     ASSERT_TRUE(popup.Visible());
-    EXPECT_EQ(Text(popup.Handle()), TopicText(21));
+    EXPECT_EQ(driver::TextOf(popup.Handle()), TopicText(21));
     RECT r;
     GetWindowRect(popup.Handle(), &r);
     EXPECT_EQ(r.left, 312);
@@ -86,7 +79,7 @@ TEST_F(ProgramHelpTest, PopupShowsTheTopicNearThePointerUntilTheNextKeyOrClick) 
 
     // That a key closes it and goes no further is seen end to end (OwnHelp).
     tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 11);
-    EXPECT_EQ(Text(popup.Handle()), TopicText(11));
+    EXPECT_EQ(driver::TextOf(popup.Handle()), TopicText(11));
     Post(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_FALSE(popup.Visible()) << "a click closes it";
 
@@ -112,7 +105,7 @@ TEST_F(ProgramHelpTest, WindowIsReadOnlyAndClosesWithEnterOrTheButton) {
 
     // A number without a topic shows the contents; quitting closes all.
     tk::Application->HelpContext(999);
-    EXPECT_EQ(Text(GetDlgItem(window.Handle(), kHelpTextId)), TopicText(kContentsTopic));
+    EXPECT_EQ(driver::TextOf(GetDlgItem(window.Handle(), kHelpTextId)), TopicText(kContentsTopic));
     tk::Application->HelpCommand(HELP_CONTEXTPOPUP, 11);
     tk::Application->HelpCommand(HELP_QUIT, 0);
     EXPECT_FALSE(window.Visible());

@@ -1,0 +1,17 @@
+// A window's text as the window itself answers it (WM_GETTEXT).
+#pragma once
+
+#include <string>
+
+#include "toolkit/Win.h"
+
+namespace tk {
+
+inline std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace tk
