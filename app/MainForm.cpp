@@ -116,10 +116,23 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::SauvePosition() {
+    const POINT place = PlaceToSave();
     RegApp().SetActive(true);
-    RegApp().WriteIntegerValue(kFormTop, Top());
-    RegApp().WriteIntegerValue(kFormLeft, Left());
+    RegApp().WriteIntegerValue(kFormTop, place.y);
+    RegApp().WriteIntegerValue(kFormLeft, place.x);
     RegApp().SetActive(false);
+}
+
+// A maximised window is saved where it goes back to when restored: the next
+// start opens it at its own size.
+POINT TMainForm::PlaceToSave() const {
+    WINDOWPLACEMENT placement{sizeof placement};
+    if (!IsMaximized() || !GetWindowPlacement(Handle(), &placement)) return {Left(), Top()};
+    // Relative to the work area of the window's monitor.
+    MONITORINFO monitor{sizeof monitor};
+    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    return {placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
+            placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
 }
 
 void TMainForm::CalculDelais(float tempo) {
@@ -172,9 +185,14 @@ void TMainForm::mnuAProposDeClick() {
     if (wasOnTop) TopMost1().SetOnTop(true);
 }
 
-// A position that cannot be saved is reported and the program goes on.
+// Quit always ends the program: the window has no other way out. A place
+// that cannot be saved is reported, and only the place is lost.
 void TMainForm::cmdQuitterClick() {
-    SauvePosition();
+    try {
+        SauvePosition();
+    } catch (...) {
+        tk::ReportCurrentException();
+    }
     tk::Application->Terminate();
 }
 

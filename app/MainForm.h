@@ -53,6 +53,7 @@ private:
     void cmdQuitterClick();
 
     void ChooseBeatUnit(BeatUnit unit);
+    POINT PlaceToSave() const;
     // Brings the window onto the nearest screen when no screen shows any of
     // it.
     void KeepOnScreen();

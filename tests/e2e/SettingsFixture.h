@@ -122,16 +122,19 @@ protected:
         ADD_FAILURE() << "no close box";
     }
 
-    // The general error report of a registry read: message and full stop,
-    // the program's title, the stop icon, OK. Closed once read.
-    void ExpectReadReport(const std::wstring& valueName) {
+    // The general error report: message and full stop, the program's
+    // title, the stop icon, OK. Closed once read.
+    void ExpectReport(const std::wstring& message) {
         HWND box = driver::WaitForMessageBox(Pid(), 20000);
         ASSERT_NE(box, nullptr) << "no report";
-        ExpectOkBox(box, L"Rytmalo95",
-                    L"Erreur à l'obtention des données pour '" + valueName + L"'.", IDI_HAND);
+        ExpectOkBox(box, L"Rytmalo95", message + L".", IDI_HAND);
         driver::Activate(box);
         driver::PressKey(VK_RETURN);
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, 5000));
+    }
+    // The report of a registry read.
+    void ExpectReadReport(const std::wstring& valueName) {
+        ExpectReport(L"Erreur à l'obtention des données pour '" + valueName + L"'");
     }
     bool NoReport() const { return driver::FindTopLevel(Pid(), L"#32770") == nullptr; }
     // Starts the program when its start-up reports first.

@@ -133,5 +133,37 @@ TEST_F(WindowSettings, AnUnreadableStayOnTopChoiceIsReportedAtEveryActivationUnt
     EXPECT_TRUE(NoReport());
 }
 
+// The settings key cannot be made: its parent was created volatile, and a
+// volatile key takes no lasting key below it. Each step that needs the key
+// reports it, and Quit still ends the program; only the place is lost.
+TEST_F(WindowSettings, QuitEndsTheProgramWhenThePlaceCannotBeSaved) {
+    const std::wstring parent = L"SOFTWARE\\Vortan Music\\Rytmalo95";
+    rytmalo::testing::DeleteTree(HKEY_CURRENT_USER, parent);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    struct RemoveAtEnd {
+        std::wstring path;
+        ~RemoveAtEnd() { rytmalo::testing::DeleteTree(HKEY_CURRENT_USER, path); }
+    } removeAtEnd{parent};
+    const std::wstring report = L"Erreur de création de la clé " + kSettingsKey;
+
+    // The main window's creation, the preferences dialog's, the first
+    // activation.
+    program_ = driver::Process::Launch(driver::ProgramPath());
+    for (int i = 0; i < 3; ++i) ASSERT_NO_FATAL_FAILURE(ExpectReport(report));
+    ASSERT_NO_FATAL_FAILURE(FindMain());
+    EXPECT_TRUE(NoReport());
+
+    ASSERT_TRUE(driver::ClickUntil(Control("cmdQuitter"), [&] {
+        return !NoReport() || !program_.Running();
+    })) << "Quit did nothing";
+    ASSERT_NO_FATAL_FAILURE(ExpectReport(report));
+    ASSERT_TRUE(program_.WaitForExit(10000)) << "the program goes on after the report";
+    EXPECT_EQ(program_.ExitCode(), 0u);
+}
+
 }  // namespace
 }  // namespace rytmalo::e2e
