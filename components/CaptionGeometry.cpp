@@ -84,6 +84,14 @@ CaptionLayout LayOutCaption(BorderStyle style, unsigned borderIcons, bool maximi
     return layout;
 }
 
+const CaptionButton* CaptionButtonAt(const CaptionLayout& layout, int x, int y) {
+    for (const CaptionButton& b : layout.buttons) {
+        const TRect& r = b.rect;
+        if (b.enabled && x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom) return &b;
+    }
+    return nullptr;
+}
+
 TRect TitleRect(const TRect& textArea) {
     TRect r = textArea;
     r.Left = CheckedAdd(r.Left, 2);

@@ -49,6 +49,9 @@ struct CaptionButton {
     TRect rect;
     CaptionGlyph glyph;
     bool enabled;
+    // Drawn pressed in: the mouse button went down on it and the pointer is
+    // still there.
+    bool pushed = false;
     bool operator==(const CaptionButton&) const = default;
 };
 
@@ -70,6 +73,10 @@ struct CaptionLayout {
 
 CaptionLayout LayOutCaption(tk::BorderStyle style, unsigned borderIcons, bool maximized, int width,
                             int height, const CaptionMetrics& metrics);
+
+// The enabled button that holds a point of the caption image, the way the
+// system finds its own caption buttons; nullptr elsewhere.
+const CaptionButton* CaptionButtonAt(const CaptionLayout& layout, int x, int y);
 
 // Where the title is written within the text area.
 TRect TitleRect(const TRect& textArea);

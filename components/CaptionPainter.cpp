@@ -20,7 +20,9 @@ UINT FrameControlState(const CaptionButton& button) {
         case CaptionGlyph::Restore: state = DFCS_CAPTIONRESTORE; break;
         case CaptionGlyph::Help: state = DFCS_CAPTIONHELP; break;
     }
-    return button.enabled ? state : state | DFCS_INACTIVE;
+    if (!button.enabled) state |= DFCS_INACTIVE;
+    if (button.pushed) state |= DFCS_PUSHED;
+    return state;
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "components/CaptionPainter.h"
-#include "toolkit/Checked.h"
 #include "components/DesktopComposition.h"
+#include "toolkit/Checked.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/WindowText.h"
@@ -47,6 +47,26 @@ LPCWSTR SizingCursor(WORD hitTest) {
         case HTBOTTOMLEFT: return IDC_SIZENESW;
         default: return nullptr;
     }
+}
+
+WPARAM HitTestCode(CaptionGlyph glyph) {
+    switch (glyph) {
+        case CaptionGlyph::Close: return HTCLOSE;
+        case CaptionGlyph::Minimize: return HTMINBUTTON;
+        case CaptionGlyph::Maximize:
+        case CaptionGlyph::Restore: return HTMAXBUTTON;
+        case CaptionGlyph::Help: return HTHELP;
+    }
+    return HTNOWHERE;
+}
+
+bool IsCaptionButtonHit(WPARAM hit) {
+    return hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTHELP;
+}
+
+// The signed coordinates a mouse message carries.
+POINT PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 [[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
@@ -160,6 +180,61 @@ std::wstring TGradientForm::CaptionText() const {
     return caption_;
 }
 
+CaptionLayout TGradientForm::LayOutCaptionFor(const TRect& caption) const {
+    CaptionLayout layout =
+        LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(), caption.Width(),
+                      caption.Height(), CaptionMetricsForDpi(Dpi()));
+    for (CaptionButton& b : layout.buttons)
+        b.pushed = pressedInside_ && HitTestCode(b.glyph) == pressedButton_;
+    return layout;
+}
+
+WPARAM TGradientForm::CaptionButtonAt(POINT screen) const {
+    const TRect caption = GetCaptionRect();
+    if (caption.IsEmpty()) return 0;
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    const CaptionLayout layout = LayOutCaptionFor(caption);
+    const CaptionButton* button = rytmalo::CaptionButtonAt(
+        layout, screen.x - window.left - caption.Left, screen.y - window.top - caption.Top);
+    return button ? HitTestCode(button->glyph) : 0;
+}
+
+bool TGradientForm::PressCaptionButton(WPARAM hit, POINT screen) {
+    if (!IsCaptionButtonHit(hit) || CaptionButtonAt(screen) != hit) return false;
+    pressedButton_ = hit;
+    pressedInside_ = true;
+    SetCapture(Handle());
+    RepaintCaption(IsCaptionActive());
+    return true;
+}
+
+void TGradientForm::FollowPointer(POINT screen) {
+    const bool inside = CaptionButtonAt(screen) == pressedButton_;
+    if (inside == pressedInside_) return;
+    pressedInside_ = inside;
+    RepaintCaption(IsCaptionActive());
+}
+
+void TGradientForm::ReleaseCaptionButton(POINT screen) {
+    const WPARAM hit = pressedButton_;
+    const bool inside = CaptionButtonAt(screen) == hit;
+    pressedButton_ = 0;
+    pressedInside_ = false;
+    // Drawn back up before the command runs: it may hide the window.
+    ReleaseCapture();
+    RepaintCaption(IsCaptionActive());
+    if (!inside) return;
+    WPARAM command = SC_CONTEXTHELP;
+    switch (hit) {
+        case HTCLOSE: command = SC_CLOSE; break;
+        case HTMINBUTTON: command = SC_MINIMIZE; break;
+        case HTMAXBUTTON: command = IsMaximized() ? SC_RESTORE : SC_MAXIMIZE; break;
+        default: break;
+    }
+    SendMessageW(Handle(), WM_SYSCOMMAND, command, MAKELPARAM(screen.x, screen.y));
+}
+
 TRect TGradientForm::PaintCaption(HDC dc, bool active) {
     const TRect caption = GetCaptionRect();
     if (caption.IsEmpty()) return caption;
@@ -187,8 +262,7 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
         }
     }
 
-    const CaptionLayout layout = LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(),
-                                               width, height, CaptionMetricsForDpi(Dpi()));
+    const CaptionLayout layout = LayOutCaptionFor(caption);
     // A gradient starts black at the left, where the icon sits.
     if (layout.iconCell)
         DrawCaptionIcon(m, layout, CaptionIcon(), gradient ? RGB(0, 0, 0) : inactiveColor);
@@ -286,6 +360,47 @@ void TGradientForm::WndProc(tk::Message& m) {
         case WM_GETTEXTLENGTH: m.result = static_cast<LRESULT>(caption_.size()); return;
         case WM_WININICHANGE:
             if (m.wParam == SPI_SETNONCLIENTMETRICS) CreateCaptionFont();
+            TForm::WndProc(m);
+            return;
+        // Without a system menu the system neither finds nor works the
+        // caption buttons: the form does, for those it draws.
+        case WM_NCHITTEST:
+            TForm::WndProc(m);
+            if (const WPARAM hit = CaptionButtonAt(PointOf(m.lParam))) m.result = hit;
+            return;
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK:
+            if (PressCaptionButton(m.wParam, PointOf(m.lParam))) {
+                m.result = 0;
+            } else {
+                TForm::WndProc(m);
+            }
+            return;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            if (!pressedButton_) {
+                TForm::WndProc(m);
+                return;
+            }
+            {
+                // Client coordinates while the form holds the mouse.
+                POINT screen = PointOf(m.lParam);
+                ClientToScreen(Handle(), &screen);
+                if (m.msg == WM_MOUSEMOVE) {
+                    FollowPointer(screen);
+                } else {
+                    ReleaseCaptionButton(screen);
+                }
+            }
+            m.result = 0;
+            return;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse: the press is void.
+            if (pressedButton_ && reinterpret_cast<HWND>(m.lParam) != Handle()) {
+                pressedButton_ = 0;
+                pressedInside_ = false;
+                RepaintCaption(IsCaptionActive());
+            }
             TForm::WndProc(m);
             return;
         default: TForm::WndProc(m);

@@ -66,6 +66,17 @@ protected:
     void DpiChanged(int oldDpi) override;
 
 private:
+    // The caption's parts for the window as it is now, in caption-image
+    // coordinates, the button being pressed drawn pushed.
+    CaptionLayout LayOutCaptionFor(const TRect& caption) const;
+    // The drawn caption button at a point of the screen, as a hit-test code
+    // (HTMINBUTTON, ...); 0 when there is none.
+    WPARAM CaptionButtonAt(POINT screen) const;
+    // The drawn buttons work as the system's own: pushed while the mouse
+    // button is down on them, acting when it is released there.
+    bool PressCaptionButton(WPARAM hit, POINT screen);
+    void FollowPointer(POINT screen);
+    void ReleaseCaptionButton(POINT screen);
     LRESULT PaintNonClient(WPARAM updateRegion, LPARAM lParam);
     LRESULT CopyCaption(WPARAM size, LPARAM buffer) const;
     std::wstring CaptionText() const;
@@ -83,6 +94,10 @@ private:
     int gradientColors_ = kDefaultGradientColors;
     bool gradientOnInactive_ = true;
     std::wstring caption_;
+    // The caption button the mouse button went down on (its hit-test code,
+    // 0 for none), and whether the pointer is still on it.
+    WPARAM pressedButton_ = 0;
+    bool pressedInside_ = false;
 };
 
 }  // namespace rytmalo

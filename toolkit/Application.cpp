@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "toolkit/HintTracker.h"
 #include "toolkit/HintWindow.h"
@@ -212,8 +213,18 @@ void TApplication::ShowApplicationWindow() {
     if (!IsWindowVisible(handle_)) ShowWindow(handle_, SW_SHOWNA);
 }
 
+// The program's forms go with it. Windows hides the windows of a minimised
+// owner by itself, not every system does (Wine does not): the forms are
+// hidden here, and Restore shows exactly those again.
 void TApplication::Minimize() {
     if (IsIconic(handle_)) return;
+    minimizedForms_.clear();
+    for (TComponent* c : Components()) {
+        if (auto* form = dynamic_cast<TForm*>(c); form && form->Visible()) {
+            minimizedForms_.push_back(form->Handle());
+            ShowWindow(form->Handle(), SW_HIDE);
+        }
+    }
     WithoutAnimation([this] { ShowWindow(handle_, SW_MINIMIZE); });
 }
 
@@ -221,6 +232,9 @@ void TApplication::Restore() {
     if (!IsIconic(handle_)) return;
     SetActiveWindow(handle_);
     WithoutAnimation([this] { ShowWindow(handle_, SW_RESTORE); });
+    for (HWND form : std::exchange(minimizedForms_, {})) {
+        if (IsWindow(form)) ShowWindow(form, SW_SHOWNA);
+    }
     HWND last = GetLastActivePopup(handle_);
     if (last && last != handle_ && IsWindowVisible(last) && IsWindowEnabled(last)) {
         SetActiveWindow(last);

@@ -161,6 +161,8 @@ private:
     bool terminated_ = false;
     bool showMainForm_ = true;
     bool reporting_ = false;
+    // The forms Minimize hid, for Restore to show again.
+    std::vector<HWND> minimizedForms_;
     HelpService helpService_ = &WinHelpService;
     std::map<std::string, ComponentFactory, std::less<>> classes_;
     std::vector<MessageFilter*> filters_;

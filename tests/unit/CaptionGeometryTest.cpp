@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "toolkit/Exception.h"
@@ -64,6 +66,18 @@ TEST(CaptionLayout, MainWindowHasNoIconNoCloseAndEnabledMinMax) {
     EXPECT_EQ(title.Left, 3) << "the title starts at column 3";
     EXPECT_EQ(title.Right, l.buttons[1].rect.Left - 1)
         << "and ends one pixel before the minimise button";
+
+    // The pointer finds the drawn buttons, edges exclusive at the right and
+    // bottom; the title and a greyed button are caption.
+    EXPECT_EQ(CaptionButtonAt(l, 363, 2), &l.buttons[0]);
+    EXPECT_EQ(CaptionButtonAt(l, 362, 15), &l.buttons[1]);
+    EXPECT_EQ(CaptionButtonAt(l, 347, 9), &l.buttons[1]);
+    for (const auto [x, y] : {std::pair{346, 9}, {379, 9}, {370, 1}, {370, 16}, {100, 9}})
+        EXPECT_EQ(CaptionButtonAt(l, x, y), nullptr) << x << "," << y;
+    const CaptionLayout greyed =
+        LayOutCaption(BorderStyle::Single, biMinimize | biHelp, false, 381, 18, kWine);
+    EXPECT_EQ(CaptionButtonAt(greyed, 370, 9), nullptr);
+    EXPECT_EQ(CaptionButtonAt(greyed, 350, 9), &greyed.buttons[1]);
 }
 
 TEST(CaptionLayout, SystemMenuBringsIconCellAndCloseButtonWithAGap) {

@@ -239,6 +239,16 @@ void ClickAt(POINT screen) {
     SendMouse(MOUSEEVENTF_LEFTUP, screen);
 }
 
+void PressMouse(POINT screen) {
+    MoveMouse(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
+}
+
+void ReleaseMouse(POINT screen) {
+    MoveMouse(screen);
+    SendMouse(MOUSEEVENTF_LEFTUP, screen);
+}
+
 POINT Center(HWND window) {
     const RECT r = ScreenRect(window);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};

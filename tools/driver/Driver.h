@@ -70,6 +70,9 @@ void PressChord(std::initializer_list<WORD> keys);
 void TypeText(std::wstring_view text);
 void MoveMouse(POINT screen);
 void ClickAt(POINT screen);
+// The left button pressed at a point, and released at another (a drag).
+void PressMouse(POINT screen);
+void ReleaseMouse(POINT screen);
 // Clicks the centre of a window.
 void Click(HWND window);
 // Clicks the centre of a window until the click shows its effect (at most
