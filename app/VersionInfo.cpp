@@ -6,6 +6,10 @@ namespace rytmalo {
 namespace {
 
 constexpr std::uint32_t kFixedSignature = 0xFEEF04BD;
+// A version resource nests four levels (root, file info, string table,
+// string); deeper blocks are no version resource, and following them would
+// let a crafted file run the reader out of stack.
+constexpr int kMaxDepth = 8;
 
 class Reader {
 public:
@@ -47,6 +51,7 @@ constexpr std::size_t Align4(std::size_t n) { return (n + 3) & ~std::size_t{3}; 
 // "StringFileInfo" block are string tables, whose children are the values.
 bool ParseBlock(const Reader& r, std::size_t at, std::size_t limit, int depth, bool inStrings,
                 VersionInfo& info) {
+    if (depth > kMaxDepth) return false;
     const auto length = r.Word(at);
     const auto valueLength = r.Word(at + 2);
     const auto type = r.Word(at + 4);

@@ -12,6 +12,9 @@ constexpr double kSqrt2Minus1 = 0.4142135624;
 
 }  // namespace
 
+std::int32_t EdgeRect::Width() const { return tk::CheckedSub(right, left); }
+std::int32_t EdgeRect::Height() const { return tk::CheckedSub(bottom, top); }
+
 std::int32_t EllipseMargin(std::int32_t extent) {
     const double margin = static_cast<double>(tk::CheckedSub(extent, 4)) * kSqrt2Minus1 * 0.5;
     // The default rounding mode rounds halves to even.

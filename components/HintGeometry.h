@@ -13,8 +13,9 @@ struct EdgeRect {
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
-    constexpr std::int32_t Width() const { return right - left; }
-    constexpr std::int32_t Height() const { return bottom - top; }
+    // Raise EIntOverflow when the extent leaves the 32-bit range.
+    std::int32_t Width() const;
+    std::int32_t Height() const;
     bool operator==(const EdgeRect&) const = default;
 };
 

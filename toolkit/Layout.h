@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "toolkit/Checked.h"
 #include "toolkit/Color.h"
 
 namespace tk {
@@ -17,8 +18,9 @@ struct Bounds {
     int top = 0;
     int width = 0;
     int height = 0;
-    constexpr int right() const { return left + width; }
-    constexpr int bottom() const { return top + height; }
+    // Raise EIntOverflow where the edge leaves the 32-bit range.
+    int right() const { return CheckedAdd(left, width); }
+    int bottom() const { return CheckedAdd(top, height); }
 };
 
 enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };

@@ -1,6 +1,8 @@
 // Where the help pop-up and the help window go on the screen.
 #include "app/HelpPlacement.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace rytmalo {
@@ -37,6 +39,21 @@ TEST(HelpPlacement, WindowGoesBesideItsAnchorWhereThereIsRoom) {
     ExpectBounds(PlaceBeside({420, 128, 387, 380}, 436, 350, 8, kWork), 0, 128, 436, 350);
     // Kept inside the work area vertically.
     ExpectBounds(PlaceBeside({100, 600, 300, 200}, 400, 300, 8, kWork), 408, 438, 400, 300);
+}
+
+// Coordinates at the ends of the 32-bit range: the box still lands inside
+// the work area, where sums would have wrapped.
+TEST(HelpPlacement, ExtremeCoordinatesStayInsideTheWorkArea) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const tk::Bounds farRight{kMax - 1000, kMax - 1000, 1000, 1000};
+    ExpectBounds(PlaceNearPointer(kMax, kMax, 300, 120, 12, farRight), kMax - 312, kMax - 132, 300,
+                 120);
+    ExpectBounds(PlaceBeside({kMax - 500, kMax - 500, 500, 500}, 400, 300, 8, farRight), kMax - 908,
+                 kMax - 500, 400, 300);
+    const tk::Bounds farLeft{kMin, kMin, 1000, 1000};
+    ExpectBounds(PlaceNearPointer(kMin, kMin, 300, 120, 12, farLeft), kMin + 12, kMin + 12, 300,
+                 120);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/Exception.h"
+#include "toolkit/Layout.h"
 
 namespace rytmalo {
 namespace {
@@ -55,6 +56,10 @@ TEST(HintGeometry, EdgesOutsideThe32BitRangeRaiseInsteadOfWrapping) {
     EXPECT_THROW(EnlargeForEllipse({kMax - 100, 0, kMax, 15}), tk::EIntOverflow);
     EXPECT_THROW(EnlargeForEllipse({kMin, 0, 0, 15}), tk::EIntOverflow);
     EXPECT_THROW(CentredOffset(kMin, 1), tk::EIntOverflow);
+    EXPECT_THROW((EdgeRect{kMin, 0, kMax, 0}.Width()), tk::EIntOverflow);
+    EXPECT_THROW((EdgeRect{0, kMax, 0, -2}.Height()), tk::EIntOverflow);
+    EXPECT_THROW((tk::Bounds{kMax - 5, 0, 10, 0}.right()), tk::EIntOverflow);
+    EXPECT_THROW((tk::Bounds{0, kMin, 0, -1}.bottom()), tk::EIntOverflow);
 }
 
 TEST(HintGeometry, TextCentringTruncatesTowardZero) {

@@ -104,6 +104,19 @@ TEST(VersionInfo, RefusesWhatIsNoVersionResource) {
     EXPECT_FALSE(ParseVersionInfo(tooLong)) << "a length past the end";
 }
 
+// Real resources nest four levels; a file nested thousands deep must not
+// run the reader out of stack.
+TEST(VersionInfo, RefusesBlocksNestedDeeperThanAVersionResourceGoes) {
+    const auto nested = [](int depth) {
+        Bytes b = Block(u"", {}, 0, true, {});
+        for (int i = 1; i < depth; ++i) b = Block(u"", {}, 0, true, {b});
+        return Block(u"VS_VERSION_INFO", {}, 0, false, {b});
+    };
+    EXPECT_TRUE(ParseVersionInfo(nested(4)));
+    EXPECT_FALSE(ParseVersionInfo(nested(12)));
+    EXPECT_FALSE(ParseVersionInfo(nested(7000)));
+}
+
 TEST(VersionInfo, TheStubOfLaterWindowsIsNoHelpEngine) {
     const auto stub = ParseVersionInfo(Resource({Text(u"FileDescription", u"Windows Winhlp32 Stub"),
                                                  Text(u"OriginalFilename", u"WINHSTB.EXE")},
