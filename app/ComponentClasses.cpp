@@ -19,11 +19,11 @@ tk::TComponent* Make(tk::TComponent* owner) {
 }  // namespace
 
 void RegisterComponentClasses(tk::TApplication& application) {
-    application.RegisterComponentClass("TRegAppUserConfig", &Make<TRegAppUserConfig>);
-    application.RegisterComponentClass("TTopMost", &Make<TTopMost>);
-    application.RegisterComponentClass("TPlomexAppPath", &Make<TPlomexAppPath>);
-    application.RegisterComponentClass("TEllipticHint", &Make<TEllipticHint>);
-    application.RegisterComponentClass("TOnlyOpenOnce", &Make<TOnlyOpenOnce>);
+    application.Classes().Register("TRegAppUserConfig", &Make<TRegAppUserConfig>);
+    application.Classes().Register("TTopMost", &Make<TTopMost>);
+    application.Classes().Register("TPlomexAppPath", &Make<TPlomexAppPath>);
+    application.Classes().Register("TEllipticHint", &Make<TEllipticHint>);
+    application.Classes().Register("TOnlyOpenOnce", &Make<TOnlyOpenOnce>);
 }
 
 }  // namespace rytmalo

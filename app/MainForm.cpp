@@ -16,6 +16,7 @@
 #include "toolkit/Edit.h"
 #include "toolkit/Label.h"
 #include "toolkit/MessageDlg.h"
+#include "toolkit/WinGeometry.h"
 
 namespace rytmalo {
 
@@ -35,8 +36,6 @@ constexpr wchar_t kFormTop[] = L"FormTop";
 constexpr wchar_t kFormLeft[] = L"FormLeft";
 constexpr wchar_t kTopMost[] = L"TopMost";
 
-tk::Bounds ToBounds(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-
 std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;
     EnumDisplayMonitors(
@@ -45,7 +44,7 @@ std::vector<MonitorArea> Monitors() {
             MONITORINFO info{sizeof info};
             if (GetMonitorInfoW(monitor, &info)) {
                 reinterpret_cast<std::vector<MonitorArea>*>(param)->push_back(
-                    {ToBounds(info.rcMonitor), ToBounds(info.rcWork)});
+                    {tk::FromRECT(info.rcMonitor), tk::FromRECT(info.rcWork)});
             }
             return TRUE;
         },
@@ -102,7 +101,7 @@ void TMainForm::KeepOnScreen() {
     RECT r;
     GetWindowRect(Handle(), &r);
     const std::vector<MonitorArea> monitors = Monitors();
-    if (const auto place = PlaceOnScreen(ToBounds(r), monitors)) {
+    if (const auto place = PlaceOnScreen(tk::FromRECT(r), monitors)) {
         SetWindowPos(Handle(), nullptr, place->x, place->y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -188,11 +187,7 @@ void TMainForm::mnuAProposDeClick() {
 // Quit always ends the program: the window has no other way out. A place
 // that cannot be saved is reported, and only the place is lost.
 void TMainForm::cmdQuitterClick() {
-    try {
-        SauvePosition();
-    } catch (...) {
-        tk::ReportCurrentException();
-    }
+    tk::Guarded([this] { SauvePosition(); });
     tk::Application->Terminate();
 }
 

@@ -11,9 +11,13 @@
 namespace rytmalo {
 
 TfrmPreferences* frmPreferences = nullptr;
-bool OptionsChanged = false;
 
 namespace {
+
+// Whether the check box has reported a click since the dialog was made or
+// last confirmed: Annuler then reads the saved choice back. The dialog's
+// own, kept for the program's one dialog.
+bool OptionsChanged = false;
 
 // The existence test and the accesses spell the value differently; the
 // registry does not tell them apart.

@@ -14,10 +14,6 @@ namespace rytmalo {
 
 class TRegAppUserConfig;
 
-// Whether the check box has reported a click since the dialog was made or
-// last confirmed: Annuler then reads the saved choice back.
-extern bool OptionsChanged;
-
 class TfrmPreferences : public tk::TForm {
 public:
     explicit TfrmPreferences(tk::TApplication& application);

@@ -9,8 +9,8 @@ namespace {
 // A saved place is any 32-bit number: edges are computed in 64 bits.
 struct Edges {
     std::int64_t left, top, right, bottom;
-    explicit Edges(const tk::Bounds& b)
-        : left(b.left), top(b.top), right(left + b.width), bottom(top + b.height) {}
+    explicit Edges(const tk::TRect& r)
+        : left(r.Left), top(r.Top), right(r.Right), bottom(r.Bottom) {}
 };
 
 bool Overlap(const Edges& a, const Edges& b) {
@@ -34,15 +34,15 @@ double SquaredDistance(const Edges& a, const Edges& b) {
 
 // The start that keeps [start, start + size) inside [from, to), moving it as
 // little as possible; the beginning of the range when it does not fit.
-int Clamp(int start, int size, int from, int to) {
-    const std::int64_t latest = std::int64_t{to} - size;
+int Clamp(std::int64_t start, std::int64_t size, std::int64_t from, std::int64_t to) {
+    const std::int64_t latest = to - size;
     return static_cast<int>(std::max<std::int64_t>(from, std::min<std::int64_t>(start, latest)));
 }
 
 }  // namespace
 
-std::optional<Point> PlaceOnScreen(const tk::Bounds& window,
-                                   std::span<const MonitorArea> monitors) {
+std::optional<tk::TPoint> PlaceOnScreen(const tk::TRect& window,
+                                        std::span<const MonitorArea> monitors) {
     if (monitors.empty()) return std::nullopt;
     const Edges w(window);
     for (const MonitorArea& m : monitors) {
@@ -54,9 +54,9 @@ std::optional<Point> PlaceOnScreen(const tk::Bounds& window,
             nearest = &m;
         }
     }
-    const tk::Bounds& work = nearest->work;
-    return Point{Clamp(window.left, window.width, work.left, work.left + work.width),
-                 Clamp(window.top, window.height, work.top, work.top + work.height)};
+    const tk::TRect& work = nearest->work;
+    return tk::TPoint{Clamp(window.Left, w.right - w.left, work.Left, work.Right),
+                      Clamp(window.Top, w.bottom - w.top, work.Top, work.Bottom)};
 }
 
 }  // namespace rytmalo

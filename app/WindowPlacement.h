@@ -6,19 +6,13 @@
 #include <optional>
 #include <span>
 
-#include "toolkit/Layout.h"
+#include "toolkit/Geometry.h"
 
 namespace rytmalo {
 
 struct MonitorArea {
-    tk::Bounds monitor;  // the whole monitor, desktop coordinates
-    tk::Bounds work;     // the part not taken by task bars
-};
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
+    tk::TRect monitor;  // the whole monitor, desktop coordinates
+    tk::TRect work;     // the part not taken by task bars
 };
 
 // Nothing when the window shows at least partly on some monitor: it stays
@@ -26,6 +20,7 @@ struct Point {
 // the work area of the nearest monitor, as close to its saved place as it
 // fits; a window larger than the work area keeps its top-left corner (and
 // so its caption) on it.
-std::optional<Point> PlaceOnScreen(const tk::Bounds& window, std::span<const MonitorArea> monitors);
+std::optional<tk::TPoint> PlaceOnScreen(const tk::TRect& window,
+                                        std::span<const MonitorArea> monitors);
 
 }  // namespace rytmalo

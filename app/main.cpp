@@ -5,7 +5,7 @@
 #include "app/Forms.h"
 #include "app/MainForm.h"
 #include "app/Preferences.h"
-#include "app/ProgramHelp.h"
+#include "help/ProgramHelp.h"
 #include "toolkit/Application.h"
 
 namespace {

@@ -8,9 +8,6 @@ using tk::BorderStyle;
 using tk::CheckedAdd;
 using tk::CheckedSub;
 
-std::int32_t TRect::Width() const { return CheckedSub(Right, Left); }
-std::int32_t TRect::Height() const { return CheckedSub(Bottom, Top); }
-
 bool IsToolStyle(BorderStyle style) {
     return style == BorderStyle::ToolWindow || style == BorderStyle::SizeToolWin;
 }
@@ -86,8 +83,7 @@ CaptionLayout LayOutCaption(BorderStyle style, unsigned borderIcons, bool maximi
 
 const CaptionButton* CaptionButtonAt(const CaptionLayout& layout, int x, int y) {
     for (const CaptionButton& b : layout.buttons) {
-        const TRect& r = b.rect;
-        if (b.enabled && x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom) return &b;
+        if (b.enabled && b.rect.Contains({x, y})) return &b;
     }
     return nullptr;
 }

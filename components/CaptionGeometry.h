@@ -7,21 +7,13 @@
 #include <optional>
 #include <vector>
 
+#include "toolkit/Geometry.h"
 #include "toolkit/Layout.h"
 
 namespace rytmalo {
 
-// Right and Bottom are exclusive.
-struct TRect {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Right = 0;
-    std::int32_t Bottom = 0;
-    std::int32_t Width() const;
-    std::int32_t Height() const;
-    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    bool operator==(const TRect&) const = default;
-};
+// The caption's rectangles are the toolkit's, by their edges.
+using tk::TRect;
 
 // The system metrics the caption depends on, in pixels.
 struct CaptionMetrics {

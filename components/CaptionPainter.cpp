@@ -5,6 +5,7 @@
 #include "toolkit/Checked.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/Gdi.h"
+#include "toolkit/WinGeometry.h"
 
 namespace rytmalo {
 namespace {
@@ -26,8 +27,6 @@ UINT FrameControlState(const CaptionButton& button) {
 }
 
 }  // namespace
-
-RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 CaptionMetrics CurrentCaptionMetrics() {
     return {.cxDlgFrame = GetSystemMetrics(SM_CXDLGFRAME),
@@ -106,13 +105,13 @@ void DrawCaptionIcon(HDC dc, const CaptionLayout& layout, HICON icon, COLORREF b
 
 void DrawCaptionButtons(HDC dc, const std::vector<CaptionButton>& buttons) {
     for (const CaptionButton& button : buttons) {
-        RECT r = ToRect(button.rect);
+        RECT r = tk::ToRECT(button.rect);
         DrawFrameControl(dc, &r, DFC_CAPTION, FrameControlState(button));
     }
 }
 
 void DrawCaptionText(HDC dc, std::wstring_view text, const TRect& textArea, HFONT font) {
-    RECT r = ToRect(TitleRect(textArea));
+    RECT r = tk::ToRECT(TitleRect(textArea));
     tk::TextStateGuard state(dc);
     SetTextColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);

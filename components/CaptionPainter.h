@@ -12,7 +12,6 @@
 
 namespace rytmalo {
 
-RECT ToRect(const TRect& r);
 // The system's metrics, at the system's resolution.
 CaptionMetrics CurrentCaptionMetrics();
 // The same at a resolution.

@@ -8,6 +8,7 @@
 #include "toolkit/Dpi.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
+#include "toolkit/WinGeometry.h"
 
 namespace rytmalo {
 namespace {
@@ -86,18 +87,19 @@ TEllipticHint::TEllipticHint(tk::TComponent* owner) : tk::TComponent(owner) {
     brush_.color = kDefaultBrushColor;
     fontColor_ = tk::clBlack;
     hintPauseTime_ = kDefaultHintPauseTime;
-    tk::Application->SetHintPause(kDefaultHintPauseTime);
-    tk::Application->SetHintWindowClass([] { return std::make_unique<TEllipticHintWindow>(); });
+    tk::Application->Hints().SetHintPause(kDefaultHintPauseTime);
+    tk::Application->Hints().SetHintWindowClass(
+        [] { return std::make_unique<TEllipticHintWindow>(); });
     // Twice inverted: with hints on, the window in use is replaced by one of
     // the new class; with hints off, one is made and goes again.
-    tk::Application->SetShowHint(!tk::Application->ShowHint());
-    tk::Application->SetShowHint(!tk::Application->ShowHint());
+    tk::Application->Hints().SetShowHint(!tk::Application->Hints().ShowHint());
+    tk::Application->Hints().SetShowHint(!tk::Application->Hints().ShowHint());
 }
 
 void TEllipticHint::SetHintPauseTime(int milliseconds) {
     if (milliseconds == hintPauseTime_) return;
     hintPauseTime_ = milliseconds;
-    tk::Application->SetHintPause(milliseconds);
+    tk::Application->Hints().SetHintPause(milliseconds);
 }
 
 std::span<const tk::PublishedProperty> TEllipticHint::Published() const {
@@ -129,10 +131,10 @@ void TEllipticHintWindow::ActivateHint(const RECT& rect, std::wstring_view text)
     SetCaption(text);
     style_ = CurrentStyle();
 
-    const EdgeRect bubble = EnlargeForEllipse({rect.left, rect.top, rect.right, rect.bottom});
+    const tk::TRect bubble = EnlargeForEllipse(tk::FromRECT(rect));
     const int width = std::max(0, bubble.Width());
     const int height = std::max(0, bubble.Height());
-    SetWindowPos(Handle(), nullptr, bubble.left, bubble.top, width, height,
+    SetWindowPos(Handle(), nullptr, bubble.Left, bubble.Top, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 
     const tk::MemoryDcHandle screen(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));

@@ -7,6 +7,7 @@
 #include "toolkit/Checked.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/SdkExtras.h"
 #include "toolkit/WindowText.h"
 
 namespace rytmalo {
@@ -14,10 +15,6 @@ namespace {
 
 constexpr UINT kFrameChange =
     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
-// Sent by the system to a multiple-document client window when the frame's
-// caption must show a change of its maximised child.
-constexpr UINT kClientCaptionChange = 0x3F;
-constexpr wchar_t kHookProperty[] = L"Rytmalo.GradientForm";
 
 void FrameChanged(HWND window) { SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChange); }
 
@@ -174,7 +171,7 @@ HICON TGradientForm::CaptionIcon() const {
 std::wstring TGradientForm::CaptionText() const {
     if (GetFormStyle() == tk::FormStyle::MDIForm) {
         bool maximized = false;
-        HWND child = ActiveMdiChild(clientWindow_, maximized);
+        HWND child = ActiveMdiChild(ClientHook.Hooked(), maximized);
         if (maximized) return caption_ + L" - [" + tk::WindowText(child) + L"]";
     }
     return caption_;
@@ -418,51 +415,18 @@ void TGradientForm::CreateWindowHandle() {
 void TGradientForm::DpiChanged(int) { CreateCaptionFont(); }
 
 void TGradientForm::DestroyWindowHandle() {
-    UnhookClient();
+    ClientHook.Unhook();
     TForm::DestroyWindowHandle();
 }
 
 void TGradientForm::HookClient() {
     // The client window is made while the frame is created.
-    clientWindow_ = MdiClientOf(Handle());
-    if (!clientWindow_) return;
-    SetPropW(clientWindow_, kHookProperty, this);
-    SavedClientProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(clientWindow_, GWLP_WNDPROC));
-    SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(&TGradientForm::ClientHookProc));
+    ClientHook.Hook(MdiClientOf(Handle()));
 }
 
-void TGradientForm::UnhookClient() {
-    if (!clientWindow_) return;
-    if (IsWindow(clientWindow_)) {
-        SetWindowLongPtrW(clientWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SavedClientProc));
-        RemovePropW(clientWindow_, kHookProperty);
-    }
-    clientWindow_ = nullptr;
-    SavedClientProc = nullptr;
-}
-
-LRESULT CALLBACK TGradientForm::ClientHookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* form = static_cast<TGradientForm*>(GetPropW(hwnd, kHookProperty));
-    if (!form || !form->SavedClientProc) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    const WNDPROC saved = form->SavedClientProc;
-    if (msg == WM_NCDESTROY) {
-        // The client goes before the frame lets it go.
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
-        RemovePropW(hwnd, kHookProperty);
-        form->clientWindow_ = nullptr;
-        form->SavedClientProc = nullptr;
-        return CallWindowProcW(saved, hwnd, msg, wParam, lParam);
-    }
-    const LRESULT result = CallWindowProcW(saved, hwnd, msg, wParam, lParam);
-    if (msg == kClientCaptionChange) {
-        try {
-            form->RepaintCaption(form->IsCaptionActive());
-        } catch (...) {
-            tk::ReportCurrentException();
-        }
-    }
-    return result;
+void TGradientForm::TClientHook::WndProc(tk::Message& m) {
+    Default(m);
+    if (m.msg == tk::kWmMdiCaptionChange) form_.RepaintCaption(form_.IsCaptionActive());
 }
 
 }  // namespace rytmalo

@@ -13,6 +13,7 @@
 #include "components/GradientTable.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
+#include "toolkit/WindowHook.h"
 
 namespace rytmalo {
 
@@ -82,15 +83,24 @@ private:
     std::wstring CaptionText() const;
     HICON CaptionIcon() const;
     void HookClient();
-    void UnhookClient();
-    static LRESULT CALLBACK ClientHookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // On the multiple-document client window: repaints the frame's caption
+    // when the client says its maximised child changed.
+    class TClientHook : public tk::TWindowHook {
+    public:
+        explicit TClientHook(TGradientForm& form) : form_(form) {}
+
+    protected:
+        void WndProc(tk::Message& m) override;
+
+    private:
+        TGradientForm& form_;
+    };
 
     GradientTables gradientTable_{};
     tk::FontHandle captionFont_;
     int captionFontDpi_ = 0;
-    // The multiple-document client window and its procedure before the hook.
-    HWND clientWindow_ = nullptr;
-    WNDPROC SavedClientProc = nullptr;
+    TClientHook ClientHook{*this};
     int gradientColors_ = kDefaultGradientColors;
     bool gradientOnInactive_ = true;
     std::wstring caption_;

@@ -5,19 +5,9 @@
 
 #include <cstdint>
 
-namespace rytmalo {
+#include "toolkit/Geometry.h"
 
-// A rectangle by its edges, in pixels (right and bottom exclusive).
-struct EdgeRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    // Raise EIntOverflow when the extent leaves the 32-bit range.
-    std::int32_t Width() const;
-    std::int32_t Height() const;
-    bool operator==(const EdgeRect&) const = default;
-};
+namespace rytmalo {
 
 // An ellipse through the corners of a rectangle, with the rectangle's
 // proportions, is sqrt(2) times as wide and as high: each side grows by half
@@ -27,7 +17,7 @@ std::int32_t EllipseMargin(std::int32_t extent);
 
 // The rectangle grown by EllipseMargin on each side. Raises EIntOverflow
 // where an edge would leave the 32-bit range.
-EdgeRect EnlargeForEllipse(const EdgeRect& text);
+tk::TRect EnlargeForEllipse(const tk::TRect& text);
 
 // Offset that centres content in an extent; halves truncate toward zero, so
 // content wider than the extent starts less than half its excess before it.

@@ -2,44 +2,47 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Gdi.h"
+#include "toolkit/WindowHook.h"
 
 namespace rytmalo {
 namespace {
+
+void WakeUp(bool visible) {
+    tk::TApplication& app = *tk::Application;
+    if (IsIconic(app.Handle())) app.Restore();
+    if (visible && app.MainForm() && app.MainForm()->Handle()) {
+        SetForegroundWindow(app.MainForm()->Handle());
+    }
+}
+
+// On the application window: the registered message wakes the program up.
+class WakeUpHook : public tk::TWindowHook {
+public:
+    UINT message = 0;
+    bool visible = false;
+
+protected:
+    void WndProc(tk::Message& m) override {
+        // A name that could not be registered has number 0, which no
+        // message of ours may be taken for.
+        if (message != 0 && m.msg == message) {
+            WakeUp(visible);
+            m.result = 0;
+            return;
+        }
+        Default(m);
+    }
+};
 
 // What the guard holds for the whole process: there is one application
 // window to hook and one name to hold.
 struct GuardState {
     const TOnlyOpenOnce* guard = nullptr;
     std::wstring name;
-    UINT message = 0;
-    bool visible = false;
     tk::KernelHandle mapping;
-    HWND hooked = nullptr;
-    WNDPROC previous = nullptr;
+    WakeUpHook hook;
 };
 GuardState state;
-
-void WakeUp() {
-    tk::TApplication& app = *tk::Application;
-    if (IsIconic(app.Handle())) app.Restore();
-    if (state.visible && app.MainForm() && app.MainForm()->Handle()) {
-        SetForegroundWindow(app.MainForm()->Handle());
-    }
-}
-
-LRESULT CALLBACK Hook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // A name that could not be registered has number 0, which no message
-    // of ours may be taken for.
-    if (state.message != 0 && msg == state.message) {
-        try {
-            WakeUp();
-        } catch (...) {
-            tk::ReportCurrentException();
-        }
-        return 0;
-    }
-    return CallWindowProcW(state.previous, hwnd, msg, wParam, lParam);
-}
 
 void NotifyRunningInstance() {
     tk::Application->SetShowMainForm(false);
@@ -47,10 +50,10 @@ void NotifyRunningInstance() {
     // did: without this right passed on, the system would refuse to bring
     // the running one to the front.
     AllowSetForegroundWindow(ASFW_ANY);
-    if (state.message == 0) return;
+    if (state.hook.message == 0) return;
     DWORD recipients = BSM_APPLICATIONS;
-    BroadcastSystemMessageW(BSF_POSTMESSAGE | BSF_IGNORECURRENTTASK, &recipients, state.message, 0,
-                            0);
+    BroadcastSystemMessageW(BSF_POSTMESSAGE | BSF_IGNORECURRENTTASK, &recipients,
+                            state.hook.message, 0, 0);
 }
 
 // True when another instance holds the name (it has been told).
@@ -66,13 +69,11 @@ bool AnotherInstanceRuns() {
         return true;
     }
     // Created, or failed for another reason: this is the first instance.
-    if (state.visible) {
+    if (state.hook.visible) {
         ShowWindow(app.Handle(), SW_SHOWNORMAL);
         app.SetShowMainForm(true);
     }
-    state.hooked = app.Handle();
-    state.previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(state.hooked, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Hook)));
+    state.hook.Hook(app.Handle());
     return false;
 }
 
@@ -87,25 +88,25 @@ std::wstring ApplicationTitle() {
 }  // namespace
 
 TOnlyOpenOnce::~TOnlyOpenOnce() {
-    if (IsDesigning() || state.guard != this) return;
-    if (state.hooked && state.previous && IsWindow(state.hooked)) {
-        SetWindowLongPtrW(state.hooked, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.previous));
-    }
-    state = {};
+    if (state.guard != this) return;
+    state.hook.Unhook();
+    state.hook.message = 0;
+    state.mapping.reset();
+    state.name.clear();
+    state.guard = nullptr;
 }
 
 void TOnlyOpenOnce::Loaded() {
     tk::TComponent::Loaded();
     if (uniqueString_.empty()) uniqueString_ = ApplicationTitle();
-    if (IsDesigning()) return;
     // One guard per process: a second one leaves the first one's hook and
     // name alone (hooking twice would call itself for ever).
     if (state.guard) return;
     tk::Application->SetShowMainForm(false);
     state.guard = this;
     state.name = uniqueString_;
-    state.message = RegisterWindowMessageW(state.name.c_str());
-    state.visible = isAppVisible_;
+    state.hook.message = RegisterWindowMessageW(state.name.c_str());
+    state.hook.visible = isAppVisible_;
     if (AnotherInstanceRuns()) tk::Application->Halt(0);
 }
 
@@ -117,6 +118,6 @@ std::span<const tk::PublishedProperty> TOnlyOpenOnce::Published() const {
     return properties;
 }
 
-unsigned TOnlyOpenOnce::MessageNumber() { return state.message; }
+unsigned TOnlyOpenOnce::MessageNumber() { return state.hook.message; }
 
 }  // namespace rytmalo

@@ -27,7 +27,7 @@ TPlomexAppPath::TPlomexAppPath(tk::TComponent* owner)
 
 void TPlomexAppPath::Loaded() {
     tk::TComponent::Loaded();
-    if (enabled_ && !IsDesigning()) RegisterAppPath();
+    if (enabled_) RegisterAppPath();
 }
 
 void TPlomexAppPath::RegisterAppPath() {

@@ -42,8 +42,6 @@ public:
     // Called once the owner's layout has been read completely, in creation
     // order. Overrides call the base first.
     virtual void Loaded();
-    // Components of this program never run inside a visual designer.
-    bool IsDesigning() const { return false; }
 
     // Published properties in the order a layout assigns them.
     virtual std::span<const PublishedProperty> Published() const { return {}; }

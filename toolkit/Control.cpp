@@ -1,15 +1,15 @@
 #include "toolkit/Control.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
+#include "toolkit/SdkExtras.h"
 #include "toolkit/WindowText.h"
 
 namespace tk {
 namespace {
 
-constexpr wchar_t kControlProp[] = L"Rytmalo.Control";
-constexpr UINT_PTR kSubclassId = 1;
+// The kind of hook by which a control's window is known.
+constexpr UINT_PTR kControlHook = 0x52435443;  // "RCTC"
 
 HWND NotificationSource(const Message& m) {
     switch (m.msg) {
@@ -34,56 +34,55 @@ bool ReflectToChild(Message& m) {
 }
 
 TControl::TControl(TForm& form, TControl* parent, const ControlLayout& layout)
-    : TComponent(&form), form_(form), parent_(parent), layout_(layout) {
+    : TComponent(&form), TWindowHook(kControlHook), form_(form), parent_(parent), layout_(layout) {
     SetName(layout.name);
 }
 
+// The control stops hearing its window before the window goes.
 TControl::~TControl() {
-    if (hwnd_) {
-        RemoveWindowSubclass(hwnd_, &TControl::SubclassProc, kSubclassId);
-        RemovePropW(hwnd_, kControlProp);
-        DestroyWindow(hwnd_);
+    if (HWND window = Handle()) {
+        Unhook();
+        DestroyWindow(window);
     }
 }
 
 TControl* TControl::FromHandle(HWND hwnd) {
-    if (!hwnd) return nullptr;
-    return static_cast<TControl*>(GetPropW(hwnd, kControlProp));
+    return static_cast<TControl*>(TWindowHook::Find(hwnd, kControlHook));
 }
 
 HWND TControl::ParentHandle() const { return parent_ ? parent_->Handle() : form_.Handle(); }
 
 std::wstring TControl::Caption() const {
-    if (!hwnd_) return std::wstring(layout_.caption);
-    return WindowText(hwnd_);
+    if (!Handle()) return std::wstring(layout_.caption);
+    return WindowText(Handle());
 }
 
 void TControl::SetCaption(std::wstring_view text) {
     const std::wstring copy(text);
-    SetWindowTextW(hwnd_, copy.c_str());
+    SetWindowTextW(Handle(), copy.c_str());
 }
 
 bool TControl::CanFocus() const {
     for (const TControl* c = this; c; c = c->parent_) {
-        if (!IsWindowVisible(c->hwnd_) || !IsWindowEnabled(c->hwnd_)) return false;
+        if (!IsWindowVisible(c->Handle()) || !IsWindowEnabled(c->Handle())) return false;
     }
     return true;
 }
 
-void TControl::SetFocus() { ::SetFocus(hwnd_); }
+void TControl::SetFocus() { ::SetFocus(Handle()); }
 
-bool TControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
+bool TControl::Focused() const { return Handle() && GetFocus() == Handle(); }
 
-bool TControl::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+bool TControl::Enabled() const { return IsWindowEnabled(Handle()) != FALSE; }
 
-void TControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void TControl::SetEnabled(bool enabled) { EnableWindow(Handle(), enabled ? TRUE : FALSE); }
 
 const FontSpec& TControl::Font() const {
     if (layout_.font) return *layout_.font;
     return parent_ ? parent_->Font() : form_.Font();
 }
 
-HFONT TControl::FontHandle() const { return Application->Fonts().Get(Font(), form_.Dpi()); }
+HFONT TControl::FontHandle() const { return form_.Host().Fonts().Get(Font(), form_.Dpi()); }
 
 Color TControl::DefaultBackground() const {
     return parent_ ? parent_->BackgroundColor() : form_.Color();
@@ -109,43 +108,39 @@ void TControl::CreateHandle() {
     const RECT r = CreationRect();
     const std::wstring caption(layout_.caption);
     const int id = form_.Layout().ControlId(layout_.name);
-    hwnd_ = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), Style(), r.left, r.top,
-                            r.right - r.left, r.bottom - r.top, ParentHandle(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr);
-    if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + caption);
+    HWND window = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), Style(), r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, ParentHandle(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (!window) throw Exception(L"Impossible de créer la fenêtre " + caption);
+    if (!Hook(window)) {
+        DestroyWindow(window);
+        throw Exception(L"Impossible de créer la fenêtre " + caption);
+    }
     // A control listed later in its layout lies in front of the earlier ones
     // (the system would put it behind them).
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetPropW(hwnd_, kControlProp, this);
-    SetWindowSubclass(hwnd_, &TControl::SubclassProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     HandleCreated();
 }
 
 RECT TControl::CreationRect() const {
-    const Bounds& b = layout_.bounds;
-    const int left = Scale(b.left);
-    const int top = Scale(b.top);
-    return {left, top, left + Scale(b.width), top + Scale(b.height)};
+    // Place and extent scaled apart, as the system scales dialogs: a
+    // control keeps its rounded size wherever it stands.
+    const TRect& b = layout_.bounds;
+    const int left = Scale(b.Left);
+    const int top = Scale(b.Top);
+    return {left, top, left + Scale(b.Width()), top + Scale(b.Height())};
 }
 
 void TControl::ApplyDpi() {
-    const Bounds& b = layout_.bounds;
-    SetWindowPos(hwnd_, nullptr, Scale(b.left), Scale(b.top), Scale(b.width), Scale(b.height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
+    const TRect& b = layout_.bounds;
+    SetWindowPos(Handle(), nullptr, Scale(b.Left), Scale(b.Top), Scale(b.Width()),
+                 Scale(b.Height()), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 
-HBRUSH TControl::BackgroundBrush() {
-    const COLORREF rgb = ColorToRgb(BackgroundColor());
-    if (!brush_ || brushColor_ != rgb) {
-        brush_.reset(CreateSolidBrush(rgb));
-        brushColor_ = rgb;
-    }
-    return brush_.get();
-}
+HBRUSH TControl::BackgroundBrush() { return brush_.For(ColorToRgb(BackgroundColor())); }
 
 void TControl::EraseBackground(Message& m) {
     RECT r;
@@ -170,14 +165,10 @@ bool TControl::Reflected(Message& m) {
     }
 }
 
-void TControl::Default(Message& m) {
-    m.result = DefSubclassProc(m.hwnd, m.msg, m.wParam, m.lParam);
-}
-
 void TControl::WndProc(Message& m) {
     switch (m.msg) {
         case WM_SETFOCUS: form_.ControlFocused(*this); break;
-        case 0x004D:  // WM_KEYF1: see TForm::DropKeyF1
+        case kWmKeyF1:  // see TForm::DropKeyF1
             if (form_.DropKeyF1()) return;
             break;
         case WM_KEYDOWN:
@@ -191,25 +182,6 @@ void TControl::WndProc(Message& m) {
         default: break;
     }
     Default(m);
-}
-
-LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR self) {
-    auto* control = reinterpret_cast<TControl*>(self);
-    Message m{hwnd, msg, wParam, lParam};
-    if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, &TControl::SubclassProc, kSubclassId);
-        RemovePropW(hwnd, kControlProp);
-        control->hwnd_ = nullptr;
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
-    }
-    try {
-        control->WndProc(m);
-    } catch (...) {
-        ReportCurrentException();
-        m.result = 0;
-    }
-    return m.result;
 }
 
 }  // namespace tk

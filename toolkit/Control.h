@@ -10,12 +10,13 @@
 #include "toolkit/Gdi.h"
 #include "toolkit/Layout.h"
 #include "toolkit/Message.h"
+#include "toolkit/WindowHook.h"
 
 namespace tk {
 
 class TForm;
 
-class TControl : public TComponent {
+class TControl : public TComponent, public TWindowHook {
 public:
     TControl(TForm& form, TControl* parent, const ControlLayout& layout);
     ~TControl() override;
@@ -23,7 +24,7 @@ public:
     // The control object behind a window, or nullptr for a foreign window.
     static TControl* FromHandle(HWND hwnd);
 
-    HWND Handle() const { return hwnd_; }
+    HWND Handle() const { return Hooked(); }
     TForm& Form() const { return form_; }
     TControl* Parent() const { return parent_; }
     HWND ParentHandle() const;
@@ -75,8 +76,7 @@ protected:
     virtual void HandleCreated() {}
     // The control's message table; the default passes to the class's own
     // window procedure.
-    virtual void WndProc(Message& m);
-    void Default(Message& m);
+    void WndProc(Message& m) override;
     // Background used when the layout says "as the parent".
     virtual Color DefaultBackground() const;
     // Answers WM_CTLCOLOR* with the control's colours.
@@ -87,15 +87,10 @@ protected:
     int Scale(int value) const;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
-
     TForm& form_;
     TControl* parent_;
     ControlLayout layout_;
-    HWND hwnd_ = nullptr;
-    BrushHandle brush_;
-    COLORREF brushColor_ = 0;
+    SolidBrush brush_;
 };
 
 // Passes a parent's notification to the control it concerns. True when that

@@ -2,6 +2,18 @@
 
 namespace tk {
 
+DWORD TEdit::Style() const {
+    DWORD style = TControl::Style() | ES_LEFT | ES_AUTOHSCROLL;
+    if (Layout().readOnly) style |= ES_READONLY;
+    return style;
+}
+
+DWORD TMemo::Style() const {
+    DWORD style = TControl::Style() | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL;
+    if (Layout().readOnly) style |= ES_READONLY;
+    return style;
+}
+
 void TEdit::HandleCreated() {
     if (Layout().maxLength > 0) SendMessageW(Handle(), EM_LIMITTEXT, Layout().maxLength, 0);
 }

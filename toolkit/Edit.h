@@ -14,11 +14,21 @@ public:
 
 protected:
     const wchar_t* WindowClass() const override { return L"EDIT"; }
-    DWORD Style() const override { return TControl::Style() | ES_LEFT | ES_AUTOHSCROLL; }
+    DWORD Style() const override;
     DWORD ExStyle() const override { return Layout().ctl3d ? WS_EX_CLIENTEDGE : 0; }
     Color DefaultBackground() const override { return clWindow; }
     void HandleCreated() override;
     void WndProc(Message& m) override;
+};
+
+// Text of several lines, broken at the width, scrolled vertically; Enter
+// stays the form's (its default button).
+class TMemo : public TEdit {
+public:
+    using TEdit::TEdit;
+
+protected:
+    DWORD Style() const override;
 };
 
 }  // namespace tk

@@ -6,6 +6,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/FontCache.h"
+#include "toolkit/SdkExtras.h"
 #include "toolkit/WindowText.h"
 
 namespace tk {
@@ -52,52 +53,26 @@ WindowStyles StylesFor(const FormLayout& layout) {
     return {style, ex};
 }
 
-std::wstring Widen(std::string_view s) { return std::wstring(s.begin(), s.end()); }
-
-// Messages of Windows 10 1703, not in every header set.
-constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
-constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
-// Posted for F1 to the focused window; its default handling sends WM_HELP.
-constexpr UINT kKeyF1 = 0x004D;  // WM_KEYF1
-
 }  // namespace
 
-TForm::TForm(TComponent* owner, const FormLayout& layout) : TComponent(owner), layout_(layout) {
+// The design's one application object is every form's host.
+TForm::TForm(TComponent* owner, const FormLayout& layout)
+    : TComponent(owner), layout_(layout), host_(*Application) {
     SetName(layout.className.substr(1));
 }
 
 TForm::~TForm() {
     // A later form may be made at the same address: the application must
     // not take it for this one.
-    if (Application) Application->FormDestroyed(*this);
+    host_.FormDestroyed(*this);
     DestroyWindowHandle();
     // Components go while the form is still a form: they may ask for it.
     DestroyComponents();
 }
 
-TForm* TForm::FromHandle(HWND hwnd) {
-    if (!hwnd) return nullptr;
-    if (GetClassLongPtrW(hwnd, GCLP_WNDPROC) !=
-        reinterpret_cast<ULONG_PTR>(&TForm::StaticWndProc)) {
-        return nullptr;
-    }
-    return reinterpret_cast<TForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+TForm* TForm::FromHandle(HWND hwnd) { return dynamic_cast<TForm*>(TWindowHost::FromHandle(hwnd)); }
 
 int TForm::Scale(int value) const { return MulDiv(value, dpi_, 96); }
-
-void TForm::RegisterWindowClass() const {
-    const std::wstring name = Widen(layout_.className);
-    WNDCLASSEXW existing{sizeof existing};
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &existing)) return;
-    WNDCLASSEXW wc{sizeof wc};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &TForm::StaticWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = name.c_str();
-    RegisterClassExW(&wc);
-}
 
 SIZE TForm::WindowSizeForDpi(int dpi) const {
     const WindowStyles styles = StylesFor(layout_);
@@ -107,22 +82,25 @@ SIZE TForm::WindowSizeForDpi(int dpi) const {
 }
 
 void TForm::CreateWindowHandle() {
-    RegisterWindowClass();
     const WindowStyles styles = StylesFor(layout_);
     // Laid out for the monitor the window opens on.
     dpi_ = DpiForPoint({layout_.left, layout_.top});
     const SIZE size = WindowSizeForDpi(dpi_);
     const std::wstring className = Widen(layout_.className);
     const std::wstring text = WindowTextForCreation();
-    hwnd_ = CreateWindowExW(styles.exStyle, className.c_str(), text.c_str(), styles.style,
-                            layout_.left, layout_.top, size.cx, size.cy, Application->Handle(),
-                            nullptr, GetModuleHandleW(nullptr), this);
-    if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + className);
-    const int actual = DpiForWindow(hwnd_);
+    CreateHostedWindow({.name = className, .style = CS_DBLCLKS}, {.exStyle = styles.exStyle,
+                                                                  .text = text,
+                                                                  .style = styles.style,
+                                                                  .x = layout_.left,
+                                                                  .y = layout_.top,
+                                                                  .width = size.cx,
+                                                                  .height = size.cy,
+                                                                  .parent = WindowOwner()});
+    const int actual = DpiForWindow(Handle());
     if (actual != dpi_) {
         dpi_ = actual;
         const SIZE resized = WindowSizeForDpi(dpi_);
-        SetWindowPos(hwnd_, nullptr, 0, 0, resized.cx, resized.cy,
+        SetWindowPos(Handle(), nullptr, 0, 0, resized.cx, resized.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -143,18 +121,18 @@ void TForm::LoadIcons() {
         big.reset(load(SM_CXICON, SM_CYICON));
         small.reset(load(SM_CXSMICON, SM_CYSMICON));
     }
-    HICON bigShown = big ? big.get() : Application->Icon();
+    HICON bigShown = big ? big.get() : host_.Icon();
     HICON smallShown = small ? small.get() : bigShown;
-    if (bigShown) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigShown));
+    if (bigShown) SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigShown));
     if (smallShown)
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallShown));
+        SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallShown));
     // The window no longer shows the previous ones.
     icon_ = std::move(big);
     smallIcon_ = std::move(small);
 }
 
 void TForm::ChangeDpi(int dpi, const RECT* suggested) {
-    if (dpi <= 0 || !hwnd_) return;
+    if (dpi <= 0 || !Handle()) return;
     const int old = dpi_;
     if (dpi != dpi_) {
         dpi_ = dpi;
@@ -165,60 +143,60 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
         LoadIcons();
     }
     if (suggested) {
-        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
         const SIZE size = WindowSizeForDpi(dpi_);
-        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     DpiChanged(old);
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void TForm::DestroyWindowHandle() {
-    if (hwnd_) DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
-}
+HWND TForm::WindowOwner() const { return host_.Handle(); }
 
-std::wstring TForm::Caption() const { return WindowText(hwnd_); }
+void TForm::DestroyWindowHandle() { DestroyHostedWindow(); }
+
+std::wstring TForm::Caption() const { return WindowText(Handle()); }
 
 void TForm::SetCaption(std::wstring_view caption) {
     const std::wstring copy(caption);
-    SetWindowTextW(hwnd_, copy.c_str());
+    SetWindowTextW(Handle(), copy.c_str());
 }
 
 int TForm::Left() const {
     RECT r;
-    GetWindowRect(hwnd_, &r);
+    GetWindowRect(Handle(), &r);
     return r.left;
 }
 
 int TForm::Top() const {
     RECT r;
-    GetWindowRect(hwnd_, &r);
+    GetWindowRect(Handle(), &r);
     return r.top;
 }
 
 int TForm::Width() const {
     RECT r;
-    GetWindowRect(hwnd_, &r);
+    GetWindowRect(Handle(), &r);
     return r.right - r.left;
 }
 
 int TForm::Height() const {
     RECT r;
-    GetWindowRect(hwnd_, &r);
+    GetWindowRect(Handle(), &r);
     return r.bottom - r.top;
 }
 
 void TForm::SetLeft(int left) {
-    SetWindowPos(hwnd_, nullptr, left, Top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, Top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::SetTop(int top) {
-    SetWindowPos(hwnd_, nullptr, Left(), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, Left(), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::PlaceAtFirstShow() {
@@ -227,26 +205,26 @@ void TForm::PlaceAtFirstShow() {
     if (layout_.position != FormPosition::ScreenCenter) return;
     const int left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2);
     const int top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2);
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::Show() {
     PlaceAtFirstShow();
-    if (Application->MainForm() == this) Application->ShowApplicationWindow();
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    if (host_.MainForm() == this) host_.ShowApplicationWindow();
+    ShowWindow(Handle(), SW_SHOWNORMAL);
     if (layout_.formStyle == FormStyle::StayOnTop) {
-        SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    SetForegroundWindow(hwnd_);
+    SetForegroundWindow(Handle());
 }
 
-void TForm::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+void TForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void TForm::Close() {
     if (modal_) {
         modalResult_ = mrCancel;
-    } else if (Application->MainForm() == this) {
-        Application->Terminate();
+    } else if (host_.MainForm() == this) {
+        host_.Terminate();
     } else {
         Hide();
     }
@@ -256,8 +234,8 @@ int TForm::ShowModal() {
     if (Visible() || modal_) throw std::logic_error("a visible form cannot be shown modally");
     HWND previous = GetActiveWindow();
     ReleaseCapture();
-    Application->CancelHint();
-    const std::vector<HWND> disabled = Application->DisableTaskWindows(hwnd_);
+    host_.Hints().CancelHint();
+    const std::vector<HWND> disabled = host_.DisableTaskWindows(Handle());
     modal_ = true;
     modalResult_ = mrNone;
     struct Restore {
@@ -269,7 +247,7 @@ int TForm::ShowModal() {
         // activation never strays to another program.
         ~Restore() {
             form.modal_ = false;
-            Application->EnableTaskWindows(disabled);
+            form.host_.EnableTaskWindows(disabled);
             if (previous && IsWindow(previous)) SetActiveWindow(previous);
             form.Hide();
         }
@@ -277,18 +255,14 @@ int TForm::ShowModal() {
 
     Show();
     while (modalResult_ == mrNone) {
-        Application->HandleMessage();
-        if (Application->Terminated()) modalResult_ = mrCancel;
+        host_.HandleMessage();
+        if (host_.Terminated()) modalResult_ = mrCancel;
     }
     return modalResult_;
 }
 
 void TForm::Activated() {
     if (OnActivate) OnActivate();
-}
-
-void TForm::DefaultHandler(Message& m) {
-    m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam);
 }
 
 void TForm::WndProc(Message& m) {
@@ -309,21 +283,20 @@ void TForm::WndProc(Message& m) {
             if (!ReflectToChild(m)) DefaultHandler(m);
             return;
         case WM_ERASEBKGND: {
-            const COLORREF rgb = ColorToRgb(layout_.color);
-            background_.reset(CreateSolidBrush(rgb));
             RECT r;
             GetClientRect(m.hwnd, &r);
-            FillRect(reinterpret_cast<HDC>(m.wParam), &r, background_.get());
+            FillRect(reinterpret_cast<HDC>(m.wParam), &r,
+                     background_.For(ColorToRgb(layout_.color)));
             m.result = 1;
             return;
         }
         case WM_ACTIVATE:
             if (LOWORD(m.wParam) != WA_INACTIVE) {
                 if (!HIWORD(m.wParam)) SetFocusToActiveControl();
-                Application->FormActivated(*this);
+                host_.FormActivated(*this);
                 m.result = 0;
             } else {
-                Application->FormDeactivated(*this, reinterpret_cast<HWND>(m.lParam));
+                host_.FormDeactivated(*this, reinterpret_cast<HWND>(m.lParam));
                 DefaultHandler(m);
             }
             return;
@@ -339,52 +312,29 @@ void TForm::WndProc(Message& m) {
             return;
         }
         case WM_CLOSE: Close(); return;
-        case kKeyF1:
+        case kWmKeyF1:
             if (!DropKeyF1()) DefaultHandler(m);
             return;
-        case kGetDpiScaledSize: {
+        case kWmGetDpiScaledSize: {
             // The exact size for the new resolution, so that the rectangle
             // WM_DPICHANGED suggests keeps the layout's client area.
             *reinterpret_cast<SIZE*>(m.lParam) = WindowSizeForDpi(static_cast<int>(m.wParam));
             m.result = TRUE;
             return;
         }
-        case kDpiChanged:
+        case WM_DPICHANGED:
             ChangeDpi(HIWORD(m.wParam), reinterpret_cast<const RECT*>(m.lParam));
             m.result = 0;
             return;
         case WM_SYSCOMMAND:
-            if ((m.wParam & 0xFFF0) == SC_MINIMIZE && Application->MainForm() == this) {
-                Application->Minimize();
+            if ((m.wParam & 0xFFF0) == SC_MINIMIZE && host_.MainForm() == this) {
+                host_.Minimize();
                 return;
             }
             DefaultHandler(m);
             return;
         default: DefaultHandler(m);
     }
-}
-
-LRESULT CALLBACK TForm::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* form = static_cast<TForm*>(create->lpCreateParams);
-        form->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<TForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    Message m{hwnd, msg, wParam, lParam};
-    try {
-        form->WndProc(m);
-    } catch (...) {
-        ReportCurrentException();
-        m.result = 0;
-    }
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        form->hwnd_ = nullptr;
-    }
-    return m.result;
 }
 
 }  // namespace tk

@@ -9,17 +9,19 @@
 #include <vector>
 
 #include "toolkit/Component.h"
+#include "toolkit/FormHost.h"
 #include "toolkit/Control.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/Layout.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Message.h"
+#include "toolkit/WindowHost.h"
 
 namespace tk {
 
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
-class TForm : public TComponent {
+class TForm : public TComponent, public TWindowHost {
 public:
     TForm(TComponent* owner, const FormLayout& layout);
     ~TForm() override;
@@ -31,8 +33,9 @@ public:
     // components (each told Loaded() in creation order), then OnCreate.
     void Load();
 
-    HWND Handle() const { return hwnd_; }
     const FormLayout& Layout() const { return layout_; }
+    // The program the form belongs to.
+    FormHost& Host() const { return host_; }
 
     virtual std::wstring Caption() const;
     virtual void SetCaption(std::wstring_view caption);
@@ -47,7 +50,7 @@ public:
     BorderStyle GetBorderStyle() const { return layout_.borderStyle; }
     unsigned BorderIcons() const { return layout_.borderIcons; }
     FormStyle GetFormStyle() const { return layout_.formStyle; }
-    bool IsMaximized() const { return hwnd_ && IsZoomed(hwnd_); }
+    bool IsMaximized() const { return Handle() && IsZoomed(Handle()); }
     const FontSpec& Font() const { return layout_.font; }
     tk::Color Color() const { return layout_.color; }
     int HelpContext() const { return layout_.helpContext; }
@@ -60,7 +63,7 @@ public:
     // takes the suggested rectangle, else keeps its top-left corner.
     void ChangeDpi(int dpi, const RECT* suggested = nullptr);
 
-    bool Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+    bool Visible() const { return Handle() && IsWindowVisible(Handle()); }
     void Show();
     void Hide();
     // Shows the form modally on a nested message loop; returns its result.
@@ -101,20 +104,21 @@ public:
 protected:
     // The form's message table; handlers call TForm::WndProc for the
     // toolkit's handling.
-    virtual void WndProc(Message& m);
-    void DefaultHandler(Message& m);
+    void WndProc(Message& m) override;
     // Binds controls and events once the controls exist.
     virtual void Bind() {}
     virtual void CreateWindowHandle();
     virtual void DestroyWindowHandle();
     // The text the window is created with.
     virtual std::wstring WindowTextForCreation() const { return {}; }
+    // The window that owns the form's window: the application's, which
+    // stands for the program in the taskbar; none for a window with a
+    // taskbar entry of its own.
+    virtual HWND WindowOwner() const;
     // After the window and its controls were laid out for a new resolution.
     virtual void DpiChanged(int /*oldDpi*/) {}
 
 private:
-    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void RegisterWindowClass() const;
     void CreateControls();
     void CreateComponents();
     void SetFocusToActiveControl();
@@ -130,7 +134,7 @@ private:
     SIZE WindowSizeForDpi(int dpi) const;
 
     const FormLayout& layout_;
-    HWND hwnd_ = nullptr;
+    FormHost& host_;
     int dpi_ = 96;
     std::unique_ptr<MenuBar> menuBar_;
     TControl* activeControl_ = nullptr;
@@ -138,7 +142,7 @@ private:
     bool modal_ = false;
     bool shownBefore_ = false;
     bool menuHelpKey_ = false;
-    BrushHandle background_;
+    SolidBrush background_;
     IconHandle icon_;
     IconHandle smallIcon_;
 };

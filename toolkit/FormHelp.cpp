@@ -2,7 +2,6 @@
 // enclosing one, or of the form; of a menu item, or of its parent item.
 #include <utility>
 
-#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 
 namespace tk {
@@ -11,15 +10,15 @@ void TForm::RequestHelp(int context) {
     if (context == 0) return;
     // A window with the help caption icon shows its topics as pop-ups.
     if (layout_.borderIcons & biHelp) {
-        Application->HelpCommand(HELP_CONTEXTPOPUP, static_cast<ULONG_PTR>(context));
+        host_.HelpCommand(HELP_CONTEXTPOPUP, static_cast<ULONG_PTR>(context));
     } else {
-        Application->HelpContext(context);
+        host_.HelpCommand(HELP_CONTEXT, static_cast<ULONG_PTR>(context));
     }
 }
 
 void TForm::HelpFor(HWND window) {
     TControl* control = nullptr;
-    for (HWND w = window; w && w != hwnd_ && !control; w = GetParent(w))
+    for (HWND w = window; w && w != Handle() && !control; w = GetParent(w))
         control = TControl::FromHandle(w);
     for (; control; control = control->Parent()) {
         if (control->HelpContext() != 0) {

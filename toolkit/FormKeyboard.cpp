@@ -19,7 +19,7 @@ void TForm::SetFocusToActiveControl() {
     if (!order.empty()) {
         order.front()->SetFocus();
     } else {
-        ::SetFocus(hwnd_);
+        ::SetFocus(Handle());
     }
 }
 

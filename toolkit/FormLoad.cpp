@@ -2,7 +2,8 @@
 // that order, then the loaded notifications and the creation handler.
 #include "toolkit/Form.h"
 
-#include "toolkit/Application.h"
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/ErrorReport.h"
 #include "toolkit/BitButton.h"
 #include "toolkit/CheckControls.h"
 #include "toolkit/Containers.h"
@@ -20,7 +21,7 @@ void TForm::Load() {
 
     if (!layout_.menu.empty()) {
         menuBar_ = std::make_unique<MenuBar>(*this, layout_.menu);
-        menuBar_->Attach(hwnd_);
+        menuBar_->Attach(Handle());
     }
     SetCaption(layout_.caption);
     CreateControls();
@@ -70,6 +71,7 @@ void TForm::CreateControls() {
             case ControlKind::Bevel: control = new TBevel(*this, parent, c); break;
             case ControlKind::PageControl: control = new TPageControl(*this, parent, c); break;
             case ControlKind::TabSheet: control = new TTabSheet(*this, parent, c); break;
+            case ControlKind::Memo: control = new TMemo(*this, parent, c); break;
         }
         control->CreateHandle();
     }
@@ -77,7 +79,7 @@ void TForm::CreateControls() {
 
 void TForm::CreateComponents() {
     for (const ComponentLayout& c : layout_.components) {
-        TComponent* component = Application->CreateComponent(c.className, this);
+        TComponent* component = host_.Classes().Create(c.className, this);
         component->SetName(c.name);
         component->BeginLoading();
         component->AssignProperties(c.properties);

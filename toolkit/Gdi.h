@@ -56,6 +56,23 @@ using MemoryDcHandle = UniqueHandle<HDC, DcDeleter>;
 using IconHandle = UniqueHandle<HICON, IconDeleter>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleDeleter>;
 
+// The one brush a window paints its background with: kept, and made again
+// only when the colour changes (a system colour may change under it).
+class SolidBrush {
+public:
+    HBRUSH For(COLORREF color) {
+        if (!brush_ || color_ != color) {
+            brush_.reset(CreateSolidBrush(color));
+            color_ = color;
+        }
+        return brush_.get();
+    }
+
+private:
+    BrushHandle brush_;
+    COLORREF color_ = 0;
+};
+
 // Selects an object into a DC and selects the previous one back on exit.
 class SelectGuard {
 public:

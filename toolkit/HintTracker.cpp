@@ -68,8 +68,7 @@ void HintTracker::MouseMoved(HWND window) {
     active_ = wasActive;
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, control, 0};
     TrackMouseEvent(&track);
-    StartTimer(wasActive ? application_.HintShortPause() : application_.HintPause(),
-               Waiting::ToShow);
+    StartTimer(wasActive ? hints_.HintShortPause() : hints_.HintPause(), Waiting::ToShow);
 }
 
 void HintTracker::MouseLeft(HWND window) {
@@ -84,7 +83,7 @@ void HintTracker::MouseLeft(HWND window) {
 
 void HintTracker::Cancel() {
     StopTimer();
-    if (THintWindow* window = application_.HintWindow()) window->Hide();
+    if (THintWindow* window = hints_.HintWindow()) window->Hide();
     control_ = nullptr;
     active_ = false;
 }
@@ -95,14 +94,14 @@ void HintTracker::TimerExpired() {
     if (was == Waiting::ToShow) {
         Show();
     } else if (was == Waiting::ToHide) {
-        if (THintWindow* window = application_.HintWindow()) window->Hide();
+        if (THintWindow* window = hints_.HintWindow()) window->Hide();
         active_ = false;
     }
 }
 
 void HintTracker::Show() {
     TControl* control = TControl::FromHandle(control_);
-    THintWindow* window = application_.HintWindow();
+    THintWindow* window = hints_.HintWindow();
     if (!control || !window || !window->Handle() || !CursorOver(control_)) {
         Cancel();
         return;
@@ -121,19 +120,19 @@ void HintTracker::Show() {
     r.right += ScaleToDpi(6, dpi);
     r.bottom += ScaleToDpi(2, dpi);
     active_ = true;
-    StartTimer(application_.HintHidePause(), Waiting::ToHide);
+    StartTimer(hints_.HintHidePause(), Waiting::ToHide);
     window->ActivateHint(r, text);
 }
 
 void HintTracker::StartTimer(int milliseconds, Waiting next) {
     StopTimer();
     waiting_ = next;
-    SetTimer(application_.Handle(), kTimerId,
-             static_cast<UINT>(milliseconds < 0 ? 0 : milliseconds), nullptr);
+    SetTimer(timerWindow_, kTimerId, static_cast<UINT>(milliseconds < 0 ? 0 : milliseconds),
+             nullptr);
 }
 
 void HintTracker::StopTimer() {
-    if (waiting_ != Waiting::Nothing) KillTimer(application_.Handle(), kTimerId);
+    if (waiting_ != Waiting::Nothing) KillTimer(timerWindow_, kTimerId);
     waiting_ = Waiting::Nothing;
 }
 

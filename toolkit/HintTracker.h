@@ -4,7 +4,8 @@
 // leaves, or when a key or a mouse button is pressed.
 #pragma once
 
-#include "toolkit/Application.h"
+#include "toolkit/HintService.h"
+#include "toolkit/MessageFilter.h"
 
 namespace tk {
 
@@ -13,14 +14,14 @@ public:
     // The timer of the application window that paces the hints.
     static constexpr UINT_PTR kTimerId = 0x4854;
 
-    explicit HintTracker(TApplication& application) : application_(application) {}
+    HintTracker(THintService& hints, HWND timerWindow) : hints_(hints), timerWindow_(timerWindow) {}
     ~HintTracker() override;
 
     bool PreTranslate(MSG& msg) override;
     // Hides the hint and forgets the control: the next hint needs the full
     // delay again.
     void Cancel();
-    // The application window received the hint timer.
+    // The timer window received the hint timer.
     void TimerExpired();
 
 private:
@@ -32,7 +33,8 @@ private:
     void StartTimer(int milliseconds, Waiting next);
     void StopTimer();
 
-    TApplication& application_;
+    THintService& hints_;
+    HWND timerWindow_;
     // The control whose hint is pending or showing; a handle, not the
     // object, since the control may go while a timer runs.
     HWND control_ = nullptr;

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
-#include "toolkit/Exception.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/WindowText.h"
 
@@ -36,9 +34,8 @@ void THintWindow::SetDpi(int dpi) {
     font_ = HintFont(dpi);
 }
 
-THintWindow::~THintWindow() {
-    if (hwnd_) DestroyWindow(hwnd_);
-}
+// The derived window's last messages find it whole.
+THintWindow::~THintWindow() { DestroyHostedWindow(); }
 
 void THintWindow::CreateParams(WindowParams& params) const {
     params.className = WindowClassName();
@@ -51,42 +48,30 @@ void THintWindow::CreateParams(WindowParams& params) const {
 }
 
 void THintWindow::CreateHandle() {
-    if (hwnd_) return;
+    if (Handle()) return;
     WindowParams params;
     CreateParams(params);
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{sizeof existing};
-    if (!GetClassInfoExW(instance, params.className.c_str(), &existing)) {
-        WNDCLASSEXW wc{sizeof wc};
-        wc.style = params.classStyle;
-        wc.lpfnWndProc = &THintWindow::StaticWndProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = params.className.c_str();
-        RegisterClassExW(&wc);
-    }
-    hwnd_ = CreateWindowExW(params.exStyle, params.className.c_str(), L"", params.style, 0, 0, 0, 0,
-                            nullptr, nullptr, instance, this);
-    if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + params.className);
+    CreateHostedWindow({.name = params.className, .style = params.classStyle},
+                       {.exStyle = params.exStyle, .style = params.style});
 }
 
 void THintWindow::SetColor(tk::Color color) {
     color_ = color;
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 std::wstring THintWindow::Caption() const {
-    if (!hwnd_) return {};
-    return WindowText(hwnd_);
+    if (!Handle()) return {};
+    return WindowText(Handle());
 }
 
 void THintWindow::SetCaption(std::wstring_view text) {
     const std::wstring copy(text);
-    SetWindowTextW(hwnd_, copy.c_str());
+    SetWindowTextW(Handle(), copy.c_str());
 }
 
 RECT THintWindow::CalcHintRect(int maxWidth, std::wstring_view text) const {
-    WindowDc dc(hwnd_);
+    WindowDc dc(Handle());
     SelectGuard font(dc.get(), font_.get());
     RECT r{0, 0, maxWidth, 0};
     DrawTextW(dc.get(), text.data(), static_cast<int>(text.size()), &r, kMeasureFlags);
@@ -100,21 +85,20 @@ void THintWindow::ActivateHint(const RECT& rect, std::wstring_view text) {
     // Kept on the screen.
     const int left = std::max(0, std::min<int>(rect.left, GetSystemMetrics(SM_CXSCREEN) - width));
     const int top = std::max(0, std::min<int>(rect.top, GetSystemMetrics(SM_CYSCREEN) - height));
-    SetWindowPos(hwnd_, HWND_TOPMOST, left, top, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    SetWindowPos(Handle(), HWND_TOPMOST, left, top, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void THintWindow::Hide() {
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
-bool THintWindow::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+bool THintWindow::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
 void THintWindow::Paint(HDC dc) {
     RECT r;
-    GetClientRect(hwnd_, &r);
-    const BrushHandle background(CreateSolidBrush(ColorToRgb(color_)));
-    FillRect(dc, &r, background.get());
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, background_.For(ColorToRgb(color_)));
     TextStateGuard state(dc);
     SelectGuard font(dc, font_.get());
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
@@ -138,31 +122,8 @@ void THintWindow::WndProc(Message& m) {
             // The mouse goes through to what lies beneath.
             m.result = HTTRANSPARENT;
             return;
-        default: m.result = DefWindowProcW(m.hwnd, m.msg, m.wParam, m.lParam);
+        default: DefaultHandler(m);
     }
-}
-
-LRESULT CALLBACK THintWindow::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* window = static_cast<THintWindow*>(create->lpCreateParams);
-        window->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-    }
-    auto* window = reinterpret_cast<THintWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    Message m{hwnd, msg, wParam, lParam};
-    try {
-        window->WndProc(m);
-    } catch (...) {
-        ReportCurrentException();
-        m.result = 0;
-    }
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        window->hwnd_ = nullptr;
-    }
-    return m.result;
 }
 
 }  // namespace tk

@@ -9,6 +9,7 @@
 #include "toolkit/Color.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/Message.h"
+#include "toolkit/WindowHost.h"
 
 namespace tk {
 
@@ -19,16 +20,13 @@ struct WindowParams {
     DWORD exStyle = 0;
 };
 
-class THintWindow {
+class THintWindow : public TWindowHost {
 public:
     THintWindow();
-    virtual ~THintWindow();
-    THintWindow(const THintWindow&) = delete;
-    THintWindow& operator=(const THintWindow&) = delete;
+    ~THintWindow() override;
 
     // Registers the window class (once) and creates the hidden window.
     void CreateHandle();
-    HWND Handle() const { return hwnd_; }
 
     tk::Color Color() const { return color_; }
     void SetColor(tk::Color color);
@@ -56,13 +54,11 @@ protected:
     // Draws the whole client area (on WM_PAINT, and into the DC of
     // WM_PRINTCLIENT).
     virtual void Paint(HDC dc);
-    virtual void WndProc(Message& m);
+    void WndProc(Message& m) override;
 
 private:
-    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
-    HWND hwnd_ = nullptr;
     tk::Color color_ = clInfoBk;
+    SolidBrush background_;
     int dpi_;
     FontHandle font_;
 };

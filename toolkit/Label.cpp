@@ -9,6 +9,7 @@ DWORD TLabel::Style() const {
         case Alignment::Right: style |= SS_RIGHT; break;
         case Alignment::Center: style |= SS_CENTER; break;
     }
+    if (Layout().noPrefix) style |= SS_NOPREFIX;
     return style;
 }
 

@@ -14,7 +14,8 @@ const ControlLayout* FormLayout::FindControl(std::string_view name) const {
 
 int FormLayout::ControlId(std::string_view name) const {
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].name == name) return kFirstControlId + static_cast<int>(i);
+        if (controls[i].name != name) continue;
+        return controls[i].id != 0 ? controls[i].id : kFirstControlId + static_cast<int>(i);
     }
     throw std::out_of_range("no control " + std::string(name));
 }

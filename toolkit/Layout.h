@@ -8,20 +8,10 @@
 #include <variant>
 #include <vector>
 
-#include "toolkit/Checked.h"
 #include "toolkit/Color.h"
+#include "toolkit/Geometry.h"
 
 namespace tk {
-
-struct Bounds {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    // Raise EIntOverflow where the edge leaves the 32-bit range.
-    int right() const { return CheckedAdd(left, width); }
-    int bottom() const { return CheckedAdd(top, height); }
-};
 
 enum FontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
@@ -45,6 +35,7 @@ enum class ControlKind {
     Bevel,
     PageControl,
     TabSheet,
+    Memo,  // several lines, scrolled vertically
 };
 
 enum class Alignment { Left, Right, Center };
@@ -53,8 +44,11 @@ enum class BevelCut { None, Lowered, Raised };
 struct ControlLayout {
     ControlKind kind = ControlKind::Label;
     std::string_view name;
+    // The window identifier; 0: derived from the control's place in the
+    // layout (FormLayout::ControlId).
+    int id = 0;
     std::string_view parent;  // empty: the form itself
-    Bounds bounds;            // relative to the parent's client area
+    TRect bounds;             // relative to the parent's client area
     std::wstring_view caption;
     std::optional<FontSpec> font;  // absent: the parent's font
     Color color = clParent;        // background
@@ -63,7 +57,9 @@ struct ControlLayout {
     int tabOrder = -1;  // among siblings; -1: after those with an order, as listed
     std::wstring_view hint;
     bool showHint = false;
-    int maxLength = 0;  // edits; 0: no limit
+    int maxLength = 0;      // edits; 0: no limit
+    bool readOnly = false;  // edits and memos
+    bool noPrefix = false;  // labels: an & is shown, not taken for a mnemonic
     bool checked = false;
     bool autoSize = false;  // labels take the width of their text
     bool isDefault = false;
@@ -121,8 +117,9 @@ struct FormLayout {
     std::vector<ComponentLayout> components;
 
     const ControlLayout* FindControl(std::string_view name) const;
-    // Window identifier of a control: stable, derived from its place in the
-    // layout, so that other programs (and tests) can address it.
+    // Window identifier of a control: the layout's, else derived from its
+    // place in the layout; stable, so that other programs (and tests) can
+    // address it.
     int ControlId(std::string_view name) const;
     // Identifier of a menu command.
     int MenuId(std::string_view name) const;

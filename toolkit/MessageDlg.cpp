@@ -52,7 +52,7 @@ UINT IconFor(MsgDlgType type) {
 int CenteredMessageBox(std::wstring_view text, std::wstring_view caption, UINT flags) {
     const std::wstring textCopy(text);
     const std::wstring captionCopy(caption);
-    Application->CancelHint();
+    Application->Hints().CancelHint();
     centeringHook = SetWindowsHookExW(WH_CBT, &CenterOnActivate, nullptr, GetCurrentThreadId());
     const int result =
         MessageBoxW(Application->DialogOwner(), textCopy.c_str(), captionCopy.c_str(), flags);

@@ -63,11 +63,11 @@ TEST_F(HighDpi, LayoutAndFontsAreScaledToTheDisplay) {
         const tk::ControlLayout* c = MainFormLayout().FindControl(name);
         ASSERT_NE(c, nullptr);
         const RECT r = driver::RectInParent(Control(name));
-        EXPECT_EQ(r.left, Scaled(c->bounds.left)) << name;
-        EXPECT_EQ(r.top, Scaled(c->bounds.top)) << name;
+        EXPECT_EQ(r.left, Scaled(c->bounds.Left)) << name;
+        EXPECT_EQ(r.top, Scaled(c->bounds.Top)) << name;
         if (!c->autoSize) {
-            EXPECT_EQ(r.right - r.left, Scaled(c->bounds.width)) << name;
-            EXPECT_EQ(r.bottom - r.top, Scaled(c->bounds.height)) << name;
+            EXPECT_EQ(r.right - r.left, Scaled(c->bounds.Width())) << name;
+            EXPECT_EQ(r.bottom - r.top, Scaled(c->bounds.Height())) << name;
         }
     };
     for (std::string_view name : {"Panel1", "GroupBox1", "txtTempo", "rdoCroche", "cmdQuitter",

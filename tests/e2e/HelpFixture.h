@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "app/HelpTopics.h"
-#include "app/HelpViewNames.h"
+#include "help/HelpTopics.h"
+#include "help/HelpViewNames.h"
 #include "driver/Driver.h"
 
 namespace rytmalo::e2e {

@@ -43,10 +43,10 @@ inline RECT ExpectedHintBubble(HWND control, const wchar_t* text, int dpi = 96) 
     const RECT outer = driver::ScreenRect(control);
     POINT at{0, outer.bottom - outer.top + MulDiv(6, dpi, 96)};
     ClientToScreen(control, &at);
-    const EdgeRect bubble =
+    const tk::TRect bubble =
         EnlargeForEllipse({at.x, at.y, at.x + measured.right + MulDiv(6, dpi, 96),
                            at.y + measured.bottom + MulDiv(2, dpi, 96)});
-    return {bubble.left, bubble.top, bubble.right, bubble.bottom};
+    return {bubble.Left, bubble.Top, bubble.Right, bubble.Bottom};
 }
 
 // A window of another program that takes the foreground: a thread of the

@@ -1,6 +1,6 @@
 // The program's own help: a topic behind every help context the windows and
 // menus carry, in French, and ready for the window that shows it.
-#include "app/HelpTopics.h"
+#include "help/HelpTopics.h"
 
 #include <set>
 #include <string>

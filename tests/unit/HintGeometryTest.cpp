@@ -6,22 +6,22 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/Exception.h"
-#include "toolkit/Layout.h"
+#include "toolkit/Geometry.h"
 
 namespace rytmalo {
 namespace {
 
 TEST(HintGeometry, OneLineHintGrowsFrom206By15To290By19) {
-    const EdgeRect text{100, 200, 306, 215};
-    const EdgeRect bubble = EnlargeForEllipse(text);
+    const tk::TRect text{100, 200, 306, 215};
+    const tk::TRect bubble = EnlargeForEllipse(text);
     // dx = 202 x 0.2071 = 41.84 -> 42; dy = 11 x 0.2071 = 2.28 -> 2.
-    EXPECT_EQ(bubble, (EdgeRect{58, 198, 348, 217}));
+    EXPECT_EQ(bubble, (tk::TRect{58, 198, 348, 217}));
     EXPECT_EQ(bubble.Width(), 290);
     EXPECT_EQ(bubble.Height(), 19);
 }
 
 TEST(HintGeometry, FourByFourKeepsItsRectangle) {
-    const EdgeRect text{-3, 7, 1, 11};
+    const tk::TRect text{-3, 7, 1, 11};
     EXPECT_EQ(EnlargeForEllipse(text), text);
 }
 
@@ -43,9 +43,9 @@ TEST(HintGeometry, MarginRoundsToTheNearestPixel) {
 }
 
 TEST(HintGeometry, OddSizesGrowEvenlyOnBothSides) {
-    const EdgeRect text{0, 0, 33, 27};  // margins 6 (6.01) and 5 (4.76)
-    const EdgeRect bubble = EnlargeForEllipse(text);
-    EXPECT_EQ(bubble, (EdgeRect{-6, -5, 39, 32}));
+    const tk::TRect text{0, 0, 33, 27};  // margins 6 (6.01) and 5 (4.76)
+    const tk::TRect bubble = EnlargeForEllipse(text);
+    EXPECT_EQ(bubble, (tk::TRect{-6, -5, 39, 32}));
     EXPECT_EQ(bubble.Width(), 33 + 12);
     EXPECT_EQ(bubble.Height(), 27 + 10);
 }
@@ -56,10 +56,10 @@ TEST(HintGeometry, EdgesOutsideThe32BitRangeRaiseInsteadOfWrapping) {
     EXPECT_THROW(EnlargeForEllipse({kMax - 100, 0, kMax, 15}), tk::EIntOverflow);
     EXPECT_THROW(EnlargeForEllipse({kMin, 0, 0, 15}), tk::EIntOverflow);
     EXPECT_THROW(CentredOffset(kMin, 1), tk::EIntOverflow);
-    EXPECT_THROW((EdgeRect{kMin, 0, kMax, 0}.Width()), tk::EIntOverflow);
-    EXPECT_THROW((EdgeRect{0, kMax, 0, -2}.Height()), tk::EIntOverflow);
-    EXPECT_THROW((tk::Bounds{kMax - 5, 0, 10, 0}.right()), tk::EIntOverflow);
-    EXPECT_THROW((tk::Bounds{0, kMin, 0, -1}.bottom()), tk::EIntOverflow);
+    EXPECT_THROW((tk::TRect{kMin, 0, kMax, 0}.Width()), tk::EIntOverflow);
+    EXPECT_THROW((tk::TRect{0, kMax, 0, -2}.Height()), tk::EIntOverflow);
+    EXPECT_THROW(tk::Bounds(kMax - 5, 0, 10, 0), tk::EIntOverflow);
+    EXPECT_THROW(tk::Bounds(0, kMin, 0, -1), tk::EIntOverflow);
 }
 
 TEST(HintGeometry, TextCentringTruncatesTowardZero) {

@@ -9,20 +9,21 @@ namespace rytmalo {
 namespace {
 
 // One 1024 x 768 monitor with a 30-pixel task bar at the bottom.
-const std::vector<MonitorArea> kOne{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}};
+const std::vector<MonitorArea> kOne{{tk::Bounds(0, 0, 1024, 768), tk::Bounds(0, 0, 1024, 738)}};
 
 // A 1920 x 1080 monitor, and a 1280 x 1024 one to its left whose task bar
 // is on the left.
 const std::vector<MonitorArea> kTwo{
-    {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
-    {{-1280, -200, 1280, 1024}, {-1220, -200, 1220, 1024}},
+    {tk::Bounds(0, 0, 1920, 1080), tk::Bounds(0, 0, 1920, 1040)},
+    {tk::Bounds(-1280, -200, 1280, 1024), tk::Bounds(-1220, -200, 1220, 1024)},
 };
 
 constexpr int kWidth = 387;
 constexpr int kHeight = 372;
 
-std::optional<Point> Place(int left, int top, const std::vector<MonitorArea>& monitors = kOne) {
-    return PlaceOnScreen({left, top, kWidth, kHeight}, monitors);
+std::optional<tk::TPoint> Place(int left, int top,
+                                const std::vector<MonitorArea>& monitors = kOne) {
+    return PlaceOnScreen(tk::Bounds(left, top, kWidth, kHeight), monitors);
 }
 
 TEST(WindowPlacement, APlaceThatShowsAnyPartOfTheWindowIsKeptExactly) {
@@ -38,35 +39,37 @@ TEST(WindowPlacement, APlaceThatShowsAnyPartOfTheWindowIsKeptExactly) {
 
 TEST(WindowPlacement, AWhollyHiddenWindowComesToTheNearestEdgeOfTheWorkArea) {
     // Just past each edge: it moves the least that shows it all.
-    EXPECT_EQ(Place(1024, 100), (Point{1024 - kWidth, 100}));
-    EXPECT_EQ(Place(100, 768), (Point{100, 738 - kHeight}));
-    EXPECT_EQ(Place(-kWidth, 100), (Point{0, 100}));
-    EXPECT_EQ(Place(100, -kHeight), (Point{100, 0}));
+    EXPECT_EQ(Place(1024, 100), (tk::TPoint{1024 - kWidth, 100}));
+    EXPECT_EQ(Place(100, 768), (tk::TPoint{100, 738 - kHeight}));
+    EXPECT_EQ(Place(-kWidth, 100), (tk::TPoint{0, 100}));
+    EXPECT_EQ(Place(100, -kHeight), (tk::TPoint{100, 0}));
     // Far away in a corner.
-    EXPECT_EQ(Place(5000, 5000), (Point{1024 - kWidth, 738 - kHeight}));
-    EXPECT_EQ(Place(-5000, -5000), (Point{0, 0}));
+    EXPECT_EQ(Place(5000, 5000), (tk::TPoint{1024 - kWidth, 738 - kHeight}));
+    EXPECT_EQ(Place(-5000, -5000), (tk::TPoint{0, 0}));
 }
 
 TEST(WindowPlacement, TheNearestMonitorTakesIt) {
     // Right of the big monitor.
-    EXPECT_EQ(Place(2500, 300, kTwo), (Point{1920 - kWidth, 300}));
+    EXPECT_EQ(Place(2500, 300, kTwo), (tk::TPoint{1920 - kWidth, 300}));
     // Left of the left monitor: onto its work area, right of its task bar.
-    EXPECT_EQ(Place(-3000, 300, kTwo), (Point{-1220, 300}));
+    EXPECT_EQ(Place(-3000, 300, kTwo), (tk::TPoint{-1220, 300}));
     // Below both, nearer the left one's bottom edge (it goes down to 824).
-    EXPECT_EQ(Place(-600, 900, kTwo), (Point{-600, 824 - kHeight}));
+    EXPECT_EQ(Place(-600, 900, kTwo), (tk::TPoint{-600, 824 - kHeight}));
     // Below both, under the big one.
-    EXPECT_EQ(Place(800, 1200, kTwo), (Point{800, 1040 - kHeight}));
+    EXPECT_EQ(Place(800, 1200, kTwo), (tk::TPoint{800, 1040 - kHeight}));
 }
 
 TEST(WindowPlacement, AWindowLargerThanTheWorkAreaKeepsItsCaptionOnIt) {
-    const std::vector<MonitorArea> small{{{0, 0, 320, 240}, {0, 0, 320, 220}}};
-    EXPECT_EQ(Place(1000, 1000, small), (Point{0, 0}));
+    const std::vector<MonitorArea> small{{tk::Bounds(0, 0, 320, 240), tk::Bounds(0, 0, 320, 220)}};
+    EXPECT_EQ(Place(1000, 1000, small), (tk::TPoint{0, 0}));
 }
 
 TEST(WindowPlacement, ExtremeSavedNumbersNeitherOverflowNorStayHidden) {
-    EXPECT_EQ(Place(INT_MAX - 10, INT_MAX - 10), (Point{1024 - kWidth, 738 - kHeight}));
-    EXPECT_EQ(Place(INT_MIN, INT_MIN), (Point{0, 0}));
-    EXPECT_EQ(Place(INT_MIN, 100, kTwo), (Point{-1220, 100}));
+    const tk::TRect lowerRight{INT_MAX - kWidth, INT_MAX - kHeight, INT_MAX, INT_MAX};
+    EXPECT_EQ(PlaceOnScreen(lowerRight, kOne), (tk::TPoint{1024 - kWidth, 738 - kHeight}));
+    const tk::TRect upperLeft{INT_MIN, INT_MIN, INT_MIN + kWidth, INT_MIN + kHeight};
+    EXPECT_EQ(PlaceOnScreen(upperLeft, kOne), (tk::TPoint{0, 0}));
+    EXPECT_EQ(Place(INT_MIN, 100, kTwo), (tk::TPoint{-1220, 100}));
 }
 
 TEST(WindowPlacement, WithoutAnyMonitorKnownNothingMoves) {

@@ -28,20 +28,20 @@ const tk::FormLayout& Layout() {
         f.controls = {
             {.kind = ControlKind::GroupBox,
              .name = "Group",
-             .bounds = {8, 8, 129, 73},
+             .bounds = tk::Bounds(8, 8, 129, 73),
              .caption = L"Tempo"},
             {.kind = ControlKind::Edit,
              .name = "Tempo",
              .parent = "Group",
-             .bounds = {40, 32, 57, 21}},
+             .bounds = tk::Bounds(40, 32, 57, 21)},
             {.kind = ControlKind::Panel,
              .name = "Panel",
-             .bounds = {8, 88, 361, 161},
+             .bounds = tk::Bounds(8, 88, 361, 161),
              .color = tk::clBlack},
             {.kind = ControlKind::Label,
              .name = "Caption",
              .parent = "Panel",
-             .bounds = {20, 40, 93, 13},
+             .bounds = tk::Bounds(20, 40, 93, 13),
              .caption = L"Ronde :",
              .font = tk::FontSpec{.style = tk::fsBold},
              .alignment = tk::Alignment::Right,
@@ -49,11 +49,13 @@ const tk::FormLayout& Layout() {
             {.kind = ControlKind::Label,
              .name = "Value",
              .parent = "Panel",
-             .bounds = {120, 40, 0, 13},
+             .bounds = tk::Bounds(120, 40, 0, 13),
              .caption = L"2000",
              .font = tk::FontSpec{.style = tk::fsBold},
              .autoSize = true},
-            {.kind = ControlKind::PageControl, .name = "Pages", .bounds = {150, 8, 220, 73}},
+            {.kind = ControlKind::PageControl,
+             .name = "Pages",
+             .bounds = tk::Bounds(150, 8, 220, 73)},
             {.kind = ControlKind::TabSheet,
              .name = "Page",
              .parent = "Pages",
@@ -61,11 +63,11 @@ const tk::FormLayout& Layout() {
             {.kind = ControlKind::CheckBox,
              .name = "Check",
              .parent = "Page",
-             .bounds = {8, 8, 120, 17},
+             .bounds = tk::Bounds(8, 8, 120, 17),
              .caption = L"Coche"},
             {.kind = ControlKind::BitButton,
              .name = "Quit",
-             .bounds = {128, 272, 121, 33},
+             .bounds = tk::Bounds(128, 272, 121, 33),
              .caption = L"Quitter"},
         };
         return f;
@@ -89,17 +91,17 @@ void ExpectLaidOutAt(TestForm& form, int dpi) {
         SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(dpi));
         HWND w = form.Find<tk::TControl>(c.name).Handle();
         const RECT r = RectInParent(w);
-        const int left = tk::ScaleToDpi(c.bounds.left, dpi);
-        const int top = tk::ScaleToDpi(c.bounds.top, dpi);
+        const int left = tk::ScaleToDpi(c.bounds.Left, dpi);
+        const int top = tk::ScaleToDpi(c.bounds.Top, dpi);
         EXPECT_EQ(r.top, top);
         if (c.autoSize && c.alignment == tk::Alignment::Right) {
-            EXPECT_EQ(r.right, left + tk::ScaleToDpi(c.bounds.width, dpi));
+            EXPECT_EQ(r.right, left + tk::ScaleToDpi(c.bounds.Width(), dpi));
         } else {
             EXPECT_EQ(r.left, left);
         }
         if (!c.autoSize) {
-            EXPECT_EQ(r.right - r.left, tk::ScaleToDpi(c.bounds.width, dpi));
-            EXPECT_EQ(r.bottom - r.top, tk::ScaleToDpi(c.bounds.height, dpi));
+            EXPECT_EQ(r.right - r.left, tk::ScaleToDpi(c.bounds.Width(), dpi));
+            EXPECT_EQ(r.bottom - r.top, tk::ScaleToDpi(c.bounds.Height(), dpi));
         }
         EXPECT_EQ(FontHeight(w), tk::ScaleToDpi(-11, dpi));
     }

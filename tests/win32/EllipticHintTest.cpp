@@ -78,28 +78,28 @@ class EllipticHintTest : public tk::testing::ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        Application->SetShowHint(true);
+        Application->Hints().SetShowHint(true);
     }
     void TearDown() override {
-        Application->SetHintPause(500);
-        Application->SetShowHint(true);
+        Application->Hints().SetHintPause(500);
+        Application->Hints().SetShowHint(true);
         ToolkitTest::TearDown();
     }
 };
 
 TEST_F(EllipticHintTest, ComponentInstallsItsWindowClassAndTheDelay) {
-    Application->SetHintWindowClass([] { return std::make_unique<tk::THintWindow>(); });
-    Application->SetShowHint(false);
-    Application->SetShowHint(true);
-    Application->SetHintPause(500);
-    HWND before = Application->HintWindow()->Handle();
+    Application->Hints().SetHintWindowClass([] { return std::make_unique<tk::THintWindow>(); });
+    Application->Hints().SetShowHint(false);
+    Application->Hints().SetShowHint(true);
+    Application->Hints().SetHintPause(500);
+    HWND before = Application->Hints().HintWindow()->Handle();
 
     TEllipticHint hint(nullptr);
-    EXPECT_EQ(Application->HintPause(), 600);
+    EXPECT_EQ(Application->Hints().HintPause(), 600);
     EXPECT_EQ(hint.HintPauseTime(), 600);
-    EXPECT_TRUE(Application->ShowHint());
-    ASSERT_NE(Application->HintWindow(), nullptr);
-    HWND window = Application->HintWindow()->Handle();
+    EXPECT_TRUE(Application->Hints().ShowHint());
+    ASSERT_NE(Application->Hints().HintWindow(), nullptr);
+    HWND window = Application->Hints().HintWindow()->Handle();
     EXPECT_FALSE(IsWindow(before)) << "the window of the former class stayed";
     WCHAR name[64];
     GetClassNameW(window, name, 64);
@@ -117,26 +117,26 @@ TEST_F(EllipticHintTest, ComponentInstallsItsWindowClassAndTheDelay) {
 
 TEST_F(EllipticHintTest, HintPauseTimeSetsTheDelayOnlyWhenItChanges) {
     TEllipticHint hint(nullptr);
-    Application->SetHintPause(1234);
+    Application->Hints().SetHintPause(1234);
     hint.SetHintPauseTime(600);
-    EXPECT_EQ(Application->HintPause(), 1234);
+    EXPECT_EQ(Application->Hints().HintPause(), 1234);
     hint.SetHintPauseTime(750);
-    EXPECT_EQ(Application->HintPause(), 750);
+    EXPECT_EQ(Application->Hints().HintPause(), 750);
     EXPECT_EQ(hint.HintPauseTime(), 750);
 }
 
 TEST_F(EllipticHintTest, WithHintsOffAWindowIsMadeAndGoesAgain) {
-    Application->SetShowHint(false);
+    Application->Hints().SetShowHint(false);
     UnregisterClassW(L"TEllipticHintWindow", GetModuleHandleW(nullptr));
     TEllipticHint hint(nullptr);
-    EXPECT_FALSE(Application->ShowHint());
-    EXPECT_EQ(Application->HintWindow(), nullptr);
+    EXPECT_FALSE(Application->Hints().ShowHint());
+    EXPECT_EQ(Application->Hints().HintWindow(), nullptr);
     WNDCLASSEXW registered{sizeof registered};
     EXPECT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), L"TEllipticHintWindow", &registered))
         << "no window of the class was made";
-    Application->SetShowHint(true);
-    ASSERT_NE(Application->HintWindow(), nullptr);
-    EXPECT_NE(dynamic_cast<TEllipticHintWindow*>(Application->HintWindow()), nullptr);
+    Application->Hints().SetShowHint(true);
+    ASSERT_NE(Application->Hints().HintWindow(), nullptr);
+    EXPECT_NE(dynamic_cast<TEllipticHintWindow*>(Application->Hints().HintWindow()), nullptr);
 }
 
 TEST_F(EllipticHintTest, LayoutSetsPenAndBrushValueByValue) {
@@ -152,7 +152,7 @@ TEST_F(EllipticHintTest, LayoutSetsPenAndBrushValueByValue) {
     EXPECT_EQ(hint.Pen(), (tk::TPen{tk::clBlack, 3, tk::PenStyle::Dash, tk::PenMode::Copy}));
     EXPECT_EQ(hint.Brush(), (tk::TBrush{8454143, tk::BrushStyle::Clear}));
     EXPECT_EQ(hint.FontColor(), 0x00FF0000u);
-    EXPECT_EQ(Application->HintPause(), 900);
+    EXPECT_EQ(Application->Hints().HintPause(), 900);
 }
 
 class BubbleTest : public EllipticHintTest {
@@ -271,8 +271,8 @@ TEST_F(BubbleTest, NoGdiObjectIsKept) {
     TEllipticHint hint(nullptr);
     const long withHint = tk::testing::GdiObjectCount();
     for (int i = 0; i < 100; ++i) {
-        Application->SetShowHint(false);
-        Application->SetShowHint(true);
+        Application->Hints().SetShowHint(false);
+        Application->Hints().SetShowHint(true);
     }
     EXPECT_EQ(tk::testing::GdiObjectCount(), withHint);
 }

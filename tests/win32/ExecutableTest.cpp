@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "PeImage.h"
-#include "app/WinHelpEngine.h"
+#include "help/WinHelpEngine.h"
 #include "driver/Driver.h"
 
 namespace rytmalo::testing {

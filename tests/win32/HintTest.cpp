@@ -28,28 +28,28 @@ const FormLayout& HintLayout() {
         f.controls = {
             {.kind = ControlKind::GroupBox,
              .name = "Box",
-             .bounds = {8, 8, 200, 100},
+             .bounds = Bounds(8, 8, 200, 100),
              .caption = L"Boîte"},
             {.kind = ControlKind::Edit,
              .name = "Name",
              .parent = "Box",
-             .bounds = {10, 20, 100, 21},
+             .bounds = Bounds(10, 20, 100, 21),
              .hint = kNameHint,
              .showHint = true},
             {.kind = ControlKind::CheckBox,
              .name = "Check",
              .parent = "Box",
-             .bounds = {10, 50, 120, 17},
+             .bounds = Bounds(10, 50, 120, 17),
              .caption = L"Garder",
              .hint = kCheckHint,
              .showHint = true},
             {.kind = ControlKind::Button,
              .name = "Plain",
-             .bounds = {220, 10, 90, 25},
+             .bounds = Bounds(220, 10, 90, 25),
              .caption = L"Rien"},
             {.kind = ControlKind::Button,
              .name = "Silent",
-             .bounds = {220, 40, 90, 25},
+             .bounds = Bounds(220, 40, 90, 25),
              .caption = L"Muet",
              .hint = L"jamais montré",
              .showHint = false},
@@ -74,28 +74,28 @@ class HintsTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        Application->SetHintWindowClass([] { return std::make_unique<THintWindow>(); });
-        Application->SetShowHint(false);
-        Application->SetShowHint(true);
-        Application->SetHintPause(50);
-        Application->SetHintShortPause(50);
-        Application->SetHintHidePause(60000);
+        Application->Hints().SetHintWindowClass([] { return std::make_unique<THintWindow>(); });
+        Application->Hints().SetShowHint(false);
+        Application->Hints().SetShowHint(true);
+        Application->Hints().SetHintPause(50);
+        Application->Hints().SetHintShortPause(50);
+        Application->Hints().SetHintHidePause(60000);
         MovePointer({GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
         form_ = &MakeForm(HintLayout());
         form_->Show();
         Application->ProcessMessages();
     }
     void TearDown() override {
-        Application->CancelHint();
-        Application->SetHintPause(500);
-        Application->SetHintShortPause(50);
-        Application->SetHintHidePause(2500);
+        Application->Hints().CancelHint();
+        Application->Hints().SetHintPause(500);
+        Application->Hints().SetHintShortPause(50);
+        Application->Hints().SetHintHidePause(2500);
         ToolkitTest::TearDown();
     }
 
     HWND Handle(std::string_view name) const { return form_->Find<TControl>(name).Handle(); }
-    THintWindow& Hint() const { return *Application->HintWindow(); }
-    bool Showing() const { return Application->HintWindow() && Hint().Visible(); }
+    THintWindow& Hint() const { return *Application->Hints().HintWindow(); }
+    bool Showing() const { return Application->Hints().HintWindow() && Hint().Visible(); }
 
     // The pointer comes to rest in the middle of a window.
     static void RestOn(HWND window) {
@@ -152,16 +152,16 @@ TEST_F(HintsTest, SwitchingHintsOnMakesAWindowOfTheCurrentClass) {
     EXPECT_NE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     EXPECT_FALSE(IsWindowVisible(first));
 
-    Application->SetShowHint(false);
-    EXPECT_EQ(Application->HintWindow(), nullptr);
+    Application->Hints().SetShowHint(false);
+    EXPECT_EQ(Application->Hints().HintWindow(), nullptr);
     EXPECT_FALSE(IsWindow(first));
     RestOn(Handle("Name"));
     EXPECT_FALSE(ShowsWithin(200));  // nothing to show it in, nothing breaks
 
-    Application->SetShowHint(true);
-    ASSERT_NE(Application->HintWindow(), nullptr);
+    Application->Hints().SetShowHint(true);
+    ASSERT_NE(Application->Hints().HintWindow(), nullptr);
     EXPECT_TRUE(IsWindow(Hint().Handle()));
-    EXPECT_EQ(Hint().Color(), Application->HintColor());
+    EXPECT_EQ(Hint().Color(), Application->Hints().HintColor());
 }
 
 TEST_F(HintsTest, ControlsWithoutAShownHintShowNone) {
@@ -182,7 +182,7 @@ TEST_F(HintsTest, KeyOrMouseButtonHidesTheHint) {
 }
 
 TEST_F(HintsTest, HintGoesAfterTheHidePauseAndStaysAwayWhileTheMouseStays) {
-    Application->SetHintHidePause(100);
+    Application->Hints().SetHintHidePause(100);
     ASSERT_TRUE(ShowHintOf("Name"));
     EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
     RestOn(Handle("Name"));
@@ -192,7 +192,7 @@ TEST_F(HintsTest, HintGoesAfterTheHidePauseAndStaysAwayWhileTheMouseStays) {
 TEST_F(HintsTest, NextControlsHintFollowsAfterTheShortPause) {
     ASSERT_TRUE(ShowHintOf("Name"));
     // Only the short pause can bring the next hint within the wait.
-    Application->SetHintPause(600000);
+    Application->Hints().SetHintPause(600000);
     RestOn(Handle("Check"));
     EXPECT_TRUE(LoopUntil([&] { return Showing() && Hint().Caption() == kCheckHint; }));
     RECT r;

@@ -21,7 +21,7 @@ protected:
 TEST_F(MainFormComponents, LoadedInOrderWithTheStoreClosedStayOnTopOffAndThePathRegistrationOn) {
     tk::TComponent owner(nullptr);
     for (const tk::ComponentLayout& c : MainFormLayout().components) {
-        tk::TComponent* component = tk::Application->CreateComponent(c.className, &owner);
+        tk::TComponent* component = tk::Application->Classes().Create(c.className, &owner);
         component->SetName(c.name);
         component->AssignProperties(c.properties);
     }

@@ -15,7 +15,7 @@ const FormLayout& PagesLayout() {
         f.controls = {
             {.kind = ControlKind::PageControl,
              .name = "Pages",
-             .bounds = {8, 8, 289, 257},
+             .bounds = Bounds(8, 8, 289, 257),
              .helpContext = 13,
              .tabOrder = 0},
             {.kind = ControlKind::TabSheet,
@@ -25,12 +25,12 @@ const FormLayout& PagesLayout() {
             {.kind = ControlKind::CheckBox,
              .name = "Check",
              .parent = "Display",
-             .bounds = {24, 40, 233, 17},
+             .bounds = Bounds(24, 40, 233, 17),
              .caption = L"Coche",
              .tabOrder = 0},
             {.kind = ControlKind::Button,
              .name = "Ok",
-             .bounds = {144, 272, 73, 25},
+             .bounds = Bounds(144, 272, 73, 25),
              .caption = L"OK",
              .tabOrder = 1},
         };

@@ -157,23 +157,21 @@ TEST_F(AppPathOnAWindow, AWriteFailureIsReportedAndTheWindowStillComesUp) {
 
     // The key opens, then vanishes before the value is written: the write
     // fails as on a key another program deletes at that moment.
-    tk::Application->RegisterComponentClass(
-        "TFailingAppPath", [failingRoot](tk::TComponent* owner) {
-            auto* c = new TPlomexAppPath(owner);
-            c->SetRoots({failingRoot});
-            c->SetExecutablePathSource([failingRoot, asked = 0]() mutable {
-                if (++asked == 2) RegDeleteKeyW(failingRoot, (kAppPaths + L"\\TEMPO.EXE").c_str());
-                return std::wstring(L"C:\\Outils\\Tempo.exe");
-            });
-            return c;
+    tk::Application->Classes().Register("TFailingAppPath", [failingRoot](tk::TComponent* owner) {
+        auto* c = new TPlomexAppPath(owner);
+        c->SetRoots({failingRoot});
+        c->SetExecutablePathSource([failingRoot, asked = 0]() mutable {
+            if (++asked == 2) RegDeleteKeyW(failingRoot, (kAppPaths + L"\\TEMPO.EXE").c_str());
+            return std::wstring(L"C:\\Outils\\Tempo.exe");
         });
-    tk::Application->RegisterComponentClass(
-        "TWorkingAppPath", [workingRoot](tk::TComponent* owner) {
-            auto* c = new TPlomexAppPath(owner);
-            c->SetRoots({workingRoot});
-            c->SetExecutablePathSource(Path(L"C:\\Outils\\Suite.exe"));
-            return c;
-        });
+        return c;
+    });
+    tk::Application->Classes().Register("TWorkingAppPath", [workingRoot](tk::TComponent* owner) {
+        auto* c = new TPlomexAppPath(owner);
+        c->SetRoots({workingRoot});
+        c->SetExecutablePathSource(Path(L"C:\\Outils\\Suite.exe"));
+        return c;
+    });
 
     const tk::FormLayout& layout =
         Layout({{"TFailingAppPath", "Failing", {}}, {"TWorkingAppPath", "Working", {}}});

@@ -2,9 +2,9 @@
 // pop-up where the help engine cannot open the file, the engine's request
 // passed on unchanged where it can, and how the engine is recognised.
 #include "ToolkitFixture.h"
-#include "app/HelpViewNames.h"
-#include "app/ProgramHelp.h"
-#include "app/WinHelpEngine.h"
+#include "help/HelpViewNames.h"
+#include "help/ProgramHelp.h"
+#include "help/WinHelpEngine.h"
 #include "driver/Driver.h"
 
 namespace rytmalo::testing {
@@ -24,7 +24,7 @@ const tk::FormLayout& HelpedForm() {
         f.helpContext = 10;
         f.controls = {{.kind = tk::ControlKind::Edit,
                        .name = "Box",
-                       .bounds = {8, 8, 100, 21},
+                       .bounds = tk::Bounds(8, 8, 100, 21),
                        .helpContext = 11}};
         return f;
     }();

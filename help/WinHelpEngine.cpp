@@ -1,4 +1,4 @@
-#include "app/WinHelpEngine.h"
+#include "help/WinHelpEngine.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
-#include "app/ProgramHelp.h"
+#include "help/ProgramHelp.h"
 
-#include "app/WinHelpEngine.h"
+#include "help/WinHelpEngine.h"
 
 namespace rytmalo {
 
@@ -8,7 +8,7 @@ TProgramHelp::TProgramHelp(tk::TApplication& application)
     : CanUseWinHelp(&WinHelpCanOpen),
       WinHelp(&tk::WinHelpService),
       application_(application),
-      window_(application),
+      window_(),
       popup_(application) {
     application_.SetHelpService(
         [this](HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/HelpPopup.h"
-#include "app/HelpWindow.h"
+#include "help/HelpPopup.h"
+#include "help/HelpWindow.h"
 #include "toolkit/Application.h"
 
 namespace rytmalo {

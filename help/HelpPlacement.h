@@ -3,20 +3,19 @@
 // arithmetic, no window.
 #pragma once
 
-#include "toolkit/Layout.h"
+#include "toolkit/Geometry.h"
 
 namespace rytmalo {
 
 // A box of the given size with its top-left corner offset below and right
 // of the pointer; moved to the pointer's left or above it where it would
 // leave the work area, and kept inside it.
-tk::Bounds PlaceNearPointer(int x, int y, int width, int height, int offset,
-                            const tk::Bounds& work);
+tk::TRect PlaceNearPointer(int x, int y, int width, int height, int offset, const tk::TRect& work);
 
 // A box of the given size right of the anchor window, else left of it, else
 // at the edge of the work area on the side with more room; top aligned with
 // the anchor's; inside the work area.
-tk::Bounds PlaceBeside(const tk::Bounds& anchor, int width, int height, int gap,
-                       const tk::Bounds& work);
+tk::TRect PlaceBeside(const tk::TRect& anchor, int width, int height, int gap,
+                      const tk::TRect& work);
 
 }  // namespace rytmalo

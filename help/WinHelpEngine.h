@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/VersionInfo.h"
+#include "help/VersionInfo.h"
 #include "toolkit/Win.h"
 
 namespace rytmalo {

@@ -1,4 +1,4 @@
-#include "app/VersionInfo.h"
+#include "help/VersionInfo.h"
 
 #include <algorithm>
 

@@ -1,0 +1,50 @@
+#include "help/HelpWindowLayout.h"
+
+#include "help/HelpViewNames.h"
+
+namespace rytmalo {
+namespace {
+
+using namespace tk;
+
+FormLayout Build() {
+    FormLayout f;
+    f.className = "TRytmaloHelp";
+    f.clientWidth = 420;
+    f.clientHeight = 320;
+    f.borderStyle = BorderStyle::Sizeable;
+    f.borderIcons = biSystemMenu | biMinimize | biMaximize;
+    f.icon = L"MAINICON";
+    f.controls = {
+        {.kind = ControlKind::Label,
+         .name = "lblTitre",
+         .id = kHelpTitleId,
+         .bounds = Bounds(8, 8, 404, 17),
+         .noPrefix = true},
+        {.kind = ControlKind::Memo,
+         .name = "txtTexte",
+         .id = kHelpTextId,
+         .bounds = Bounds(8, 33, 404, 248),
+         .color = clWindow,
+         .tabOrder = 0,
+         .readOnly = true},
+        {.kind = ControlKind::Button,
+         .name = "cmdFermer",
+         .id = kHelpCloseId,
+         .bounds = Bounds(337, 289, 75, 23),
+         .caption = L"Fermer",
+         .tabOrder = 1,
+         .isDefault = true,
+         .isCancel = true},
+    };
+    return f;
+}
+
+}  // namespace
+
+const FormLayout& HelpWindowLayout() {
+    static const FormLayout layout = Build();
+    return layout;
+}
+
+}  // namespace rytmalo
