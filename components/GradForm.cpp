@@ -133,6 +133,7 @@ bool TGradientForm::IsCaptionActive() const {
 }
 
 void TGradientForm::ComputeGradientTable() {
+    ++tablesGeneration_;
     FillGradientTable(gradientTable_[kInactiveGradient], GetSysColor(COLOR_INACTIVECAPTION),
                       gradientColors_);
     FillGradientTable(gradientTable_[kActiveGradient], GetSysColor(COLOR_ACTIVECAPTION),
@@ -154,7 +155,7 @@ TRect TGradientForm::GetCaptionRect() const {
     RECT window;
     GetWindowRect(Handle(), &window);
     return CaptionRect(GetBorderStyle(), tk::CheckedSub(window.right, window.left),
-                       tk::CheckedSub(window.bottom, window.top), CaptionMetricsForDpi(Dpi()));
+                       tk::CheckedSub(window.bottom, window.top), Metrics());
 }
 
 HICON TGradientForm::CaptionIcon() const {
@@ -177,10 +178,17 @@ std::wstring TGradientForm::CaptionText() const {
     return caption_;
 }
 
+const CaptionMetrics& TGradientForm::Metrics() const {
+    if (metricsDpi_ != Dpi()) {
+        metrics_ = CaptionMetricsForDpi(Dpi());
+        metricsDpi_ = Dpi();
+    }
+    return metrics_;
+}
+
 CaptionLayout TGradientForm::LayOutCaptionFor(const TRect& caption) const {
-    CaptionLayout layout =
-        LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(), caption.Width(),
-                      caption.Height(), CaptionMetricsForDpi(Dpi()));
+    CaptionLayout layout = LayOutCaption(GetBorderStyle(), BorderIcons(), IsMaximized(),
+                                         caption.Width(), caption.Height(), Metrics());
     for (CaptionButton& b : layout.buttons)
         b.pushed = pressedInside_ && HitTestCode(b.glyph) == pressedButton_;
     return layout;
@@ -238,25 +246,17 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
     const int width = caption.Width();
     const int height = caption.Height();
 
-    tk::MemoryDcHandle memory(CreateCompatibleDC(dc));
-    if (!memory) OutOfResources();
-    tk::BitmapHandle image(CreateCompatibleBitmap(dc, width, height));
-    if (!image) OutOfResources();
-    tk::SelectGuard selected(memory.get(), image.get());
-    HDC m = memory.get();
-
+    // Composed in the kept image, over the kept gradient: what a paint
+    // draws anew is the icon, the buttons and the title.
+    HDC m = captionCache_.Composition(dc, width, height);
     const bool gradient = active || gradientOnInactive_;
     const COLORREF inactiveColor = GetSysColor(COLOR_INACTIVECAPTION);
     if (!gradient) {
         FillCaptionFlat(m, width, height, inactiveColor);
     } else {
-        const GradientColorTable& table =
-            gradientTable_[active ? kActiveGradient : kInactiveGradient];
-        if (GetDeviceCaps(m, SIZEPALETTE) > 0) {
-            FillCaptionBands(m, width, height, table, gradientColors_);
-        } else {
-            FillCaptionStretched(m, width, height, table, gradientColors_);
-        }
+        const GradientState state = active ? kActiveGradient : kInactiveGradient;
+        captionCache_.CopyGradient(state, gradientTable_[state], gradientColors_,
+                                   tablesGeneration_);
     }
 
     const CaptionLayout layout = LayOutCaptionFor(caption);
@@ -357,6 +357,15 @@ void TGradientForm::WndProc(tk::Message& m) {
         case WM_GETTEXTLENGTH: m.result = static_cast<LRESULT>(caption_.size()); return;
         case WM_WININICHANGE:
             if (m.wParam == SPI_SETNONCLIENTMETRICS) CreateCaptionFont();
+            // Any setting may move the caption's metrics.
+            metricsDpi_ = 0;
+            TForm::WndProc(m);
+            return;
+        case WM_DISPLAYCHANGE:
+        case WM_THEMECHANGED:
+            // Another colour depth, or other metrics.
+            metricsDpi_ = 0;
+            captionCache_.Clear();
             TForm::WndProc(m);
             return;
         // Without a system menu the system neither finds nor works the
@@ -412,10 +421,14 @@ void TGradientForm::CreateWindowHandle() {
     if (GetFormStyle() == tk::FormStyle::MDIForm) HookClient();
 }
 
-void TGradientForm::DpiChanged(int) { CreateCaptionFont(); }
+void TGradientForm::DpiChanged(int) {
+    metricsDpi_ = 0;
+    CreateCaptionFont();
+}
 
 void TGradientForm::DestroyWindowHandle() {
     ClientHook.Unhook();
+    captionCache_.Clear();
     TForm::DestroyWindowHandle();
 }
 

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "components/CaptionCache.h"
 #include "components/CaptionGeometry.h"
 #include "components/GradientTable.h"
 #include "toolkit/Canvas.h"
@@ -67,6 +68,9 @@ protected:
     void DpiChanged(int oldDpi) override;
 
 private:
+    // The system metrics of the caption at the window's resolution, kept
+    // until the resolution or the system's settings change.
+    const CaptionMetrics& Metrics() const;
     // The caption's parts for the window as it is now, in caption-image
     // coordinates, the button being pressed drawn pushed.
     CaptionLayout LayOutCaptionFor(const TRect& caption) const;
@@ -98,6 +102,12 @@ private:
     };
 
     GradientTables gradientTable_{};
+    // Counts the computations of the tables: a gradient drawn from older
+    // ones is drawn again.
+    unsigned tablesGeneration_ = 0;
+    CaptionCache captionCache_;
+    mutable CaptionMetrics metrics_;
+    mutable int metricsDpi_ = 0;
     tk::FontHandle captionFont_;
     int captionFontDpi_ = 0;
     TClientHook ClientHook{*this};

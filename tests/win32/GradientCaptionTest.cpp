@@ -284,7 +284,9 @@ TEST_F(GradientCaption, FailingHandlerLeavesNoObjectBehindAndNothingOnTheTarget)
         throw tk::Exception(L"Boum");
     };
     Bitmap32 target(form.Width(), form.Height(), kUntouched);
+    // What painting keeps, it makes once for each state.
     EXPECT_THROW(form.PaintCaption(target.dc(), true), tk::Exception);
+    EXPECT_THROW(form.PaintCaption(target.dc(), false), tk::Exception);
     const long before = GdiObjectCount();
     for (int i = 0; i < 200; ++i) {
         EXPECT_THROW(form.PaintCaption(target.dc(), i % 2 == 0), tk::Exception);
