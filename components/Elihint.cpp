@@ -16,13 +16,40 @@ namespace {
 // The program's one snapshot of the screen beneath the bubble (it has one
 // hint window): taken at each activation, composed with the ellipse and the
 // text at the first paint after it, and copied again by later repaints until
-// the next activation.
+// the next activation. The screen's context, the snapshot's context and its
+// image are kept from one bubble to the next, the image made again only for
+// a bubble of another size.
 struct Snapshot {
     const TEllipticHintWindow* window = nullptr;
+    tk::MemoryDcHandle screen;
+    tk::MemoryDcHandle memory;
+    HGDIOBJ originalImage = nullptr;
     tk::BitmapHandle bitmap;
     int width = 0;
     int height = 0;
+    bool taken = false;
     bool composed = false;
+
+    // The memory context holding an image of that size.
+    HDC Image(int w, int h) {
+        if (!screen) screen.reset(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+        if (!memory) memory.reset(CreateCompatibleDC(screen.get()));
+        if (!bitmap || w != width || h != height) {
+            Release();
+            bitmap.reset(CreateCompatibleBitmap(screen.get(), w, h));
+            originalImage = SelectObject(memory.get(), bitmap.get());
+            width = w;
+            height = h;
+        }
+        return memory.get();
+    }
+    // An image still selected into a context cannot be deleted.
+    void Release() {
+        if (memory && originalImage) SelectObject(memory.get(), originalImage);
+        originalImage = nullptr;
+        bitmap.reset();
+    }
+    ~Snapshot() { Release(); }
 };
 Snapshot snapshot;
 
@@ -117,7 +144,10 @@ std::span<const tk::PublishedProperty> TEllipticHint::Published() const {
 }
 
 TEllipticHintWindow::~TEllipticHintWindow() {
-    if (snapshot.window == this) snapshot = {};
+    if (snapshot.window == this) {
+        snapshot.window = nullptr;
+        snapshot.taken = snapshot.composed = false;
+    }
 }
 
 void TEllipticHintWindow::CreateParams(tk::WindowParams& params) const {
@@ -126,45 +156,40 @@ void TEllipticHintWindow::CreateParams(tk::WindowParams& params) const {
 }
 
 void TEllipticHintWindow::ActivateHint(const RECT& rect, std::wstring_view text) {
-    snapshot = {};
     snapshot.window = this;
+    snapshot.taken = snapshot.composed = false;
     SetCaption(text);
     style_ = CurrentStyle();
 
     const tk::TRect bubble = EnlargeForEllipse(tk::FromRECT(rect));
     const int width = std::max(0, bubble.Width());
     const int height = std::max(0, bubble.Height());
-    SetWindowPos(Handle(), nullptr, bubble.Left, bubble.Top, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the client area will be (without a border, the window's corner).
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+    const POINT origin{bubble.Left - frame.left, bubble.Top - frame.top};
 
-    const tk::MemoryDcHandle screen(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-    snapshot.bitmap.reset(CreateCompatibleBitmap(screen.get(), width, height));
-    snapshot.width = width;
-    snapshot.height = height;
-    POINT origin{0, 0};
-    ClientToScreen(Handle(), &origin);
-
-    const tk::MemoryDcHandle memory(CreateCompatibleDC(screen.get()));
-    const tk::SelectGuard select(memory.get(), snapshot.bitmap.get());
     // Taken while the window is still hidden: what the screen shows there.
-    BitBlt(memory.get(), 0, 0, width, height, screen.get(), origin.x, origin.y, SRCCOPY);
-    SetWindowPos(Handle(), HWND_TOPMOST, origin.x, origin.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    HDC image = snapshot.Image(width, height);
+    BitBlt(image, 0, 0, width, height, snapshot.screen.get(), origin.x, origin.y, SRCCOPY);
+    snapshot.taken = true;
+    SetWindowPos(Handle(), HWND_TOPMOST, bubble.Left, bubble.Top, width, height,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     // Looks transparent until the paint draws the bubble.
     const tk::WindowDc window(Handle());
-    BitBlt(window.get(), 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+    BitBlt(window.get(), 0, 0, width, height, image, 0, 0, SRCCOPY);
 }
 
 void TEllipticHintWindow::Paint(HDC dc) {
-    if (snapshot.window != this || !snapshot.bitmap) return;
-    const tk::MemoryDcHandle memory(CreateCompatibleDC(dc));
-    const tk::SelectGuard select(memory.get(), snapshot.bitmap.get());
+    if (snapshot.window != this || !snapshot.taken) return;
+    HDC image = snapshot.memory.get();
     if (!snapshot.composed) {
-        Compose(memory.get(), snapshot.width, snapshot.height);
+        Compose(image, snapshot.width, snapshot.height);
         snapshot.composed = true;
     }
     // One copy: the bubble never shows half drawn.
-    BitBlt(dc, 0, 0, snapshot.width, snapshot.height, memory.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, snapshot.width, snapshot.height, image, 0, 0, SRCCOPY);
 }
 
 void TEllipticHintWindow::Compose(HDC dc, int width, int height) {

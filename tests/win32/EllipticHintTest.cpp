@@ -92,15 +92,18 @@ TEST_F(EllipticHintTest, ComponentInstallsItsWindowClassAndTheDelay) {
     Application->Hints().SetShowHint(false);
     Application->Hints().SetShowHint(true);
     Application->Hints().SetHintPause(500);
+    Application->Hints().HintWindow()->CreateHandle();
     HWND before = Application->Hints().HintWindow()->Handle();
 
     TEllipticHint hint(nullptr);
     EXPECT_EQ(Application->Hints().HintPause(), 600);
     EXPECT_EQ(hint.HintPauseTime(), 600);
     EXPECT_TRUE(Application->Hints().ShowHint());
-    ASSERT_NE(Application->Hints().HintWindow(), nullptr);
-    HWND window = Application->Hints().HintWindow()->Handle();
     EXPECT_FALSE(IsWindow(before)) << "the window of the former class stayed";
+    // The new window is made for the first hint.
+    ASSERT_NE(Application->Hints().HintWindow(), nullptr);
+    Application->Hints().HintWindow()->CreateHandle();
+    HWND window = Application->Hints().HintWindow()->Handle();
     WCHAR name[64];
     GetClassNameW(window, name, 64);
     EXPECT_STREQ(name, L"TEllipticHintWindow");
@@ -125,15 +128,11 @@ TEST_F(EllipticHintTest, HintPauseTimeSetsTheDelayOnlyWhenItChanges) {
     EXPECT_EQ(hint.HintPauseTime(), 750);
 }
 
-TEST_F(EllipticHintTest, WithHintsOffAWindowIsMadeAndGoesAgain) {
+TEST_F(EllipticHintTest, WithHintsOffTheyStayOffAndTheClassServesWhenTheyComeOn) {
     Application->Hints().SetShowHint(false);
-    UnregisterClassW(L"TEllipticHintWindow", GetModuleHandleW(nullptr));
     TEllipticHint hint(nullptr);
     EXPECT_FALSE(Application->Hints().ShowHint());
     EXPECT_EQ(Application->Hints().HintWindow(), nullptr);
-    WNDCLASSEXW registered{sizeof registered};
-    EXPECT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), L"TEllipticHintWindow", &registered))
-        << "no window of the class was made";
     Application->Hints().SetShowHint(true);
     ASSERT_NE(Application->Hints().HintWindow(), nullptr);
     EXPECT_NE(dynamic_cast<TEllipticHintWindow*>(Application->Hints().HintWindow()), nullptr);
@@ -202,6 +201,25 @@ TEST_F(BubbleTest, EllipseOverTheSnapshotTakenAtActivation) {
     EXPECT_EQ(next.ColorAt(w / 4, h / 2), kPaleYellow);
 }
 
+// What the bubble keeps from one activation to the next fits the next one:
+// a larger bubble is snapshot and drawn whole.
+TEST_F(BubbleTest, ABubbleOfAnotherSizeIsDrawnWhole) {
+    ColourWindow beneath({150, 250, 850, 450}, RGB(255, 0, 0));
+    Activate();
+    window_.ActivateHint({300, 300, 700, 380}, L"Un texte plus long");
+    UpdateWindow(window_.Handle());
+    // Margins (400 - 4) x 0.2071 = 82 and (80 - 4) x 0.2071 = 16.
+    const RECT r = driver::ScreenRect(window_.Handle());
+    ASSERT_EQ(r.right - r.left, 400 + 2 * 82);
+    ASSERT_EQ(r.bottom - r.top, 80 + 2 * 16);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    const driver::Image shown = driver::Capture(r);
+    EXPECT_EQ(shown.ColorAt(w - 1, h - 1), RGB(255, 0, 0)) << "the snapshot at the far corner";
+    EXPECT_EQ(shown.ColorAt(w * 3 / 4, h / 2), kPaleYellow) << "the fill across the new width";
+    EXPECT_EQ(Repainted(window_.Handle())->At(w - 1, h - 1), RGB(255, 0, 0));
+}
+
 // A main window whose first elliptic hint component gives the style.
 const tk::FormLayout& StyledLayout() {
     static const tk::FormLayout layout = [] {
@@ -253,7 +271,7 @@ TEST_F(BubbleTest, StyleComesFromTheMainWindowsComponent) {
     EXPECT_EQ(CountOf(shown, kPaleYellow), 0);
 }
 
-TEST_F(BubbleTest, NoGdiObjectIsKept) {
+TEST_F(BubbleTest, GdiObjectsStayPutOverAThousandBubbles) {
     const auto cycle = [&] {
         Activate();
         window_.Hide();
