@@ -17,6 +17,7 @@ FormLayout Build() {
     f.borderIcons = biSystemMenu;
     f.formStyle = FormStyle::StayOnTop;
     f.position = FormPosition::ScreenCenter;
+    f.windowAtFirstShow = true;
     f.font = {L"MS Sans Serif", -11, 0, clWindowText};
     f.helpContext = 300;
     f.icon = L"ICON_APROPOS";

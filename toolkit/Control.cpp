@@ -53,11 +53,15 @@ TControl* TControl::FromHandle(HWND hwnd) {
 HWND TControl::ParentHandle() const { return parent_ ? parent_->Handle() : form_.Handle(); }
 
 std::wstring TControl::Caption() const {
-    if (!Handle()) return std::wstring(layout_.caption);
+    if (!Handle()) return pendingCaption_ ? *pendingCaption_ : std::wstring(layout_.caption);
     return WindowText(Handle());
 }
 
 void TControl::SetCaption(std::wstring_view text) {
+    if (!Handle()) {
+        pendingCaption_ = std::wstring(text);
+        return;
+    }
     const std::wstring copy(text);
     SetWindowTextW(Handle(), copy.c_str());
 }
@@ -106,7 +110,8 @@ DWORD TControl::Style() const {
 
 void TControl::CreateHandle() {
     const RECT r = CreationRect();
-    const std::wstring caption(layout_.caption);
+    const std::wstring caption = Caption();
+    pendingCaption_.reset();
     const int id = form_.Layout().ControlId(layout_.name);
     HWND window = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), Style(), r.left, r.top,
                                   r.right - r.left, r.bottom - r.top, ParentHandle(),
@@ -125,8 +130,8 @@ void TControl::CreateHandle() {
 }
 
 RECT TControl::CreationRect() const {
-    // Place and extent scaled apart, as the system scales dialogs: a
-    // control keeps its rounded size wherever it stands.
+    // Place and extent are scaled apart: a control has the size of its
+    // layout scaled, wherever it stands.
     const TRect& b = layout_.bounds;
     const int left = Scale(b.Left);
     const int top = Scale(b.Top);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "toolkit/Component.h"
@@ -90,6 +91,8 @@ private:
     TForm& form_;
     TControl* parent_;
     ControlLayout layout_;
+    // A text given before the window exists.
+    std::optional<std::wstring> pendingCaption_;
     SolidBrush brush_;
 };
 

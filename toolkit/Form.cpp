@@ -160,9 +160,16 @@ HWND TForm::WindowOwner() const { return host_.Handle(); }
 
 void TForm::DestroyWindowHandle() { DestroyHostedWindow(); }
 
-std::wstring TForm::Caption() const { return WindowText(Handle()); }
+std::wstring TForm::Caption() const {
+    if (!Handle()) return pendingCaption_ ? *pendingCaption_ : std::wstring(layout_.caption);
+    return WindowText(Handle());
+}
 
 void TForm::SetCaption(std::wstring_view caption) {
+    if (!Handle()) {
+        pendingCaption_ = std::wstring(caption);
+        return;
+    }
     const std::wstring copy(caption);
     SetWindowTextW(Handle(), copy.c_str());
 }
@@ -209,6 +216,7 @@ void TForm::PlaceAtFirstShow() {
 }
 
 void TForm::Show() {
+    HandleNeeded();
     PlaceAtFirstShow();
     if (host_.MainForm() == this) host_.ShowApplicationWindow();
     ShowWindow(Handle(), SW_SHOWNORMAL);
@@ -232,6 +240,7 @@ void TForm::Close() {
 
 int TForm::ShowModal() {
     if (Visible() || modal_) throw std::logic_error("a visible form cannot be shown modally");
+    HandleNeeded();
     HWND previous = GetActiveWindow();
     ReleaseCapture();
     host_.Hints().CancelHint();

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,9 +30,12 @@ public:
     // The form object behind a window, or nullptr.
     static TForm* FromHandle(HWND hwnd);
 
-    // Reads the layout: the window, its menu bar and controls, then the
-    // components (each told Loaded() in creation order), then OnCreate.
+    // Reads the layout: the window (unless it is to be made at the first
+    // showing), its menu bar and controls, then the components (each told
+    // Loaded() in creation order), then OnCreate.
     void Load();
+    // Makes the window and its controls' windows if they are not made yet.
+    void HandleNeeded();
 
     const FormLayout& Layout() const { return layout_; }
     // The program the form belongs to.
@@ -142,6 +146,8 @@ private:
     bool modal_ = false;
     bool shownBefore_ = false;
     bool menuHelpKey_ = false;
+    // A title given before the window exists.
+    std::optional<std::wstring> pendingCaption_;
     SolidBrush background_;
     IconHandle icon_;
     IconHandle smallIcon_;

@@ -15,16 +15,9 @@ namespace tk {
 
 void TForm::Load() {
     BeginLoading();
-    CreateWindowHandle();
-
-    LoadIcons();
-
-    if (!layout_.menu.empty()) {
-        menuBar_ = std::make_unique<MenuBar>(*this, layout_.menu);
-        menuBar_->Attach(Handle());
-    }
-    SetCaption(layout_.caption);
+    if (!layout_.menu.empty()) menuBar_ = std::make_unique<MenuBar>(*this, layout_.menu);
     CreateControls();
+    if (!layout_.windowAtFirstShow) HandleNeeded();
     Bind();
     CreateComponents();
 
@@ -58,22 +51,35 @@ void TForm::CreateControls() {
             parent = dynamic_cast<TControl*>(FindComponent(c.parent));
             if (!parent) throw std::logic_error("control listed before its parent");
         }
-        TControl* control = nullptr;
+        // Each becomes a component of the form.
         switch (c.kind) {
-            case ControlKind::Label: control = new TLabel(*this, parent, c); break;
-            case ControlKind::Edit: control = new TEdit(*this, parent, c); break;
-            case ControlKind::Button: control = new TButton(*this, parent, c); break;
-            case ControlKind::BitButton: control = new TBitButton(*this, parent, c); break;
-            case ControlKind::RadioButton: control = new TRadioButton(*this, parent, c); break;
-            case ControlKind::CheckBox: control = new TCheckBox(*this, parent, c); break;
-            case ControlKind::GroupBox: control = new TGroupBox(*this, parent, c); break;
-            case ControlKind::Panel: control = new TPanel(*this, parent, c); break;
-            case ControlKind::Bevel: control = new TBevel(*this, parent, c); break;
-            case ControlKind::PageControl: control = new TPageControl(*this, parent, c); break;
-            case ControlKind::TabSheet: control = new TTabSheet(*this, parent, c); break;
-            case ControlKind::Memo: control = new TMemo(*this, parent, c); break;
+            case ControlKind::Label: new TLabel(*this, parent, c); break;
+            case ControlKind::Edit: new TEdit(*this, parent, c); break;
+            case ControlKind::Button: new TButton(*this, parent, c); break;
+            case ControlKind::BitButton: new TBitButton(*this, parent, c); break;
+            case ControlKind::RadioButton: new TRadioButton(*this, parent, c); break;
+            case ControlKind::CheckBox: new TCheckBox(*this, parent, c); break;
+            case ControlKind::GroupBox: new TGroupBox(*this, parent, c); break;
+            case ControlKind::Panel: new TPanel(*this, parent, c); break;
+            case ControlKind::Bevel: new TBevel(*this, parent, c); break;
+            case ControlKind::PageControl: new TPageControl(*this, parent, c); break;
+            case ControlKind::TabSheet: new TTabSheet(*this, parent, c); break;
+            case ControlKind::Memo: new TMemo(*this, parent, c); break;
         }
-        control->CreateHandle();
+    }
+}
+
+// The window, its icons and menu bar, its title, then each control's window
+// under its parent's, in layout order.
+void TForm::HandleNeeded() {
+    if (Handle()) return;
+    CreateWindowHandle();
+    LoadIcons();
+    if (menuBar_) menuBar_->Attach(Handle());
+    SetCaption(pendingCaption_ ? *pendingCaption_ : std::wstring(layout_.caption));
+    pendingCaption_.reset();
+    for (TComponent* c : Components()) {
+        if (auto* control = dynamic_cast<TControl*>(c)) control->CreateHandle();
     }
 }
 

@@ -18,9 +18,9 @@ void THintService::SetShowHint(bool show) {
     if (show == showHint_) return;
     showHint_ = show;
     if (show) {
+        // Its window is made for the first hint: nobody sees it before.
         std::unique_ptr<THintWindow> window = hintWindowClass_();
         window->SetColor(hintColor_);
-        window->CreateHandle();
         hintWindow_ = std::move(window);
     } else {
         CancelHint();

@@ -26,8 +26,9 @@ public:
     THintService(const THintService&) = delete;
     THintService& operator=(const THintService&) = delete;
 
-    // Switching hints on creates the hint window from the current hint
-    // window class; switching them off destroys it.
+    // Switching hints on makes the hint window from the current hint window
+    // class (its window is created at the first hint); switching them off
+    // destroys it.
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show);
     void SetHintWindowClass(HintWindowClass windowClass) {

@@ -102,10 +102,11 @@ void HintTracker::TimerExpired() {
 void HintTracker::Show() {
     TControl* control = TControl::FromHandle(control_);
     THintWindow* window = hints_.HintWindow();
-    if (!control || !window || !window->Handle() || !CursorOver(control_)) {
+    if (!control || !window || !CursorOver(control_)) {
         Cancel();
         return;
     }
+    window->CreateHandle();
     const std::wstring text(control->Hint());
     // Measured and drawn for the resolution of the control's form.
     const int dpi = control->Form().Dpi();

@@ -15,12 +15,12 @@ DWORD TLabel::Style() const {
 
 RECT TLabel::CreationRect() const {
     const RECT r = TControl::CreationRect();
-    return Layout().autoSize ? FittedTo(r, std::wstring(Layout().caption)) : r;
+    return Layout().autoSize ? FittedTo(r, Caption()) : r;
 }
 
 void TLabel::SetCaption(std::wstring_view text) {
     TControl::SetCaption(text);
-    if (Layout().autoSize) AdjustSize();
+    if (Layout().autoSize && Handle()) AdjustSize();
 }
 
 void TLabel::ApplyDpi() {

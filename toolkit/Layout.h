@@ -112,6 +112,9 @@ struct FormLayout {
     Color color = clBtnFace;
     int helpContext = 0;
     std::wstring_view icon;  // resource name; empty: the application's icon
+    // The window and its controls are made when the form is first shown,
+    // not when it is loaded: nobody sees them before.
+    bool windowAtFirstShow = false;
     std::vector<ControlLayout> controls;
     std::vector<MenuItemLayout> menu;
     std::vector<ComponentLayout> components;

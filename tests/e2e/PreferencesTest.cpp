@@ -54,7 +54,11 @@ TEST_F(Preferences, CheckAndOkPutsTheWindowOnTopAtOnceAndTheNextStartToo) {
     Quit();
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(MainStaysOnTop(true));
-    EXPECT_TRUE(BoxChecked(driver::FindTopLevel(Pid(), L"TfrmPreferences", false)));
+    dialog = OpenPreferences();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(BoxChecked(dialog)) << "the saved choice was read when the dialog was made";
+    driver::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitClosed(dialog));
 }
 
 // A saved 2 counts as checked; a write would make it 1.
