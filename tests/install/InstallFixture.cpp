@@ -32,12 +32,13 @@ bool FileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::string Contents(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 bool SameContents(const std::wstring& a, const std::wstring& b) {
-    std::ifstream fa(std::filesystem::path(a), std::ios::binary);
-    std::ifstream fb(std::filesystem::path(b), std::ios::binary);
-    if (!fa || !fb) return false;
-    return std::string(std::istreambuf_iterator<char>(fa), {}) ==
-           std::string(std::istreambuf_iterator<char>(fb), {});
+    return FileExists(a) && FileExists(b) && Contents(a) == Contents(b);
 }
 
 namespace {
@@ -143,42 +144,50 @@ void InstallTest::SetUp() {
 // clean.
 void InstallTest::TearDown() {
     if (FileExists(Uninstaller())) UninstallSilently(L"/EFFACERREGLAGES");
-    for (const wchar_t* name : {L"Rytmalo95.exe", L"LISEZMOI.txt", L"Desinstaller.exe"}) {
-        DeleteFileW((folder_ + L"\\" + name).c_str());
-    }
-    RemoveDirectoryW(InstalledProgram().c_str());
-    RemoveDirectoryW(folder_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(folder_), ignored);
     DeleteFileW(StartMenuShortcut().c_str());
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteTree(root, kAppPath);
     DeleteTree(HKEY_CURRENT_USER, kUninstallEntry);
     DeleteTree(HKEY_CURRENT_USER, kCompanyKey + L"\\Rytmalo95");
 }
 
-DWORD InstallTest::InstallSilently() {
-    // /D= comes last and unquoted, spaces included.
-    driver::Process installer = driver::Process::Launch(Installer(), L"/S /D=" + folder_, false);
+DWORD InstallTest::RunInstaller(const std::wstring& arguments) {
+    driver::Process installer = driver::Process::Launch(Installer(), arguments, false);
     EXPECT_TRUE(installer.WaitForExit(60000)) << "the installer did not end";
     return installer.ExitCode();
 }
 
-DWORD InstallTest::UninstallSilently(const std::wstring& arguments) {
+DWORD InstallTest::UninstallSilentlyFrom(const std::wstring& folder,
+                                         const std::wstring& arguments) {
+    // _?= comes last and unquoted, spaces included.
     driver::Process uninstaller = driver::Process::Launch(
-        Uninstaller(), L"/S" + (arguments.empty() ? L"" : L" " + arguments), false);
+        folder + L"\\Desinstaller.exe",
+        L"/S " + (arguments.empty() ? L"" : arguments + L" ") + L"_?=" + folder, false);
     EXPECT_TRUE(uninstaller.WaitForExit(60000)) << "the uninstaller did not end";
-    // It runs a copy of itself from the temporary folder, so that it can
-    // remove its own file, and ends at once; the copy does the work.
-    std::vector<FoundProcess> copies = ChildProcesses(uninstaller.Id());
-    if (copies.empty()) return uninstaller.ExitCode();
-    EXPECT_TRUE(copies.front().WaitForExit(60000)) << "the uninstaller's copy did not end";
-    return copies.front().ExitCode();
+    WaitForRemoval(uninstaller.Id());
+    return uninstaller.ExitCode();
 }
 
-std::optional<FoundProcess> InstallTest::StartUninstaller() {
-    driver::Process uninstaller = driver::Process::Launch(Uninstaller(), {}, false);
-    EXPECT_TRUE(uninstaller.WaitForExit(60000)) << "the uninstaller did not end";
-    std::vector<FoundProcess> copies = ChildProcesses(uninstaller.Id());
-    if (copies.empty()) return std::nullopt;
-    return std::move(copies.front());
+driver::Process InstallTest::StartRegistered(const std::wstring& name) {
+    // "program" arguments
+    const std::wstring command = ReadText(HKEY_CURRENT_USER, kUninstallEntry, name).value_or(L"");
+    const size_t end = command.find(L'"', 1);
+    if (command.empty() || command[0] != L'"' || end == std::wstring::npos) {
+        ADD_FAILURE() << "no command " << ::testing::PrintToString(name) << ": "
+                      << ::testing::PrintToString(command);
+        return {};
+    }
+    const size_t arguments = command.find_first_not_of(L' ', end + 1);
+    return driver::Process::Launch(
+        command.substr(1, end - 1),
+        arguments == std::wstring::npos ? std::wstring() : command.substr(arguments), false);
+}
+
+void InstallTest::WaitForRemoval(DWORD uninstallerId) {
+    for (const FoundProcess& copy : ChildProcesses(uninstallerId)) {
+        EXPECT_TRUE(copy.WaitForExit(60000)) << "the uninstaller's copy did not end";
+    }
 }
 
 bool InstallTest::RunAndQuit(const std::wstring& program) {

@@ -39,6 +39,8 @@ inline bool HasValue(HKEY root, const std::wstring& path, const std::wstring& na
 void WriteDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
 
 bool FileExists(const std::wstring& path);
+// The file's bytes; empty when it cannot be read.
+std::string Contents(const std::wstring& path);
 bool SameContents(const std::wstring& a, const std::wstring& b);
 // The same file, whatever the case or short form of either path.
 bool SamePath(const std::wstring& a, const std::wstring& b);
@@ -69,6 +71,24 @@ private:
 // The processes that the given process started.
 std::vector<FoundProcess> ChildProcesses(DWORD parentId);
 
+// A file held open for reading, as a viewer might, without letting it be
+// written or deleted; let go when the object goes.
+class HeldFile {
+public:
+    explicit HeldFile(const std::wstring& path)
+        : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr)) {}
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    ~HeldFile() {
+        if (Held()) CloseHandle(handle_);
+    }
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
 class InstallTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -80,14 +100,23 @@ protected:
     static std::wstring Installer();
     static std::wstring StartMenuShortcut();
 
-    // Runs the installer silently into the test's folder; its exit code.
-    DWORD InstallSilently();
-    // Runs the uninstaller silently with the arguments and waits for the
-    // copy of itself that it hands the work to; the copy's exit code.
-    DWORD UninstallSilently(const std::wstring& arguments = {});
-    // The uninstaller started as from the list of installed programs; the
-    // process it hands the work to (the one with the windows).
-    std::optional<FoundProcess> StartUninstaller();
+    // Runs the installer with the arguments; its exit code.
+    static DWORD RunInstaller(const std::wstring& arguments);
+    DWORD InstallSilently() { return RunInstaller(L"/S /D=" + folder_); }
+    // Runs the uninstaller of the installation in the folder silently with
+    // the arguments, in place as the list of installed programs runs it,
+    // and waits until it has removed its own file too; its exit code.
+    static DWORD UninstallSilentlyFrom(const std::wstring& folder,
+                                       const std::wstring& arguments = {});
+    DWORD UninstallSilently(const std::wstring& arguments = {}) {
+        return UninstallSilentlyFrom(folder_, arguments);
+    }
+    // Starts the command line registered under that name in the list of
+    // installed programs, as the list does.
+    static driver::Process StartRegistered(const std::wstring& name);
+    // Waits for the copy an uninstaller that ran in place leaves to remove
+    // its file and folder.
+    static void WaitForRemoval(DWORD uninstallerId);
 
     // Starts a program, waits for its main window and ends it with its Quit
     // button (which saves the window's place); false when any step failed.

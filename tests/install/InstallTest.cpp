@@ -1,6 +1,9 @@
 // Installing and removing the program the way users get it: the installer
 // and the uninstaller it leaves, silent and asking, with the program started
 // from where it was installed.
+#include <filesystem>
+#include <fstream>
+
 #include "InstallFixture.h"
 
 namespace rytmalo::install {
@@ -19,9 +22,9 @@ TEST_F(InstallTest, SilentInstallRegistersItAllAndSilentUninstallTakesItAllBackK
     EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kAppPath), InstalledProgram());
     EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"DisplayName"), L"Rytmalo 95");
     EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"UninstallString"),
-              L"\"" + Uninstaller() + L"\"");
+              L"\"" + Uninstaller() + L"\" _?=" + Folder());
     EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"QuietUninstallString"),
-              L"\"" + Uninstaller() + L"\" /S");
+              L"\"" + Uninstaller() + L"\" /S _?=" + Folder());
     EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), Folder());
 
     // Started from the installed folder, the program records that copy (the
@@ -109,27 +112,34 @@ TEST_F(InstallTest, NeitherInstallNorUninstallGoesOnWhileTheProgramRuns) {
 // Silent, a file that cannot be written would by default be skipped and the
 // run end as a success.
 TEST_F(InstallTest, AFileThatCannotBeWrittenFailsTheSilentInstall) {
-    ASSERT_TRUE(CreateDirectoryW(Folder().c_str(), nullptr));
-    // A folder where the program should go.
-    ASSERT_TRUE(CreateDirectoryW(InstalledProgram().c_str(), nullptr));
-
+    // A file where the folder should be: nor is anything registered.
+    std::ofstream(std::filesystem::path(Folder())) << "";
     EXPECT_EQ(InstallSilently(), kFailed);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry)) << "listed as installed";
     EXPECT_FALSE(FileExists(StartMenuShortcut()));
+    ASSERT_TRUE(DeleteFileW(Folder().c_str()));
 
-    RemoveDirectoryW(InstalledProgram().c_str());
+    // An update, while another program reads the LISEZMOI.
+    ASSERT_EQ(InstallSilently(), kDone);
+    HeldFile held(Folder() + L"\\LISEZMOI.txt");
+    ASSERT_TRUE(held.Held());
+    EXPECT_EQ(InstallSilently(), kFailed);
 }
 
-// A file that cannot be removed leaves the uninstaller and its entry in
-// place for another try; the failure is no success.
-TEST_F(InstallTest, AFileThatCannotBeRemovedFailsTheUninstallAndKeepsItsEntry) {
+// A file that cannot be removed fails the uninstall, and whoever ran the
+// registered command is told so, before anything goes: the program, the
+// uninstaller and its entry stay for another try.
+TEST_F(InstallTest, AFileThatCannotBeRemovedFailsTheUninstallWithNothingRemoved) {
     ASSERT_EQ(InstallSilently(), kDone);
-    HANDLE held = CreateFileW((Folder() + L"\\LISEZMOI.txt").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const DWORD code = UninstallSilently();
-    CloseHandle(held);
-    EXPECT_EQ(code, kFailed);
+    {
+        HeldFile held(Folder() + L"\\LISEZMOI.txt");
+        ASSERT_TRUE(held.Held());
+        driver::Process uninstaller = StartRegistered(L"QuietUninstallString");
+        ASSERT_TRUE(uninstaller.WaitForExit(60000)) << "the uninstaller did not end";
+        EXPECT_EQ(uninstaller.ExitCode(), kFailed);
+        WaitForRemoval(uninstaller.Id());
+    }
+    EXPECT_TRUE(SameContents(InstalledProgram(), driver::ProgramPath())) << "the program went";
     EXPECT_TRUE(FileExists(Uninstaller()));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
 
@@ -138,15 +148,80 @@ TEST_F(InstallTest, AFileThatCannotBeRemovedFailsTheUninstallAndKeepsItsEntry) {
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
 }
 
+// Two copies side by side: the shortcut and the list entry are the last
+// installed one's, and removing the other copy leaves them to it.
+TEST_F(InstallTest, UninstallingOneCopyLeavesTheOtherItsShortcutAndEntry) {
+    const std::wstring first = Folder() + L"\\A";
+    const std::wstring second = Folder() + L"\\B";
+    ASSERT_EQ(RunInstaller(L"/S /D=" + first), kDone);
+    ASSERT_EQ(RunInstaller(L"/S /D=" + second), kDone);
+
+    ASSERT_EQ(UninstallSilentlyFrom(first), kDone);
+    EXPECT_FALSE(FileExists(first));
+    EXPECT_TRUE(SamePath(ShortcutTarget(StartMenuShortcut()), second + L"\\Rytmalo95.exe"))
+        << ::testing::PrintToString(ShortcutTarget(StartMenuShortcut()));
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), second);
+
+    ASSERT_EQ(UninstallSilentlyFrom(second), kDone);
+    EXPECT_FALSE(FileExists(StartMenuShortcut()));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
+}
+
+// A file of the user's named as one the program installs is neither
+// replaced nor, later, removed: the folder is refused before anything is
+// written. An earlier installation of the program there is its own, and is
+// updated.
+TEST_F(InstallTest, InstallRefusesAFolderHoldingAFileOfTheSameNameThatIsNotItsOwn) {
+    ASSERT_TRUE(CreateDirectoryW(Folder().c_str(), nullptr));
+    const std::wstring readme = Folder() + L"\\LISEZMOI.txt";
+    std::ofstream(std::filesystem::path(readme)) << "mes notes";
+
+    EXPECT_EQ(InstallSilently(), kFailed);
+    EXPECT_TRUE(Contents(readme) == "mes notes") << "replaced";
+    EXPECT_FALSE(FileExists(InstalledProgram()));
+    EXPECT_FALSE(FileExists(Uninstaller()));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
+
+    ASSERT_TRUE(DeleteFileW(readme.c_str()));
+    ASSERT_EQ(InstallSilently(), kDone);
+    EXPECT_EQ(InstallSilently(), kDone);
+    EXPECT_TRUE(SameContents(InstalledProgram(), driver::ProgramPath()));
+}
+
+// The folder may come in quotes; what is still no folder once they are
+// dropped fails the run rather than installing somewhere else.
+TEST_F(InstallTest, InstallTakesAQuotedFolderAndRefusesAnInvalidOne) {
+    EXPECT_EQ(RunInstaller(L"/S /D=" + Folder() + L"\\a\"b"), kFailed);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry)) << "installed elsewhere";
+
+    ASSERT_EQ(RunInstaller(L"/S /D=\"" + Folder() + L"\""), kDone);
+    EXPECT_TRUE(FileExists(InstalledProgram()));
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), Folder());
+}
+
+// The folders the installer made above its own go with it when empty; one
+// that was there before stays.
+TEST_F(InstallTest, UninstallRemovesTheEmptyFoldersTheInstallerMadeAboveItsOwn) {
+    const std::wstring deep = Folder() + L"\\X\\Y\\Z";
+    ASSERT_EQ(RunInstaller(L"/S /D=" + deep), kDone);
+    ASSERT_EQ(UninstallSilentlyFrom(deep), kDone);
+    EXPECT_FALSE(FileExists(Folder())) << "empty folders left";
+
+    ASSERT_TRUE(CreateDirectoryW(Folder().c_str(), nullptr));
+    ASSERT_EQ(RunInstaller(L"/S /D=" + deep), kDone);
+    ASSERT_EQ(UninstallSilentlyFrom(deep), kDone);
+    EXPECT_FALSE(FileExists(Folder() + L"\\X"));
+    EXPECT_TRUE(FileExists(Folder()));
+}
+
 // Not silent, the uninstaller asks before the settings go, "Non" being the
 // default answer; "Oui" removes them.
 TEST_F(InstallTest, UninstallAsksBeforeRemovingTheSettings) {
     ASSERT_EQ(InstallSilently(), kDone);
     WriteDword(HKEY_CURRENT_USER, kSettingsKey, L"FormTop", 141);
 
-    std::optional<FoundProcess> uninstaller = StartUninstaller();
-    ASSERT_TRUE(uninstaller.has_value()) << "the uninstaller handed the work to no copy";
-    HWND wizard = driver::WaitForTopLevel(uninstaller->Id(), L"#32770", 20000);
+    driver::Process uninstaller = StartRegistered(L"UninstallString");
+    HWND wizard = driver::WaitForTopLevel(uninstaller.Id(), L"#32770", 20000);
     ASSERT_NE(wizard, nullptr);
     HWND next = GetDlgItem(wizard, IDOK);
     ASSERT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(next) != FALSE; }));
@@ -156,7 +231,7 @@ TEST_F(InstallTest, UninstallAsksBeforeRemovingTheSettings) {
     HWND question = nullptr;
     ASSERT_TRUE(driver::WaitUntil(
         [&] {
-            for (HWND w : driver::TopLevelWindows(uninstaller->Id())) {
+            for (HWND w : driver::TopLevelWindows(uninstaller.Id())) {
                 if (w != wizard && IsWindowVisible(w) && driver::ClassOf(w) == L"#32770") {
                     question = w;
                 }
@@ -177,8 +252,9 @@ TEST_F(InstallTest, UninstallAsksBeforeRemovingTheSettings) {
     ASSERT_TRUE(driver::WaitUntil(
         [&] { return driver::TextOf(next) == L"&Fermer" && IsWindowEnabled(next); }, 20000));
     SendMessageW(next, BM_CLICK, 0, 0);
-    ASSERT_TRUE(uninstaller->WaitForExit(20000));
-    EXPECT_EQ(uninstaller->ExitCode(), kDone);
+    ASSERT_TRUE(uninstaller.WaitForExit(20000));
+    EXPECT_EQ(uninstaller.ExitCode(), kDone);
+    WaitForRemoval(uninstaller.Id());
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kCompanyKey));
     EXPECT_FALSE(FileExists(Folder()));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
