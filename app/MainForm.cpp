@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "app/About.h"
+#include "app/DetailView.h"
+#include "app/DetailViewLayout.h"
 #include "app/Forms.h"
 #include "app/MainFormLayout.h"
 #include "app/Preferences.h"
@@ -15,7 +17,9 @@
 #include "toolkit/CheckControls.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Label.h"
+#include "toolkit/Clipboard.h"
 #include "toolkit/MessageDlg.h"
+#include "toolkit/PopupMenu.h"
 #include "toolkit/WinGeometry.h"
 
 namespace rytmalo {
@@ -35,6 +39,7 @@ constexpr int kDefaultLeft = 222;
 constexpr wchar_t kFormTop[] = L"FormTop";
 constexpr wchar_t kFormLeft[] = L"FormLeft";
 constexpr wchar_t kTopMost[] = L"TopMost";
+constexpr wchar_t kDetailView[] = L"TableauDetaille";
 
 std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;
@@ -60,6 +65,8 @@ TMainForm::TMainForm(tk::TApplication& application)
     OnActivate = [this] { FormActivate(); };
 }
 
+TMainForm::~TMainForm() = default;
+
 void TMainForm::Bind() {
     txtTempo = &Find<tk::TEdit>("txtTempo");
     for (std::size_t i = 0; i < kDelayCount; ++i)
@@ -74,6 +81,7 @@ void TMainForm::Bind() {
     Find<tk::TMenuItem>("Prferences1").OnClick = [this] { Prferences1Click(); };
     Find<tk::TMenuItem>("N1Sommairedelaide1").OnClick = [this] { N1Sommairedelaide1Click(); };
     Find<tk::TMenuItem>("mnuAProposDe").OnClick = [this] { mnuAProposDeClick(); };
+    Find<tk::TMenuItem>("mnuTableauDetaille").OnClick = [this] { mnuTableauDetailleClick(); };
 }
 
 TRegAppUserConfig& TMainForm::RegApp() const { return Find<TRegAppUserConfig>("RegApp"); }
@@ -94,6 +102,8 @@ void TMainForm::FormCreate() {
     UniteTemps = 4;
     SetTop(RegApp().HasValue(kFormTop) ? RegApp().ReadIntegerValue(kFormTop) : kDefaultTop);
     SetLeft(RegApp().HasValue(kFormLeft) ? RegApp().ReadIntegerValue(kFormLeft) : kDefaultLeft);
+    // The detailed view as it was left; unreadable, it stays off.
+    if (RegApp().HasValue(kDetailView) && RegApp().ReadBoolValue(kDetailView)) ShowDetailView(true);
 }
 
 void TMainForm::KeepOnScreen() {
@@ -103,6 +113,17 @@ void TMainForm::KeepOnScreen() {
     const std::vector<MonitorArea> monitors = Monitors();
     if (const auto place = PlaceOnScreen(tk::FromRECT(r), monitors)) {
         SetWindowPos(Handle(), nullptr, place->x, place->y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TMainForm::LiftAboveBottom() {
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    MONITORINFO monitor{sizeof monitor};
+    if (!GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    if (const auto top = TopAboveBottom(tk::FromRECT(r), tk::FromRECT(monitor.rcWork))) {
+        SetWindowPos(Handle(), nullptr, r.left, *top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -140,6 +161,69 @@ void TMainForm::CalculDelais(float tempo) {
     for (std::size_t i = 0; i < kDelayCount; ++i) {
         valueLabels[i]->SetCaption(std::to_wstring((*delays)[i]));
     }
+    // Callers pass whole tempos.
+    shownFigures_.emplace(static_cast<std::int32_t>(tempo), UniteTemps);
+    if (detailView_) detailView_->ShowFigures(shownFigures_->first, shownFigures_->second);
+}
+
+void TMainForm::EnterTempo(std::int32_t tempo) {
+    txtTempo->SetText(std::to_wstring(tempo));
+    CalculDelais(static_cast<float>(tempo));
+}
+
+bool TMainForm::DetailViewShown() const { return detailView_ && detailView_->Visible(); }
+
+void TMainForm::ShowDetailView(bool show) {
+    if (show == DetailViewShown()) return;
+    if (!detailView_) {
+        detailView_ = std::make_unique<TDetailView>(*this);
+        if (shownFigures_) detailView_->ShowFigures(shownFigures_->first, shownFigures_->second);
+    }
+    SetExtraClientHeight(show ? kDetailViewHeight : 0);
+    detailView_->Show(show);
+    Find<tk::TMenuItem>("mnuTableauDetaille").SetChecked(show);
+    if (show) LiftAboveBottom();
+}
+
+// The view changes at once; a choice that cannot be saved is reported.
+void TMainForm::mnuTableauDetailleClick() {
+    ShowDetailView(!DetailViewShown());
+    RegApp().SetActive(true);
+    RegApp().WriteBoolValue(kDetailView, DetailViewShown());
+    RegApp().SetActive(false);
+}
+
+bool TMainForm::ContextMenu(HWND window, POINT screen) {
+    // The table: its rows, as Ctrl+C copies them.
+    if (detailView_ && detailView_->IsTable(window)) {
+        if (tk::ShowPopupMenu(Handle(), screen, {{L"&Copier"}}))
+            tk::CopyText(Handle(), detailView_->TableText());
+        return true;
+    }
+    // A value label under the pointer: its figure, as shown.
+    if (screen.x == -1 && screen.y == -1) return false;
+    for (tk::TLabel* label : valueLabels) {
+        RECT r;
+        GetWindowRect(label->Handle(), &r);
+        if (!PtInRect(&r, screen)) continue;
+        const std::wstring figure = label->Caption();
+        if (tk::ShowPopupMenu(Handle(), screen, {{L"&Copier", !figure.empty()}}))
+            tk::CopyText(Handle(), figure);
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::WndProc(tk::Message& m) {
+    if (m.msg == WM_CONTEXTMENU) {
+        const POINT screen{static_cast<short>(LOWORD(m.lParam)),
+                           static_cast<short>(HIWORD(m.lParam))};
+        if (ContextMenu(reinterpret_cast<HWND>(m.wParam), screen)) {
+            m.result = 0;
+            return;
+        }
+    }
+    TGradientForm::WndProc(m);
 }
 
 void TMainForm::txtTempoKeyDown(WORD& key) {

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 #include "app/DelayTable.h"
 #include "components/GradForm.h"
@@ -16,12 +18,14 @@ class TRadioButton;
 
 namespace rytmalo {
 
+class TDetailView;
 class TRegAppUserConfig;
 class TTopMost;
 
 class TMainForm : public TGradientForm {
 public:
     explicit TMainForm(tk::TApplication& application);
+    ~TMainForm() override;
 
     // Computes the ten delays for the tempo and the current beat unit and
     // shows them; tempo 0 raises the division by zero and changes nothing.
@@ -30,12 +34,23 @@ public:
     // Writes the window's place, for the next start to open there.
     void SauvePosition();
 
+    // Puts a tempo in the tempo box and computes for it, as Enter does for
+    // a tempo the box accepts.
+    void EnterTempo(std::int32_t tempo);
+    // The detailed view below the usual content: made the first time it is
+    // shown; the window grows to hold it and shrinks back.
+    bool DetailViewShown() const;
+    void ShowDetailView(bool show);
+
     // The note value that counts as the beat (2, 4, 8 or 16).
     BeatUnit UniteTemps = 0;
 
     // The window's components, made by its layout.
     TRegAppUserConfig& RegApp() const;
     TTopMost& TopMost1() const;
+
+protected:
+    void WndProc(tk::Message& m) override;
 
 private:
     void Bind() override;
@@ -50,16 +65,24 @@ private:
     void Prferences1Click();
     void N1Sommairedelaide1Click();
     void mnuAProposDeClick();
+    void mnuTableauDetailleClick();
     void cmdQuitterClick();
+    // The context menu of a value label or of the detailed table.
+    bool ContextMenu(HWND window, POINT screen);
 
     void ChooseBeatUnit(BeatUnit unit);
     POINT PlaceToSave() const;
     // Brings the window onto the nearest screen when no screen shows any of
     // it.
     void KeepOnScreen();
+    // Moves the window up when it reaches below its monitor's work area.
+    void LiftAboveBottom();
 
     tk::TEdit* txtTempo = nullptr;
     std::array<tk::TLabel*, kDelayCount> valueLabels{};
+    std::unique_ptr<TDetailView> detailView_;
+    // The tempo and unit of the ten values shown, once computed.
+    std::optional<std::pair<std::int32_t, BeatUnit>> shownFigures_;
 };
 
 }  // namespace rytmalo

@@ -151,6 +151,10 @@ FormLayout Build() {
         {.name = "N1", .caption = L"&?", .helpContext = 290},
         {.name = "N1Sommairedelaide1", .parent = "N1", .caption = L"&Sommaire de l'aide..."},
         {.name = "mnuAProposDe", .parent = "N1", .caption = L"&A propos de ..."},
+        {.name = "mnuTableauDetaille",
+         .parent = "Options1",
+         .caption = L"&Tableau détaillé",
+         .helpContext = 285},
     };
 
     // Only what differs from each class's defaults: the store is a closed

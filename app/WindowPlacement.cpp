@@ -59,4 +59,12 @@ std::optional<tk::TPoint> PlaceOnScreen(const tk::TRect& window,
                       Clamp(window.Top, w.bottom - w.top, work.Top, work.Bottom)};
 }
 
+std::optional<int> TopAboveBottom(const tk::TRect& window, const tk::TRect& work) {
+    if (window.Bottom <= work.Bottom) return std::nullopt;
+    const std::int64_t height = std::int64_t{window.Bottom} - window.Top;
+    const std::int64_t top = std::max<std::int64_t>(work.Top, work.Bottom - height);
+    if (top >= window.Top) return std::nullopt;
+    return static_cast<int>(top);
+}
+
 }  // namespace rytmalo

@@ -23,4 +23,9 @@ struct MonitorArea {
 std::optional<tk::TPoint> PlaceOnScreen(const tk::TRect& window,
                                         std::span<const MonitorArea> monitors);
 
+// The top that keeps a window whose bottom reaches below the work area
+// inside it, moving it up no further than the work area's top; nothing
+// when it ends within.
+std::optional<int> TopAboveBottom(const tk::TRect& window, const tk::TRect& work);
+
 }  // namespace rytmalo

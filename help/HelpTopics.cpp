@@ -20,6 +20,10 @@ constexpr HelpTopic kTopics[] = {
      L"Un délai de 250 ms répète chaque note une croche plus tard. Pour un délai "
      L"pointé, ajoutez la moitié de la valeur : croche pointée = 250 + 125 = 375 ms. "
      L"Les valeurs sont tronquées à la milliseconde.\r\n\r\n"
+     L"Pour aller plus loin, la commande Tableau détaillé du menu Options ajoute sous "
+     L"le panneau un tableau de toutes les valeurs, notes pointées comprises, au "
+     L"centième de milliseconde, en hertz et en échantillons, un bouton pour taper le "
+     L"tempo et la recherche du tempo d'un délai.\r\n\r\n"
      L"Sur chaque commande, la touche F1 affiche l'aide qui la concerne."},
     {11, L"Tempo",
      L"Tapez ici le tempo, en battements par minute (BPM), puis appuyez sur Entrée : "
@@ -44,16 +48,49 @@ constexpr HelpTopic kTopics[] = {
      L"Changer d'unité recalcule aussitôt les durées à partir du tempo de la case, sans "
      L"nouvelle validation. Exemple : à 120, la noire dure 500 ms avec l'unité noire, "
      L"mais 1000 ms avec l'unité croche, puisque c'est alors la croche qui dure 500 ms."},
+    {22, L"Taper le tempo",
+     L"Cliquez sur Taper, ou appuyez sur la barre d'espace quand le bouton a le focus, "
+     L"au rythme du morceau : dès le deuxième temps, le tempo tapé s'affiche au dixième "
+     L"près, d'après la moyenne des huit derniers intervalles. Entre 10 et 250, il est "
+     L"arrondi, placé dans la case Tempo et les durées sont calculées comme avec Entrée ; "
+     L"en dehors, il est seulement affiché. Une pause de plus de trois secondes "
+     L"recommence la mesure."},
+    {23, L"Délai (ms)",
+     L"Tapez la durée d'un délai en millisecondes, décimales permises (375, ou 187,5), "
+     L"puis appuyez sur Entrée : la liste voisine donne, pour chaque valeur du tableau, le "
+     L"tempo auquel elle dure exactement ce délai, avec l'unité de temps choisie. Seuls "
+     L"les tempos de 10 à 250 sont donnés. Pratique pour savoir sur quel tempo tombe une "
+     L"pédale de délai déjà réglée."},
+    {24, L"Tempos du délai",
+     L"Chaque ligne donne une valeur de note et le tempo, au dixième près, auquel elle "
+     L"dure le délai tapé. Double-cliquez sur une ligne, ou choisissez-la et appuyez sur "
+     L"Entrée : le tempo arrondi passe dans la case Tempo et les durées sont calculées."},
+    {25, L"Tableau détaillé",
+     L"Toutes les valeurs de note au tempo et à l'unité du calcul, chaque valeur suivie de "
+     L"la même valeur pointée : la durée en millisecondes au centième, la fréquence en "
+     L"hertz (pour caler un LFO) et la longueur en échantillons à 44,1 et à 48 kHz (pour "
+     L"un échantillonneur). Les chiffres sont calculés sur le tempo exact, sans passer par "
+     L"une valeur arrondie.\r\n\r\n"
+     L"Ctrl+C copie les lignes choisies, ou tout le tableau si aucune ne l'est, avec une "
+     L"ligne de titres, prêtes à coller dans un tableur ; le clic droit offre Copier. Le "
+     L"clic droit sur une des dix valeurs du panneau noir copie son chiffre."},
     {260, L"Quitter",
      L"Ferme Rytmalo 95. La position de la fenêtre est enregistrée : au prochain "
      L"démarrage, elle s'ouvre au même endroit."},
     {270, L"Menu Options",
      L"Les réglages du programme. La commande Préferences permet de garder la fenêtre "
      L"de Rytmalo 95 au-dessus des autres fenêtres, pratique pendant que vous réglez "
-     L"votre séquenceur ou votre rack d'effets."},
+     L"votre séquenceur ou votre rack d'effets. Tableau détaillé ajoute sous le panneau "
+     L"le tableau de toutes les valeurs, le tempo tapé et la recherche du tempo d'un délai."},
     {280, L"Commande Préferences",
      L"Ouvre la boîte des préférences, où vous choisissez si la fenêtre de Rytmalo 95 "
      L"reste visible au-dessus de toutes les autres fenêtres."},
+    {285, L"Commande Tableau détaillé",
+     L"Affiche ou masque, sous le panneau des durées, le tableau détaillé : les valeurs "
+     L"pointées, les durées au centième de milliseconde, en hertz et en échantillons, le "
+     L"bouton Taper et la recherche du tempo d'un délai. La fenêtre s'agrandit pour le "
+     L"montrer et reprend sa taille sans lui ; le choix est gardé pour le prochain "
+     L"démarrage."},
     {290, L"Menu ?",
      L"Sommaire de l'aide ouvre l'aide de Rytmalo 95. A propos de ... affiche le nom "
      L"et la version du programme."},

@@ -2,6 +2,8 @@
 // the form's default (Enter) or cancel (Escape) button.
 #pragma once
 
+#include <functional>
+
 #include "toolkit/Control.h"
 
 namespace tk {
@@ -16,9 +18,15 @@ public:
     void Click() override;
     bool Reflected(Message& m) override;
 
+    // The button goes down (the mouse button or Space pressed on it), before
+    // the click that its release makes; the time is the input's own, in
+    // milliseconds of the system's tick count.
+    std::function<void(DWORD time)> OnPress;
+
 protected:
     const wchar_t* WindowClass() const override { return L"BUTTON"; }
     DWORD Style() const override;
+    void WndProc(Message& m) override;
 };
 
 }  // namespace tk

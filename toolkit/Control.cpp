@@ -112,7 +112,7 @@ void TControl::CreateHandle() {
     const RECT r = CreationRect();
     const std::wstring caption = Caption();
     pendingCaption_.reset();
-    const int id = form_.Layout().ControlId(layout_.name);
+    const int id = layout_.id != 0 ? layout_.id : form_.Layout().ControlId(layout_.name);
     HWND window = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), Style(), r.left, r.top,
                                   r.right - r.left, r.bottom - r.top, ParentHandle(),
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -76,7 +76,8 @@ int TForm::Scale(int value) const { return MulDiv(value, dpi_, 96); }
 
 SIZE TForm::WindowSizeForDpi(int dpi) const {
     const WindowStyles styles = StylesFor(layout_);
-    RECT r{0, 0, ScaleToDpi(layout_.clientWidth, dpi), ScaleToDpi(layout_.clientHeight, dpi)};
+    RECT r{0, 0, ScaleToDpi(layout_.clientWidth, dpi),
+           ScaleToDpi(layout_.clientHeight, dpi) + ScaleToDpi(extraClientHeight_, dpi)};
     AdjustWindowRectForDpi(r, styles.style, !layout_.menu.empty(), styles.exStyle, dpi);
     return {r.right - r.left, r.bottom - r.top};
 }
@@ -154,6 +155,15 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
     DpiChanged(old);
     RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TForm::SetExtraClientHeight(int height) {
+    if (height == extraClientHeight_) return;
+    extraClientHeight_ = height;
+    if (!Handle()) return;
+    const SIZE size = WindowSizeForDpi(dpi_);
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND TForm::WindowOwner() const { return host_.Handle(); }

@@ -36,6 +36,14 @@ public:
     void Load();
     // Makes the window and its controls' windows if they are not made yet.
     void HandleNeeded();
+    // Controls of a layout of their own, for a part of the window made only
+    // when it is first needed; with their windows when the form has one.
+    // Each carries its window identifier in its layout.
+    std::vector<TControl*> AddControls(const std::vector<ControlLayout>& controls);
+    // Room below the layout's client area (96-dpi pixels), for a part of
+    // the window shown on demand; the window keeps its top-left corner.
+    int ExtraClientHeight() const { return extraClientHeight_; }
+    void SetExtraClientHeight(int height);
 
     const FormLayout& Layout() const { return layout_; }
     // The program the form belongs to.
@@ -123,7 +131,9 @@ protected:
     virtual void DpiChanged(int /*oldDpi*/) {}
 
 private:
-    void CreateControls();
+    std::vector<TControl*> CreateControls(const std::vector<ControlLayout>& controls);
+    // A key with Alt: the control whose caption marks that letter.
+    bool Mnemonic(WPARAM key);
     void CreateComponents();
     void SetFocusToActiveControl();
     std::vector<TControl*> TabOrderList() const;
@@ -140,6 +150,7 @@ private:
     const FormLayout& layout_;
     FormHost& host_;
     int dpi_ = 96;
+    int extraClientHeight_ = 0;
     std::unique_ptr<MenuBar> menuBar_;
     TControl* activeControl_ = nullptr;
     int modalResult_ = mrNone;

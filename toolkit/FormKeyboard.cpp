@@ -81,7 +81,60 @@ bool TForm::MoveInRadioGroup(bool forward) {
     return true;
 }
 
+namespace {
+
+// The letter or digit a caption marks with &, as a key; 0 for none.
+WPARAM MnemonicOf(std::wstring_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        const wchar_t c = caption[i + 1];
+        if (c == L'&') {
+            ++i;
+            continue;
+        }
+        if (c >= L'a' && c <= L'z') return static_cast<WPARAM>(c - L'a' + L'A');
+        if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return static_cast<WPARAM>(c);
+        return 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool TForm::Mnemonic(WPARAM key) {
+    const std::vector<TComponent*>& components = Components();
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        auto* control = dynamic_cast<TControl*>(components[i]);
+        if (!control || !control->Handle() || !IsWindowVisible(control->Handle()) ||
+            control->Layout().noPrefix || MnemonicOf(control->Caption()) != key) {
+            continue;
+        }
+        if (auto* button = dynamic_cast<TButton*>(control); button && button->CanFocus()) {
+            button->SetFocus();
+            button->Click();
+            return true;
+        }
+        if (control->IsTabStop() && control->CanFocus()) {
+            control->SetFocus();
+            return true;
+        }
+        // A label: the control that follows it.
+        for (std::size_t j = i + 1; j < components.size(); ++j) {
+            auto* next = dynamic_cast<TControl*>(components[j]);
+            if (next && next->IsTabStop() && next->CanFocus()) {
+                next->SetFocus();
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool TForm::DialogKey(const MSG& msg) {
+    // Alt and a letter that a control marks, before the menu bar sees it.
+    if (msg.message == WM_SYSKEYDOWN) {
+        return GetKeyState(VK_CONTROL) >= 0 && !(msg.lParam & (1 << 30)) && Mnemonic(msg.wParam);
+    }
     if (msg.message != WM_KEYDOWN) return false;
     // A key of the form's own: the menu's F1 is past.
     menuHelpKey_ = false;

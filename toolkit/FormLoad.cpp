@@ -9,6 +9,8 @@
 #include "toolkit/Containers.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Label.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
 
 namespace tk {
@@ -16,7 +18,7 @@ namespace tk {
 void TForm::Load() {
     BeginLoading();
     if (!layout_.menu.empty()) menuBar_ = std::make_unique<MenuBar>(*this, layout_.menu);
-    CreateControls();
+    CreateControls(layout_.controls);
     if (!layout_.windowAtFirstShow) HandleNeeded();
     Bind();
     CreateComponents();
@@ -44,8 +46,9 @@ void TForm::Load() {
     }
 }
 
-void TForm::CreateControls() {
-    for (const ControlLayout& c : layout_.controls) {
+std::vector<TControl*> TForm::CreateControls(const std::vector<ControlLayout>& controls) {
+    std::vector<TControl*> made;
+    for (const ControlLayout& c : controls) {
         TControl* parent = nullptr;
         if (!c.parent.empty()) {
             parent = dynamic_cast<TControl*>(FindComponent(c.parent));
@@ -53,20 +56,35 @@ void TForm::CreateControls() {
         }
         // Each becomes a component of the form.
         switch (c.kind) {
-            case ControlKind::Label: new TLabel(*this, parent, c); break;
-            case ControlKind::Edit: new TEdit(*this, parent, c); break;
-            case ControlKind::Button: new TButton(*this, parent, c); break;
-            case ControlKind::BitButton: new TBitButton(*this, parent, c); break;
-            case ControlKind::RadioButton: new TRadioButton(*this, parent, c); break;
-            case ControlKind::CheckBox: new TCheckBox(*this, parent, c); break;
-            case ControlKind::GroupBox: new TGroupBox(*this, parent, c); break;
-            case ControlKind::Panel: new TPanel(*this, parent, c); break;
-            case ControlKind::Bevel: new TBevel(*this, parent, c); break;
-            case ControlKind::PageControl: new TPageControl(*this, parent, c); break;
-            case ControlKind::TabSheet: new TTabSheet(*this, parent, c); break;
-            case ControlKind::Memo: new TMemo(*this, parent, c); break;
+            case ControlKind::Label: made.push_back(new TLabel(*this, parent, c)); break;
+            case ControlKind::Edit: made.push_back(new TEdit(*this, parent, c)); break;
+            case ControlKind::Button: made.push_back(new TButton(*this, parent, c)); break;
+            case ControlKind::BitButton: made.push_back(new TBitButton(*this, parent, c)); break;
+            case ControlKind::RadioButton:
+                made.push_back(new TRadioButton(*this, parent, c));
+                break;
+            case ControlKind::CheckBox: made.push_back(new TCheckBox(*this, parent, c)); break;
+            case ControlKind::GroupBox: made.push_back(new TGroupBox(*this, parent, c)); break;
+            case ControlKind::Panel: made.push_back(new TPanel(*this, parent, c)); break;
+            case ControlKind::Bevel: made.push_back(new TBevel(*this, parent, c)); break;
+            case ControlKind::PageControl:
+                made.push_back(new TPageControl(*this, parent, c));
+                break;
+            case ControlKind::TabSheet: made.push_back(new TTabSheet(*this, parent, c)); break;
+            case ControlKind::Memo: made.push_back(new TMemo(*this, parent, c)); break;
+            case ControlKind::ListView: made.push_back(new TListView(*this, parent, c)); break;
+            case ControlKind::ListBox: made.push_back(new TListBox(*this, parent, c)); break;
         }
     }
+    return made;
+}
+
+std::vector<TControl*> TForm::AddControls(const std::vector<ControlLayout>& controls) {
+    const std::vector<TControl*> made = CreateControls(controls);
+    if (Handle()) {
+        for (TControl* control : made) control->CreateHandle();
+    }
+    return made;
 }
 
 // The window, its icons and menu bar, its title, then each control's window

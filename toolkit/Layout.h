@@ -35,10 +35,20 @@ enum class ControlKind {
     Bevel,
     PageControl,
     TabSheet,
-    Memo,  // several lines, scrolled vertically
+    Memo,      // several lines, scrolled vertically
+    ListView,  // rows and columns, with a header
+    ListBox,   // one column of lines to choose from
 };
 
 enum class Alignment { Left, Right, Center };
+
+// A column of a list view: its header text, width (96-dpi pixels) and how
+// its cells are aligned.
+struct ListColumn {
+    std::wstring_view caption;
+    int width = 0;
+    Alignment alignment = Alignment::Left;
+};
 enum class BevelCut { None, Lowered, Raised };
 
 struct ControlLayout {
@@ -68,6 +78,7 @@ struct ControlLayout {
     BevelCut bevelOuter = BevelCut::None;
     std::wstring_view glyph;  // bitmap buttons: resource name of the glyph strip
     bool ctl3d = true;
+    std::vector<ListColumn> columns;  // list views
 };
 
 struct MenuItemLayout {
@@ -75,6 +86,7 @@ struct MenuItemLayout {
     std::string_view parent;  // empty: an entry of the menu bar
     std::wstring_view caption;
     int helpContext = 0;
+    bool checked = false;  // shown with a check mark
 };
 
 // Published component properties, as a layout stores them: only those that

@@ -8,8 +8,19 @@
 namespace tk {
 
 TMenuItem::TMenuItem(TForm& form, TMenuItem* parent, const MenuItemLayout& layout, int command)
-    : TComponent(&form), parent_(parent), layout_(layout), command_(command) {
+    : TComponent(&form),
+      parent_(parent),
+      layout_(layout),
+      command_(command),
+      checked_(layout.checked) {
     SetName(layout.name);
+}
+
+void TMenuItem::SetChecked(bool checked) {
+    checked_ = checked;
+    if (container_)
+        CheckMenuItem(container_, static_cast<UINT>(command_),
+                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 int TMenuItem::EffectiveHelpContext() const {
@@ -44,13 +55,14 @@ MenuBar::MenuBar(TForm& form, const std::vector<MenuItemLayout>& layout) : menu_
     }
     for (TMenuItem* item : items_) {
         HMENU container = item->parent_ ? item->parent_->subMenu_ : menu_;
+        item->container_ = container;
         const std::wstring caption(item->Caption());
         if (item->subMenu_) {
             AppendMenuW(container, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(item->subMenu_),
                         caption.c_str());
         } else {
-            AppendMenuW(container, MF_STRING, static_cast<UINT_PTR>(item->Command()),
-                        caption.c_str());
+            AppendMenuW(container, MF_STRING | (item->checked_ ? MF_CHECKED : 0),
+                        static_cast<UINT_PTR>(item->Command()), caption.c_str());
         }
     }
 }

@@ -22,6 +22,9 @@ public:
     // that has one; 0 when none has.
     int EffectiveHelpContext() const;
     HMENU SubMenu() const { return subMenu_; }
+    // A command shown with a check mark.
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
 
     std::function<void()> OnClick;
     void Click();
@@ -32,6 +35,8 @@ private:
     MenuItemLayout layout_;
     int command_;
     HMENU subMenu_ = nullptr;
+    HMENU container_ = nullptr;
+    bool checked_;
 };
 
 // Builds the form's menu bar from its layout; the items become components of

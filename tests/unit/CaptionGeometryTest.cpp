@@ -72,7 +72,7 @@ TEST(CaptionLayout, MainWindowHasNoIconNoCloseAndEnabledMinMax) {
     EXPECT_EQ(CaptionButtonAt(l, 363, 2), &l.buttons[0]);
     EXPECT_EQ(CaptionButtonAt(l, 362, 15), &l.buttons[1]);
     EXPECT_EQ(CaptionButtonAt(l, 347, 9), &l.buttons[1]);
-    for (const auto [x, y] : {std::pair{346, 9}, {379, 9}, {370, 1}, {370, 16}, {100, 9}})
+    for (const auto& [x, y] : {std::pair{346, 9}, {379, 9}, {370, 1}, {370, 16}, {100, 9}})
         EXPECT_EQ(CaptionButtonAt(l, x, y), nullptr) << x << "," << y;
     const CaptionLayout greyed =
         LayOutCaption(BorderStyle::Single, biMinimize | biHelp, false, 381, 18, kWine);

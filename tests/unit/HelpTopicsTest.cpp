@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AboutLayout.h"
+#include "app/DetailViewLayout.h"
 #include "app/MainFormLayout.h"
 #include "app/PreferencesLayout.h"
 
@@ -30,6 +31,9 @@ TEST(HelpTopics, EveryContextOfTheWindowsAndMenusHasItsTopic) {
     std::set<int> used;
     for (const tk::FormLayout* layout : {&MainFormLayout(), &AboutLayout(), &PreferencesLayout()}) {
         used.merge(ContextsOf(*layout));
+    }
+    for (const tk::ControlLayout& c : DetailViewLayout()) {
+        if (c.helpContext) used.insert(c.helpContext);
     }
     used.insert(kContentsTopic);
     for (int context : used) {

@@ -239,6 +239,13 @@ void ClickAt(POINT screen) {
     SendMouse(MOUSEEVENTF_LEFTUP, screen);
 }
 
+void RightClickAt(POINT screen) {
+    MoveMouse(screen);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN, screen);
+    Sleep(20);
+    SendMouse(MOUSEEVENTF_RIGHTUP, screen);
+}
+
 void PressMouse(POINT screen) {
     MoveMouse(screen);
     SendMouse(MOUSEEVENTF_LEFTDOWN, screen);

@@ -70,6 +70,8 @@ void PressChord(std::initializer_list<WORD> keys);
 void TypeText(std::wstring_view text);
 void MoveMouse(POINT screen);
 void ClickAt(POINT screen);
+// A click of the right button, as for a context menu.
+void RightClickAt(POINT screen);
 // The left button pressed at a point, and released at another (a drag).
 void PressMouse(POINT screen);
 void ReleaseMouse(POINT screen);

@@ -1,0 +1,272 @@
+// The detailed view, tried as a new user would: off at first, turned on from
+// the Options menu, its table read from outside after a tempo and a unit
+// change, remembered, tapped, asked for the tempo of a delay, copied from.
+// The user writes numbers the French way here: a comma and a space.
+#include "SettingsFixture.h"
+#include "app/DetailViewLayout.h"
+#include "driver/Lists.h"
+
+namespace rytmalo::e2e {
+namespace {
+
+constexpr wchar_t kInternational[] = L"Control Panel\\International";
+constexpr int kColumns = 5;
+
+class DetailView : public SettingsTest {
+protected:
+    void SetUp() override {
+        SettingsTest::SetUp();
+        for (const auto& [name, value] : kFrench) {
+            saved_.emplace_back(name,
+                                rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kInternational, name));
+            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kInternational, name, REG_SZ, value,
+                                       static_cast<DWORD>((wcslen(value) + 1) * 2));
+        }
+        driver::ClearClipboard();
+    }
+    void TearDown() override {
+        SettingsTest::TearDown();
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kInternational, name, value->type,
+                                           value->data.data(),
+                                           static_cast<DWORD>(value->data.size()));
+            } else {
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, kInternational, name.c_str());
+            }
+        }
+    }
+
+    HWND ViewControl(std::string_view name) const {
+        return driver::FindDescendant(Main(), FindDetailControl(name)->id);
+    }
+    bool ViewShown() const {
+        HWND table = ViewControl("lvwTableau");
+        return table && IsWindowVisible(table);
+    }
+    LONG ClientHeight() const {
+        RECT r;
+        GetClientRect(Main(), &r);
+        return r.bottom;
+    }
+    // "&Tableau détaillé" of the "&Options" menu, from the keyboard.
+    void ToggleView() {
+        const bool before = ViewShown();
+        driver::Activate(Main());
+        driver::PressChord({VK_MENU, 'O'});
+        Sleep(200);
+        driver::PressKey('T');
+        ASSERT_TRUE(driver::WaitUntil([&] { return ViewShown() != before; }, 5000));
+    }
+    std::vector<std::vector<std::wstring>> Table() const {
+        return driver::ListViewRows(ViewControl("lvwTableau"), kColumns);
+    }
+    // The row of a note value, by name.
+    std::vector<std::wstring> Row(std::wstring_view name) const {
+        for (auto& row : Table()) {
+            if (row[0] == name) return row;
+        }
+        return {};
+    }
+    bool WaitForRow(std::wstring_view name, const std::vector<std::wstring>& row) const {
+        return driver::WaitUntil([&] { return Row(name) == row; }, 5000);
+    }
+    // The context menu that came up: its "&Copier", from the keyboard.
+    void ChooseCopier() const {
+        ASSERT_TRUE(driver::WaitUntil(
+            [&] { return driver::FindTopLevel(Pid(), L"#32768") != nullptr; }, 5000))
+            << "no context menu";
+        driver::PressKey('C');
+        EXPECT_TRUE(driver::WaitUntil(
+            [&] { return driver::FindTopLevel(Pid(), L"#32768") == nullptr; }, 5000));
+    }
+
+private:
+    static constexpr std::pair<const wchar_t*, const wchar_t*> kFrench[] = {
+        {L"sDecimal", L","}, {L"sThousand", L" "}, {L"sGrouping", L"3;0"}};
+    std::vector<std::pair<std::wstring, std::optional<rytmalo::testing::RawValue>>> saved_;
+};
+
+TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(ClientHeight(), 327);
+    EXPECT_EQ(ViewControl("lvwTableau"), nullptr) << "nothing of the view is made before";
+    EnterTempo(L"120");
+    ASSERT_TRUE(WaitForValues(k120Quarter));
+
+    const RECT before = driver::ScreenRect(Main());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EXPECT_EQ(ClientHeight(), 327 + kDetailViewHeight);
+    const RECT grown = driver::ScreenRect(Main());
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(grown.left, before.left);
+    EXPECT_EQ(grown.top, std::min(before.top, work.bottom - (grown.bottom - grown.top)))
+        << "moved up only as far as the work area asks";
+
+    // The figures of the tempo shown, dotted values after their plain one.
+    const auto table = Table();
+    ASSERT_EQ(table.size(), 17u);
+    EXPECT_EQ(table[7][0], L"Croche");
+    EXPECT_EQ(table[8], (std::vector<std::wstring>{L"Croche pointée", L"375,00", L"2,67", L"16 538",
+                                                   L"18 000"}));
+    EXPECT_EQ(table[6], (std::vector<std::wstring>{L"Triolet de noires", L"333,33", L"3,00",
+                                                   L"14 700", L"16 000"}));
+    ChooseUnit("rdoCroche");
+    EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"1 000,00", L"1,00", L"44 100", L"48 000"}));
+    // A rejected tempo changes neither the values nor the table.
+    EnterTempo(L"300");
+    HWND warning = driver::WaitForMessageBox(Pid());
+    ASSERT_NE(warning, nullptr);
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(warning); }));
+    EXPECT_EQ(Row(L"Noire")[1], L"1 000,00");
+
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EXPECT_EQ(ClientHeight(), 327);
+    EXPECT_EQ(driver::ScreenRect(Main()).top, grown.top) << "the top-left corner stays";
+    EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"TableauDetaille") == Dword(0); }));
+}
+
+TEST_F(DetailView, RememberedAtTheNextStartAndUnreadableDataLeavesItOff) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"TableauDetaille") == Dword(1); }));
+    Quit();
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(ViewShown());
+    EXPECT_EQ(ClientHeight(), 327 + kDetailViewHeight);
+
+    Quit();
+    Save(L"TableauDetaille", TextValue(L"oui"));
+    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"TableauDetaille", 1));
+    EXPECT_FALSE(ViewShown());
+    EXPECT_EQ(ClientHeight(), 327);
+    EXPECT_TRUE(NoReport());
+}
+
+TEST_F(DetailView, TappingTheBeatSetsTheTempoAndATempoOutOfRangeIsOnlySaid) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    HWND tap = ViewControl("cmdTaper");
+    HWND said = ViewControl("lblTempoTape");
+    // Clicks about 500 ms apart: about 120 beats per minute.
+    for (int i = 0; i < 6; ++i) {
+        driver::ClickAt(driver::Center(tap));
+        Sleep(400);
+    }
+    ASSERT_TRUE(driver::WaitUntil([&] { return !Text("txtTempo").empty(); }));
+    const int tempo = std::stoi(Text("txtTempo"));
+    EXPECT_GE(tempo, 80);
+    EXPECT_LE(tempo, 160);
+    EXPECT_EQ(driver::TextOf(said).rfind(L"Tempo tapé : ", 0), 0u) << driver::TextOf(said);
+    EXPECT_NE(driver::TextOf(said).find(L','), std::wstring::npos) << "one decimal";
+    EXPECT_FALSE(Text("txtRonde").empty()) << "computed as Enter would";
+
+    // A pause starts over; two quick presses of Space are far beyond 250.
+    Sleep(3500);
+    driver::Activate(Main());
+    ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
+    Sleep(3500);
+    const std::wstring values = Text("txtRonde");
+    driver::PressKey(VK_SPACE);
+    Sleep(60);
+    driver::PressKey(VK_SPACE);
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return driver::TextOf(said).find(L"hors de la plage") != std::wstring::npos;
+    })) << driver::TextOf(said);
+    EXPECT_EQ(Text("txtTempo"), std::to_wstring(tempo));
+    EXPECT_EQ(Text("txtRonde"), values);
+    EXPECT_TRUE(NoReport()) << "no message box interrupts the tapping";
+}
+
+TEST_F(DetailView, ADelayGivesTheTemposItFallsOnAndChoosingOneComputesIt) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    HWND delay = ViewControl("txtDelai");
+    HWND list = ViewControl("lstTempos");
+    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
+    driver::TypeText(L"375");
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ListBoxLines(list).empty(); }));
+    const auto lines = driver::ListBoxLines(list);
+    // From 10 to 250 only: the whole and half notes, at 640 and 320, are left out.
+    EXPECT_EQ(lines.front(), L"Noire : 160,0");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Croche pointée : 120,0"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Noire : 160,0"), lines.end());
+
+    // Enter on a line, then a double-click on another.
+    const auto index = [&](const wchar_t* line) {
+        return static_cast<int>(std::find(lines.begin(), lines.end(), line) - lines.begin());
+    };
+    ASSERT_TRUE(driver::ClickUntil(list, [&] { return Focused() == list; }));
+    SendMessageW(list, LB_SETCURSEL, index(L"Croche pointée : 120,0"), 0);
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitForValues(k120Quarter));
+    EXPECT_EQ(Text("txtTempo"), L"120");
+
+    // Not a positive number: said, and nothing changes.
+    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
+    driver::PressChord({VK_CONTROL, 'A'});
+    driver::TypeText(L"abc");
+    driver::PressKey(VK_RETURN);
+    HWND box = driver::WaitForMessageBox(Pid());
+    ASSERT_NE(box, nullptr);
+    ExpectOkBox(box, L"Avertissement",
+                L"Le délai doit être un nombre positif de millisecondes, par exemple 375 ou "
+                L"187,5.",
+                IDI_EXCLAMATION);
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(driver::ListBoxLines(list), lines);
+    EXPECT_EQ(Text("txtTempo"), L"120");
+}
+
+TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EnterTempo(L"120");
+    ASSERT_TRUE(WaitForValues(k120Quarter));
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+
+    // Reached with Tab, nothing selected: the whole table.
+    HWND table = ViewControl("lvwTableau");
+    ASSERT_TRUE(driver::ClickUntil(ViewControl("lstTempos"),
+                                   [&] { return Focused() == ViewControl("lstTempos"); }));
+    driver::PressKey(VK_TAB);
+    ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == table; }));
+    driver::PressChord({VK_CONTROL, 'C'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ClipboardText().empty(); }));
+    const std::wstring all = driver::ClipboardText();
+    EXPECT_EQ(all.substr(0, all.find(L"\r\n")),
+              L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz");
+    EXPECT_NE(all.find(L"\r\nCroche pointée\t375,00\t2,67\t16 538\t18 000\r\n"),
+              std::wstring::npos);
+    EXPECT_EQ(std::count(all.begin(), all.end(), L'\n'), 18);
+
+    // One row chosen (the fifth, from the keyboard): that row; then the
+    // context menu's Copier does the same.
+    driver::PressKey(VK_HOME);
+    for (int i = 0; i < 4; ++i) driver::PressKey(VK_DOWN);
+    driver::ClearClipboard();
+    driver::PressChord({VK_CONTROL, 'C'});
+    const std::wstring noire =
+        L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"
+        L"Noire\t500,00\t2,00\t22 050\t24 000\r\n";
+    EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == noire; }))
+        << ::testing::PrintToString(driver::ClipboardText());
+    driver::ClearClipboard();
+    driver::PressChord({VK_SHIFT, VK_F10});
+    ASSERT_NO_FATAL_FAILURE(ChooseCopier());
+    EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == noire; }));
+
+    // A value label's context menu copies its figure alone, as shown.
+    driver::ClearClipboard();
+    driver::RightClickAt(driver::Center(Control("txtTriolet")));
+    ASSERT_NO_FATAL_FAILURE(ChooseCopier());
+    EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == L"166"; }))
+        << ::testing::PrintToString(driver::ClipboardText());
+    EXPECT_TRUE(NoReport());
+}
+
+}  // namespace
+}  // namespace rytmalo::e2e

@@ -1,0 +1,99 @@
+#include "toolkit/ListView.h"
+
+namespace tk {
+namespace {
+
+int FormatOf(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Right: return LVCFMT_RIGHT;
+        case Alignment::Center: return LVCFMT_CENTER;
+        default: return LVCFMT_LEFT;
+    }
+}
+
+}  // namespace
+
+// Registered when the first list view is made: a program that never shows
+// one does not pay for it at start.
+const wchar_t* TListView::WindowClass() const {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)registered;
+    return WC_LISTVIEWW;
+}
+
+DWORD TListView::Style() const {
+    return TControl::Style() | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
+}
+
+void TListView::HandleCreated() {
+    ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    const auto& columns = Layout().columns;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const std::wstring caption(columns[i].caption);
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.fmt = FormatOf(columns[i].alignment);
+        column.cx = Scale(columns[i].width);
+        column.pszText = const_cast<wchar_t*>(caption.c_str());
+        column.iSubItem = static_cast<int>(i);
+        ListView_InsertColumn(Handle(), static_cast<int>(i), &column);
+    }
+}
+
+void TListView::ApplyDpi() {
+    TControl::ApplyDpi();
+    SetColumnWidths();
+}
+
+void TListView::SetColumnWidths() {
+    const auto& columns = Layout().columns;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        ListView_SetColumnWidth(Handle(), static_cast<int>(i), Scale(columns[i].width));
+}
+
+void TListView::SetRows(const std::vector<std::vector<std::wstring>>& rows) {
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    const int old = RowCount();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int row = static_cast<int>(r);
+        if (row >= old) {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = row;
+            item.pszText = const_cast<wchar_t*>(L"");
+            ListView_InsertItem(Handle(), &item);
+        }
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            ListView_SetItemText(Handle(), row, static_cast<int>(c),
+                                 const_cast<wchar_t*>(rows[r][c].c_str()));
+        }
+    }
+    for (int row = old - 1; row >= static_cast<int>(rows.size()); --row)
+        ListView_DeleteItem(Handle(), row);
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int TListView::RowCount() const {
+    return Handle() ? static_cast<int>(ListView_GetItemCount(Handle())) : 0;
+}
+
+std::wstring TListView::Cell(int row, int column) const {
+    wchar_t text[256] = {};
+    ListView_GetItemText(Handle(), row, column, text, 256);
+    return text;
+}
+
+std::vector<int> TListView::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(Handle(), -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(Handle(), row, LVNI_SELECTED)) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace tk

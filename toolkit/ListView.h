@@ -1,0 +1,36 @@
+// A list view in report mode: rows of cells under a header, whole rows
+// selected; screen readers read each cell with its column's header.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/Control.h"
+
+namespace tk {
+
+class TListView : public TControl {
+public:
+    using TControl::TControl;
+    bool IsTabStop() const override { return true; }
+    void ApplyDpi() override;
+
+    // Replaces every row; each row holds one text per column.
+    void SetRows(const std::vector<std::vector<std::wstring>>& rows);
+    int RowCount() const;
+    std::wstring Cell(int row, int column) const;
+    // The selected rows, in order.
+    std::vector<int> SelectedRows() const;
+
+protected:
+    const wchar_t* WindowClass() const override;
+    DWORD Style() const override;
+    DWORD ExStyle() const override { return Layout().ctl3d ? WS_EX_CLIENTEDGE : 0; }
+    Color DefaultBackground() const override { return clWindow; }
+    void HandleCreated() override;
+
+private:
+    void SetColumnWidths();
+};
+
+}  // namespace tk
