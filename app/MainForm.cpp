@@ -13,6 +13,7 @@
 #include "components/TopMost.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckControls.h"
+#include "toolkit/DecimalText.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Label.h"
 #include "toolkit/MessageDlg.h"
@@ -138,7 +139,7 @@ void TMainForm::CalculDelais(float tempo) {
     const auto delays = ComputeDelays(tempo, UniteTemps);
     if (!delays) throw tk::EZeroDivide();
     for (std::size_t i = 0; i < kDelayCount; ++i) {
-        valueLabels[i]->SetCaption(std::to_wstring((*delays)[i]));
+        valueLabels[i]->SetCaption(tk::DecimalText((*delays)[i]));
     }
 }
 
