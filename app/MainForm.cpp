@@ -15,6 +15,7 @@
 #include "components/TopMost.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckControls.h"
+#include "toolkit/DecimalText.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Label.h"
 #include "toolkit/Clipboard.h"
@@ -159,7 +160,7 @@ void TMainForm::CalculDelais(float tempo) {
     const auto delays = ComputeDelays(tempo, UniteTemps);
     if (!delays) throw tk::EZeroDivide();
     for (std::size_t i = 0; i < kDelayCount; ++i) {
-        valueLabels[i]->SetCaption(std::to_wstring((*delays)[i]));
+        valueLabels[i]->SetCaption(tk::DecimalText((*delays)[i]));
     }
     // Callers pass whole tempos.
     shownFigures_.emplace(static_cast<std::int32_t>(tempo), UniteTemps);

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's icons and button glyphs and writes them as .ico and
-.bmp files for the resource compiler.
+.bmp files for the resource compiler, with the pixels of each image as
+drawn, which the tests compare with what Windows loads from the program.
 
 Every image is described here as a few shapes in a unit square (0 to 1 on
 both axes, y downwards) and rendered at each size it is needed in, with
@@ -273,6 +274,10 @@ ICON_SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
 ABOUT_SIZES = [16, 20, 24, 32, 40, 48, 64]
 PREFERENCES_SIZES = [48, 32, 16]
 GLYPH_SIZES = [16, 20, 24, 28, 32]
+# Full-colour icon images from this size up are stored as PNG, which
+# Windows Vista and later (and Wine) load as they load the plain ones: the
+# large images take a fraction of the room.
+PNG_FROM = 48
 
 # The standard 16-colour palette.
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
@@ -299,6 +304,20 @@ def nearest(palette, color, cache):
 
 def row_bytes(bits, width):
     return ((bits * width + 31) // 32) * 4
+
+
+def straight_rgba(canvas):
+    """Rows, top first, of (r, g, b, a), each 0-255, the colour not
+    premultiplied: the pixels of a full-colour image of the canvas, however
+    it is stored."""
+    rows = []
+    for y in range(canvas.size):
+        row = []
+        for x in range(canvas.size):
+            (r, g, b), a = canvas.rgba(x, y)
+            row.append((r, g, b, int(round(a * 255))))
+        rows.append(row)
+    return rows
 
 
 def dib_image(canvas, bits, palette=None):
@@ -340,20 +359,61 @@ def dib_image(canvas, bits, palette=None):
     return header + colors + bytes(xor) + bytes(mask)
 
 
-def png_image(canvas):
-    n = canvas.size
-    raw = bytearray()
-    for y in range(n):
-        raw.append(0)
-        for x in range(n):
-            (r, g, b), a = canvas.rgba(x, y)
-            raw += bytes((r, g, b, int(round(a * 255))))
+def png_filter_rows(rows, bpp, choose):
+    """The rows of raw bytes, each after the byte that names its filter.
+    choose: a filter number for every row, or None to take for each row the
+    filter whose bytes, taken as signed, add up to the least."""
 
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    def paeth(a, b, c):
+        p = a + b - c
+        pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+        if pa <= pb and pa <= pc:
+            return a
+        return b if pb <= pc else c
 
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", n, n, 8, 6, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+    def filtered(kind, raw, previous):
+        out = bytearray([kind])
+        for i, x in enumerate(raw):
+            a = raw[i - bpp] if i >= bpp else 0
+            b = previous[i]
+            c = previous[i - bpp] if i >= bpp else 0
+            predicted = (0, a, b, (a + b) // 2, paeth(a, b, c))[kind]
+            out.append((x - predicted) & 0xFF)
+        return out
+
+    data = bytearray()
+    previous = bytes(len(rows[0]))
+    for raw in rows:
+        if choose is None:
+            data += min((filtered(k, raw, previous) for k in range(5)),
+                        key=lambda row: sum(v if v < 128 else 256 - v for v in row[1:]))
+        else:
+            data += filtered(choose, raw, previous)
+        previous = raw
+    return bytes(data)
+
+
+def png_image(pixels):
+    """pixels: rows of (r, g, b, a), as straight_rgba gives them. The
+    filters change how well the rows compress, never the pixels: the
+    smallest of the usual choices is kept."""
+    width, height = len(pixels[0]), len(pixels)
+    rows = [bytes(v for pixel in row for v in pixel) for row in pixels]
+    data = min((zlib.compress(png_filter_rows(rows, 4, choose), 9) for choose in (None, 0, 1, 2, 4)),
+               key=len)
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", data) + chunk(b"IEND", b""))
+
+
+def full_colour_image(canvas, reference, name):
+    """A 32-bit icon image, PNG when large; its pixels go to the reference."""
+    pixels = straight_rgba(canvas)
+    reference.add(b"I", name, pixels)
+    return png_image(pixels) if canvas.size >= PNG_FROM else dib_image(canvas, 32)
 
 
 class IconResources:
@@ -395,10 +455,28 @@ class IconResources:
                         + "\n".join(self.lines) + "\n")
 
 
-def write_glyph(path, drawing, size):
-    """A strip of two images, normal then disabled, as a 24-bit bitmap. The
-    bottom-left pixel is the transparent colour; edges are smoothed towards
-    the button face."""
+class Reference:
+    """The pixels of every full-colour icon image and glyph strip as drawn,
+    for the test that loads them back from the program: "RYPX", then for
+    each image its kind (I icon, B bitmap), the length of its resource name
+    and the name, width and height (16 bits each, little-endian), and its
+    pixels, top row first, as R, G, B, A bytes."""
+
+    def __init__(self):
+        self.data = bytearray(b"RYPX")
+
+    def add(self, kind, name, pixels):
+        self.data += kind + bytes((len(name),)) + name.encode("ascii")
+        self.data += struct.pack("<HH", len(pixels[0]), len(pixels))
+        for row in pixels:
+            for pixel in row:
+                self.data += bytes(pixel if len(pixel) == 4 else (*pixel, 255))
+
+
+def glyph_pixels(drawing, size):
+    """A strip of two images, normal then disabled, as rows of (r, g, b).
+    The bottom-left pixel is the transparent colour; edges are smoothed
+    towards the button face."""
     transparent = (255, 0, 255)
     face = (224, 224, 224)
     canvas = drawing(size)
@@ -424,16 +502,33 @@ def write_glyph(path, drawing, size):
             if dark(x, y):
                 pixels[y][size + x] = (128, 128, 128)
     pixels[size - 1][0] = transparent
-    stride = row_bytes(24, width)
+    return pixels
+
+
+def bmp_file(pixels):
+    """A bitmap file of rows of (r, g, b): 8 bits a pixel with a colour
+    table when the image has at most 256 colours (glyphs have far fewer),
+    else 24. Either loads as the same colours."""
+    width, height = len(pixels[0]), len(pixels)
+    colors = list(dict.fromkeys(p for row in pixels for p in row))
+    bits = 8 if len(colors) <= 256 else 24
+    table = b""
+    if bits == 8:
+        index = {c: i for i, c in enumerate(colors)}
+        table = b"".join(bytes((b, g, r, 0)) for r, g, b in colors)
+    stride = row_bytes(bits, width)
     data = bytearray()
-    for y in range(size - 1, -1, -1):
-        row = bytearray()
-        for r, g, b in pixels[y]:
-            row += bytes((b, g, r))
-        data += row + b"\0" * (stride - len(row))
-    info = struct.pack("<IiiHHIIiiII", 40, width, size, 1, 24, 0, len(data), 3780, 3780, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    path.write_bytes(header + info + bytes(data))
+    for row in reversed(pixels):
+        if bits == 8:
+            line = bytes(index[p] for p in row)
+        else:
+            line = bytes(v for r, g, b in row for v in (b, g, r))
+        data += line + b"\0" * (stride - len(line))
+    used = len(colors) if bits == 8 else 0
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(data), 3780, 3780, used, 0)
+    offset = 14 + len(info) + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    return header + info + table + bytes(data)
 
 
 def main():
@@ -441,17 +536,16 @@ def main():
         sys.exit(__doc__)
     out = Path(sys.argv[1])
     out.mkdir(parents=True, exist_ok=True)
+    reference = Reference()
 
     icons = IconResources(out)
-    images = []
-    for size in ICON_SIZES:
-        canvas = main_icon(size)
-        images.append((size, 32, png_image(canvas) if size >= 256 else dib_image(canvas, 32)))
+    images = [(s, 32, full_colour_image(main_icon(s), reference, "MAINICON")) for s in ICON_SIZES]
     # The shell shows the first icon of the file, names in alphabetical
     # order: APPICON, before the dialogs' icons, shares MAINICON's images.
     icons.add("Rytmalo95", ["APPICON", "MAINICON"], images)
 
-    icons.add("APropos", ["ICON_APROPOS"], [(s, 32, dib_image(about_icon(s), 32)) for s in ABOUT_SIZES])
+    icons.add("APropos", ["ICON_APROPOS"],
+              [(s, 32, full_colour_image(about_icon(s), reference, "ICON_APROPOS")) for s in ABOUT_SIZES])
 
     vga, colors256 = VGA, palette_256()
     images = []
@@ -466,10 +560,13 @@ def main():
               " plain name is the 96-dpi one."]
     for size in GLYPH_SIZES:
         for stem, name, drawing in (("GlyphQuitter", "GLYPH_QUITTER", quit_glyph), ("GlyphOk", "GLYPH_OK", ok_glyph)):
-            write_glyph(out / f"{stem}{size}.bmp", drawing, size)
             suffix = "" if size == GLYPH_SIZES[0] else f"_{size}"
+            pixels = glyph_pixels(drawing, size)
+            reference.add(b"B", name + suffix, pixels)
+            (out / f"{stem}{size}.bmp").write_bytes(bmp_file(pixels))
             glyphs.append(f'{name}{suffix} BITMAP "{stem}{size}.bmp"')
     (out / "glyphs.rc").write_text("\n".join(glyphs) + "\n")
+    (out / "pixels.ref").write_bytes(bytes(reference.data))
 
 
 if __name__ == "__main__":

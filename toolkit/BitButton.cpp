@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "toolkit/DecimalText.h"
 #include "toolkit/FontCache.h"
 
 namespace tk {
@@ -44,7 +45,7 @@ void TBitButton::LoadGlyph() {
     drawnSize_ = {Scale(glyphSize_.cx), Scale(glyphSize_.cy)};
     if (drawnSize_.cy == glyphSize_.cy) return;
     SIZE exact{};
-    if (HBITMAP sharp = LoadStrip(name + L"_" + std::to_wstring(drawnSize_.cy), exact)) {
+    if (HBITMAP sharp = LoadStrip(name + L"_" + DecimalText(drawnSize_.cy), exact)) {
         glyph_.reset(sharp);
         glyphSize_ = drawnSize_ = exact;
     }
