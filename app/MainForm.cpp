@@ -168,7 +168,7 @@ void TMainForm::CalculDelais(float tempo) {
 }
 
 void TMainForm::EnterTempo(std::int32_t tempo) {
-    txtTempo->SetText(std::to_wstring(tempo));
+    txtTempo->SetText(tk::DecimalText(tempo));
     CalculDelais(static_cast<float>(tempo));
 }
 
