@@ -27,7 +27,8 @@ start_virtual_display
 use_wine_prefix "$BUILD/wine-bench"
 
 size() { stat -c %s "$1"; }
-bench() { wine "$bin/$1" "${@:2}" | tr -d '\r'; }
+# A benchmark that hangs fails too.
+bench() { timeout 900 wine "$bin/$1" "${@:2}" | tr -d '\r'; }
 
 echo "| figure | value |"
 echo "|---|---|"

@@ -18,6 +18,7 @@ void CaptionCache::Clear() {
     image_.reset();
     source_.reset();
     for (Gradient& g : gradients_) g = {};
+    composed_.reset();
     width_ = height_ = 0;
 }
 

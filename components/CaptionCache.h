@@ -6,7 +6,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "components/CaptionGeometry.h"
 #include "components/GradientTable.h"
 #include "toolkit/Gdi.h"
 
@@ -29,6 +33,23 @@ public:
     // Everything made again at the next paint.
     void Clear();
 
+    // What a composed caption shows: when a paint would compose the same
+    // again, the image is copied as it is.
+    struct Composed {
+        bool active = false;
+        bool gradient = false;
+        unsigned generation = 0;
+        HFONT font = nullptr;
+        HICON icon = nullptr;
+        std::wstring text;
+        std::vector<CaptionButton> buttons;
+        bool operator==(const Composed&) const = default;
+    };
+    bool Shows(const Composed& what) const { return composed_ && *composed_ == what; }
+    // What the image now shows; nothing known while it is being composed, or
+    // when a caption-paint handler drew in it.
+    void Remember(std::optional<Composed> what) { composed_ = std::move(what); }
+
 private:
     struct Gradient {
         tk::BitmapHandle bitmap;
@@ -45,6 +66,7 @@ private:
     // Where a gradient is drawn and copied from.
     tk::MemoryDcHandle source_;
     std::array<Gradient, 2> gradients_;
+    std::optional<Composed> composed_;
 };
 
 }  // namespace rytmalo

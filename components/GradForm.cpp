@@ -246,34 +246,44 @@ TRect TGradientForm::PaintCaption(HDC dc, bool active) {
     const int width = caption.Width();
     const int height = caption.Height();
 
-    // Composed in the kept image, over the kept gradient: what a paint
-    // draws anew is the icon, the buttons and the title.
+    // Composed in the kept image, over the kept gradient, and only when it
+    // would show something else than it does: the same caption is copied as
+    // it is. A caption-paint handler may draw anything: it is asked each time.
     HDC m = captionCache_.Composition(dc, width, height);
     const bool gradient = active || gradientOnInactive_;
-    const COLORREF inactiveColor = GetSysColor(COLOR_INACTIVECAPTION);
-    if (!gradient) {
-        FillCaptionFlat(m, width, height, inactiveColor);
-    } else {
-        const GradientState state = active ? kActiveGradient : kInactiveGradient;
-        captionCache_.CopyGradient(state, gradientTable_[state], gradientColors_,
-                                   tablesGeneration_);
-    }
-
     const CaptionLayout layout = LayOutCaptionFor(caption);
-    // A gradient starts black at the left, where the icon sits.
-    if (layout.iconCell)
-        DrawCaptionIcon(m, layout, CaptionIcon(), gradient ? RGB(0, 0, 0) : inactiveColor);
-    DrawCaptionButtons(m, layout.buttons);
-
-    TRect textArea = layout.textArea;
-    if (OnCaptionPaint) {
-        // A copy: the handler may replace itself.
-        const TGFOnCaptionPaint handler = OnCaptionPaint;
-        tk::TCanvas canvas(m);
-        canvas.SetFont(CaptionFont());
-        handler(*this, canvas, textArea);
+    const HICON icon = layout.iconCell ? CaptionIcon() : nullptr;
+    std::optional<CaptionCache::Composed> what;
+    if (!OnCaptionPaint) {
+        what = CaptionCache::Composed{active, gradient,      tablesGeneration_, CaptionFont(),
+                                      icon,   CaptionText(), layout.buttons};
     }
-    DrawCaptionText(m, CaptionText(), textArea, CaptionFont());
+    if (!what || !captionCache_.Shows(*what)) {
+        captionCache_.Remember(std::nullopt);
+        const COLORREF inactiveColor = GetSysColor(COLOR_INACTIVECAPTION);
+        if (!gradient) {
+            FillCaptionFlat(m, width, height, inactiveColor);
+        } else {
+            const GradientState state = active ? kActiveGradient : kInactiveGradient;
+            captionCache_.CopyGradient(state, gradientTable_[state], gradientColors_,
+                                       tablesGeneration_);
+        }
+        // A gradient starts black at the left, where the icon sits.
+        if (layout.iconCell)
+            DrawCaptionIcon(m, layout, icon, gradient ? RGB(0, 0, 0) : inactiveColor);
+        DrawCaptionButtons(m, layout.buttons);
+
+        TRect textArea = layout.textArea;
+        if (OnCaptionPaint) {
+            // A copy: the handler may replace itself.
+            const TGFOnCaptionPaint handler = OnCaptionPaint;
+            tk::TCanvas canvas(m);
+            canvas.SetFont(CaptionFont());
+            handler(*this, canvas, textArea);
+        }
+        DrawCaptionText(m, what ? what->text : CaptionText(), textArea, CaptionFont());
+        captionCache_.Remember(std::move(what));
+    }
 
     BitBlt(dc, caption.Left, caption.Top, width, height, m, 0, 0, SRCCOPY);
     return caption;

@@ -477,7 +477,7 @@ Section "Uninstall"
 
     ${If} $RemoveSettings = 0
         MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-            "Supprimer aussi vos réglages de ${PRODUCT} (position de la fenêtre, fenêtre persistente) ?" \
+            "Supprimer aussi vos réglages de ${PRODUCT} (position de la fenêtre, fenêtre persistente, tableau détaillé) ?" \
             /SD IDNO IDNO keep
         StrCpy $RemoveSettings 1
         keep:

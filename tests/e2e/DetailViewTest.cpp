@@ -2,6 +2,7 @@
 // the Options menu, its table read from outside after a tempo and a unit
 // change, remembered, tapped, asked for the tempo of a delay, copied from.
 // The user writes numbers the French way here: a comma and a space.
+#include "HelpFixture.h"
 #include "SettingsFixture.h"
 #include "app/DetailViewLayout.h"
 #include "driver/Lists.h"
@@ -265,6 +266,37 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     ASSERT_NO_FATAL_FAILURE(ChooseCopier());
     EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == L"166"; }))
         << ::testing::PrintToString(driver::ClipboardText());
+    EXPECT_TRUE(NoReport());
+}
+
+// Its own topic for each control and for the command (the help file absent).
+TEST_F(DetailView, F1OnTheNewControlsAndTheCommandShowsTheirTopics) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    const auto expectPopup = [&](int context) {
+        driver::PressKey(VK_F1);
+        HWND popup = WaitForHelpPopup(Pid());
+        ASSERT_NE(popup, nullptr) << context;
+        EXPECT_EQ(driver::TextOf(popup), std::wstring(Topic(context).text)) << context;
+        driver::PressKey(VK_SHIFT);
+        EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(popup); }));
+    };
+    HWND delay = ViewControl("txtDelai");
+    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
+    ASSERT_NO_FATAL_FAILURE(expectPopup(kDelayHelp));
+    driver::PressKey(VK_TAB);
+    driver::PressKey(VK_TAB);
+    ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == ViewControl("lvwTableau"); }))
+        << "the tab order goes on from the Quit button through the view";
+    ASSERT_NO_FATAL_FAILURE(expectPopup(kTableHelp));
+    driver::PressKey(VK_TAB);
+    EXPECT_TRUE(driver::WaitUntil([&] { return Focused() == Control("txtTempo"); }));
+
+    driver::PressChord({VK_MENU, 'O'});
+    Sleep(200);
+    driver::PressKey(VK_DOWN);
+    Sleep(200);
+    ASSERT_NO_FATAL_FAILURE(expectPopup(kDetailCommandHelp));
     EXPECT_TRUE(NoReport());
 }
 

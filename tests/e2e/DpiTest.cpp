@@ -2,6 +2,7 @@
 // bar and the hint bubble scaled by one and a half. The display's resolution
 // is set for the program this test starts only; the test keeps its own.
 #include "ProgramFixture.h"
+#include "app/DetailViewLayout.h"
 #include "tests/win32/RegistryScratch.h"
 
 namespace rytmalo::e2e {
@@ -89,6 +90,38 @@ TEST_F(HighDpi, LayoutAndFontsAreScaledToTheDisplay) {
     Sleep(300);
     driver::SaveBmp(driver::Capture(driver::ScreenRect(Main())),
                     driver::OwnDirectory() + L"main-window-144dpi.bmp");
+}
+
+TEST_F(HighDpi, DetailedViewIsScaledWithTheRest) {
+    // The choice it saves goes with the test.
+    struct Forget {
+        ~Forget() {
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0",
+                               L"TableauDetaille");
+        }
+    } forget;
+    driver::Activate(Main());
+    driver::PressChord({VK_MENU, 'O'});
+    Sleep(200);
+    driver::PressKey('T');
+    const auto control = [&](std::string_view name) {
+        return driver::FindDescendant(Main(), FindDetailControl(name)->id);
+    };
+    ASSERT_TRUE(driver::WaitUntil([&] { return control("lvwTableau") != nullptr; }));
+    // The window grows by the scaled view, as far as the screen lets it (a
+    // 768-pixel screen at 144 dpi does not hold it whole).
+    RECT client;
+    GetClientRect(Main(), &client);
+    EXPECT_GT(client.bottom, 491 + Scaled(kDetailViewHeight) / 2);
+    for (std::string_view name : {"cmdTaper", "txtDelai", "lstTempos", "lvwTableau"}) {
+        const tk::ControlLayout* c = FindDetailControl(name);
+        const RECT r = driver::RectInParent(control(name));
+        EXPECT_EQ(r.left, Scaled(c->bounds.Left)) << name;
+        EXPECT_EQ(r.top, Scaled(c->bounds.Top)) << name;
+        EXPECT_EQ(r.right - r.left, Scaled(c->bounds.Width())) << name;
+    }
+    EXPECT_EQ(SendMessageW(control("lvwTableau"), LVM_GETCOLUMNWIDTH, 0, 0),
+              Scaled(FindDetailControl("lvwTableau")->columns[0].width));
 }
 
 TEST_F(HighDpi, CaptionBarTakesTheDisplaysCaptionHeight) {

@@ -8,7 +8,16 @@
 namespace rytmalo::testing {
 namespace {
 
-using CaptionCacheTest = GradientTest;
+// Without a caption-paint handler, which would have the caption composed at
+// every paint.
+class CaptionCacheTest : public GradientTest {
+protected:
+    TestGradientForm& MakeBare(tk::FormLayout layout) {
+        TestGradientForm& form = Make(std::move(layout));
+        form.OnCaptionPaint = nullptr;
+        return form;
+    }
+};
 
 // The caption's right end, top and bottom rows, as painted now.
 struct RightEnd {
@@ -25,7 +34,7 @@ RightEnd PaintRightEnd(TGradientForm& form) {
 
 TEST_F(CaptionCacheTest, NewColoursSizeAndResolutionReachTheNextPaint) {
     TestGradientForm& form =
-        Make(GradientLayout("TGradCache", BorderStyle::Sizeable, biSystemMenu));
+        MakeBare(GradientLayout("TGradCache", BorderStyle::Sizeable, biSystemMenu));
     const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION);
     ASSERT_EQ(PaintRightEnd(form).top, active);
 
@@ -58,7 +67,8 @@ TEST_F(CaptionCacheTest, NewColoursSizeAndResolutionReachTheNextPaint) {
 }
 
 TEST_F(CaptionCacheTest, ANewTitleReachesTheNextPaint) {
-    TestGradientForm& form = Make(GradientLayout("TGradCache", BorderStyle::Single, kMainIcons));
+    TestGradientForm& form =
+        MakeBare(GradientLayout("TGradCache", BorderStyle::Single, kMainIcons));
     form.SetGradientOnInactive(false);
     form.SetCaption(L"Avant");
     Bitmap32 before(form.Width(), form.Height(), kUntouched);
@@ -67,6 +77,10 @@ TEST_F(CaptionCacheTest, ANewTitleReachesTheNextPaint) {
     form.SetCaption(L"Après le changement");
     Bitmap32 image(form.Width(), form.Height(), kUntouched);
     const TRect cr = form.PaintCaption(image.dc(), false);
+    // And back to the active state, composed again.
+    Bitmap32 active(form.Width(), form.Height(), kUntouched);
+    form.PaintCaption(active.dc(), true);
+    EXPECT_EQ(active.At(cr.Right - 1, cr.Top), GetSysColor(COLOR_ACTIVECAPTION));
     const CaptionLayout layout = LayOutCaption(form.GetBorderStyle(), form.BorderIcons(), false,
                                                cr.Width(), cr.Height(), CurrentCaptionMetrics());
     const auto expected = ExpectedFlatTitle(form, L"Après le changement", layout.textArea);
