@@ -159,6 +159,7 @@ void TEllipticHintWindow::ActivateHint(const RECT& rect, std::wstring_view text)
     snapshot.window = this;
     snapshot.taken = snapshot.composed = false;
     SetCaption(text);
+    text_ = text;
     style_ = CurrentStyle();
 
     const tk::TRect bubble = EnlargeForEllipse(tk::FromRECT(rect));
@@ -171,12 +172,16 @@ void TEllipticHintWindow::ActivateHint(const RECT& rect, std::wstring_view text)
     const POINT origin{bubble.Left - frame.left, bubble.Top - frame.top};
 
     // Taken while the window is still hidden: what the screen shows there.
+    // The ellipse and the text are drawn over it before the window shows,
+    // which shows the whole bubble at once (the paint that follows copies
+    // it again, for a display that missed the first copy).
     HDC image = snapshot.Image(width, height);
     BitBlt(image, 0, 0, width, height, snapshot.screen.get(), origin.x, origin.y, SRCCOPY);
     snapshot.taken = true;
+    Compose(image, width, height);
+    snapshot.composed = true;
     SetWindowPos(Handle(), HWND_TOPMOST, bubble.Left, bubble.Top, width, height,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    // Looks transparent until the paint draws the bubble.
     const tk::WindowDc window(Handle());
     BitBlt(window.get(), 0, 0, width, height, image, 0, 0, SRCCOPY);
 }
@@ -193,11 +198,15 @@ void TEllipticHintWindow::Paint(HDC dc) {
 }
 
 void TEllipticHintWindow::Compose(HDC dc, int width, int height) {
+    if (!pen_ || !brush_ || !(madeFor_ == style_) || madeAt_ != Dpi()) {
+        pen_ = MakePen(style_.pen, Dpi());
+        brush_ = MakeBrush(style_.brush);
+        madeFor_ = style_;
+        madeAt_ = Dpi();
+    }
     {
-        const tk::PenHandle pen = MakePen(style_.pen, Dpi());
-        const tk::BrushHandle brush = MakeBrush(style_.brush);
-        const tk::SelectGuard selectPen(dc, pen.get());
-        const tk::SelectGuard selectBrush(dc, brush.get());
+        const tk::SelectGuard selectPen(dc, pen_.get());
+        const tk::SelectGuard selectBrush(dc, brush_.get());
         const Rop2Guard mode(dc, static_cast<int>(style_.pen.mode));
         Ellipse(dc, 0, 0, width, height);
     }
@@ -212,11 +221,10 @@ void TEllipticHintWindow::Compose(HDC dc, int width, int height) {
     }
     // One line, line breaks not interpreted: a wrapped text is clipped at
     // both sides.
-    const std::wstring text = Caption();
-    const int length = static_cast<int>(text.size());
+    const int length = static_cast<int>(text_.size());
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
-    TextOutW(dc, CentredOffset(width, extent.cx), CentredOffset(height, extent.cy), text.c_str(),
+    GetTextExtentPoint32W(dc, text_.c_str(), length, &extent);
+    TextOutW(dc, CentredOffset(width, extent.cx), CentredOffset(height, extent.cy), text_.c_str(),
              length);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "toolkit/Component.h"
+#include "toolkit/Gdi.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/PenBrush.h"
 
@@ -55,6 +56,7 @@ struct BubbleStyle {
     tk::TPen pen;
     tk::TBrush brush{TEllipticHint::kDefaultBrushColor, tk::BrushStyle::Solid};
     tk::Color fontColor = tk::clBlack;
+    bool operator==(const BubbleStyle&) const = default;
 };
 
 class TEllipticHintWindow : public tk::THintWindow {
@@ -81,6 +83,13 @@ private:
     void Compose(HDC dc, int width, int height);
 
     BubbleStyle style_;
+    std::wstring text_;
+    // The pen and brush of the style, kept while the style and the
+    // resolution stay the same.
+    tk::PenHandle pen_;
+    tk::BrushHandle brush_;
+    BubbleStyle madeFor_;
+    int madeAt_ = 0;
 };
 
 }  // namespace rytmalo

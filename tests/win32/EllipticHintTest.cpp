@@ -2,6 +2,8 @@
 // component changes in the application, what the bubble draws over the
 // snapshot of the screen and again when uncovered, and that it keeps no GDI
 // object. (Its size and place are checked on the real program.)
+#include <functional>
+
 #include "GradientFixture.h"
 #include "app/ComponentClasses.h"
 #include "components/Elihint.h"
@@ -63,6 +65,19 @@ std::unique_ptr<testing::Bitmap32> Repainted(HWND window) {
     GetClientRect(window, &r);
     auto image = std::make_unique<testing::Bitmap32>(r.right, r.bottom, RGB(255, 255, 255));
     PrintWindow(window, image->dc(), PW_CLIENTONLY);
+    return image;
+}
+
+// What the screen shows there once the display has caught up with a window
+// just shown: the capture on which the condition holds, or the last one.
+driver::Image CaptureWhen(const RECT& r, const std::function<bool(const driver::Image&)>& shown) {
+    driver::Image image = driver::Capture(r);
+    driver::WaitUntil(
+        [&] {
+            image = driver::Capture(r);
+            return shown(image);
+        },
+        3000);
     return image;
 }
 
@@ -159,6 +174,8 @@ protected:
     void SetUp() override {
         EllipticHintTest::SetUp();
         window_.CreateHandle();
+        // Away from the bubbles, whatever an earlier test left under it.
+        driver::MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
     }
     // The text rectangle at (300, 300), 200 by 40: the bubble is 282 by 55.
     void Activate(std::wstring_view text = L"Essai") {
@@ -179,7 +196,8 @@ TEST_F(BubbleTest, EllipseOverTheSnapshotTakenAtActivation) {
     const int h = r.bottom - r.top;
 
     // Outline and text are checked on the real program's bubble (end to end).
-    const driver::Image shown = driver::Capture(r);
+    const driver::Image shown = CaptureWhen(
+        r, [&](const driver::Image& i) { return i.ColorAt(w / 4, h / 2) == kPaleYellow; });
     EXPECT_EQ(shown.ColorAt(0, 0), RGB(255, 0, 0)) << "outside the ellipse: the snapshot";
     EXPECT_EQ(shown.ColorAt(w / 4, h / 2), kPaleYellow) << "the fill";
 
@@ -196,7 +214,9 @@ TEST_F(BubbleTest, EllipseOverTheSnapshotTakenAtActivation) {
 
     // The next activation takes a new snapshot.
     Activate();
-    const driver::Image next = driver::Capture(driver::ScreenRect(window_.Handle()));
+    const driver::Image next =
+        CaptureWhen(driver::ScreenRect(window_.Handle()),
+                    [&](const driver::Image& i) { return i.ColorAt(w / 4, h / 2) == kPaleYellow; });
     EXPECT_EQ(next.ColorAt(0, 0), RGB(0, 0, 255));
     EXPECT_EQ(next.ColorAt(w / 4, h / 2), kPaleYellow);
 }
@@ -214,7 +234,8 @@ TEST_F(BubbleTest, ABubbleOfAnotherSizeIsDrawnWhole) {
     ASSERT_EQ(r.bottom - r.top, 80 + 2 * 16);
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
-    const driver::Image shown = driver::Capture(r);
+    const driver::Image shown = CaptureWhen(
+        r, [&](const driver::Image& i) { return i.ColorAt(w * 3 / 4, h / 2) == kPaleYellow; });
     EXPECT_EQ(shown.ColorAt(w - 1, h - 1), RGB(255, 0, 0)) << "the snapshot at the far corner";
     EXPECT_EQ(shown.ColorAt(w * 3 / 4, h / 2), kPaleYellow) << "the fill across the new width";
     EXPECT_EQ(Repainted(window_.Handle())->At(w - 1, h - 1), RGB(255, 0, 0));
@@ -261,7 +282,8 @@ TEST_F(BubbleTest, StyleComesFromTheMainWindowsComponent) {
     const RECT r = driver::ScreenRect(window_.Handle());
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
-    const driver::Image shown = driver::Capture(r);
+    const driver::Image shown =
+        CaptureWhen(r, [&](const driver::Image& i) { return CountOf(i, RGB(0, 0, 255)) > 10; });
     delete main;
 
     // A clear brush: the snapshot inside too, the text drawn transparently.
