@@ -165,11 +165,15 @@ void TEllipticHintWindow::ActivateHint(const RECT& rect, std::wstring_view text)
     const tk::TRect bubble = EnlargeForEllipse(tk::FromRECT(rect));
     const int width = std::max(0, bubble.Width());
     const int height = std::max(0, bubble.Height());
-    // Where the client area will be (without a border, the window's corner).
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
-    const POINT origin{bubble.Left - frame.left, bubble.Top - frame.top};
+    // Where the client area will be (without a border, the window's corner);
+    // the window's styles do not change, so neither does its frame.
+    if (!frame_) {
+        RECT frame{0, 0, 0, 0};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+        frame_ = POINT{-frame.left, -frame.top};
+    }
+    const POINT origin{bubble.Left + frame_->x, bubble.Top + frame_->y};
 
     // Taken while the window is still hidden: what the screen shows there.
     // The ellipse and the text are drawn over it before the window shows,

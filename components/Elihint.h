@@ -3,6 +3,7 @@
 // of the screen, and holds the bubble's pen, brush and text colour.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -90,6 +91,8 @@ private:
     tk::BrushHandle brush_;
     BubbleStyle madeFor_;
     int madeAt_ = 0;
+    // From the window's corner to its client area's.
+    std::optional<POINT> frame_;
 };
 
 }  // namespace rytmalo
