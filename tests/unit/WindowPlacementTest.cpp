@@ -72,6 +72,19 @@ TEST(WindowPlacement, ExtremeSavedNumbersNeitherOverflowNorStayHidden) {
     EXPECT_EQ(Place(INT_MIN, 100, kTwo), (tk::TPoint{-1220, 100}));
 }
 
+// The window grown by the detailed view: moved up to end on the work area,
+// never above its top, and only when it reaches below.
+TEST(WindowPlacement, AWindowReachingBelowTheWorkAreaMovesUp) {
+    const tk::TRect work = tk::Bounds(0, 0, 1024, 738);
+    EXPECT_EQ(TopAboveBottom(tk::Bounds(222, 128, 387, 672), work), 738 - 672);
+    EXPECT_EQ(TopAboveBottom(tk::Bounds(222, 66, 387, 672), work), std::nullopt);
+    EXPECT_EQ(TopAboveBottom(tk::Bounds(222, 300, 387, 900), work), 0) << "taller than the area";
+    EXPECT_EQ(TopAboveBottom(tk::Bounds(222, -50, 387, 900), work), std::nullopt)
+        << "moved down never";
+    EXPECT_EQ(TopAboveBottom(tk::Bounds(222, 100, 387, 372), tk::Bounds(0, -200, 1280, 1024)),
+              std::nullopt);
+}
+
 TEST(WindowPlacement, WithoutAnyMonitorKnownNothingMoves) {
     EXPECT_EQ(Place(5000, 5000, {}), std::nullopt);
 }
