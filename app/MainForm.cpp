@@ -180,10 +180,11 @@ void TMainForm::ShowDetailView(bool show) {
         detailView_ = std::make_unique<TDetailView>(*this);
         if (shownFigures_) detailView_->ShowFigures(shownFigures_->first, shownFigures_->second);
     }
+    // The window takes its size and place first; the view then shows in it.
     SetExtraClientHeight(show ? kDetailViewHeight : 0);
-    detailView_->Show(show);
-    Find<tk::TMenuItem>("mnuTableauDetaille").SetChecked(show);
     if (show) LiftAboveBottom();
+    Find<tk::TMenuItem>("mnuTableauDetaille").SetChecked(show);
+    detailView_->Show(show);
 }
 
 // The view changes at once; a choice that cannot be saved is reported.

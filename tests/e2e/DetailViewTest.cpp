@@ -98,12 +98,16 @@ TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
     const RECT before = driver::ScreenRect(Main());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     EXPECT_EQ(ClientHeight(), 327 + kDetailViewHeight);
-    const RECT grown = driver::ScreenRect(Main());
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(grown.left, before.left);
-    EXPECT_EQ(grown.top, std::min(before.top, work.bottom - (grown.bottom - grown.top)))
+    const auto movedUpEnough = [&] {
+        const RECT r = driver::ScreenRect(Main());
+        return r.top == std::min(before.top, work.bottom - (r.bottom - r.top));
+    };
+    EXPECT_TRUE(driver::WaitUntil(movedUpEnough, 5000))
         << "moved up only as far as the work area asks";
+    const RECT grown = driver::ScreenRect(Main());
+    EXPECT_EQ(grown.left, before.left);
 
     // The figures of the tempo shown, dotted values after their plain one.
     const auto table = Table();
