@@ -21,6 +21,7 @@
 #include "toolkit/Clipboard.h"
 #include "toolkit/MessageDlg.h"
 #include "toolkit/PopupMenu.h"
+#include "toolkit/SdkExtras.h"
 #include "toolkit/WinGeometry.h"
 
 namespace rytmalo {
@@ -218,9 +219,7 @@ bool TMainForm::ContextMenu(HWND window, POINT screen) {
 
 void TMainForm::WndProc(tk::Message& m) {
     if (m.msg == WM_CONTEXTMENU) {
-        const POINT screen{static_cast<short>(LOWORD(m.lParam)),
-                           static_cast<short>(HIWORD(m.lParam))};
-        if (ContextMenu(reinterpret_cast<HWND>(m.wParam), screen)) {
+        if (ContextMenu(reinterpret_cast<HWND>(m.wParam), tk::PointOf(m.lParam))) {
             m.result = 0;
             return;
         }

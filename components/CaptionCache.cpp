@@ -4,60 +4,49 @@
 #include "toolkit/Exception.h"
 
 namespace rytmalo {
-namespace {
-
-[[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
-
-}  // namespace
 
 void CaptionCache::Clear() {
-    // An image still selected into a context cannot be deleted.
-    if (composition_ && originalImage_) SelectObject(composition_.get(), originalImage_);
-    originalImage_ = nullptr;
-    composition_.reset();
-    image_.reset();
+    composition_.Reset();
     source_.reset();
     for (Gradient& g : gradients_) g = {};
     composed_.reset();
-    width_ = height_ = 0;
 }
 
 HDC CaptionCache::Composition(HDC dc, int width, int height) {
-    if (composition_ && width == width_ && height == height_) return composition_.get();
+    if (composition_.Holds(width, height)) return composition_.get();
     Clear();
-    tk::MemoryDcHandle composition(CreateCompatibleDC(dc));
-    tk::MemoryDcHandle source(CreateCompatibleDC(dc));
-    tk::BitmapHandle image(CreateCompatibleBitmap(dc, width, height));
-    if (!composition || !source || !image) OutOfResources();
-    originalImage_ = SelectObject(composition.get(), image.get());
-    composition_ = std::move(composition);
-    source_ = std::move(source);
-    image_ = std::move(image);
-    width_ = width;
-    height_ = height;
-    paletted_ = GetDeviceCaps(composition_.get(), SIZEPALETTE) > 0;
-    return composition_.get();
+    source_.reset(CreateCompatibleDC(dc));
+    HDC composition = composition_.Hold(dc, width, height);
+    if (!composition || !source_) {
+        Clear();
+        throw tk::EOutOfResources();
+    }
+    paletted_ = GetDeviceCaps(composition, SIZEPALETTE) > 0;
+    return composition;
 }
 
 void CaptionCache::CopyGradient(GradientState state, const GradientColorTable& table, int count,
                                 unsigned generation) {
+    HDC composition = composition_.get();
+    const int width = composition_.width();
+    const int height = composition_.height();
     Gradient& g = gradients_[state];
     if (!g.bitmap || g.generation != generation || g.count != count) {
         g = {};
-        tk::BitmapHandle bitmap(CreateCompatibleBitmap(composition_.get(), width_, height_));
-        if (!bitmap) OutOfResources();
+        tk::BitmapHandle bitmap(CreateCompatibleBitmap(composition, width, height));
+        if (!bitmap) throw tk::EOutOfResources();
         const tk::SelectGuard selected(source_.get(), bitmap.get());
         // On a palette display a stretched strip would be dithered: one
         // solid band per colour there.
         if (paletted_) {
-            FillCaptionBands(source_.get(), width_, height_, table, count);
+            FillCaptionBands(source_.get(), width, height, table, count);
         } else {
-            FillCaptionStretched(source_.get(), width_, height_, table, count);
+            FillCaptionStretched(source_.get(), width, height, table, count);
         }
         g = {std::move(bitmap), generation, count};
     }
     const tk::SelectGuard selected(source_.get(), g.bitmap.get());
-    BitBlt(composition_.get(), 0, 0, width_, height_, source_.get(), 0, 0, SRCCOPY);
+    BitBlt(composition, 0, 0, width, height, source_.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace rytmalo

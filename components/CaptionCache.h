@@ -57,11 +57,7 @@ private:
         int count = 0;
     };
 
-    tk::MemoryDcHandle composition_;
-    HGDIOBJ originalImage_ = nullptr;
-    tk::BitmapHandle image_;
-    int width_ = 0;
-    int height_ = 0;
+    tk::MemoryImage composition_;
     bool paletted_ = false;
     // Where a gradient is drawn and copied from.
     tk::MemoryDcHandle source_;

@@ -4,13 +4,12 @@
 
 #include "toolkit/Checked.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/Exception.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/WinGeometry.h"
 
 namespace rytmalo {
 namespace {
-
-[[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
 
 UINT FrameControlState(const CaptionButton& button) {
     UINT state = 0;
@@ -53,7 +52,7 @@ CaptionMetrics CaptionMetricsForDpi(int dpi) {
 
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color) {
     tk::BrushHandle brush(CreateSolidBrush(color));
-    if (!brush) OutOfResources();
+    if (!brush) throw tk::EOutOfResources();
     tk::SelectGuard selected(dc, brush.get());
     PatBlt(dc, 0, 0, width, height, PATCOPY);
 }
@@ -61,9 +60,9 @@ void FillCaptionFlat(HDC dc, int width, int height, COLORREF color) {
 void FillCaptionStretched(HDC dc, int width, int height, const GradientColorTable& table,
                           int count) {
     tk::MemoryDcHandle strip(CreateCompatibleDC(dc));
-    if (!strip) OutOfResources();
+    if (!strip) throw tk::EOutOfResources();
     tk::BitmapHandle pixels(CreateCompatibleBitmap(dc, count, 1));
-    if (!pixels) OutOfResources();
+    if (!pixels) throw tk::EOutOfResources();
     tk::SelectGuard selected(strip.get(), pixels.get());
     for (int x = 0; x < count; ++x)
         SetPixel(strip.get(), x, 0, tk::CheckedAt(table, static_cast<std::size_t>(x)));
@@ -74,7 +73,7 @@ void FillCaptionBands(HDC dc, int width, int height, const GradientColorTable& t
     for (int i = 0; i < count; ++i) {
         const ColumnSpan band = GradientBand(width, count, i);
         tk::BrushHandle brush(CreateSolidBrush(tk::CheckedAt(table, static_cast<std::size_t>(i))));
-        if (!brush) OutOfResources();
+        if (!brush) throw tk::EOutOfResources();
         tk::SelectGuard selected(dc, brush.get());
         if (band.end > band.begin)
             PatBlt(dc, band.begin, 0, band.end - band.begin, height, PATCOPY);
@@ -86,7 +85,7 @@ void DrawCaptionIcon(HDC dc, const CaptionLayout& layout, HICON icon, COLORREF b
     const TRect& cell = *layout.iconCell;
     {
         tk::BrushHandle brush(CreateSolidBrush(background));
-        if (!brush) OutOfResources();
+        if (!brush) throw tk::EOutOfResources();
         tk::SelectGuard selected(dc, brush.get());
         PatBlt(dc, cell.Left, cell.Top, cell.Width(), cell.Height(), PATCOPY);
     }

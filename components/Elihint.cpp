@@ -22,34 +22,15 @@ namespace {
 struct Snapshot {
     const TEllipticHintWindow* window = nullptr;
     tk::MemoryDcHandle screen;
-    tk::MemoryDcHandle memory;
-    HGDIOBJ originalImage = nullptr;
-    tk::BitmapHandle bitmap;
-    int width = 0;
-    int height = 0;
+    tk::MemoryImage image;
     bool taken = false;
     bool composed = false;
 
     // The memory context holding an image of that size.
-    HDC Image(int w, int h) {
+    HDC Image(int width, int height) {
         if (!screen) screen.reset(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
-        if (!memory) memory.reset(CreateCompatibleDC(screen.get()));
-        if (!bitmap || w != width || h != height) {
-            Release();
-            bitmap.reset(CreateCompatibleBitmap(screen.get(), w, h));
-            originalImage = SelectObject(memory.get(), bitmap.get());
-            width = w;
-            height = h;
-        }
-        return memory.get();
+        return image.Hold(screen.get(), width, height);
     }
-    // An image still selected into a context cannot be deleted.
-    void Release() {
-        if (memory && originalImage) SelectObject(memory.get(), originalImage);
-        originalImage = nullptr;
-        bitmap.reset();
-    }
-    ~Snapshot() { Release(); }
 };
 Snapshot snapshot;
 
@@ -192,13 +173,15 @@ void TEllipticHintWindow::ActivateHint(const RECT& rect, std::wstring_view text)
 
 void TEllipticHintWindow::Paint(HDC dc) {
     if (snapshot.window != this || !snapshot.taken) return;
-    HDC image = snapshot.memory.get();
+    HDC image = snapshot.image.get();
+    const int width = snapshot.image.width();
+    const int height = snapshot.image.height();
     if (!snapshot.composed) {
-        Compose(image, snapshot.width, snapshot.height);
+        Compose(image, width, height);
         snapshot.composed = true;
     }
     // One copy: the bubble never shows half drawn.
-    BitBlt(dc, 0, 0, snapshot.width, snapshot.height, image, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, width, height, image, 0, 0, SRCCOPY);
 }
 
 void TEllipticHintWindow::Compose(HDC dc, int width, int height) {

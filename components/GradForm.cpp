@@ -7,6 +7,7 @@
 #include "toolkit/Checked.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/Exception.h"
 #include "toolkit/SdkExtras.h"
 #include "toolkit/WindowText.h"
 
@@ -60,13 +61,6 @@ WPARAM HitTestCode(CaptionGlyph glyph) {
 bool IsCaptionButtonHit(WPARAM hit) {
     return hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTHELP;
 }
-
-// The signed coordinates a mouse message carries.
-POINT PointOf(LPARAM lParam) {
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-[[noreturn]] void OutOfResources() { throw tk::Exception(L"Ressources système insuffisantes"); }
 
 }  // namespace
 
@@ -306,7 +300,7 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     tk::RegionHandle whole;
     if (SelectClipRgn(dc.get(), reinterpret_cast<HRGN>(updateRegion)) == ERROR) {
         whole.reset(CreateRectRgn(window.left, window.top, window.right, window.bottom));
-        if (!whole) OutOfResources();
+        if (!whole) throw tk::EOutOfResources();
         SelectClipRgn(dc.get(), whole.get());
     }
     OffsetClipRgn(dc.get(), -window.left, -window.top);
@@ -317,7 +311,7 @@ LRESULT TGradientForm::PaintNonClient(WPARAM updateRegion, LPARAM lParam) {
     // The system paints the rest of the frame, outside the caption. The
     // region it handed in stays as it was.
     tk::RegionHandle rest(CreateRectRgn(0, 0, 0, 0));
-    if (!rest) OutOfResources();
+    if (!rest) throw tk::EOutOfResources();
     GetClipRgn(dc.get(), rest.get());
     return DefWindowProcW(Handle(), WM_NCPAINT, reinterpret_cast<WPARAM>(rest.get()), lParam);
 }
@@ -382,11 +376,11 @@ void TGradientForm::WndProc(tk::Message& m) {
         // caption buttons: the form does, for those it draws.
         case WM_NCHITTEST:
             TForm::WndProc(m);
-            if (const WPARAM hit = CaptionButtonAt(PointOf(m.lParam))) m.result = hit;
+            if (const WPARAM hit = CaptionButtonAt(tk::PointOf(m.lParam))) m.result = hit;
             return;
         case WM_NCLBUTTONDOWN:
         case WM_NCLBUTTONDBLCLK:
-            if (PressCaptionButton(m.wParam, PointOf(m.lParam))) {
+            if (PressCaptionButton(m.wParam, tk::PointOf(m.lParam))) {
                 m.result = 0;
             } else {
                 TForm::WndProc(m);
@@ -400,7 +394,7 @@ void TGradientForm::WndProc(tk::Message& m) {
             }
             {
                 // Client coordinates while the form holds the mouse.
-                POINT screen = PointOf(m.lParam);
+                POINT screen = tk::PointOf(m.lParam);
                 ClientToScreen(Handle(), &screen);
                 if (m.msg == WM_MOUSEMOVE) {
                     FollowPointer(screen);

@@ -33,4 +33,10 @@ public:
     EIntOverflow() : Exception(L"Débordement d'entier") {}
 };
 
+// A drawing surface or tool the system could not make.
+class EOutOfResources : public Exception {
+public:
+    EOutOfResources() : Exception(L"Ressources système insuffisantes") {}
+};
+
 }  // namespace tk

@@ -73,6 +73,58 @@ private:
     COLORREF color_ = 0;
 };
 
+// A memory context holding an image to compose in and copy from. The
+// context is kept; the image is made again only for another size.
+class MemoryImage {
+public:
+    MemoryImage() = default;
+    ~MemoryImage() { Reset(); }
+    MemoryImage(const MemoryImage&) = delete;
+    MemoryImage& operator=(const MemoryImage&) = delete;
+
+    // The context holding an image of that size compatible with dc (a
+    // memory context's own images are monochrome); null when the system
+    // could make neither.
+    HDC Hold(HDC dc, int width, int height) {
+        if (!dc_) dc_.reset(CreateCompatibleDC(dc));
+        if (dc_ && (!image_ || width != width_ || height != height_)) {
+            ReleaseImage();
+            image_.reset(CreateCompatibleBitmap(dc, width, height));
+            if (!image_) return nullptr;
+            original_ = SelectObject(dc_.get(), image_.get());
+            width_ = width;
+            height_ = height;
+        }
+        return image_ ? dc_.get() : nullptr;
+    }
+    HDC get() const { return image_ ? dc_.get() : nullptr; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool Holds(int width, int height) const {
+        return image_ && width == width_ && height == height_;
+    }
+    // The context and the image go.
+    void Reset() {
+        ReleaseImage();
+        dc_.reset();
+    }
+
+private:
+    // An image still selected into a context cannot be deleted.
+    void ReleaseImage() {
+        if (dc_ && original_) SelectObject(dc_.get(), original_);
+        original_ = nullptr;
+        image_.reset();
+        width_ = height_ = 0;
+    }
+
+    MemoryDcHandle dc_;
+    HGDIOBJ original_ = nullptr;
+    BitmapHandle image_;
+    int width_ = 0;
+    int height_ = 0;
+};
+
 // Selects an object into a DC and selects the previous one back on exit.
 class SelectGuard {
 public:

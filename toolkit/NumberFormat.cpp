@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/DecimalText.h"
+
 namespace tk {
 
 void ParseGrouping(std::wstring_view text, NumberStyle& style) {
@@ -32,15 +34,11 @@ void ParseGrouping(std::wstring_view text, NumberStyle& style) {
 
 std::wstring FormatFixed(std::int64_t scaled, int decimals, const NumberStyle& style) {
     const bool negative = scaled < 0;
-    // Digits of the magnitude, least significant first.
-    std::wstring digits;
-    std::uint64_t magnitude = negative ? std::uint64_t{0} - static_cast<std::uint64_t>(scaled)
-                                       : static_cast<std::uint64_t>(scaled);
-    do {
-        digits.push_back(static_cast<wchar_t>(L'0' + magnitude % 10));
-        magnitude /= 10;
-    } while (magnitude != 0);
-    while (static_cast<int>(digits.size()) <= decimals) digits.push_back(L'0');
+    // The magnitude's digits, with a zero before the decimal mark at least.
+    std::wstring digits = DecimalText(scaled);
+    if (negative) digits.erase(0, 1);
+    if (static_cast<int>(digits.size()) <= decimals)
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), L'0');
 
     std::wstring out;
     const int whole = static_cast<int>(digits.size()) - decimals;
@@ -61,12 +59,12 @@ std::wstring FormatFixed(std::int64_t scaled, int decimals, const NumberStyle& s
     }
     if (negative) out += style.negativeSign;
     for (int i = whole - 1; i >= 0; --i) {
-        out.push_back(digits[static_cast<std::size_t>(i + decimals)]);
+        out.push_back(digits[static_cast<std::size_t>(whole - 1 - i)]);
         if (i > 0 && separatorAfter[static_cast<std::size_t>(i)]) out += style.thousands;
     }
     if (decimals > 0) {
         out += style.decimal;
-        for (int i = decimals - 1; i >= 0; --i) out.push_back(digits[static_cast<std::size_t>(i)]);
+        out.append(digits, static_cast<std::size_t>(whole));
     }
     return out;
 }

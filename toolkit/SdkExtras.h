@@ -1,6 +1,6 @@
 // What the system's headers leave out: message numbers they do not name,
-// and the one conversion from the narrow texts of the program's tables
-// (class names, exception texts) to the system's wide ones.
+// the signed point of a message, and the one conversion from the narrow texts of the program's
+// tables (class names, exception texts) to the system's wide ones.
 #pragma once
 
 #include <string>
@@ -18,6 +18,12 @@ inline constexpr UINT kWmKeyF1 = 0x004D;
 // Sent to a multiple-document client window when the frame's caption must
 // show a change of its maximised child.
 inline constexpr UINT kWmMdiCaptionChange = 0x003F;
+
+// The signed coordinates a mouse or context-menu message carries (a
+// point left of or above the primary screen is negative).
+inline POINT PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
 
 // ASCII (or Latin-1) text, byte for character.
 inline std::wstring Widen(std::string_view text) {
