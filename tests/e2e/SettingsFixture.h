@@ -116,10 +116,8 @@ protected:
                     // A click that Wine delivered where the pointer was a
                     // moment before is given again (nothing lies beneath
                     // the box's corner).
-                    for (int attempt = 0; attempt < 3 && IsWindowVisible(window); ++attempt) {
-                        driver::ClickAt({x - 3, y + 3});
-                        driver::WaitUntil([&] { return !IsWindowVisible(window); }, 2000);
-                    }
+                    driver::ClickUntil(POINT{x - 3, y + 3},
+                                       [&] { return !IsWindowVisible(window); });
                     EXPECT_TRUE(WaitClosed(window)) << "the close box did not end the dialog";
                     return;
                 }

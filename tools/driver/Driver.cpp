@@ -264,8 +264,12 @@ POINT Center(HWND window) {
 void Click(HWND window) { ClickAt(Center(window)); }
 
 bool ClickUntil(HWND window, const std::function<bool()>& effect) {
+    return ClickUntil(Center(window), effect);
+}
+
+bool ClickUntil(POINT screen, const std::function<bool()>& effect) {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        Click(window);
+        ClickAt(screen);
         if (WaitUntil(effect, 2000)) return true;
     }
     return false;

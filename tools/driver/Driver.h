@@ -77,12 +77,13 @@ void PressMouse(POINT screen);
 void ReleaseMouse(POINT screen);
 // Clicks the centre of a window.
 void Click(HWND window);
-// Clicks the centre of a window until the click shows its effect (at most
+// Clicks the centre of a window, or a point, until the click shows its effect (at most
 // three clicks); true when it did. Under Wine on a virtual display a click
 // can, rarely, land where the pointer was a moment before (the display
 // reports the old position late); only clicks whose repetition is harmless
 // (focus, a radio button, a button that closes something) belong here.
 bool ClickUntil(HWND window, const std::function<bool()>& effect);
+bool ClickUntil(POINT screen, const std::function<bool()>& effect);
 POINT Center(HWND window);
 
 // Message boxes (dialogs of class #32770) shown by a process.
