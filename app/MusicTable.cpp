@@ -19,13 +19,15 @@ Fraction QuartersPerBeat(BeatUnit unit) {
     }
 }
 
-// num / den rounded to the nearest integer, halves away from zero.
-std::int64_t Rounded(std::int64_t num, std::int64_t den) {
+// num / den rounded to the nearest integer, halves away from zero; in 128
+// bits, so that no delay a caller can give makes the products overflow.
+std::int64_t Rounded(__int128 num, __int128 den) {
     if (den < 0) {
         num = -num;
         den = -den;
     }
-    return num >= 0 ? (2 * num + den) / (2 * den) : -((-2 * num + den) / (2 * den));
+    return static_cast<std::int64_t>(num >= 0 ? (2 * num + den) / (2 * den)
+                                              : -((-2 * num + den) / (2 * den)));
 }
 
 }  // namespace
@@ -71,8 +73,8 @@ std::optional<std::int64_t> TenthsOfTempoFor(const NoteValue& value, std::int64_
                                              BeatUnit unit) {
     if (microseconds <= 0) return std::nullopt;
     const Fraction beat = QuartersPerBeat(unit);
-    return Rounded(10 * 60000 * std::int64_t{1000} * value.quarters * beat.den,
-                   value.per * beat.num * microseconds);
+    return Rounded(__int128{10 * 60000 * 1000} * value.quarters * beat.den,
+                   __int128{value.per} * beat.num * microseconds);
 }
 
 }  // namespace rytmalo

@@ -23,7 +23,8 @@ struct NumberStyle {
     std::wstring negativeSign = L"-";
 };
 
-// The system's grouping text ("3;0", "3;2;0", "3", "0;0") as groups.
+// The system's grouping text ("3;0", "3;2;0", "3", "0;0") as groups. Sizes
+// beyond the 0 to 9 that Windows offers count as 3.
 void ParseGrouping(std::wstring_view text, NumberStyle& style);
 
 // scaled / 10^decimals written in the style, with exactly that many
@@ -31,9 +32,11 @@ void ParseGrouping(std::wstring_view text, NumberStyle& style);
 std::wstring FormatFixed(std::int64_t scaled, int decimals, const NumberStyle& style);
 
 // A positive or zero number the user typed: digits with at most one decimal
-// mark (the style's, or a full stop), blanks around it allowed; its value
-// times 10^decimals, rounded to the nearest. Nothing for anything else, or
-// for a value beyond limit (scaled).
+// mark (the style's, or a full stop unless full stops group the digits),
+// blanks around it allowed; the whole part may be grouped as the style
+// groups it, by its separator, a space, a no-break space or a narrow one
+// ("1 212,12"). Its value times 10^decimals, rounded to the nearest.
+// Nothing for anything else, or for a value beyond limit (scaled).
 std::optional<std::int64_t> ParseFixed(std::wstring_view text, int decimals,
                                        const NumberStyle& style, std::int64_t limit);
 

@@ -96,6 +96,10 @@ TEST(MusicTable, ADelayGivesTheTempoAtWhichEachValueLastsIt) {
     EXPECT_EQ(tempo(2, 1000, 4), 1200000);
     EXPECT_FALSE(tempo(4, 0, 4));
     EXPECT_FALSE(tempo(4, -5, 4));
+    // Any delay at all, however long: no product overflows.
+    EXPECT_EQ(tempo(1, INT64_MAX, 2), 0);
+    EXPECT_EQ(tempo(16, INT64_MAX / 3, 2), 0);
+    EXPECT_EQ(tempo(1, 180'000'000'000'000'000, 16), 0);
     // Back and forth: the tempo a row's own delay gives is the tempo.
     for (int t = 10; t <= 250; t += 17) {
         for (std::size_t row = 0; row < kTableRows; ++row) {

@@ -59,5 +59,67 @@ TEST(NumberFormat, ReadsWhatTheUserTypesWithTheirMarkOrAFullStop) {
     EXPECT_EQ(ParseFixed(L"1,2,3", 3, French(), kLimit), std::nullopt);
 }
 
+// Whatever the registry holds: sizes beyond 9 count as 3, and no size makes
+// the writer overflow or write out of bounds.
+TEST(NumberFormat, GroupSizesFromTheRegistryAreReadDefensively) {
+    NumberStyle s;
+    for (const wchar_t* grouping :
+         {L"1;2147483647", L"99999999999", L"12;0", L"3;99999999999999999999;0"}) {
+        ParseGrouping(grouping, s);
+        for (const int size : s.groups) EXPECT_TRUE(size >= 0 && size <= 9) << grouping;
+        EXPECT_FALSE(FormatFixed(12345678901234, 2, s).empty()) << grouping;
+    }
+    ParseGrouping(L"1;2147483647", s);
+    EXPECT_EQ(FormatFixed(123456789, 0, s), L"12345,678,9");
+    ParseGrouping(L"99999999999", s);
+    EXPECT_EQ(FormatFixed(1234567, 0, s), L"1234,567");
+    // A style made by hand with any size at all.
+    s.groups = {2147483647};
+    s.repeatLast = true;
+    EXPECT_EQ(FormatFixed(1234567, 0, s), L"1234567");
+    s.groups = {1, 2147483647};
+    EXPECT_EQ(FormatFixed(1234567, 0, s), L"123456,7");
+}
+
+// The program's own figures read back, however the digits are grouped.
+TEST(NumberFormat, ReadsGroupedFigures) {
+    constexpr std::int64_t kLimit = 1'000'000'000;
+    for (const wchar_t* grouped : {L"1 212,12", L"1\u00A0212,12", L"1\u202F212,12", L"1212,12"}) {
+        EXPECT_EQ(ParseFixed(grouped, 3, French(), kLimit), 1212120) << grouped;
+    }
+    NumberStyle german = French();
+    german.thousands = L".";
+    EXPECT_EQ(ParseFixed(L"1.212,12", 3, german, kLimit), 1212120);
+    EXPECT_EQ(ParseFixed(L"1.212", 3, german, kLimit), 1212000) << "full stops group there";
+    EXPECT_EQ(ParseFixed(L".212", 3, german, kLimit), std::nullopt);
+    EXPECT_EQ(ParseFixed(L"1,212.12", 3, English(), kLimit), 1212120);
+    EXPECT_EQ(ParseFixed(L"1 212.12", 3, English(), kLimit), 1212120);
+    EXPECT_EQ(ParseFixed(L"12 345 678", 0, French(), kLimit), 12345678);
+    NumberStyle indian = English();
+    ParseGrouping(L"3;2;0", indian);
+    EXPECT_EQ(ParseFixed(L"1,00,000", 0, indian, kLimit), 100000);
+    // Groups that are not the style's are no figure of it.
+    for (const wchar_t* bad : {L"1 21,12", L"12 1212,12", L"1  212", L"1 212 ,5", L"1 2122"}) {
+        EXPECT_EQ(ParseFixed(bad, 3, French(), kLimit), std::nullopt) << bad;
+    }
+    EXPECT_EQ(ParseFixed(L"375,5", 3, English(), kLimit), std::nullopt) << "not 3755";
+    EXPECT_EQ(ParseFixed(L"1,00,000", 0, English(), kLimit), std::nullopt);
+}
+
+// The limit is honoured to the last unit, whatever it is.
+TEST(NumberFormat, NoLimitMakesTheReaderOverflow) {
+    constexpr std::int64_t kLargest = INT64_MAX;
+    EXPECT_EQ(ParseFixed(L"9223372036854775807", 0, English(), kLargest), kLargest);
+    EXPECT_EQ(ParseFixed(L"9223372036854775808", 0, English(), kLargest), std::nullopt);
+    EXPECT_EQ(ParseFixed(L"922337203685477580.75", 1, English(), kLargest), std::nullopt)
+        << "rounding up past the limit";
+    EXPECT_EQ(ParseFixed(L"922337203685477580.74", 1, English(), kLargest), kLargest);
+    EXPECT_EQ(ParseFixed(L"3", 0, English(), 3), 3);
+    EXPECT_EQ(ParseFixed(L"4", 0, English(), 3), std::nullopt);
+    EXPECT_EQ(ParseFixed(L"2,5", 0, French(), 3), 3);
+    EXPECT_EQ(ParseFixed(L"3,5", 0, French(), 3), std::nullopt);
+    EXPECT_EQ(ParseFixed(L"0", 0, English(), 0), 0);
+}
+
 }  // namespace
 }  // namespace tk

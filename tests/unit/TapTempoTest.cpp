@@ -21,10 +21,12 @@ TEST(TapTempo, FromTheSecondBeatTheMeanOfTheLastIntervalsAtMostEight) {
     EXPECT_DOUBLE_EQ(*tap.Beat(1900), 60000.0 / 450);
     EXPECT_DOUBLE_EQ(*Tap(tap, {2500, 3000}), 60000.0 * 4 / 2000);
 
-    // Ten beats 600 ms apart after a first interval of 100: only the last
-    // eight intervals count.
+    // A first interval of 100 ms, then 600 ms ones: it counts while it is
+    // one of the last eight, and no longer after.
     TapTempo steady;
-    EXPECT_DOUBLE_EQ(*Tap(steady, {0, 100, 700, 1300, 1900, 2500, 3100, 3700, 4300, 4900}), 100.0);
+    EXPECT_DOUBLE_EQ(*Tap(steady, {0, 100, 700, 1300, 1900, 2500, 3100, 3700, 4300}),
+                     60000.0 * 8 / 4300);
+    EXPECT_DOUBLE_EQ(*Tap(steady, {4900}), 100.0);
 }
 
 TEST(TapTempo, APauseOfMoreThanThreeSecondsStartsOver) {
