@@ -1,15 +1,19 @@
 #include "app/DetailView.h"
 
+#include <algorithm>
+
 #include "app/DetailViewLayout.h"
-#include "app/MainForm.h"
-#include "app/MusicTable.h"
+#include "app/TempoRange.h"
 #include "toolkit/Button.h"
 #include "toolkit/Clipboard.h"
+#include "toolkit/DecimalText.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/ListView.h"
 #include "toolkit/MessageDlg.h"
+#include "toolkit/PopupMenu.h"
 #include "toolkit/UserLocale.h"
 
 namespace rytmalo {
@@ -21,18 +25,43 @@ constexpr std::int64_t kLongestDelayUs = 1'000'000'000;
 constexpr wchar_t kCopyHeader[] =
     L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n";
 
+// The note that counts as the beat, as a metronome marking names it.
+std::wstring_view BeatName(BeatUnit unit) {
+    switch (unit) {
+        case 2: return L"Blanche";
+        case 8: return L"Croche";
+        case 16: return L"Double croche";
+        default: return L"Noire";
+    }
+}
+
+// The style of copied figures: the user's decimal mark, no grouping.
+tk::NumberStyle Ungrouped(tk::NumberStyle style) {
+    style.groups.clear();
+    style.repeatLast = false;
+    return style;
+}
+
 }  // namespace
 
-TDetailView::TDetailView(TMainForm& form) : form_(form), numbers_(tk::UserNumberStyle()) {
-    for (tk::TControl* control : form.AddControls(DetailViewLayout())) {
-        windows_.push_back(control->Handle());
-        ShowWindow(control->Handle(), SW_HIDE);
-    }
-    tap_ = &form.Find<tk::TButton>("cmdTaper");
-    tapped_ = &form.Find<tk::TLabel>("lblTempoTape");
-    delay_ = &form.Find<tk::TEdit>("txtDelai");
-    tempos_ = &form.Find<tk::TListBox>("lstTempos");
-    table_ = &form.Find<tk::TListView>("lvwTableau");
+TDetailView::TDetailView(tk::TForm& form, EnterTempo enterTempo, BeatUnit unit)
+    : form_(form),
+      enterTempo_(std::move(enterTempo)),
+      numbers_(tk::UserNumberStyle()),
+      unit_(unit) {
+    form.AddControls(DetailViewLayout());
+    Bind();
+    FitTable();
+}
+
+void TDetailView::Bind() {
+    panel_ = &form_.Find<tk::TControl>("pnlDetail");
+    tap_ = &form_.Find<tk::TButton>("cmdTaper");
+    tapped_ = &form_.Find<tk::TLabel>("lblTempoTape");
+    delay_ = &form_.Find<tk::TEdit>("txtDelai");
+    tempos_ = &form_.Find<tk::TListBox>("lstTempos");
+    caption_ = &form_.Find<tk::TLabel>("lblTableau");
+    table_ = &form_.Find<tk::TListView>("lvwTableau");
 
     tap_->OnPress = [this](DWORD time) { Beat(time); };
     delay_->OnKeyDown = [this](WORD& key) {
@@ -52,43 +81,99 @@ TDetailView::TDetailView(TMainForm& form) : form_(form), numbers_(tk::UserNumber
     };
 }
 
+// The longest figures come at the slowest tempo with the shortest beat, the
+// highest frequencies at the fastest tempo with the longest one.
+void TDetailView::FitTable() {
+    std::vector<std::vector<std::wstring>> widest = Rows(kMinTempo, 16, numbers_);
+    for (auto& row : Rows(kMaxTempo, 2, numbers_)) widest.push_back(std::move(row));
+    table_->FitColumns(std::move(widest));
+}
+
 void TDetailView::Show(bool show) {
     if (show == visible_) return;
     visible_ = show;
-    for (HWND window : windows_) ShowWindow(window, show ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(panel_->Handle(), show ? SW_SHOWNA : SW_HIDE);
 }
 
-bool TDetailView::IsTable(HWND window) const {
-    return window && (window == table_->Handle() || IsChild(table_->Handle(), window));
+void TDetailView::SetHeight(int height) {
+    const auto place = [&](tk::TControl& control, int top, int controlHeight) {
+        const tk::TRect& b = control.Layout().bounds;
+        SetWindowPos(control.Handle(), nullptr, form_.Scale(b.Left), form_.Scale(top),
+                     form_.Scale(b.Width()), form_.Scale(controlHeight),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    const int shortBy = std::max(0, kTableTop + kLeastTableHeight + 8 - height);
+    const int listCut = std::min(shortBy, kTemposHeight - kLeastTemposHeight);
+    const int tableTop = kTableTop - listCut;
+    place(*panel_, kDetailViewTop, height);
+    place(*tempos_, kTemposTop, kTemposHeight - listCut);
+    place(*caption_, caption_->Layout().bounds.Top - listCut, caption_->Layout().bounds.Height());
+    place(*table_, tableTop, std::max(height - tableTop - 8, kLeastTableHeight));
 }
 
-void TDetailView::ShowFigures(std::int32_t tempo, BeatUnit unit) {
+std::vector<std::vector<std::wstring>> TDetailView::Rows(std::int32_t tempo, BeatUnit unit,
+                                                         const tk::NumberStyle& style) const {
     std::vector<std::vector<std::wstring>> rows;
     for (const NoteValue& value : NoteValues()) {
-        const auto figures = FiguresOf(value, tempo, unit);
-        if (!figures) return;
-        rows.push_back({std::wstring(value.name),
-                        tk::FormatFixed(figures->hundredthsOfMs, 2, numbers_),
-                        tk::FormatFixed(figures->hundredthsOfHz, 2, numbers_),
-                        tk::FormatFixed(figures->samples44k, 0, numbers_),
-                        tk::FormatFixed(figures->samples48k, 0, numbers_)});
+        const RowFigures figures = *FiguresOf(value, tempo, unit);
+        rows.push_back({std::wstring(value.name), tk::FormatFixed(figures.hundredthsOfMs, 2, style),
+                        tk::FormatFixed(figures.hundredthsOfHz, 2, style),
+                        tk::FormatFixed(figures.samples44k, 0, style),
+                        tk::FormatFixed(figures.samples48k, 0, style)});
     }
-    table_->SetRows(rows);
-    // The tempos of a delay depend on the beat unit.
-    if (delay_us_ && unit != temposUnit_) ListTempos();
+    return rows;
+}
+
+void TDetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
+    BeatUnitChanged(unit);
+    // A tapped tempo is no longer what the window shows.
+    if (tappedTempo_ && *tappedTempo_ != tempo) {
+        tappedTempo_.reset();
+        tapTempo_.Reset();
+        tapped_->SetCaption(kTapPrompt);
+    }
+    if (!InTempoRange(tempo)) {
+        tableFor_.reset();
+        table_->SetRows({});
+        caption_->SetCaption(L"Tempo " + tk::DecimalText(tempo) +
+                             L" hors de la plage de 10 à 250 : aucune valeur");
+        return;
+    }
+    tableFor_.emplace(tempo, unit);
+    table_->SetRows(Rows(tempo, unit, numbers_));
+    caption_->SetCaption(std::wstring(BeatName(unit)) + L" = " + tk::DecimalText(tempo));
+}
+
+void TDetailView::BeatUnitChanged(BeatUnit unit) {
+    if (unit == unit_) return;
+    unit_ = unit;
+    if (delay_us_) ListTempos();
+}
+
+bool TDetailView::ContextMenu(HWND window, POINT screen) {
+    if (!window || (window != table_->Handle() && !IsChild(table_->Handle(), window))) return false;
+    const bool keyboard = screen.x == -1 && screen.y == -1;
+    if (keyboard) screen = table_->MenuPoint();
+    if (tk::ShowPopupMenu(form_.Handle(), screen, {{L"&Copier", tableFor_.has_value()}},
+                          keyboard ? tk::MenuFrom::Keyboard : tk::MenuFrom::Mouse)) {
+        tk::CopyText(form_.Handle(), TableText());
+    }
+    return true;
 }
 
 std::wstring TDetailView::TableText() const {
-    std::vector<int> rows = table_->SelectedRows();
-    if (rows.empty()) {
-        for (int row = 0; row < table_->RowCount(); ++row) rows.push_back(row);
-    }
     std::wstring text = kCopyHeader;
-    const int columns = static_cast<int>(table_->Layout().columns.size());
-    for (int row : rows) {
-        for (int column = 0; column < columns; ++column) {
+    if (!tableFor_) return text;
+    const auto rows = Rows(tableFor_->first, tableFor_->second, Ungrouped(numbers_));
+    std::vector<int> chosen = table_->SelectedRows();
+    if (chosen.empty()) {
+        for (int row = 0; row < static_cast<int>(rows.size()); ++row) chosen.push_back(row);
+    }
+    for (int row : chosen) {
+        const auto& cells = rows[static_cast<std::size_t>(row)];
+        for (std::size_t column = 0; column < cells.size(); ++column) {
             if (column > 0) text += L'\t';
-            text += table_->Cell(row, column);
+            text += cells[column];
         }
         text += L"\r\n";
     }
@@ -111,7 +196,12 @@ void TDetailView::Beat(DWORD time) {
         return;
     }
     tapped_->SetCaption(L"Tempo tapé : " + figure);
-    form_.EnterTempo(*accepted);
+    EnterTapped(*accepted);
+}
+
+void TDetailView::EnterTapped(std::int32_t tempo) {
+    tappedTempo_ = tempo;
+    enterTempo_(tempo);
 }
 
 void TDetailView::FindTempos() {
@@ -129,14 +219,12 @@ void TDetailView::FindTempos() {
 }
 
 void TDetailView::ListTempos() {
-    temposUnit_ = form_.UniteTemps;
     std::vector<std::wstring> lines;
     lineTempos_.clear();
-    for (const NoteValue& value : NoteValues()) {
-        const auto tenths = TenthsOfTempoFor(value, *delay_us_, temposUnit_);
-        if (!tenths || *tenths < 100 || *tenths > 2500) continue;
-        lines.push_back(std::wstring(value.name) + L" : " + tk::FormatFixed(*tenths, 1, numbers_));
-        lineTempos_.push_back(static_cast<std::int32_t>((*tenths + 5) / 10));
+    for (const TempoOfDelay& tempo : TemposOfDelay(*delay_us_, unit_)) {
+        lines.push_back(std::wstring(tempo.name) + L" : " +
+                        tk::FormatFixed(tempo.tenths, 1, numbers_));
+        lineTempos_.push_back(tempo.whole);
     }
     if (lines.empty()) lines.push_back(L"Aucun tempo de 10 à 250 pour ce délai");
     tempos_->SetItems(lines);
@@ -145,7 +233,7 @@ void TDetailView::ListTempos() {
 void TDetailView::ChooseTempo() {
     const int line = tempos_->ItemIndex();
     if (line < 0 || line >= static_cast<int>(lineTempos_.size())) return;
-    form_.EnterTempo(lineTempos_[static_cast<std::size_t>(line)]);
+    enterTempo_(lineTempos_[static_cast<std::size_t>(line)]);
 }
 
 }  // namespace rytmalo

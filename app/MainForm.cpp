@@ -9,6 +9,7 @@
 #include "app/Forms.h"
 #include "app/MainFormLayout.h"
 #include "app/Preferences.h"
+#include "app/TempoRange.h"
 #include "app/TempoText.h"
 #include "app/WindowPlacement.h"
 #include "components/RegApp.h"
@@ -31,8 +32,6 @@ TMainForm* MainForm = nullptr;
 namespace {
 
 constexpr int kContentsTopic = 10;
-constexpr int kMinTempo = 10;
-constexpr int kMaxTempo = 250;
 
 // Where the window opens when no place has been saved yet.
 constexpr int kDefaultTop = 128;
@@ -165,7 +164,7 @@ void TMainForm::CalculDelais(float tempo) {
     }
     // Callers pass whole tempos.
     shownFigures_.emplace(static_cast<std::int32_t>(tempo), UniteTemps);
-    if (detailView_) detailView_->ShowFigures(shownFigures_->first, shownFigures_->second);
+    if (detailView_) detailView_->TempoComputed(shownFigures_->first, shownFigures_->second);
 }
 
 void TMainForm::EnterTempo(std::int32_t tempo) {
@@ -178,14 +177,39 @@ bool TMainForm::DetailViewShown() const { return detailView_ && detailView_->Vis
 void TMainForm::ShowDetailView(bool show) {
     if (show == DetailViewShown()) return;
     if (!detailView_) {
-        detailView_ = std::make_unique<TDetailView>(*this);
-        if (shownFigures_) detailView_->ShowFigures(shownFigures_->first, shownFigures_->second);
+        detailView_ = std::make_unique<TDetailView>(
+            *this, [this](std::int32_t tempo) { EnterTempo(tempo); }, UniteTemps);
+        if (shownFigures_) detailView_->TempoComputed(shownFigures_->first, shownFigures_->second);
     }
     // The window takes its size and place first; the view then shows in it.
-    SetExtraClientHeight(show ? kDetailViewHeight : 0);
-    if (show) LiftAboveBottom();
+    if (show) {
+        FitDetailView();
+    } else {
+        SetExtraClientHeight(0);
+    }
     Find<tk::TMenuItem>("mnuTableauDetaille").SetChecked(show);
     detailView_->Show(show);
+}
+
+// The whole window on its work area: on a small screen the view's table
+// gives up height, and the window moves up to end on the work area.
+void TMainForm::FitDetailView() {
+    MONITORINFO monitor{sizeof monitor};
+    int height = kDetailViewHeight;
+    if (Handle() &&
+        GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const int without = Height() - Scale(ExtraClientHeight());
+        height = FittedExtraHeight(kDetailViewHeight, kLeastDetailViewHeight, without,
+                                   monitor.rcWork.bottom - monitor.rcWork.top, Dpi());
+    }
+    detailView_->SetHeight(height);
+    SetExtraClientHeight(height);
+    LiftAboveBottom();
+}
+
+void TMainForm::DpiChanged(int oldDpi) {
+    TGradientForm::DpiChanged(oldDpi);
+    if (DetailViewShown()) FitDetailView();
 }
 
 // The view changes at once; a choice that cannot be saved is reported.
@@ -197,12 +221,7 @@ void TMainForm::mnuTableauDetailleClick() {
 }
 
 bool TMainForm::ContextMenu(HWND window, POINT screen) {
-    // The table: its rows, as Ctrl+C copies them.
-    if (detailView_ && detailView_->IsTable(window)) {
-        if (tk::ShowPopupMenu(Handle(), screen, {{L"&Copier"}}))
-            tk::CopyText(Handle(), detailView_->TableText());
-        return true;
-    }
+    if (detailView_ && detailView_->ContextMenu(window, screen)) return true;
     // A value label under the pointer: its figure, as shown.
     if (screen.x == -1 && screen.y == -1) return false;
     for (tk::TLabel* label : valueLabels) {
@@ -230,7 +249,7 @@ void TMainForm::WndProc(tk::Message& m) {
 void TMainForm::txtTempoKeyDown(WORD& key) {
     if (key == VK_RETURN) {
         const std::int32_t tempo = TempoTextToInt(txtTempo->Text());
-        if (tempo >= kMinTempo && tempo <= kMaxTempo) {
+        if (InTempoRange(tempo)) {
             CalculDelais(static_cast<float>(tempo));
         } else {
             tk::MessageDlg(L"La plage de valeurs de Tempo doit être comprise entre 10 et 250 ...",
@@ -244,6 +263,7 @@ void TMainForm::txtTempoKeyDown(WORD& key) {
 
 void TMainForm::ChooseBeatUnit(BeatUnit unit) {
     UniteTemps = unit;
+    if (detailView_) detailView_->BeatUnitChanged(unit);
     const std::wstring text = txtTempo->Text();
     if (!text.empty()) CalculDelais(static_cast<float>(TempoTextToInt(text)));
 }

@@ -34,9 +34,6 @@ public:
     // Writes the window's place, for the next start to open there.
     void SauvePosition();
 
-    // Puts a tempo in the tempo box and computes for it, as Enter does for
-    // a tempo the box accepts.
-    void EnterTempo(std::int32_t tempo);
     // The detailed view below the usual content: made the first time it is
     // shown; the window grows to hold it and shrinks back.
     bool DetailViewShown() const;
@@ -51,6 +48,7 @@ public:
 
 protected:
     void WndProc(tk::Message& m) override;
+    void DpiChanged(int oldDpi) override;
 
 private:
     void Bind() override;
@@ -70,7 +68,12 @@ private:
     // The context menu of a value label or of the detailed table.
     bool ContextMenu(HWND window, POINT screen);
 
+    // Puts a tempo in the tempo box and computes for it, as Enter does for
+    // a tempo the box accepts.
+    void EnterTempo(std::int32_t tempo);
     void ChooseBeatUnit(BeatUnit unit);
+    // Gives the detailed view the height the work area leaves it.
+    void FitDetailView();
     POINT PlaceToSave() const;
     // Brings the window onto the nearest screen when no screen shows any of
     // it.

@@ -1,5 +1,7 @@
 #include "app/MusicTable.h"
 
+#include "app/TempoRange.h"
+
 namespace rytmalo {
 namespace {
 
@@ -75,6 +77,16 @@ std::optional<std::int64_t> TenthsOfTempoFor(const NoteValue& value, std::int64_
     const Fraction beat = QuartersPerBeat(unit);
     return Rounded(__int128{10 * 60000 * 1000} * value.quarters * beat.den,
                    __int128{value.per} * beat.num * microseconds);
+}
+
+std::vector<TempoOfDelay> TemposOfDelay(std::int64_t microseconds, BeatUnit unit) {
+    std::vector<TempoOfDelay> tempos;
+    for (const NoteValue& value : NoteValues()) {
+        const auto tenths = TenthsOfTempoFor(value, microseconds, unit);
+        if (!tenths || !InTempoRange(*tenths / 10) || !InTempoRange((*tenths + 9) / 10)) continue;
+        tempos.push_back({value.name, *tenths, static_cast<std::int32_t>((*tenths + 5) / 10)});
+    }
+    return tempos;
 }
 
 }  // namespace rytmalo

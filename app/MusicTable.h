@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "app/DelayTable.h"
 
@@ -44,5 +45,17 @@ std::optional<RowFigures> FiguresOf(const NoteValue& value, std::int32_t tempo, 
 // delay is exact to the microsecond). Nothing for a delay of 0 or less.
 std::optional<std::int64_t> TenthsOfTempoFor(const NoteValue& value, std::int64_t microseconds,
                                              BeatUnit unit);
+
+// A note value that lasts a delay at a tempo the calculator takes: the
+// tempo in tenths, and the whole tempo nearest to it (halves up), which is
+// the one computed when the user chooses it.
+struct TempoOfDelay {
+    std::wstring_view name;
+    std::int64_t tenths;
+    std::int32_t whole;
+};
+// Every row's tempo for the delay, in the table's order, those from 10.0
+// to 250.0 only.
+std::vector<TempoOfDelay> TemposOfDelay(std::int64_t microseconds, BeatUnit unit);
 
 }  // namespace rytmalo

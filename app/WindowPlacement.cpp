@@ -67,4 +67,13 @@ std::optional<int> TopAboveBottom(const tk::TRect& window, const tk::TRect& work
     return static_cast<int>(top);
 }
 
+int FittedExtraHeight(int wanted, int least, int heightWithout, int workHeight, int dpi) {
+    if (dpi <= 0) return wanted;
+    // The most layout pixels that, scaled as MulDiv rounds them, take no
+    // more screen pixels than there are.
+    const std::int64_t pixels = std::int64_t{workHeight} - heightWithout;
+    const std::int64_t room = pixels < 0 ? -1 : (96 * pixels + 47) / dpi;
+    return static_cast<int>(std::clamp<std::int64_t>(room, least, std::max(least, wanted)));
+}
+
 }  // namespace rytmalo

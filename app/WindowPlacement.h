@@ -28,4 +28,10 @@ std::optional<tk::TPoint> PlaceOnScreen(const tk::TRect& window,
 // when it ends within.
 std::optional<int> TopAboveBottom(const tk::TRect& window, const tk::TRect& work);
 
+// The height (96-dpi pixels) that a part shown below a window's content
+// can take so that the window, heightWithout screen pixels tall without it,
+// fits a work area that tall at the resolution: what is wanted when there
+// is room, less when there is not, never less than least.
+int FittedExtraHeight(int wanted, int least, int heightWithout, int workHeight, int dpi);
+
 }  // namespace rytmalo

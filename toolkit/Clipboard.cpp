@@ -30,29 +30,49 @@ private:
     bool open_ = false;
 };
 
+// Memory of our own until the clipboard takes it; then the system's.
+class ClipboardMemory {
+public:
+    explicit ClipboardMemory(SIZE_T bytes) : memory_(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
+    ~ClipboardMemory() {
+        if (memory_) GlobalFree(memory_);
+    }
+    ClipboardMemory(const ClipboardMemory&) = delete;
+    ClipboardMemory& operator=(const ClipboardMemory&) = delete;
+    HGLOBAL Get() const { return memory_; }
+    void Release() { memory_ = nullptr; }
+
+private:
+    HGLOBAL memory_;
+};
+
 [[noreturn]] void Fail() {
     throw Exception(
         L"Impossible de copier dans le presse-papiers : il est occupé par un autre "
         L"programme");
 }
 
+[[noreturn]] void OutOfMemory() { throw Exception(L"Mémoire insuffisante pour copier"); }
+
+void* LockGlobal(HGLOBAL memory) { return GlobalLock(memory); }
+
 }  // namespace
 
-void CopyText(HWND owner, std::wstring_view text) {
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!memory) throw Exception(L"Mémoire insuffisante pour copier");
-    if (auto* target = static_cast<wchar_t*>(GlobalLock(memory))) {
-        std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
-        target[text.size()] = L'\0';
-        GlobalUnlock(memory);
-    }
+void CopyText(HWND owner, std::wstring_view text) { CopyText(owner, text, &LockGlobal); }
+
+void CopyText(HWND owner, std::wstring_view text, LockMemory lock) {
+    ClipboardMemory memory((text.size() + 1) * sizeof(wchar_t));
+    if (!memory.Get()) OutOfMemory();
+    auto* target = static_cast<wchar_t*>(lock(memory.Get()));
+    if (!target) OutOfMemory();
+    std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
+    target[text.size()] = L'\0';
+    GlobalUnlock(memory.Get());
     const OpenedClipboard clipboard(owner);
-    // Once the clipboard has taken the memory it is the system's to free.
-    if (!clipboard.Open() || !EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory)) {
-        GlobalFree(memory);
+    if (!clipboard.Open() || !EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory.Get())) {
         Fail();
     }
+    memory.Release();
 }
 
 }  // namespace tk

@@ -12,4 +12,10 @@ namespace tk {
 // it stays held, or memory is short, an Exception says so.
 void CopyText(HWND owner, std::wstring_view text);
 
+// The same with the function that gives the memory's address (GlobalLock):
+// a copy either puts the whole text there or says it failed, and a test
+// shows it with one that fails.
+using LockMemory = void* (*)(HGLOBAL);
+void CopyText(HWND owner, std::wstring_view text, LockMemory lock);
+
 }  // namespace tk

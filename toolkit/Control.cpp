@@ -103,7 +103,8 @@ void TControl::Click() {
 }
 
 DWORD TControl::Style() const {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (layout_.visible) style |= WS_VISIBLE;
     if (IsTabStop()) style |= WS_TABSTOP;
     return style;
 }

@@ -79,6 +79,9 @@ struct ControlLayout {
     std::wstring_view glyph;  // bitmap buttons: resource name of the glyph strip
     bool ctl3d = true;
     std::vector<ListColumn> columns;  // list views
+    // false: the window is made hidden, for the program to show it (a part
+    // shown on demand, which no one should see before it is ready).
+    bool visible = true;
 };
 
 struct MenuItemLayout {

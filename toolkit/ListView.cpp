@@ -48,10 +48,54 @@ void TListView::ApplyDpi() {
     SetColumnWidths();
 }
 
+void TListView::FitColumns(std::vector<std::vector<std::wstring>> widest) {
+    widest_ = std::move(widest);
+    SetColumnWidths();
+}
+
+// The layout's widths, or the list's own measure of the widest texts (with
+// the header's as one more row): the rows shown are set aside meanwhile.
 void TListView::SetColumnWidths() {
     const auto& columns = Layout().columns;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        ListView_SetColumnWidth(Handle(), static_cast<int>(i), Scale(columns[i].width));
+    const int count = static_cast<int>(columns.size());
+    if (widest_.empty()) {
+        for (int i = 0; i < count; ++i)
+            ListView_SetColumnWidth(Handle(), i, Scale(columns[static_cast<std::size_t>(i)].width));
+        return;
+    }
+    std::vector<std::vector<std::wstring>> shown(static_cast<std::size_t>(RowCount()));
+    for (std::size_t r = 0; r < shown.size(); ++r) {
+        for (int c = 0; c < count; ++c) shown[r].push_back(Cell(static_cast<int>(r), c));
+    }
+    std::vector<std::vector<std::wstring>> measured = widest_;
+    std::vector<std::wstring>& header = measured.emplace_back();
+    for (const ListColumn& column : columns) header.emplace_back(column.caption);
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    SetRows(measured);
+    for (int i = 0; i < count; ++i) ListView_SetColumnWidth(Handle(), i, LVSCW_AUTOSIZE);
+    SetRows(shown);
+}
+
+int TListView::FocusedRow() const {
+    return static_cast<int>(ListView_GetNextItem(Handle(), -1, LVNI_FOCUSED));
+}
+
+POINT TListView::MenuPoint() const {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    POINT at{client.left, client.top};
+    if (HWND header = ListView_GetHeader(Handle())) {
+        RECT r;
+        if (GetWindowRect(header, &r)) at.y = r.bottom - r.top;
+    }
+    RECT row;
+    const int focused = FocusedRow();
+    if (focused >= 0 && ListView_GetItemRect(Handle(), focused, &row, LVIR_BOUNDS) &&
+        row.bottom > at.y && row.top < client.bottom) {
+        at.y = (row.top + row.bottom) / 2;
+    }
+    ClientToScreen(Handle(), &at);
+    return at;
 }
 
 void TListView::SetRows(const std::vector<std::vector<std::wstring>>& rows) {

@@ -21,6 +21,16 @@ public:
     std::wstring Cell(int row, int column) const;
     // The selected rows, in order.
     std::vector<int> SelectedRows() const;
+    // The row with the focus, or -1.
+    int FocusedRow() const;
+    // Where a context menu asked for from the keyboard opens, on the
+    // screen: at the focused row, else at the top-left of the rows.
+    POINT MenuPoint() const;
+
+    // Each column made as wide as the widest of these texts and its
+    // header, measured by the list itself with its font at its resolution,
+    // and kept so at every resolution: no figure is ever clipped.
+    void FitColumns(std::vector<std::vector<std::wstring>> widest);
 
 protected:
     const wchar_t* WindowClass() const override;
@@ -31,6 +41,8 @@ protected:
 
 private:
     void SetColumnWidths();
+
+    std::vector<std::vector<std::wstring>> widest_;
 };
 
 }  // namespace tk

@@ -14,7 +14,7 @@ struct MenuDeleter {
 }  // namespace
 
 std::optional<int> ShowPopupMenu(HWND owner, POINT screen,
-                                 std::initializer_list<PopupCommand> commands) {
+                                 std::initializer_list<PopupCommand> commands, MenuFrom from) {
     const std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter> menu(CreatePopupMenu());
     if (!menu) return std::nullopt;
     UINT id = 1;
@@ -28,6 +28,8 @@ std::optional<int> ShowPopupMenu(HWND owner, POINT screen,
         GetWindowRect(owner, &r);
         screen = {r.left, r.top};
     }
+    // The menu's loop takes the key from the queue as the user's first Down.
+    if (from == MenuFrom::Keyboard) PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
     const UINT chosen =
         static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
                                          screen.x, screen.y, 0, owner, nullptr));

@@ -2,6 +2,7 @@
 // the Options menu, its table read from outside after a tempo and a unit
 // change, remembered, tapped, asked for the tempo of a delay, copied from.
 // The user writes numbers the French way here: a comma and a space.
+#include "DisplayDpi.h"
 #include "HelpFixture.h"
 #include "SettingsFixture.h"
 #include "app/DetailViewLayout.h"
@@ -72,6 +73,7 @@ protected:
     bool WaitForRow(std::wstring_view name, const std::vector<std::wstring>& row) const {
         return driver::WaitUntil([&] { return Row(name) == row; }, 5000);
     }
+    std::wstring ViewText(std::string_view name) const { return driver::TextOf(ViewControl(name)); }
     // The context menu that came up: its "&Copier", from the keyboard.
     void ChooseCopier() const {
         ASSERT_TRUE(driver::WaitUntil(
@@ -117,8 +119,10 @@ TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
                                                    L"18 000"}));
     EXPECT_EQ(table[6], (std::vector<std::wstring>{L"Triolet de noires", L"333,33", L"3,00",
                                                    L"14 700", L"16 000"}));
+    EXPECT_EQ(ViewText("lblTableau"), L"Noire = 120") << "what the figures are for";
     ChooseUnit("rdoCroche");
     EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"1 000,00", L"1,00", L"44 100", L"48 000"}));
+    EXPECT_EQ(ViewText("lblTableau"), L"Croche = 120");
     // A rejected tempo changes neither the values nor the table.
     EnterTempo(L"300");
     HWND warning = driver::WaitForMessageBox(Pid());
@@ -131,6 +135,71 @@ TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
     EXPECT_EQ(ClientHeight(), 327);
     EXPECT_EQ(driver::ScreenRect(Main()).top, grown.top) << "the top-left corner stays";
     EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"TableauDetaille") == Dword(0); }));
+}
+
+// Through a beat-unit button the window computes for whatever the box
+// holds; the view shows figures for tempos from 10 to 250 only, and says so.
+TEST_F(DetailView, ATempoOutsideTheRangeEmptiesTheTableAndIsSaid) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    HWND table = ViewControl("lvwTableau");
+    for (const wchar_t* tempo : {L"-50", L"300"}) {
+        ASSERT_NO_FATAL_FAILURE(TypeTempo(tempo));
+        ChooseUnit(std::wstring_view(tempo) == L"-50" ? "rdoCroche" : "rdoNoire");
+        EXPECT_TRUE(driver::WaitUntil([&] {
+            return ViewText("lblTableau") == L"Tempo " + std::wstring(tempo) +
+                                                 L" hors de la plage de 10 à 250 : aucune valeur";
+        })) << ViewText("lblTableau");
+        EXPECT_TRUE(Table().empty()) << tempo;
+        EXPECT_EQ(ListView_GetItemCount(table), 0);
+    }
+    EXPECT_EQ(Text("txtRonde"), L"800") << "the window computed for 300 all the same";
+    EnterTempo(L"120");
+    EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"500,00", L"2,00", L"22 050", L"24 000"}));
+    EXPECT_EQ(ViewText("lblTableau"), L"Noire = 120");
+    EXPECT_TRUE(NoReport());
+}
+
+// The longest figures (tempo 10, the sixteenth as beat) and the highest
+// frequencies (250, the half note as beat) in French, at 96 and 144 dpi:
+// every text, headers too, fits its column with the list's own margins.
+TEST_F(DetailView, NoFigureOrNameIsClippedAt96Or144Dpi) {
+    for (const int dpi : {96, 144}) {
+        {
+            DisplayDpi display(dpi);
+            ASSERT_NO_FATAL_FAILURE(Start());
+        }
+        if (!ViewShown()) {
+            ASSERT_NO_FATAL_FAILURE(ToggleView());
+        }
+        HWND table = ViewControl("lvwTableau");
+        const auto& columns = FindDetailControl("lvwTableau")->columns;
+        const auto expectFits = [&](const std::wstring& text, int column) {
+            const int width = driver::ListViewStringWidth(table, text);
+            ASSERT_GT(width, 0) << text;
+            // The list draws a cell's text inside margins of 5 pixels.
+            EXPECT_LE(width + 10, ListView_GetColumnWidth(table, column))
+                << dpi << " dpi: " << ::testing::PrintToString(text);
+        };
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            expectFits(std::wstring(columns[c].caption), static_cast<int>(c));
+        for (const auto& [tempo, unit] : {std::pair{L"10", "rdoDouble"}, {L"250", "rdoRonde"}}) {
+            ChooseUnit(unit);
+            EnterTempo(tempo);
+            ASSERT_TRUE(driver::WaitUntil(
+                [&] { return ViewText("lblTableau").ends_with(L" = " + std::wstring(tempo)); }));
+            const auto rows = Table();
+            ASSERT_EQ(rows.size(), 17u);
+            for (const auto& row : rows) {
+                for (std::size_t c = 0; c < row.size(); ++c)
+                    expectFits(row[c], static_cast<int>(c));
+            }
+            if (tempo == std::wstring(L"10")) {
+                EXPECT_EQ(Row(L"Ronde pointée")[1], L"144 000,00");
+            }
+        }
+        Quit();
+    }
 }
 
 TEST_F(DetailView, RememberedAtTheNextStartAndUnreadableDataLeavesItOff) {
@@ -185,6 +254,30 @@ TEST_F(DetailView, TappingTheBeatSetsTheTempoAndATempoOutOfRangeIsOnlySaid) {
     EXPECT_TRUE(NoReport()) << "no message box interrupts the tapping";
 }
 
+// Taps are timed by their input, not by when the program gets to them:
+// presses stamped 500 ms apart but sent at once are 120 beats a minute. A
+// tempo then entered otherwise takes the tapped one off the view.
+TEST_F(DetailView, TapsAreTimedByTheirInputAndATempoEnteredOtherwiseClearsTheTappedOne) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    HWND tap = ViewControl("cmdTaper");
+    HWND said = ViewControl("lblTempoTape");
+    driver::Activate(Main());
+    ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
+    Sleep(3500);  // the click is a first beat: let its run end
+    const DWORD start = GetTickCount();
+    for (DWORD beat = 0; beat < 5; ++beat) driver::PressKeyStamped(VK_SPACE, start + 500 * beat);
+    EXPECT_TRUE(driver::WaitUntil([&] { return driver::TextOf(said) == L"Tempo tapé : 120,0"; }))
+        << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"120"; }));
+
+    EnterTempo(L"90");
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return driver::TextOf(said) == L"Tapez au moins deux temps";
+    })) << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(NoReport());
+}
+
 TEST_F(DetailView, ADelayGivesTheTemposItFallsOnAndChoosingOneComputesIt) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
@@ -225,6 +318,25 @@ TEST_F(DetailView, ADelayGivesTheTemposItFallsOnAndChoosingOneComputesIt) {
     ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
     EXPECT_EQ(driver::ListBoxLines(list), lines);
     EXPECT_EQ(Text("txtTempo"), L"120");
+
+    // Another beat unit with the tempo box empty: the list follows it at
+    // once, and a line chosen is the tempo at which its value lasts 375 ms.
+    driver::PressKey(VK_ESCAPE);
+    ASSERT_NO_FATAL_FAILURE(TypeTempo(L""));
+    ChooseUnit("rdoCroche");
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        const auto now = driver::ListBoxLines(list);
+        return std::find(now.begin(), now.end(), L"Croche pointée : 240,0") != now.end();
+    })) << ::testing::PrintToString(driver::ListBoxLines(list));
+    const auto eighth = driver::ListBoxLines(list);
+    ASSERT_TRUE(driver::ClickUntil(list, [&] { return Focused() == list; }));
+    SendMessageW(
+        list, LB_SETCURSEL,
+        std::find(eighth.begin(), eighth.end(), L"Croche pointée : 240,0") - eighth.begin(), 0);
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"240"; }));
+    EXPECT_TRUE(WaitForRow(L"Croche pointée",
+                           {L"Croche pointée", L"375,00", L"2,67", L"16 538", L"18 000"}));
 }
 
 TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
@@ -244,8 +356,7 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     const std::wstring all = driver::ClipboardText();
     EXPECT_EQ(all.substr(0, all.find(L"\r\n")),
               L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz");
-    EXPECT_NE(all.find(L"\r\nCroche pointée\t375,00\t2,67\t16 538\t18 000\r\n"),
-              std::wstring::npos);
+    EXPECT_NE(all.find(L"\r\nCroche pointée\t375,00\t2,67\t16538\t18000\r\n"), std::wstring::npos);
     EXPECT_EQ(std::count(all.begin(), all.end(), L'\n'), 18);
 
     // One row chosen (the fifth, from the keyboard): that row; then the
@@ -256,17 +367,32 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     driver::PressChord({VK_CONTROL, 'C'});
     const std::wstring noire =
         L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"
-        L"Noire\t500,00\t2,00\t22 050\t24 000\r\n";
+        L"Noire\t500,00\t2,00\t22050\t24000\r\n";
     EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == noire; }))
         << ::testing::PrintToString(driver::ClipboardText());
+    // From the keyboard the menu opens at the focused row, its first
+    // command highlighted: Enter chooses it.
     driver::ClearClipboard();
+    const int focused = ListView_GetNextItem(table, -1, LVNI_FOCUSED);
+    ASSERT_EQ(focused, 4);
     driver::PressChord({VK_SHIFT, VK_F10});
-    ASSERT_NO_FATAL_FAILURE(ChooseCopier());
-    EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == noire; }));
+    HWND menu = nullptr;
+    ASSERT_TRUE(driver::WaitUntil(
+        [&] { return (menu = driver::FindTopLevel(Pid(), L"#32768")) != nullptr; }, 5000));
+    const RECT at = driver::ScreenRect(menu);
+    const RECT rowOnScreen = driver::ListViewRowRect(table, focused);
+    EXPECT_GE(at.top, rowOnScreen.top);
+    EXPECT_LE(at.top, rowOnScreen.bottom);
+    EXPECT_GE(at.left, driver::ScreenRect(table).left);
+    EXPECT_LT(at.left, driver::ScreenRect(table).right);
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == noire; }))
+        << ::testing::PrintToString(driver::ClipboardText());
 
     // A value label's context menu copies its figure alone, as shown.
     driver::ClearClipboard();
-    driver::RightClickAt(driver::Center(Control("txtTriolet")));
+    ASSERT_TRUE(driver::RightClickUntil(
+        Control("txtTriolet"), [&] { return driver::FindTopLevel(Pid(), L"#32768") != nullptr; }));
     ASSERT_NO_FATAL_FAILURE(ChooseCopier());
     EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == L"166"; }))
         << ::testing::PrintToString(driver::ClipboardText());

@@ -100,6 +100,23 @@ TEST(MusicTable, ADelayGivesTheTempoAtWhichEachValueLastsIt) {
     EXPECT_EQ(tempo(1, INT64_MAX, 2), 0);
     EXPECT_EQ(tempo(16, INT64_MAX / 3, 2), 0);
     EXPECT_EQ(tempo(1, 180'000'000'000'000'000, 16), 0);
+    // The tempos listed for a delay: 10.0 to 250.0, each chosen as the
+    // nearest whole tempo.
+    const auto listed = TemposOfDelay(400000, 4);
+    ASSERT_FALSE(listed.empty());
+    EXPECT_EQ(listed.front().name, L"Noire") << "the half note at 300 and longer left out";
+    for (const TempoOfDelay& t : listed) {
+        EXPECT_TRUE(t.tenths >= 100 && t.tenths <= 2500) << t.tenths;
+        if (t.name == L"Croche pointée") {
+            EXPECT_EQ(t.tenths, 1125);
+            EXPECT_EQ(t.whole, 113) << "112.5 rounded, not cut";
+        }
+        if (t.name == L"Triolet de noires") {
+            EXPECT_EQ(t.whole, 100);
+        }
+    }
+    EXPECT_EQ(listed.back().name, L"Quadruple croche pointée")
+        << "14.1; the plain one at 9.4 is out";
     // Back and forth: the tempo a row's own delay gives is the tempo.
     for (int t = 10; t <= 250; t += 17) {
         for (std::size_t row = 0; row < kTableRows; ++row) {

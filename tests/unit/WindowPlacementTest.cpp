@@ -85,6 +85,24 @@ TEST(WindowPlacement, AWindowReachingBelowTheWorkAreaMovesUp) {
               std::nullopt);
 }
 
+// The detailed view on a small screen: the window grows only as far as the
+// work area lets it, scaled back to the screen it is never taller.
+TEST(WindowPlacement, APartBelowTheContentTakesTheRoomTheWorkAreaLeaves) {
+    EXPECT_EQ(FittedExtraHeight(301, 161, 400, 738, 96), 301) << "room enough";
+    EXPECT_EQ(FittedExtraHeight(301, 100, 560, 768, 144), 138);  // 208 pixels
+    EXPECT_EQ(FittedExtraHeight(301, 161, 700, 768, 144), 161) << "never less than least";
+    EXPECT_EQ(FittedExtraHeight(301, 161, 900, 768, 96), 161) << "nor when the window is taller";
+    // Layout pixels to the screen's, rounded as the system's MulDiv does.
+    const auto scaled = [](int value, int dpi) { return (value * dpi + 48) / 96; };
+    for (const int dpi : {96, 120, 144, 192}) {
+        for (int room = 0; room < 500; ++room) {
+            const int extra = FittedExtraHeight(1000, 0, 300, 300 + room, dpi);
+            EXPECT_LE(scaled(extra, dpi), room) << dpi << " " << room;
+            EXPECT_GT(scaled(extra + 1, dpi), room) << "as tall as it can be";
+        }
+    }
+}
+
 TEST(WindowPlacement, WithoutAnyMonitorKnownNothingMoves) {
     EXPECT_EQ(Place(5000, 5000, {}), std::nullopt);
 }

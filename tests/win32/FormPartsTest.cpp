@@ -123,11 +123,24 @@ TEST_F(FormParts, ListsHoldTheirRowsAndTheClipboardTheText) {
     lines.SetItemIndex(0);
     EXPECT_EQ(lines.ItemIndex(), 0);
 
+    const auto clipboardText = [] {
+        std::wstring text;
+        if (!OpenClipboard(nullptr)) return text;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    };
     CopyText(form.Handle(), L"Noire\t500,00\r\n");
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const auto* text = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
-    EXPECT_STREQ(text, L"Noire\t500,00\r\n");
-    CloseClipboard();
+    EXPECT_EQ(clipboardText(), L"Noire\t500,00\r\n");
+    // Memory that cannot be locked: the copy fails, saying so, and the
+    // clipboard keeps what it had.
+    EXPECT_THROW(
+        CopyText(form.Handle(), L"Croche\t250,00\r\n", [](HGLOBAL) -> void* { return nullptr; }),
+        Exception);
+    EXPECT_EQ(clipboardText(), L"Noire\t500,00\r\n");
     EXPECT_TRUE(reported.empty());
 }
 

@@ -166,12 +166,13 @@ bool Activate(HWND window) {
 
 namespace {
 
-void SendKey(WORD vk, bool up) {
+void SendKey(WORD vk, bool up, DWORD time = 0) {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
     in.ki.wVk = vk;
     in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
     in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    in.ki.time = time;
     SendInput(1, &in, sizeof in);
 }
 
@@ -189,6 +190,11 @@ void SendMouse(DWORD flags, POINT screen) {
 void PressKey(WORD virtualKey) {
     SendKey(virtualKey, false);
     SendKey(virtualKey, true);
+}
+
+void PressKeyStamped(WORD virtualKey, DWORD time) {
+    SendKey(virtualKey, false, time);
+    SendKey(virtualKey, true, time + 1);
 }
 
 void PressChord(std::initializer_list<WORD> keys) {
@@ -263,8 +269,22 @@ POINT Center(HWND window) {
 
 void Click(HWND window) { ClickAt(Center(window)); }
 
+// The window's place is read again before each click: a window that moved
+// meanwhile is clicked where it is now.
 bool ClickUntil(HWND window, const std::function<bool()>& effect) {
-    return ClickUntil(Center(window), effect);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickAt(Center(window));
+        if (WaitUntil(effect, 2000)) return true;
+    }
+    return false;
+}
+
+bool RightClickUntil(HWND window, const std::function<bool()>& effect) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RightClickAt(Center(window));
+        if (WaitUntil(effect, 2000)) return true;
+    }
+    return false;
 }
 
 bool ClickUntil(POINT screen, const std::function<bool()>& effect) {

@@ -65,6 +65,9 @@ bool IsTopMost(HWND window);
 // Makes the window the foreground window and waits until it is.
 bool Activate(HWND window);
 void PressKey(WORD virtualKey);
+// A key pressed and released with the time stamp its messages carry (the
+// system's tick count, in milliseconds), whenever they are handled.
+void PressKeyStamped(WORD virtualKey, DWORD time);
 // Keys held down together in order, released in reverse (e.g. Alt, O).
 void PressChord(std::initializer_list<WORD> keys);
 void TypeText(std::wstring_view text);
@@ -84,6 +87,8 @@ void Click(HWND window);
 // (focus, a radio button, a button that closes something) belong here.
 bool ClickUntil(HWND window, const std::function<bool()>& effect);
 bool ClickUntil(POINT screen, const std::function<bool()>& effect);
+// The same with the right button (a context menu that came up, say).
+bool RightClickUntil(HWND window, const std::function<bool()>& effect);
 POINT Center(HWND window);
 
 // Message boxes (dialogs of class #32770) shown by a process.

@@ -68,6 +68,26 @@ std::vector<std::vector<std::wstring>> ListViewRows(HWND listView, int columns) 
     return rows;
 }
 
+int ListViewStringWidth(HWND listView, const std::wstring& text) {
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    RemoteBuffer remote(listView, bytes);
+    if (!remote.Address() || !remote.Write(0, text.c_str(), bytes)) return -1;
+    return static_cast<int>(
+        SendMessageW(listView, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(remote.Address())));
+}
+
+RECT ListViewRowRect(HWND listView, int row) {
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
+    RemoteBuffer remote(listView, sizeof r);
+    if (!remote.Address() || !remote.Write(0, &r, sizeof r) ||
+        !SendMessageW(listView, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote.Address())) ||
+        !remote.Read(0, &r, sizeof r)) {
+        return {};
+    }
+    MapWindowPoints(listView, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 std::vector<std::wstring> ListBoxLines(HWND listBox) {
     std::vector<std::wstring> lines;
     const auto count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
