@@ -31,35 +31,26 @@ TEST(ExactTempo, TypedTextWithEitherMarkRoundedToTwoDecimals) {
 }
 
 TEST(ExactTempo, TappedAndListedTemposKeepOneDecimalWithinTheRange) {
-    EXPECT_EQ(TempoFromTenths(1175), 11750);
-    EXPECT_EQ(TempoFromTenths(100), 1000);
-    EXPECT_EQ(TempoFromTenths(2500), 25000);
-    EXPECT_EQ(TempoFromTenths(99), std::nullopt);
-    EXPECT_EQ(TempoFromTenths(2501), std::nullopt);
-    EXPECT_EQ(TempoFromTenths(INT64_MAX / 5), std::nullopt) << "no overflow on the way";
-    EXPECT_EQ(TempoFromTap(117.54), 11750);
-    EXPECT_EQ(TempoFromTap(117.56), 11760);
-    EXPECT_EQ(TempoFromTap(9.96), 1000);
-    EXPECT_EQ(TempoFromTap(9.94), std::nullopt);
-    EXPECT_EQ(TempoFromTap(250.06), std::nullopt);
-    EXPECT_EQ(TempoFromTap(1e300), std::nullopt);
-    EXPECT_EQ(TempoFromTap(std::nan("")), std::nullopt);
+    const std::pair<std::int64_t, std::optional<ExactTempo>> tenths[] = {
+        {1175, 11750}, {100, 1000}, {2500, 25000}, {99, {}}, {2501, {}}, {INT64_MAX / 5, {}}};
+    for (const auto& [t, tempo] : tenths) EXPECT_EQ(TempoFromTenths(t), tempo) << t;
+    const std::pair<double, std::optional<ExactTempo>> taps[] = {
+        {117.54, 11750}, {117.56, 11760}, {9.96, 1000},      {9.94, {}},
+        {250.06, {}},    {1e300, {}},     {std::nan(""), {}}};
+    for (const auto& [bpm, tempo] : taps) EXPECT_EQ(TempoFromTap(bpm), tempo) << bpm;
 }
 
 TEST(ExactTempo, DoubledAndHalvedWithTheButtonsAllowedOnlyWithinTheRange) {
-    struct Case {
-        ExactTempo tempo;
-        TempoStep doubled, halved;
-    };
-    const Case cases[] = {
-        {11755, {23510, true}, {5878, true}}, {12501, {25002, false}, {6251, true}},
-        {12500, {25000, true}, {6250, true}}, {2000, {4000, true}, {1000, true}},
-        {1999, {3998, true}, {1000, true}},   {1998, {3996, true}, {999, false}}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(Doubled(c.tempo).tempo, c.doubled.tempo) << c.tempo;
-        EXPECT_EQ(Doubled(c.tempo).inRange, c.doubled.inRange) << c.tempo;
-        EXPECT_EQ(Halved(c.tempo).tempo, c.halved.tempo) << c.tempo;
-        EXPECT_EQ(Halved(c.tempo).inRange, c.halved.inRange) << c.tempo;
+    // Tempo; doubled and whether allowed; halved and whether allowed.
+    const std::tuple<ExactTempo, ExactTempo, bool, ExactTempo, bool> cases[] = {
+        {11755, 23510, true, 5878, true},
+        {12501, 25002, false, 6251, true},
+        {12500, 25000, true, 6250, true},
+        {1999, 3998, true, 1000, true},
+        {1998, 3996, true, 999, false}};
+    for (const auto& [tempo, doubled, up, halved, down] : cases) {
+        EXPECT_EQ(std::pair(Doubled(tempo).tempo, Doubled(tempo).inRange), std::pair(doubled, up));
+        EXPECT_EQ(std::pair(Halved(tempo).tempo, Halved(tempo).inRange), std::pair(halved, down));
     }
 }
 
