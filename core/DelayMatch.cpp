@@ -36,7 +36,8 @@ std::optional<ClosestValue> ClosestValueTo(ExactMs delay, std::span<const NoteVa
     for (std::size_t i = 0; i < values.size(); ++i) {
         const ExactMs length = *LengthOf(values[i], tempo, unit);
         const Ratio spread = Spread(delay, length);
-        // The products stay below 2^127: each side is under 1e18.
+        // Each side is below 2^63 (a delay DelayOf accepts, a length at a tempo
+        // in range), so the products stay below 2^126.
         if (!best || spread.num * bestSpread.den < bestSpread.num * spread.den) {
             best = i;
             bestSpread = spread;

@@ -1,14 +1,15 @@
 // Exact arithmetic shared by the workbench's figures: every length is kept
 // as a fraction and rounded once, when it becomes a figure. Products are
-// taken on 128 bits so that no intermediate can overflow, whatever the
-// tempo, signature or sample rate.
+// taken on 128 bits so that no intermediate can overflow for any tempo,
+// signature, sample rate or delay the pages accept.
 #pragma once
 
 #include <cstdint>
 
 namespace rytmalo {
 
-using Wide = __int128;
+// A GCC and Clang extension, on every target this program builds for.
+__extension__ typedef __int128 Wide;
 
 // num / den rounded to the nearest integer, halves away from zero. den must
 // not be 0; the quotient must fit in 64 bits (every caller bounds it).
