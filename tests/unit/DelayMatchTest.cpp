@@ -32,7 +32,9 @@ TEST(DelayInput, EachUnitGivesTheExactLength) {
     for (const Case& c : cases) {
         const auto delay = ParseDelay(c.text, c.unit, french);
         EXPECT_EQ(delay.has_value(), c.den != 0) << c.text;
-        if (delay) EXPECT_TRUE(delay->num * c.den == c.num * delay->den) << c.text;
+        if (delay) {
+            EXPECT_TRUE(delay->num * c.den == c.num * delay->den) << c.text;
+        }
     }
     EXPECT_FALSE(DelayOf(10'000'000'001, DelayUnit::Milliseconds));
     EXPECT_FALSE(DelayOf(0, DelayUnit::Hertz));
