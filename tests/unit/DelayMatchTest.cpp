@@ -15,6 +15,7 @@ namespace {
 TEST(DelayInput, EachUnitGivesTheExactLength) {
     tk::NumberStyle french;
     french.decimal = L",";
+    french.thousands = L"\u202F";
     struct Case {
         const wchar_t* text;
         DelayUnit unit;
