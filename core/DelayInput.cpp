@@ -1,0 +1,37 @@
+#include "core/DelayInput.h"
+
+namespace rytmalo {
+namespace {
+
+constexpr std::int64_t kLargestDelay = 10'000'000'000;
+
+}  // namespace
+
+int DelayDecimals(DelayUnit unit) {
+    switch (unit) {
+        case DelayUnit::Milliseconds:
+        case DelayUnit::Hertz: return 3;
+        default: return 0;
+    }
+}
+
+std::optional<ExactMs> DelayOf(std::int64_t scaled, DelayUnit unit) {
+    if (scaled <= 0 || scaled > kLargestDelay) return std::nullopt;
+    switch (unit) {
+        case DelayUnit::Milliseconds: return Scaled({scaled, 1000}, 1, 1);
+        // 1000 / (scaled / 1000) ms.
+        case DelayUnit::Hertz: return Scaled({1'000'000, scaled}, 1, 1);
+        case DelayUnit::Samples44k: return Scaled({scaled * 1000, 44100}, 1, 1);
+        case DelayUnit::Samples48k: return Scaled({scaled * 1000, 48000}, 1, 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<ExactMs> ParseDelay(std::wstring_view text, DelayUnit unit,
+                                  const tk::NumberStyle& style) {
+    const auto scaled = tk::ParseFixed(text, DelayDecimals(unit), style, kLargestDelay);
+    if (!scaled) return std::nullopt;
+    return DelayOf(*scaled, unit);
+}
+
+}  // namespace rytmalo

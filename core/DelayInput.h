@@ -1,0 +1,30 @@
+// A delay as the user gives it: in milliseconds, in hertz (one repeat
+// every 1000 / Hz ms) or in samples at 44.1 or 48 kHz, turned into an
+// exact length.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "core/Rational.h"
+#include "toolkit/NumberFormat.h"
+
+namespace rytmalo {
+
+enum class DelayUnit : std::uint8_t { Milliseconds, Hertz, Samples44k, Samples48k };
+
+// How many decimals a typed delay keeps in the unit: three for
+// milliseconds (to the microsecond) and hertz, none for samples.
+int DelayDecimals(DelayUnit unit);
+
+// The delay of a figure scaled by 10^DelayDecimals(unit). Nothing for 0 or
+// less, or beyond 10^10 (longer than any length the pages show).
+std::optional<ExactMs> DelayOf(std::int64_t scaled, DelayUnit unit);
+
+// The delay the user typed in the unit (the user's decimal mark or a full
+// stop; more decimals than the unit keeps are rounded).
+std::optional<ExactMs> ParseDelay(std::wstring_view text, DelayUnit unit,
+                                  const tk::NumberStyle& style);
+
+}  // namespace rytmalo

@@ -1,0 +1,49 @@
+#include "core/Rational.h"
+
+namespace rytmalo {
+namespace {
+
+Wide Gcd(Wide a, Wide b) {
+    if (a < 0) a = -a;
+    if (b < 0) b = -b;
+    while (b != 0) {
+        const Wide r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
+}  // namespace
+
+std::int64_t RoundedQuotient(Wide num, Wide den) {
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    const Wide half = num >= 0 ? (2 * num + den) / (2 * den) : -((-2 * num + den) / (2 * den));
+    return static_cast<std::int64_t>(half);
+}
+
+ExactMs Scaled(ExactMs a, std::int64_t num, std::int64_t den) {
+    Wide n = Wide{a.num} * num;
+    Wide d = Wide{a.den} * den;
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    const Wide g = Gcd(n, d);
+    if (g > 1) {
+        n /= g;
+        d /= g;
+    }
+    return {static_cast<std::int64_t>(n), static_cast<std::int64_t>(d)};
+}
+
+int Compare(ExactMs a, ExactMs b) {
+    const Wide left = Wide{a.num} * b.den;
+    const Wide right = Wide{b.num} * a.den;
+    return left < right ? -1 : left > right ? 1 : 0;
+}
+
+}  // namespace rytmalo

@@ -1,0 +1,80 @@
+// Every division: the order of the rows and their figures against exact
+// fractions computed here.
+#include "core/Divisions.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ExactQuotient.h"
+
+namespace rytmalo {
+namespace {
+
+TEST(Divisions, TheDetailedTableRowsKeepTheirOrderAndEachGroupIsInMusicalOrder) {
+    std::size_t next = 0;
+    for (const NoteValue& v : AllDivisions()) {
+        if (next < kTableRows && v.name == NoteValues()[next].name) {
+            EXPECT_EQ(v.quarters * NoteValues()[next].per, NoteValues()[next].quarters * v.per);
+            ++next;
+        }
+    }
+    EXPECT_EQ(next, kTableRows) << "a row of the detailed table is missing or out of order";
+
+    // After each plain value, in this order: the kinds named so, each a
+    // fraction of the plain value (a later name wins: " doublement
+    // pointée" also holds " pointée").
+    const std::tuple<std::wstring_view, int, int> kinds[] = {{L" pointée", 3, 2},
+                                                             {L" doublement pointée", 7, 4},
+                                                             {L"Triolet ", 2, 3},
+                                                             {L"Quintolet ", 4, 5},
+                                                             {L"Septolet ", 4, 7}};
+    const NoteValue* plain = nullptr;
+    int lastKind = -1;
+    for (const NoteValue& v : AllDivisions()) {
+        SCOPED_TRACE(std::string(v.name.begin(), v.name.end()));
+        int kind = -1;
+        for (int k = 0; k < 5; ++k)
+            if (v.name.find(std::get<0>(kinds[k])) != std::wstring_view::npos) kind = k;
+        if (kind < 0) {
+            EXPECT_TRUE(!plain || v.quarters * plain->per < plain->quarters * v.per);
+            plain = &v;
+        } else {
+            ASSERT_NE(plain, nullptr);
+            EXPECT_GT(kind, lastKind);
+            EXPECT_EQ(v.quarters * plain->per * std::get<2>(kinds[kind]),
+                      plain->quarters * v.per * std::get<1>(kinds[kind]));
+        }
+        lastKind = kind;
+    }
+    EXPECT_EQ(AllDivisions()[18].name, L"Quintolet de croches");
+    EXPECT_EQ(AllDivisions()[25].name, L"Septolet de doubles croches");
+}
+
+TEST(Divisions, EveryRowAtEveryUnitAndRatePairMatchesTheExactFraction) {
+    const SampleRates pairs[] = {{44100, 48000}, {88200, 192000}, {176400, 96000}};
+    for (const ExactTempo tempo : {1000, 1001, 4999, 11755, 12000, 13333, 24999, 25000}) {
+        for (const int unit : {2, 4, 8, 16, 3}) {
+            for (const NoteValue& v : AllDivisions()) {
+                for (const SampleRates& rates : pairs) {
+                    SCOPED_TRACE(testing::Message() << tempo << " " << unit << " " << v.quarters
+                                                    << "/" << v.per << " " << rates.second);
+                    // ms = 60000 × 100 / tempo × unit × (quarters / 4 per).
+                    const __int128 p = __int128{6'000'000} * test::Unit(unit) * v.quarters;
+                    const __int128 q = __int128{tempo} * 4 * v.per;
+                    const auto f = FiguresOf(v, tempo, static_cast<BeatUnit>(unit), rates);
+                    ASSERT_TRUE(f);
+                    EXPECT_EQ(f->hundredthsOfMs, test::Nearest(100 * p, q));
+                    EXPECT_EQ(f->hundredthsOfHz, test::Nearest(100 * 1000 * q, p));
+                    EXPECT_EQ(f->samples[0], test::Nearest(p * rates.first, q * 1000));
+                    EXPECT_EQ(f->samples[1], test::Nearest(p * rates.second, q * 1000));
+                }
+            }
+        }
+    }
+    EXPECT_FALSE(FiguresOf(AllDivisions()[0], 999, 4, {}));
+    EXPECT_FALSE(FiguresOf(AllDivisions()[0], 25001, 4, {}));
+}
+
+}  // namespace
+}  // namespace rytmalo
