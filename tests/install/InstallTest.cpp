@@ -167,6 +167,32 @@ TEST_F(InstallTest, UninstallingOneCopyLeavesTheOtherItsShortcutAndEntry) {
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
 }
 
+// The first copy installed again after the second: its folder holds its
+// record, so it is updated as the installer's own although the list entry
+// names the other copy; the shortcut and the entry are then the first
+// copy's. The folder the first installation made above them both goes with
+// the last copy.
+TEST_F(InstallTest, ACopyInstalledAgainAfterAnotherIsUpdatedAndTakesTheShortcutAndEntryBack) {
+    const std::wstring first = Folder() + L"\\A";
+    const std::wstring second = Folder() + L"\\B";
+    ASSERT_EQ(RunInstaller(L"/S /D=" + first), kDone);
+    ASSERT_EQ(RunInstaller(L"/S /D=" + second), kDone);
+    ASSERT_EQ(RunInstaller(L"/S /D=" + first), kDone) << "refused as another program's";
+    EXPECT_TRUE(SamePath(ShortcutTarget(StartMenuShortcut()), first + L"\\Rytmalo95.exe"))
+        << ::testing::PrintToString(ShortcutTarget(StartMenuShortcut()));
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), first);
+
+    ASSERT_EQ(UninstallSilentlyFrom(second), kDone);
+    EXPECT_FALSE(FileExists(second));
+    EXPECT_TRUE(FileExists(StartMenuShortcut())) << "the first copy's shortcut went";
+    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), first);
+
+    ASSERT_EQ(UninstallSilentlyFrom(first), kDone);
+    EXPECT_FALSE(FileExists(StartMenuShortcut()));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
+    EXPECT_FALSE(FileExists(Folder())) << "the folder the first installation made was left";
+}
+
 // A file of the user's named as one the program installs is neither
 // replaced nor, later, removed: the folder is refused before anything is
 // written. An earlier installation of the program there is its own, and is

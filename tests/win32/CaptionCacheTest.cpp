@@ -4,6 +4,7 @@
 // paint must show it.
 #include "GradientFixture.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/Gdi.h"
 
 namespace rytmalo::testing {
 namespace {
@@ -64,6 +65,36 @@ TEST_F(CaptionCacheTest, NewColoursSizeAndResolutionReachTheNextPaint) {
     form.ChangeDpi(96);
     EXPECT_EQ(PaintRightEnd(form).height, GetSystemMetrics(SM_CYCAPTION) - 1);
     EXPECT_TRUE(reported.empty());
+}
+
+// The size of the image a context holds.
+SIZE HeldImageSize(HDC dc) {
+    BITMAP bm{};
+    GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm);
+    return {bm.bmWidth, bm.bmHeight};
+}
+
+// Other caption metrics or another resolution may change the caption's
+// height alone: the image, what it shows and the gradient drawn at the old
+// size are all made again, as for another width.
+TEST(CaptionCacheAlone, AHigherCaptionOfTheSameWidthIsComposedAnew) {
+    const tk::WindowDc screen(nullptr);
+    GradientColorTable table{};
+    FillGradientTable(table, RGB(0, 160, 0), 16);
+    const CaptionCache::Composed shown{.active = true, .gradient = true, .generation = 1};
+    CaptionCache cache;
+    cache.Composition(screen.get(), 200, 18);
+    cache.CopyGradient(kActiveGradient, table, 16, 1);
+    cache.Remember(shown);
+    ASSERT_TRUE(cache.Shows(shown));
+
+    HDC higher = cache.Composition(screen.get(), 200, 27);
+    const SIZE size = HeldImageSize(higher);
+    EXPECT_EQ(size.cx, 200);
+    EXPECT_EQ(size.cy, 27) << "the lower caption's image kept";
+    EXPECT_FALSE(cache.Shows(shown)) << "the lower caption's composition taken as it is";
+    cache.CopyGradient(kActiveGradient, table, 16, 1);
+    EXPECT_EQ(GetPixel(higher, 199, 26), RGB(0, 160, 0)) << "the lower gradient copied";
 }
 
 TEST_F(CaptionCacheTest, ANewTitleReachesTheNextPaint) {

@@ -154,6 +154,59 @@ TEST_F(GradientMessages, SizingRepaintsWhenRestoredOrMaximisedNotMinimised) {
     EXPECT_EQ(form.paints, paints + 2);
 }
 
+// Where the caption draws its minimise button, in window coordinates.
+TRect MinimizeButton(const TGradientForm& form) {
+    const TRect cr = form.GetCaptionRect();
+    const CaptionLayout layout = LayOutCaption(form.GetBorderStyle(), form.BorderIcons(), false,
+                                               cr.Width(), cr.Height(), CurrentCaptionMetrics());
+    for (const CaptionButton& b : layout.buttons) {
+        if (b.glyph == CaptionGlyph::Minimize)
+            return {cr.Left + b.rect.Left, cr.Top + b.rect.Top, cr.Left + b.rect.Right,
+                    cr.Top + b.rect.Bottom};
+    }
+    ADD_FAILURE() << "no minimise button drawn";
+    return {};
+}
+
+// A press whose mouse capture is lost (another window takes it, a message
+// box comes up, the capture is released) is void: the button is drawn up
+// again and the release that follows, on the button, does nothing.
+TEST_F(GradientMessages, CaptionButtonPressEndsWhenTheMouseCaptureIsLost) {
+    TestGradientForm& form = Make(MainLike());
+    TestGradientForm& other = Make(GradientLayout("TGradOther", BorderStyle::Single, biSystemMenu));
+    ShowActive(form);
+    HWND w = form.Handle();
+    const TRect button = MinimizeButton(form);
+    RECT wr;
+    GetWindowRect(w, &wr);
+    const POINT screen{wr.left + (button.Left + button.Right) / 2,
+                       wr.top + (button.Top + button.Bottom) / 2};
+    POINT client = screen;
+    ScreenToClient(w, &client);
+    const auto up = Bitmap32::OfWindow(w);
+
+    const std::pair<const char*, std::function<void()>> losses[] = {
+        {"another window takes it", [&] { SetCapture(other.Handle()); }},
+        {"released", [] { ReleaseCapture(); }},
+    };
+    for (const auto& [how, lose] : losses) {
+        SCOPED_TRACE(how);
+        // Elsewhere the system would take the press into a loop of its own.
+        ASSERT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), HTMINBUTTON);
+        SendMessageW(w, WM_NCLBUTTONDOWN, HTMINBUTTON, MAKELPARAM(screen.x, screen.y));
+        ASSERT_EQ(GetCapture(), w);
+        EXPECT_GT(Differences(*up, button, *Bitmap32::OfWindow(w), 0, 0), 0) << "not drawn pushed";
+
+        lose();
+        EXPECT_NE(GetCapture(), w);
+        EXPECT_EQ(Differences(*up, button, *Bitmap32::OfWindow(w), 0, 0), 0)
+            << "still drawn pushed";
+        SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+        ASSERT_FALSE(IsIconic(w)) << "the void press minimised the window";
+        ReleaseCapture();
+    }
+}
+
 TEST_F(GradientMessages, BordersGetTheSizingCursorsEverywhereElseTheUsualOnes) {
     TestGradientForm& form = Make(MainLike());
     const std::pair<WORD, LPCWSTR> borders[] = {
