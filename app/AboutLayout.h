@@ -1,7 +1,7 @@
 // The about box's layout: what the program is and who made it.
 #pragma once
 
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 namespace rytmalo {
 

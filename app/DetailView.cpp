@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "app/DetailViewLayout.h"
-#include "app/TempoRange.h"
+#include "core/TempoRange.h"
 #include "toolkit/Button.h"
 #include "toolkit/Clipboard.h"
-#include "toolkit/DecimalText.h"
+#include "core/DecimalText.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/DelayTable.h"
-#include "app/MusicTable.h"
+#include "core/DelayTable.h"
+#include "core/MusicTable.h"
 #include "app/TapTempo.h"
-#include "toolkit/NumberFormat.h"
+#include "core/NumberFormat.h"
 #include "toolkit/Win.h"
 
 namespace tk {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 namespace rytmalo {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 #include "components/GradForm.h"
 
 namespace tk {

@@ -1,7 +1,7 @@
 // The main window's layout: window, controls, menu bar and components.
 #pragma once
 
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 namespace rytmalo {
 

@@ -1,7 +1,7 @@
 // The preferences dialog's layout: one page of display options.
 #pragma once
 
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 namespace rytmalo {
 

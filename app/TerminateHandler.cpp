@@ -14,7 +14,7 @@
 #include <exception>
 #include <string>
 
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 #include "toolkit/SdkExtras.h"
 
 namespace {

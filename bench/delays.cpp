@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "ProcessResources.h"
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 #include "app/MainFormLayout.h"
 #include "driver/Driver.h"
 

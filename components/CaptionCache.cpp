@@ -1,7 +1,7 @@
 #include "components/CaptionCache.h"
 
 #include "components/CaptionPainter.h"
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 
 namespace rytmalo {
 

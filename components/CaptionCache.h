@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "components/CaptionGeometry.h"
-#include "components/GradientTable.h"
+#include "core/CaptionGeometry.h"
+#include "core/GradientTable.h"
 #include "toolkit/Gdi.h"
 
 namespace rytmalo {

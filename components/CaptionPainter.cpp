@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "toolkit/Checked.h"
+#include "core/Checked.h"
 #include "toolkit/Dpi.h"
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/WinGeometry.h"
 

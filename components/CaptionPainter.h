@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "components/CaptionGeometry.h"
-#include "components/GradientTable.h"
+#include "core/CaptionGeometry.h"
+#include "core/GradientTable.h"
 #include "toolkit/Win.h"
 
 namespace rytmalo {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "components/HintGeometry.h"
+#include "core/HintGeometry.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/FontCache.h"

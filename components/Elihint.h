@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "toolkit/Component.h"
+#include "core/Component.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/PenBrush.h"

@@ -4,10 +4,10 @@
 
 #include "components/CaptionPainter.h"
 #include "components/DesktopComposition.h"
-#include "toolkit/Checked.h"
+#include "core/Checked.h"
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 #include "toolkit/SdkExtras.h"
 #include "toolkit/WindowText.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "components/CaptionCache.h"
-#include "components/CaptionGeometry.h"
-#include "components/GradientTable.h"
+#include "core/CaptionGeometry.h"
+#include "core/GradientTable.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 #include "toolkit/WindowHook.h"

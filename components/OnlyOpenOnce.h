@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/Component.h"
+#include "core/Component.h"
 
 namespace rytmalo {
 

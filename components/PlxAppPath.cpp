@@ -1,7 +1,7 @@
 #include "components/PlxAppPath.h"
 
 #include "components/RegApp.h"
-#include "components/RegKeyPath.h"
+#include "core/RegKeyPath.h"
 
 namespace rytmalo {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Component.h"
+#include "core/Component.h"
 #include "toolkit/Win.h"
 
 namespace rytmalo {

@@ -5,7 +5,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "components/RegValueData.h"
+#include "core/RegValueData.h"
 
 namespace rytmalo {
 

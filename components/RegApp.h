@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "components/RegKeyPath.h"
-#include "toolkit/Component.h"
-#include "toolkit/Exception.h"
+#include "core/RegKeyPath.h"
+#include "core/Component.h"
+#include "core/Exception.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/Win.h"
 

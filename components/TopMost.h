@@ -6,7 +6,7 @@
 #include <functional>
 #include <span>
 
-#include "toolkit/Component.h"
+#include "core/Component.h"
 #include "toolkit/Win.h"
 
 namespace rytmalo {

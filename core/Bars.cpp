@@ -1,7 +1,7 @@
 #include "core/Bars.h"
 
 #include "core/Duration.h"
-#include "toolkit/DecimalText.h"
+#include "core/DecimalText.h"
 
 namespace rytmalo {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 #include "core/ExactTempo.h"
 #include "core/Rational.h"
 #include "core/SampleRates.h"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 #include "core/ExactTempo.h"
 
 namespace rytmalo {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/Rational.h"
-#include "toolkit/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 namespace rytmalo {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "app/MusicTable.h"
+#include "core/MusicTable.h"
 #include "core/ExactTempo.h"
 #include "core/Rational.h"
 

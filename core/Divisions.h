@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/MusicTable.h"
+#include "core/MusicTable.h"
 #include "core/ExactTempo.h"
 #include "core/Rational.h"
 #include "core/SampleRates.h"

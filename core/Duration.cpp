@@ -1,6 +1,6 @@
 #include "core/Duration.h"
 
-#include "toolkit/DecimalText.h"
+#include "core/DecimalText.h"
 
 namespace rytmalo {
 namespace {

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 #include "core/ExactTempo.h"
 #include "core/Rational.h"
 #include "core/SampleRates.h"

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "toolkit/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 namespace rytmalo {
 

@@ -1,7 +1,7 @@
 #include "core/FilmClick.h"
 
 #include "core/Rational.h"
-#include "toolkit/DecimalText.h"
+#include "core/DecimalText.h"
 
 namespace rytmalo {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 #include "core/ExactTempo.h"
 #include "core/TimeSignature.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "help/HelpPlacement.h"
+#include "core/HelpPlacement.h"
 #include "help/HelpViewNames.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/WinGeometry.h"

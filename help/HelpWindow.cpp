@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "help/HelpPlacement.h"
+#include "core/HelpPlacement.h"
 #include "help/HelpWindowLayout.h"
 #include "toolkit/Control.h"
 #include "toolkit/Dpi.h"

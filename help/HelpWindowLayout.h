@@ -3,7 +3,7 @@
 // window lays them out again whenever its size changes.
 #pragma once
 
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 namespace rytmalo {
 

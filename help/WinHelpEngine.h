@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "help/VersionInfo.h"
+#include "core/VersionInfo.h"
 #include "toolkit/Win.h"
 
 namespace rytmalo {

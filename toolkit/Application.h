@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "toolkit/ClassRegistry.h"
-#include "toolkit/Component.h"
+#include "core/Component.h"
 #include "toolkit/ErrorReport.h"
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
 #include "toolkit/FormHost.h"

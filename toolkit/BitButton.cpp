@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "toolkit/DecimalText.h"
+#include "core/DecimalText.h"
 #include "toolkit/FontCache.h"
 
 namespace tk {

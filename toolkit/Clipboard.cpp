@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 
 namespace tk {
 namespace {

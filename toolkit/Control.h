@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "toolkit/Component.h"
-#include "toolkit/Exception.h"
+#include "core/Component.h"
+#include "core/Exception.h"
 #include "toolkit/Gdi.h"
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 #include "toolkit/Message.h"
 #include "toolkit/WindowHook.h"
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 #include "toolkit/SdkExtras.h"
 
 namespace tk {

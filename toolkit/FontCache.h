@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "toolkit/Gdi.h"
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 namespace tk {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Component.h"
+#include "core/Component.h"
 #include "toolkit/FormHost.h"
 #include "toolkit/Control.h"
 #include "toolkit/Gdi.h"
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Message.h"
 #include "toolkit/WindowHost.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "toolkit/Color.h"
+#include "core/Color.h"
 #include "toolkit/MessageFilter.h"
 
 namespace tk {

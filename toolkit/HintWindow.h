@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/Color.h"
+#include "core/Color.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/Message.h"
 #include "toolkit/WindowHost.h"

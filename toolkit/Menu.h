@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "toolkit/Component.h"
+#include "core/Component.h"
 #include "toolkit/Win.h"
 
 namespace tk {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "toolkit/Color.h"
+#include "core/Color.h"
 
 namespace tk {
 

@@ -1,7 +1,7 @@
 // How the user writes numbers, read from their settings.
 #pragma once
 
-#include "toolkit/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 namespace tk {
 

@@ -1,7 +1,7 @@
 // The windowless geometry to and from the system's own types.
 #pragma once
 
-#include "toolkit/Geometry.h"
+#include "core/Geometry.h"
 #include "toolkit/Win.h"
 
 namespace tk {

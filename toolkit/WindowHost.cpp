@@ -3,7 +3,7 @@
 #include <string>
 
 #include "toolkit/ErrorReport.h"
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 
 namespace tk {
 

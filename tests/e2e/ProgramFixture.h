@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainFormLayout.h"
-#include "components/HintGeometry.h"
+#include "core/HintGeometry.h"
 #include "driver/Driver.h"
 #include "driver/Screen.h"
 

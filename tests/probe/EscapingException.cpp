@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 #include "toolkit/Win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {

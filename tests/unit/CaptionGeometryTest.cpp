@@ -1,4 +1,4 @@
-#include "components/CaptionGeometry.h"
+#include "core/CaptionGeometry.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 
 namespace rytmalo {
 namespace {

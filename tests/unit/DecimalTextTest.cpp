@@ -1,4 +1,4 @@
-#include "toolkit/DecimalText.h"
+#include "core/DecimalText.h"
 
 #include <cstdint>
 #include <limits>

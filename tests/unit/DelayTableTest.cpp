@@ -1,4 +1,4 @@
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "components/GradientTable.h"
+#include "core/GradientTable.h"
 
 #include <gtest/gtest.h>
 
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 
 namespace rytmalo {
 namespace {

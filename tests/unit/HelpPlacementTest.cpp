@@ -1,5 +1,5 @@
 // Where the help pop-up and the help window go on the screen.
-#include "help/HelpPlacement.h"
+#include "core/HelpPlacement.h"
 
 #include <limits>
 

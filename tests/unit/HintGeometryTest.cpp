@@ -1,12 +1,12 @@
-#include "components/HintGeometry.h"
+#include "core/HintGeometry.h"
 
 #include <cstdint>
 #include <limits>
 
 #include <gtest/gtest.h>
 
-#include "toolkit/Exception.h"
-#include "toolkit/Geometry.h"
+#include "core/Exception.h"
+#include "core/Geometry.h"
 
 namespace rytmalo {
 namespace {

@@ -1,6 +1,6 @@
 // The detailed table's figures against a computation of their own: each
 // duration as an exact fraction of a minute, rounded only once.
-#include "app/MusicTable.h"
+#include "core/MusicTable.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // Numbers written and read in the user's style: a French and an English one.
-#include "toolkit/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Where the configuration store and the App Paths entry live.
-#include "components/RegKeyPath.h"
+#include "core/RegKeyPath.h"
 
 #include <gtest/gtest.h>
 

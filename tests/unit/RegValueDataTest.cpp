@@ -1,7 +1,7 @@
 // Registry text as the store hands it out, whatever another program wrote.
 // (Integers, short ones included, are read back from the real registry in
 // the store's tests.)
-#include "components/RegValueData.h"
+#include "core/RegValueData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Reading a version resource: the fixed version, the strings of its tables,
 // and telling the help engine's stub from a help engine.
-#include "help/VersionInfo.h"
+#include "core/VersionInfo.h"
 
 #include <cstdint>
 #include <string>

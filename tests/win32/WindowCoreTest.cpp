@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ToolkitFixture.h"
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 #include "toolkit/WindowHook.h"
 #include "toolkit/WindowHost.h"
 

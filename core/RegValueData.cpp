@@ -1,4 +1,4 @@
-#include "components/RegValueData.h"
+#include "core/RegValueData.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "toolkit/Component.h"
+#include "core/Component.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/DelayTable.h"
+#include "core/DelayTable.h"
 
 namespace rytmalo {
 

@@ -1,4 +1,4 @@
-#include "help/HelpPlacement.h"
+#include "core/HelpPlacement.h"
 
 #include <algorithm>
 #include <cstdint>

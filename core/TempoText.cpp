@@ -1,4 +1,4 @@
-#include "app/TempoText.h"
+#include "core/TempoText.h"
 
 #include <limits>
 

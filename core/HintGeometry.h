@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "toolkit/Geometry.h"
+#include "core/Geometry.h"
 
 namespace rytmalo {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "toolkit/Exception.h"
+#include "core/Exception.h"
 
 namespace tk {
 

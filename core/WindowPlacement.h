@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "toolkit/Geometry.h"
+#include "core/Geometry.h"
 
 namespace rytmalo {
 

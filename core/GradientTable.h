@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "toolkit/Color.h"
+#include "core/Color.h"
 
 namespace rytmalo {
 

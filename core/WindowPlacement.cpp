@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "core/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 namespace tk {
 

@@ -1,8 +1,8 @@
-#include "components/HintGeometry.h"
+#include "core/HintGeometry.h"
 
 #include <cmath>
 
-#include "toolkit/Checked.h"
+#include "core/Checked.h"
 
 namespace rytmalo {
 namespace {

@@ -3,7 +3,7 @@
 // arithmetic, no window.
 #pragma once
 
-#include "toolkit/Geometry.h"
+#include "core/Geometry.h"
 
 namespace rytmalo {
 

@@ -1,4 +1,4 @@
-#include "toolkit/Layout.h"
+#include "core/Layout.h"
 
 #include <stdexcept>
 #include <string>

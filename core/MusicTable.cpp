@@ -1,6 +1,6 @@
-#include "app/MusicTable.h"
+#include "core/MusicTable.h"
 
-#include "app/TempoRange.h"
+#include "core/TempoRange.h"
 
 namespace rytmalo {
 namespace {

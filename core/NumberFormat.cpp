@@ -1,8 +1,8 @@
-#include "toolkit/NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <algorithm>
 
-#include "toolkit/DecimalText.h"
+#include "core/DecimalText.h"
 
 namespace tk {
 

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "toolkit/Color.h"
-#include "toolkit/Geometry.h"
+#include "core/Color.h"
+#include "core/Geometry.h"
 
 namespace tk {
 

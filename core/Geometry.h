@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "toolkit/Checked.h"
+#include "core/Checked.h"
 
 namespace tk {
 

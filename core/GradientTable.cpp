@@ -1,9 +1,9 @@
-#include "components/GradientTable.h"
+#include "core/GradientTable.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "toolkit/Checked.h"
+#include "core/Checked.h"
 
 namespace rytmalo {
 namespace {

@@ -1,4 +1,4 @@
-#include "components/RegKeyPath.h"
+#include "core/RegKeyPath.h"
 
 namespace rytmalo {
 namespace {

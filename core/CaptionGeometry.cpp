@@ -1,6 +1,6 @@
-#include "components/CaptionGeometry.h"
+#include "core/CaptionGeometry.h"
 
-#include "toolkit/Checked.h"
+#include "core/Checked.h"
 
 namespace rytmalo {
 

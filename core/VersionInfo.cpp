@@ -1,4 +1,4 @@
-#include "help/VersionInfo.h"
+#include "core/VersionInfo.h"
 
 #include <algorithm>
 

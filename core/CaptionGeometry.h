@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "toolkit/Geometry.h"
-#include "toolkit/Layout.h"
+#include "core/Geometry.h"
+#include "core/Layout.h"
 
 namespace rytmalo {
 
