@@ -1,5 +1,7 @@
 #include "app/AboutLayout.h"
 
+#include "help/HelpContexts.h"
+
 namespace rytmalo {
 namespace {
 
@@ -19,7 +21,7 @@ FormLayout Build() {
     f.position = FormPosition::ScreenCenter;
     f.windowAtFirstShow = true;
     f.font = {L"MS Sans Serif", -11, 0, clWindowText};
-    f.helpContext = 300;
+    f.helpContext = kAboutHelp;
     f.icon = L"ICON_APROPOS";
 
     // The labels take the width of their text: the face standing in for
@@ -60,7 +62,7 @@ FormLayout Build() {
          .name = "cmdOK",
          .bounds = Bounds(112, 212, 113, 29),
          .caption = L"&OK",
-         .helpContext = 10,
+         .helpContext = kContentsTopic,
          .tabOrder = 1,
          .isDefault = true,
          .modalResult = 1,

@@ -136,7 +136,7 @@ void TDetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
         tableFor_.reset();
         table_->SetRows({});
         caption_->SetCaption(L"Tempo " + tk::DecimalText(tempo) +
-                             L" hors de la plage de 10 à 250 : aucune valeur");
+                             L" hors de la plage " + TempoRangeText() + L" : aucune valeur");
         return;
     }
     tableFor_.emplace(tempo, unit);
@@ -192,7 +192,7 @@ void TDetailView::Beat(DWORD time) {
         tk::FormatFixed(static_cast<std::int64_t>(*tempo * 10 + 0.5), 1, numbers_);
     const std::optional<std::int32_t> accepted = AcceptedTempo(*tempo);
     if (!accepted) {
-        tapped_->SetCaption(L"Tempo tapé : " + figure + L", hors de la plage de 10 à 250");
+        tapped_->SetCaption(L"Tempo tapé : " + figure + L", hors de la plage " + TempoRangeText());
         return;
     }
     tapped_->SetCaption(L"Tempo tapé : " + figure);
@@ -226,7 +226,7 @@ void TDetailView::ListTempos() {
                         tk::FormatFixed(tempo.tenths, 1, numbers_));
         lineTempos_.push_back(tempo.whole);
     }
-    if (lines.empty()) lines.push_back(L"Aucun tempo de 10 à 250 pour ce délai");
+    if (lines.empty()) lines.push_back(L"Aucun tempo " + TempoRangeText() + L" pour ce délai");
     tempos_->SetItems(lines);
 }
 

@@ -1,5 +1,7 @@
 #include "app/DetailViewLayout.h"
 
+#include "help/HelpContexts.h"
+
 namespace rytmalo {
 namespace {
 

@@ -35,11 +35,4 @@ const std::vector<tk::ControlLayout>& DetailViewLayout();
 // A control of the view by name; nullptr for another name.
 const tk::ControlLayout* FindDetailControl(std::string_view name);
 
-// Help contexts of the view's controls and of the command that shows it.
-inline constexpr int kTapHelp = 22;
-inline constexpr int kDelayHelp = 23;
-inline constexpr int kTemposHelp = 24;
-inline constexpr int kTableHelp = 25;
-inline constexpr int kDetailCommandHelp = 285;
-
 }  // namespace rytmalo

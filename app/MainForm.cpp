@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/About.h"
+#include "app/FormPlacement.h"
 #include "app/DetailView.h"
 #include "app/DetailViewLayout.h"
 #include "app/Forms.h"
@@ -13,6 +14,7 @@
 #include "core/TempoText.h"
 #include "core/WindowPlacement.h"
 #include "components/RegApp.h"
+#include "help/HelpContexts.h"
 #include "components/TopMost.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckControls.h"
@@ -31,7 +33,6 @@ TMainForm* MainForm = nullptr;
 
 namespace {
 
-constexpr int kContentsTopic = 10;
 
 // Where the window opens when no place has been saved yet.
 constexpr int kDefaultTop = 128;
@@ -41,22 +42,6 @@ constexpr wchar_t kFormTop[] = L"FormTop";
 constexpr wchar_t kFormLeft[] = L"FormLeft";
 constexpr wchar_t kTopMost[] = L"TopMost";
 constexpr wchar_t kDetailView[] = L"TableauDetaille";
-
-std::vector<MonitorArea> Monitors() {
-    std::vector<MonitorArea> monitors;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
-            MONITORINFO info{sizeof info};
-            if (GetMonitorInfoW(monitor, &info)) {
-                reinterpret_cast<std::vector<MonitorArea>*>(param)->push_back(
-                    {tk::FromRECT(info.rcMonitor), tk::FromRECT(info.rcWork)});
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-}
 
 }  // namespace
 
@@ -95,7 +80,7 @@ TTopMost& TMainForm::TopMost1() const { return Find<TTopMost>("TopMost1"); }
 void TMainForm::FormCreate() {
     struct OnScreenAtEnd {
         TMainForm& form;
-        ~OnScreenAtEnd() { form.KeepOnScreen(); }
+        ~OnScreenAtEnd() { KeepOnScreen(form); }
     } onScreen{*this};
 
     RegApp().SetActive(true);
@@ -107,28 +92,6 @@ void TMainForm::FormCreate() {
     if (RegApp().HasValue(kDetailView) && RegApp().ReadBoolValue(kDetailView)) ShowDetailView(true);
 }
 
-void TMainForm::KeepOnScreen() {
-    if (!Handle()) return;
-    RECT r;
-    GetWindowRect(Handle(), &r);
-    const std::vector<MonitorArea> monitors = Monitors();
-    if (const auto place = PlaceOnScreen(tk::FromRECT(r), monitors)) {
-        SetWindowPos(Handle(), nullptr, place->x, place->y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-void TMainForm::LiftAboveBottom() {
-    RECT r;
-    GetWindowRect(Handle(), &r);
-    MONITORINFO monitor{sizeof monitor};
-    if (!GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    if (const auto top = TopAboveBottom(tk::FromRECT(r), tk::FromRECT(monitor.rcWork))) {
-        SetWindowPos(Handle(), nullptr, r.left, *top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
 // Every time the program's own dialogs give the window back: they take it
 // off the top while they are open, and the saved choice brings it back.
 void TMainForm::FormActivate() {
@@ -136,24 +99,14 @@ void TMainForm::FormActivate() {
     RegApp().SetActive(false);
 }
 
+// A maximised window is saved where it goes back to when restored: the next
+// start opens it at its own size.
 void TMainForm::SauvePosition() {
-    const POINT place = PlaceToSave();
+    const tk::TPoint place = PlaceToSave(*this);
     RegApp().SetActive(true);
     RegApp().WriteIntegerValue(kFormTop, place.y);
     RegApp().WriteIntegerValue(kFormLeft, place.x);
     RegApp().SetActive(false);
-}
-
-// A maximised window is saved where it goes back to when restored: the next
-// start opens it at its own size.
-POINT TMainForm::PlaceToSave() const {
-    WINDOWPLACEMENT placement{sizeof placement};
-    if (!IsMaximized() || !GetWindowPlacement(Handle(), &placement)) return {Left(), Top()};
-    // Relative to the work area of the window's monitor.
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-    return {placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
-            placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
 }
 
 void TMainForm::CalculDelais(float tempo) {
@@ -194,17 +147,12 @@ void TMainForm::ShowDetailView(bool show) {
 // The whole window on its work area: on a small screen the view's table
 // gives up height, and the window moves up to end on the work area.
 void TMainForm::FitDetailView() {
-    MONITORINFO monitor{sizeof monitor};
-    int height = kDetailViewHeight;
-    if (Handle() &&
-        GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const int without = Height() - Scale(ExtraClientHeight());
-        height = FittedExtraHeight(kDetailViewHeight, kLeastDetailViewHeight, without,
-                                   monitor.rcWork.bottom - monitor.rcWork.top, Dpi());
-    }
+    const int without = Height() - Scale(ExtraClientHeight());
+    const int height = FittedExtraHeight(kDetailViewHeight, kLeastDetailViewHeight, without,
+                                         WorkAreaHeight(*this), Dpi());
     detailView_->SetHeight(height);
     SetExtraClientHeight(height);
-    LiftAboveBottom();
+    LiftAboveBottom(*this);
 }
 
 void TMainForm::DpiChanged(int oldDpi) {
@@ -252,8 +200,7 @@ void TMainForm::txtTempoKeyDown(WORD& key) {
         if (InTempoRange(tempo)) {
             CalculDelais(static_cast<float>(tempo));
         } else {
-            tk::MessageDlg(L"La plage de valeurs de Tempo doit être comprise entre 10 et 250 ...",
-                           tk::MsgDlgType::Warning, MB_OK);
+            tk::MessageDlg(TempoRangeWarning(), tk::MsgDlgType::Warning, MB_OK);
             txtTempo->SetText(L"");
         }
     } else if (key == VK_ESCAPE) {

@@ -74,12 +74,6 @@ private:
     void ChooseBeatUnit(BeatUnit unit);
     // Gives the detailed view the height the work area leaves it.
     void FitDetailView();
-    POINT PlaceToSave() const;
-    // Brings the window onto the nearest screen when no screen shows any of
-    // it.
-    void KeepOnScreen();
-    // Moves the window up when it reaches below its monitor's work area.
-    void LiftAboveBottom();
 
     tk::TEdit* txtTempo = nullptr;
     std::array<tk::TLabel*, kDelayCount> valueLabels{};

@@ -1,5 +1,7 @@
 #include "app/MainFormLayout.h"
 
+#include "help/HelpContexts.h"
+
 namespace rytmalo {
 namespace {
 
@@ -48,7 +50,7 @@ FormLayout Build() {
     f.borderStyle = BorderStyle::Single;
     f.borderIcons = biMinimize | biMaximize | biHelp;
     f.font = kWindowFont;
-    f.helpContext = 10;
+    f.helpContext = kContentsTopic;
 
     f.controls = {
         {.kind = ControlKind::Bevel,
@@ -64,7 +66,7 @@ FormLayout Build() {
          .name = "txtTempo",
          .parent = "GroupBox1",
          .bounds = Bounds(40, 32, 57, 21),
-         .helpContext = 11,
+         .helpContext = kTempoHelp,
          .tabOrder = 0,
          .hint = L"Entrez ici le tempo servant de base au calcul",
          .showHint = true,
@@ -79,26 +81,26 @@ FormLayout Build() {
          .parent = "GroupBox2",
          .bounds = Bounds(24, 24, 105, 17),
          .caption = L"Blanche (x/2)",
-         .helpContext = 21},
+         .helpContext = kBeatUnitHelp},
         {.kind = ControlKind::RadioButton,
          .name = "rdoNoire",
          .parent = "GroupBox2",
          .bounds = Bounds(24, 48, 81, 17),
          .caption = L"Noire (x/4)",
-         .helpContext = 21,
+         .helpContext = kBeatUnitHelp,
          .checked = true},
         {.kind = ControlKind::RadioButton,
          .name = "rdoCroche",
          .parent = "GroupBox2",
          .bounds = Bounds(120, 24, 81, 17),
          .caption = L"Croche (x/8)",
-         .helpContext = 21},
+         .helpContext = kBeatUnitHelp},
         {.kind = ControlKind::RadioButton,
          .name = "rdoDouble",
          .parent = "GroupBox2",
          .bounds = Bounds(120, 48, 89, 17),
          .caption = L"Double (x/16)",
-         .helpContext = 21},
+         .helpContext = kBeatUnitHelp},
         {.kind = ControlKind::Panel,
          .name = "Panel1",
          .bounds = Bounds(8, 88, 361, 161),
@@ -137,24 +139,24 @@ FormLayout Build() {
          .bounds = Bounds(128, 272, 121, 33),
          .caption = L"Quitter",
          .font = kButtonFont,
-         .helpContext = 260,
+         .helpContext = kQuitHelp,
          .tabOrder = 2,
          .glyph = L"GLYPH_QUITTER"},
     };
 
     f.menu = {
-        {.name = "Options1", .caption = L"&Options", .helpContext = 270},
+        {.name = "Options1", .caption = L"&Options", .helpContext = kOptionsMenuHelp},
         {.name = "Prferences1",
          .parent = "Options1",
          .caption = L"&Préferences",
-         .helpContext = 280},
-        {.name = "N1", .caption = L"&?", .helpContext = 290},
+         .helpContext = kPreferencesCommandHelp},
+        {.name = "N1", .caption = L"&?", .helpContext = kHelpMenuHelp},
         {.name = "N1Sommairedelaide1", .parent = "N1", .caption = L"&Sommaire de l'aide..."},
         {.name = "mnuAProposDe", .parent = "N1", .caption = L"&A propos de ..."},
         {.name = "mnuTableauDetaille",
          .parent = "Options1",
          .caption = L"&Tableau détaillé",
-         .helpContext = 285},
+         .helpContext = kDetailCommandHelp},
     };
 
     // Only what differs from each class's defaults: the store is a closed

@@ -1,5 +1,7 @@
 #include "app/PreferencesLayout.h"
 
+#include "help/HelpContexts.h"
+
 namespace rytmalo {
 namespace {
 
@@ -27,20 +29,20 @@ FormLayout Build() {
         {.kind = ControlKind::PageControl,
          .name = "PageControl1",
          .bounds = Bounds(8, 8, 289, 257),
-         .helpContext = 13,
+         .helpContext = kPreferencesHelp,
          .tabOrder = 0},
         // A page fills its tab control's display area whatever its bounds.
         {.kind = ControlKind::TabSheet,
          .name = "OptionsAff",
          .parent = "PageControl1",
          .caption = L"Options d'affichage",
-         .helpContext = 13},
+         .helpContext = kPreferencesHelp},
         {.kind = ControlKind::CheckBox,
          .name = "chkFenetrePersistente",
          .parent = "OptionsAff",
          .bounds = Bounds(24, 40, 233, 17),
          .caption = L"Fenêtre persistente",
-         .helpContext = 14,
+         .helpContext = kStayOnTopHelp,
          .tabOrder = 0,
          .hint = L"Rend la fenêtre Rytmalo constamment visible",
          .showHint = true},
@@ -48,13 +50,13 @@ FormLayout Build() {
          .name = "cmdOK",
          .bounds = Bounds(144, 272, 73, 25),
          .caption = L"OK",
-         .helpContext = 13,
+         .helpContext = kPreferencesHelp,
          .tabOrder = 1},
         {.kind = ControlKind::Button,
          .name = "cmdAnnuler",
          .bounds = Bounds(224, 272, 73, 25),
          .caption = L"Annuler",
-         .helpContext = 13,
+         .helpContext = kPreferencesHelp,
          .tabOrder = 2,
          .isCancel = true},
     };

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/TempoRange.h"
+
 namespace rytmalo {
 
 std::optional<double> TapTempo::Beat(std::uint32_t time) {
@@ -32,7 +34,7 @@ std::optional<double> TapTempo::Current() const {
 
 std::optional<std::int32_t> AcceptedTempo(double tempo) {
     const double rounded = std::round(tempo);
-    if (!(rounded >= 10 && rounded <= 250)) return std::nullopt;
+    if (!(rounded >= kMinTempo && rounded <= kMaxTempo)) return std::nullopt;
     return static_cast<std::int32_t>(rounded);
 }
 

@@ -27,17 +27,6 @@ UINT FrameControlState(const CaptionButton& button) {
 
 }  // namespace
 
-CaptionMetrics CurrentCaptionMetrics() {
-    return {.cxDlgFrame = GetSystemMetrics(SM_CXDLGFRAME),
-            .cyDlgFrame = GetSystemMetrics(SM_CYDLGFRAME),
-            .cxFrame = GetSystemMetrics(SM_CXFRAME),
-            .cyFrame = GetSystemMetrics(SM_CYFRAME),
-            .cyCaption = GetSystemMetrics(SM_CYCAPTION),
-            .cySmCaption = GetSystemMetrics(SM_CYSMCAPTION),
-            .cxSmIcon = GetSystemMetrics(SM_CXSMICON),
-            .cxSmSize = GetSystemMetrics(SM_CXSMSIZE)};
-}
-
 CaptionMetrics CaptionMetricsForDpi(int dpi) {
     const auto metric = [dpi](int index) { return tk::SystemMetricForDpi(index, dpi); };
     return {.cxDlgFrame = metric(SM_CXDLGFRAME),
@@ -49,6 +38,8 @@ CaptionMetrics CaptionMetricsForDpi(int dpi) {
             .cxSmIcon = metric(SM_CXSMICON),
             .cxSmSize = metric(SM_CXSMSIZE)};
 }
+
+CaptionMetrics CurrentCaptionMetrics() { return CaptionMetricsForDpi(tk::SystemDpi()); }
 
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color) {
     tk::BrushHandle brush(CreateSolidBrush(color));

@@ -12,10 +12,9 @@
 
 namespace rytmalo {
 
-// The system's metrics, at the system's resolution.
-CaptionMetrics CurrentCaptionMetrics();
-// The same at a resolution.
+// The system's caption metrics at a resolution, by default the system's.
 CaptionMetrics CaptionMetricsForDpi(int dpi);
+CaptionMetrics CurrentCaptionMetrics();
 
 // The whole image in one colour.
 void FillCaptionFlat(HDC dc, int width, int height, COLORREF color);

@@ -10,14 +10,15 @@
 #include <string_view>
 
 #include "core/NumberFormat.h"
+#include "core/TempoRange.h"
 
 namespace rytmalo {
 
 // Hundredths of a beat per minute.
 using ExactTempo = std::int32_t;
 
-inline constexpr ExactTempo kSlowestTempo = 1000;   // 10 BPM
-inline constexpr ExactTempo kFastestTempo = 25000;  // 250 BPM
+inline constexpr ExactTempo kSlowestTempo = kMinTempo * 100;
+inline constexpr ExactTempo kFastestTempo = kMaxTempo * 100;
 
 constexpr bool IsTempoInRange(std::int64_t hundredths) {
     return hundredths >= kSlowestTempo && hundredths <= kFastestTempo;

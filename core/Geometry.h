@@ -36,4 +36,11 @@ inline TRect Bounds(std::int32_t left, std::int32_t top, std::int32_t width, std
     return {left, top, CheckedAdd(left, width), CheckedAdd(top, height)};
 }
 
+// A monitor of the desktop and its work area (the part no task bar takes),
+// in desktop coordinates.
+struct MonitorArea {
+    TRect monitor;
+    TRect work;
+};
+
 }  // namespace tk

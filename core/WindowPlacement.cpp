@@ -76,4 +76,11 @@ int FittedExtraHeight(int wanted, int least, int heightWithout, int workHeight, 
     return static_cast<int>(std::clamp<std::int64_t>(room, least, std::max(least, wanted)));
 }
 
+tk::TPoint PlaceToSave(const tk::TRect& window, const std::optional<tk::TRect>& restored,
+                       const MonitorArea& monitor) {
+    if (!restored) return {window.Left, window.Top};
+    return {restored->Left + monitor.work.Left - monitor.monitor.Left,
+            restored->Top + monitor.work.Top - monitor.monitor.Top};
+}
+
 }  // namespace rytmalo

@@ -10,10 +10,7 @@
 
 namespace rytmalo {
 
-struct MonitorArea {
-    tk::TRect monitor;  // the whole monitor, desktop coordinates
-    tk::TRect work;     // the part not taken by task bars
-};
+using tk::MonitorArea;
 
 // Nothing when the window shows at least partly on some monitor: it stays
 // exactly where it was saved. Otherwise the top-left corner that puts it on
@@ -27,6 +24,12 @@ std::optional<tk::TPoint> PlaceOnScreen(const tk::TRect& window,
 // inside it, moving it up no further than the work area's top; nothing
 // when it ends within.
 std::optional<int> TopAboveBottom(const tk::TRect& window, const tk::TRect& work);
+
+// The corner to save for a window, for the next start to open it there: its
+// own, or for a maximised window the one it goes back to when restored,
+// which the system gives relative to the work area of the window's monitor.
+tk::TPoint PlaceToSave(const tk::TRect& window, const std::optional<tk::TRect>& restored,
+                       const MonitorArea& monitor);
 
 // The height (96-dpi pixels) that a part shown below a window's content
 // can take so that the window, heightWithout screen pixels tall without it,

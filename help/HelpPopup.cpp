@@ -4,6 +4,7 @@
 
 #include "core/HelpPlacement.h"
 #include "help/HelpViewNames.h"
+#include "toolkit/Monitors.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/WinGeometry.h"
 
@@ -100,10 +101,8 @@ void THelpPopup::ShowTopic(const HelpTopic& topic) {
     const int border = 2 * GetSystemMetrics(SM_CXBORDER);
     const int width = std::max(title.right, text.right) + Scale(kPadding) + border;
     const int height = text.bottom + Scale(kPadding) + border;
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
     const tk::TRect place = PlaceNearPointer(pointer.x, pointer.y, width, height,
-                                             Scale(kPointerOffset), tk::FromRECT(monitor.rcWork));
+                                             Scale(kPointerOffset), tk::MonitorAt(pointer).work);
     SetWindowPos(Handle(), HWND_TOPMOST, place.Left, place.Top, place.Width(), place.Height(),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(Handle(), nullptr, TRUE);

@@ -6,7 +6,7 @@ namespace rytmalo {
 namespace {
 
 constexpr HelpTopic kTopics[] = {
-    {10, L"Rytmalo 95 : calculatrice Tempo/Délai",
+    {kContentsTopic, L"Rytmalo 95 : calculatrice Tempo/Délai",
      L"Rytmalo 95 traduit un tempo en durées de notes, en millisecondes : les valeurs à "
      L"régler sur un écho, une pédale de délai ou un plug-in de retard pour que les "
      L"répétitions tombent en rythme.\r\n\r\n"
@@ -25,47 +25,47 @@ constexpr HelpTopic kTopics[] = {
      L"centième de milliseconde, en hertz et en échantillons, un bouton pour taper le "
      L"tempo et la recherche du tempo d'un délai.\r\n\r\n"
      L"Sur chaque commande, la touche F1 affiche l'aide qui la concerne."},
-    {11, L"Tempo",
+    {kTempoHelp, L"Tempo",
      L"Tapez ici le tempo, en battements par minute (BPM), puis appuyez sur Entrée : "
      L"les dix durées sont calculées aussitôt. Les tempos de 10 à 250 sont acceptés ; "
      L"en dehors de cette plage, un avertissement s'affiche et la case est vidée.\r\n\r\n"
      L"Échap vide la case sans toucher aux valeurs affichées. Le tempo se lit sur le "
      L"métronome ou le séquenceur ; pour un morceau enregistré, comptez les temps "
      L"pendant 15 secondes et multipliez par 4."},
-    {13, L"Préferences",
+    {kPreferencesHelp, L"Préferences",
      L"Les réglages de l'affichage de Rytmalo 95. Cochez ou décochez l'option, puis "
      L"cliquez sur OK pour l'appliquer et l'enregistrer. Annuler, ou la touche Échap, "
      L"ferme la boîte sans rien enregistrer."},
-    {14, L"Fenêtre persistente",
+    {kStayOnTopHelp, L"Fenêtre persistente",
      L"Cochée, la fenêtre de Rytmalo 95 reste au-dessus de toutes les autres fenêtres, "
      L"même quand vous travaillez dans un autre programme : les durées restent sous vos "
      L"yeux pendant que vous réglez vos effets dans le séquenceur. Le choix s'applique "
      L"dès que vous cliquez sur OK et reste en vigueur aux démarrages suivants."},
-    {21, L"Unité de temps",
+    {kBeatUnitHelp, L"Unité de temps",
      L"Indique quelle figure de note vaut un battement du tempo : la blanche (x/2, "
      L"mesures à 2/2), la noire (x/4, le cas le plus courant : 4/4, 3/4), la croche "
      L"(x/8, mesures à 6/8 ou 12/8 battues à la croche) ou la double-croche (x/16).\r\n\r\n"
      L"Changer d'unité recalcule aussitôt les durées à partir du tempo de la case, sans "
      L"nouvelle validation. Exemple : à 120, la noire dure 500 ms avec l'unité noire, "
      L"mais 1000 ms avec l'unité croche, puisque c'est alors la croche qui dure 500 ms."},
-    {22, L"Taper le tempo",
+    {kTapHelp, L"Taper le tempo",
      L"Cliquez sur Taper, ou appuyez sur la barre d'espace quand le bouton a le focus, "
      L"au rythme du morceau : dès le deuxième temps, le tempo tapé s'affiche au dixième "
      L"près, d'après la moyenne des huit derniers intervalles. Entre 10 et 250, il est "
      L"arrondi, placé dans la case Tempo et les durées sont calculées comme avec Entrée ; "
      L"en dehors, il est seulement affiché. Une pause de plus de trois secondes "
      L"recommence la mesure."},
-    {23, L"Délai (ms)",
+    {kDelayHelp, L"Délai (ms)",
      L"Tapez la durée d'un délai en millisecondes, décimales permises (375, ou 187,5), "
      L"puis appuyez sur Entrée : la liste voisine donne, pour chaque valeur du tableau, le "
      L"tempo auquel elle dure exactement ce délai, avec l'unité de temps choisie. Seuls "
      L"les tempos de 10 à 250 sont donnés. Pratique pour savoir sur quel tempo tombe une "
      L"pédale de délai déjà réglée."},
-    {24, L"Tempos du délai",
+    {kTemposHelp, L"Tempos du délai",
      L"Chaque ligne donne une valeur de note et le tempo, au dixième près, auquel elle "
      L"dure le délai tapé. Double-cliquez sur une ligne, ou choisissez-la et appuyez sur "
      L"Entrée : le tempo arrondi passe dans la case Tempo et les durées sont calculées."},
-    {25, L"Tableau détaillé",
+    {kTableHelp, L"Tableau détaillé",
      L"Toutes les valeurs de note au tempo et à l'unité du calcul, chaque valeur suivie de "
      L"la même valeur pointée : la durée en millisecondes au centième, la fréquence en "
      L"hertz (pour caler un LFO) et la longueur en échantillons à 44,1 et à 48 kHz (pour "
@@ -74,27 +74,27 @@ constexpr HelpTopic kTopics[] = {
      L"Ctrl+C copie les lignes choisies, ou tout le tableau si aucune ne l'est, avec une "
      L"ligne de titres, prêtes à coller dans un tableur ; le clic droit offre Copier. Le "
      L"clic droit sur une des dix valeurs du panneau noir copie son chiffre."},
-    {260, L"Quitter",
+    {kQuitHelp, L"Quitter",
      L"Ferme Rytmalo 95. La position de la fenêtre est enregistrée : au prochain "
      L"démarrage, elle s'ouvre au même endroit."},
-    {270, L"Menu Options",
+    {kOptionsMenuHelp, L"Menu Options",
      L"Les réglages du programme. La commande Préferences permet de garder la fenêtre "
      L"de Rytmalo 95 au-dessus des autres fenêtres, pratique pendant que vous réglez "
      L"votre séquenceur ou votre rack d'effets. Tableau détaillé ajoute sous le panneau "
      L"le tableau de toutes les valeurs, le tempo tapé et la recherche du tempo d'un délai."},
-    {280, L"Commande Préferences",
+    {kPreferencesCommandHelp, L"Commande Préferences",
      L"Ouvre la boîte des préférences, où vous choisissez si la fenêtre de Rytmalo 95 "
      L"reste visible au-dessus de toutes les autres fenêtres."},
-    {285, L"Commande Tableau détaillé",
+    {kDetailCommandHelp, L"Commande Tableau détaillé",
      L"Affiche ou masque, sous le panneau des durées, le tableau détaillé : les valeurs "
      L"pointées, les durées au centième de milliseconde, en hertz et en échantillons, le "
      L"bouton Taper et la recherche du tempo d'un délai. La fenêtre s'agrandit pour le "
      L"montrer et reprend sa taille sans lui ; le choix est gardé pour le prochain "
      L"démarrage."},
-    {290, L"Menu ?",
+    {kHelpMenuHelp, L"Menu ?",
      L"Sommaire de l'aide ouvre l'aide de Rytmalo 95. A propos de ... affiche le nom "
      L"et la version du programme."},
-    {300, L"A propos de Rytmalo 95",
+    {kAboutHelp, L"A propos de Rytmalo 95",
      L"Rytmalo 95, calculatrice de conversion Tempo/Délai, version 2.0, de Vortan "
      L"Music. Cliquez sur OK ou appuyez sur Entrée pour fermer cette fenêtre."},
 };

@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "help/HelpContexts.h"
+
 namespace rytmalo {
 
 struct HelpTopic {
@@ -14,9 +16,6 @@ struct HelpTopic {
     // Paragraphs separated by blank lines.
     std::wstring_view text;
 };
-
-// The contents: the main window's topic.
-inline constexpr int kContentsTopic = 10;
 
 std::span<const HelpTopic> HelpTopics();
 // The topic of a context number, or nullptr.

@@ -5,6 +5,7 @@
 
 #include "core/HelpPlacement.h"
 #include "help/HelpWindowLayout.h"
+#include "toolkit/Monitors.h"
 #include "toolkit/Control.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/WinGeometry.h"
@@ -18,12 +19,6 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kGap = 8;
 constexpr wchar_t kTitleSuffix[] = L" - Aide de Rytmalo 95";
-
-tk::TRect WorkAreaOf(HWND window) {
-    MONITORINFO info{sizeof info};
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
-    return tk::FromRECT(info.rcWork);
-}
 
 bool IsTopMostWindow(HWND window) {
     return window && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -106,7 +101,7 @@ void THelpWindow::ShowTopic(const HelpTopic& topic, HWND anchor) {
         GetWindowRect(anchor, &a);
         GetWindowRect(Handle(), &own);
         const tk::TRect place = PlaceBeside(tk::FromRECT(a), own.right - own.left,
-                                            own.bottom - own.top, Scale(kGap), WorkAreaOf(anchor));
+                                            own.bottom - own.top, Scale(kGap), tk::MonitorOf(anchor).work);
         SetWindowPos(Handle(), nullptr, place.Left, place.Top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -34,7 +34,12 @@ bool ReflectToChild(Message& m) {
 }
 
 TControl::TControl(TForm& form, TControl* parent, const ControlLayout& layout)
-    : TComponent(&form), TWindowHook(kControlHook), form_(form), parent_(parent), layout_(layout) {
+    : TComponent(&form),
+      TWindowHook(kControlHook),
+      form_(form),
+      parent_(parent),
+      layout_(layout),
+      caption_(layout.caption) {
     SetName(layout.name);
 }
 
@@ -52,19 +57,9 @@ TControl* TControl::FromHandle(HWND hwnd) {
 
 HWND TControl::ParentHandle() const { return parent_ ? parent_->Handle() : form_.Handle(); }
 
-std::wstring TControl::Caption() const {
-    if (!Handle()) return pendingCaption_ ? *pendingCaption_ : std::wstring(layout_.caption);
-    return WindowText(Handle());
-}
+std::wstring TControl::Caption() const { return caption_.Get(Handle()); }
 
-void TControl::SetCaption(std::wstring_view text) {
-    if (!Handle()) {
-        pendingCaption_ = std::wstring(text);
-        return;
-    }
-    const std::wstring copy(text);
-    SetWindowTextW(Handle(), copy.c_str());
-}
+void TControl::SetCaption(std::wstring_view text) { caption_.Set(Handle(), text); }
 
 bool TControl::CanFocus() const {
     for (const TControl* c = this; c; c = c->parent_) {
@@ -112,7 +107,6 @@ DWORD TControl::Style() const {
 void TControl::CreateHandle() {
     const RECT r = CreationRect();
     const std::wstring caption = Caption();
-    pendingCaption_.reset();
     const int id = layout_.id != 0 ? layout_.id : form_.Layout().ControlId(layout_.name);
     HWND window = CreateWindowExW(ExStyle(), WindowClass(), caption.c_str(), Style(), r.left, r.top,
                                   r.right - r.left, r.bottom - r.top, ParentHandle(),

@@ -12,6 +12,7 @@
 #include "core/Layout.h"
 #include "toolkit/Message.h"
 #include "toolkit/WindowHook.h"
+#include "toolkit/WindowText.h"
 
 namespace tk {
 
@@ -91,8 +92,7 @@ private:
     TForm& form_;
     TControl* parent_;
     ControlLayout layout_;
-    // A text given before the window exists.
-    std::optional<std::wstring> pendingCaption_;
+    WindowCaption caption_;
     SolidBrush brush_;
 };
 

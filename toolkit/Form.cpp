@@ -57,7 +57,7 @@ WindowStyles StylesFor(const FormLayout& layout) {
 
 // The design's one application object is every form's host.
 TForm::TForm(TComponent* owner, const FormLayout& layout)
-    : TComponent(owner), layout_(layout), host_(*Application) {
+    : TComponent(owner), layout_(layout), host_(*Application), caption_(layout.caption) {
     SetName(layout.className.substr(1));
 }
 
@@ -170,19 +170,9 @@ HWND TForm::WindowOwner() const { return host_.Handle(); }
 
 void TForm::DestroyWindowHandle() { DestroyHostedWindow(); }
 
-std::wstring TForm::Caption() const {
-    if (!Handle()) return pendingCaption_ ? *pendingCaption_ : std::wstring(layout_.caption);
-    return WindowText(Handle());
-}
+std::wstring TForm::Caption() const { return caption_.Get(Handle()); }
 
-void TForm::SetCaption(std::wstring_view caption) {
-    if (!Handle()) {
-        pendingCaption_ = std::wstring(caption);
-        return;
-    }
-    const std::wstring copy(caption);
-    SetWindowTextW(Handle(), copy.c_str());
-}
+void TForm::SetCaption(std::wstring_view caption) { caption_.Set(Handle(), caption); }
 
 int TForm::Left() const {
     RECT r;

@@ -17,6 +17,7 @@
 #include "toolkit/Menu.h"
 #include "toolkit/Message.h"
 #include "toolkit/WindowHost.h"
+#include "toolkit/WindowText.h"
 
 namespace tk {
 
@@ -157,8 +158,7 @@ private:
     bool modal_ = false;
     bool shownBefore_ = false;
     bool menuHelpKey_ = false;
-    // A title given before the window exists.
-    std::optional<std::wstring> pendingCaption_;
+    WindowCaption caption_;
     SolidBrush background_;
     IconHandle icon_;
     IconHandle smallIcon_;

@@ -94,8 +94,7 @@ void TForm::HandleNeeded() {
     CreateWindowHandle();
     LoadIcons();
     if (menuBar_) menuBar_->Attach(Handle());
-    SetCaption(pendingCaption_ ? *pendingCaption_ : std::wstring(layout_.caption));
-    pendingCaption_.reset();
+    SetCaption(caption_.Get(nullptr));
     for (TComponent* c : Components()) {
         if (auto* control = dynamic_cast<TControl*>(c)) control->CreateHandle();
     }

@@ -103,6 +103,20 @@ TEST(WindowPlacement, APartBelowTheContentTakesTheRoomTheWorkAreaLeaves) {
     }
 }
 
+// A maximised window is saved where it goes back to: the system gives that
+// place relative to the work area, which a task bar at the top or left of
+// a monitor moves away from the monitor's corner.
+TEST(WindowPlacement, TheCornerSavedIsTheOneTheWindowGoesBackTo) {
+    const MonitorArea left{tk::Bounds(-1280, 0, 1280, 1024), tk::Bounds(-1280, 30, 1280, 994)};
+    const tk::TRect maximised = tk::Bounds(-1284, 26, 1288, 1002);
+    EXPECT_EQ(PlaceToSave(tk::Bounds(222, 128, 387, 372), std::nullopt, left),
+              (tk::TPoint{222, 128}));
+    EXPECT_EQ(PlaceToSave(maximised, tk::Bounds(100, 50, 387, 372), left),
+              (tk::TPoint{100, 80}));
+    EXPECT_EQ(PlaceToSave(maximised, tk::Bounds(100, 50, 387, 372), kOne.front()),
+              (tk::TPoint{100, 50}));
+}
+
 TEST(WindowPlacement, WithoutAnyMonitorKnownNothingMoves) {
     EXPECT_EQ(Place(5000, 5000, {}), std::nullopt);
 }

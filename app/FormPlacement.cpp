@@ -1,0 +1,49 @@
+#include "app/FormPlacement.h"
+
+#include "core/WindowPlacement.h"
+#include "toolkit/Form.h"
+#include "toolkit/Monitors.h"
+#include "toolkit/WinGeometry.h"
+
+namespace rytmalo {
+namespace {
+
+tk::TRect WindowRect(const tk::TForm& form) {
+    RECT r{};
+    GetWindowRect(form.Handle(), &r);
+    return tk::FromRECT(r);
+}
+
+void MoveTo(tk::TForm& form, int left, int top) {
+    SetWindowPos(form.Handle(), nullptr, left, top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void KeepOnScreen(tk::TForm& form) {
+    if (!form.Handle()) return;
+    if (const auto place = PlaceOnScreen(WindowRect(form), tk::Monitors())) {
+        MoveTo(form, place->x, place->y);
+    }
+}
+
+void LiftAboveBottom(tk::TForm& form) {
+    const tk::TRect window = WindowRect(form);
+    if (const auto top = TopAboveBottom(window, tk::MonitorOf(form.Handle()).work)) {
+        MoveTo(form, window.Left, *top);
+    }
+}
+
+tk::TPoint PlaceToSave(const tk::TForm& form) {
+    WINDOWPLACEMENT placement{sizeof placement};
+    std::optional<tk::TRect> restored;
+    if (form.IsMaximized() && GetWindowPlacement(form.Handle(), &placement)) {
+        restored = tk::FromRECT(placement.rcNormalPosition);
+    }
+    return PlaceToSave(WindowRect(form), restored, tk::MonitorOf(form.Handle()));
+}
+
+int WorkAreaHeight(const tk::TForm& form) { return tk::MonitorOf(form.Handle()).work.Height(); }
+
+}  // namespace rytmalo
