@@ -39,9 +39,6 @@ public:
     bool DetailViewShown() const;
     void ShowDetailView(bool show);
 
-    // The note value that counts as the beat (2, 4, 8 or 16).
-    BeatUnit UniteTemps = 0;
-
     // The window's components, made by its layout.
     TRegAppUserConfig& RegApp() const;
     TTopMost& TopMost1() const;
@@ -56,6 +53,7 @@ private:
     void FormCreate();
     void FormActivate();
     void txtTempoKeyDown(WORD& key);
+    // rdoRonde, so named by the design, is the half-note button.
     void rdoRondeClick();
     void rdoNoireClick();
     void rdoCrocheClick();
@@ -75,6 +73,9 @@ private:
     // Gives the detailed view the height the work area leaves it.
     void FitDetailView();
 
+    // The note value that counts as the beat (2, 4, 8 or 16); what needs it
+    // is told it.
+    BeatUnit UniteTemps = 0;
     tk::TEdit* txtTempo = nullptr;
     std::array<tk::TLabel*, kDelayCount> valueLabels{};
     std::unique_ptr<TDetailView> detailView_;

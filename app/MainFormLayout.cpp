@@ -76,6 +76,7 @@ FormLayout Build() {
          .bounds = Bounds(144, 8, 225, 73),
          .caption = L"Unité de temps",
          .tabOrder = 1},
+        // Named after the whole note, it chooses the half note.
         {.kind = ControlKind::RadioButton,
          .name = "rdoRonde",
          .parent = "GroupBox2",
