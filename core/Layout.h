@@ -38,6 +38,7 @@ enum class ControlKind {
     Memo,      // several lines, scrolled vertically
     ListView,  // rows and columns, with a header
     ListBox,   // one column of lines to choose from
+    ComboBox,  // a drop-down list of lines, one chosen
 };
 
 enum class Alignment { Left, Right, Center };

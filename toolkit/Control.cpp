@@ -134,9 +134,9 @@ RECT TControl::CreationRect() const {
 }
 
 void TControl::ApplyDpi() {
-    const TRect& b = layout_.bounds;
-    SetWindowPos(Handle(), nullptr, Scale(b.Left), Scale(b.Top), Scale(b.Width()),
-                 Scale(b.Height()), SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT r = CreationRect();
+    SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 

@@ -6,6 +6,7 @@
 #include "toolkit/ErrorReport.h"
 #include "toolkit/BitButton.h"
 #include "toolkit/CheckControls.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Label.h"
@@ -74,6 +75,7 @@ std::vector<TControl*> TForm::CreateControls(const std::vector<ControlLayout>& c
             case ControlKind::Memo: made.push_back(new TMemo(*this, parent, c)); break;
             case ControlKind::ListView: made.push_back(new TListView(*this, parent, c)); break;
             case ControlKind::ListBox: made.push_back(new TListBox(*this, parent, c)); break;
+            case ControlKind::ComboBox: made.push_back(new TComboBox(*this, parent, c)); break;
         }
     }
     return made;

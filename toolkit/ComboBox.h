@@ -1,0 +1,36 @@
+// A drop-down list to choose one of a few texts; choosing one reports it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/Control.h"
+
+namespace tk {
+
+class TComboBox : public TControl {
+public:
+    using TControl::TControl;
+    bool IsTabStop() const override { return true; }
+
+    void SetItems(const std::vector<std::wstring>& items);
+    // The chosen line, or -1.
+    int ItemIndex() const;
+    // Shows a line as chosen; no change is reported.
+    void SetItemIndex(int index);
+
+    // The user chose another line.
+    std::function<void()> OnChange;
+    bool Reflected(Message& m) override;
+
+protected:
+    const wchar_t* WindowClass() const override { return L"COMBOBOX"; }
+    DWORD Style() const override { return TControl::Style() | CBS_DROPDOWNLIST | WS_VSCROLL; }
+    Color DefaultBackground() const override { return clWindow; }
+    // The layout gives the closed box's height; the window holds the list
+    // that drops from it too.
+    RECT CreationRect() const override;
+};
+
+}  // namespace tk
