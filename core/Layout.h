@@ -80,6 +80,9 @@ struct ControlLayout {
     std::wstring_view glyph;  // bitmap buttons: resource name of the glyph strip
     bool ctl3d = true;
     std::vector<ListColumn> columns;  // list views
+    // Page controls: the tabs, each page made when the program asks for it
+    // (the pages of a layout otherwise make their tabs themselves).
+    std::vector<std::wstring_view> tabs;
     // false: the window is made hidden, for the program to show it (a part
     // shown on demand, which no one should see before it is ready).
     bool visible = true;

@@ -12,19 +12,6 @@ void DrawBevel(HDC dc, const RECT& r, BevelCut cut) {
     DrawEdge(dc, &edge, cut == BevelCut::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
 }
 
-namespace {
-
-// A child's context menu goes up to the form naming the child, as it does
-// from a control placed on the form itself: the system would name the
-// container instead.
-bool PassContextMenuUp(Message& m) {
-    if (m.msg != WM_CONTEXTMENU || reinterpret_cast<HWND>(m.wParam) == m.hwnd) return false;
-    m.result = SendMessageW(GetParent(m.hwnd), WM_CONTEXTMENU, m.wParam, m.lParam);
-    return true;
-}
-
-}  // namespace
-
 void TGroupBox::WndProc(Message& m) {
     if (ReflectToChild(m) || PassContextMenuUp(m)) return;
     // The system's group box leaves its inside unpainted.

@@ -33,6 +33,12 @@ bool ReflectToChild(Message& m) {
     return child && child->Reflected(m);
 }
 
+bool PassContextMenuUp(Message& m) {
+    if (m.msg != WM_CONTEXTMENU || reinterpret_cast<HWND>(m.wParam) == m.hwnd) return false;
+    m.result = SendMessageW(GetParent(m.hwnd), WM_CONTEXTMENU, m.wParam, m.lParam);
+    return true;
+}
+
 TControl::TControl(TForm& form, TControl* parent, const ControlLayout& layout)
     : TComponent(&form),
       TWindowHook(kControlHook),

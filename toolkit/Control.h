@@ -99,5 +99,9 @@ private:
 // Passes a parent's notification to the control it concerns. True when that
 // control handled it.
 bool ReflectToChild(Message& m);
+// For a container: a child's context menu goes on up to the form naming the
+// child, as it does from a control placed on the form itself (the system
+// would name the container instead). True when it was one.
+bool PassContextMenuUp(Message& m);
 
 }  // namespace tk

@@ -76,7 +76,7 @@ int TForm::Scale(int value) const { return MulDiv(value, dpi_, 96); }
 
 SIZE TForm::WindowSizeForDpi(int dpi) const {
     const WindowStyles styles = StylesFor(layout_);
-    RECT r{0, 0, ScaleToDpi(layout_.clientWidth, dpi),
+    RECT r{0, 0, ScaleToDpi(layout_.clientWidth, dpi) + ScaleToDpi(extraClientWidth_, dpi),
            ScaleToDpi(layout_.clientHeight, dpi) + ScaleToDpi(extraClientHeight_, dpi)};
     AdjustWindowRectForDpi(r, styles.style, !layout_.menu.empty(), styles.exStyle, dpi);
     return {r.right - r.left, r.bottom - r.top};
@@ -157,8 +157,9 @@ void TForm::ChangeDpi(int dpi, const RECT* suggested) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void TForm::SetExtraClientHeight(int height) {
-    if (height == extraClientHeight_) return;
+void TForm::SetExtraClientSize(int width, int height) {
+    if (width == extraClientWidth_ && height == extraClientHeight_) return;
+    extraClientWidth_ = width;
     extraClientHeight_ = height;
     if (!Handle()) return;
     const SIZE size = WindowSizeForDpi(dpi_);

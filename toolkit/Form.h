@@ -41,10 +41,13 @@ public:
     // when it is first needed; with their windows when the form has one.
     // Each carries its window identifier in its layout.
     std::vector<TControl*> AddControls(const std::vector<ControlLayout>& controls);
-    // Room below the layout's client area (96-dpi pixels), for a part of
-    // the window shown on demand; the window keeps its top-left corner.
+    // Room right of and below the layout's client area (96-dpi pixels), for
+    // a part of the window shown on demand; the window keeps its top-left
+    // corner.
+    int ExtraClientWidth() const { return extraClientWidth_; }
     int ExtraClientHeight() const { return extraClientHeight_; }
-    void SetExtraClientHeight(int height);
+    void SetExtraClientHeight(int height) { SetExtraClientSize(extraClientWidth_, height); }
+    void SetExtraClientSize(int width, int height);
 
     const FormLayout& Layout() const { return layout_; }
     // The program the form belongs to.
@@ -151,6 +154,7 @@ private:
     const FormLayout& layout_;
     FormHost& host_;
     int dpi_ = 96;
+    int extraClientWidth_ = 0;
     int extraClientHeight_ = 0;
     std::unique_ptr<MenuBar> menuBar_;
     TControl* activeControl_ = nullptr;

@@ -6,14 +6,29 @@
 
 namespace tk {
 
-void TPageControl::AddPage(TTabSheet& page) {
-    const std::wstring caption(page.Layout().caption);
+void TPageControl::HandleCreated() {
+    for (const std::wstring_view tab : Layout().tabs) InsertTab(tab);
+}
+
+void TPageControl::InsertTab(std::wstring_view caption) {
+    const std::wstring text(caption);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(caption.c_str());
+    item.pszText = const_cast<wchar_t*>(text.c_str());
     const int index = static_cast<int>(pages_.size());
     SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
-    pages_.push_back(&page);
+    pages_.push_back(nullptr);
+}
+
+void TPageControl::AddPage(TTabSheet& page) {
+    const auto& tabs = Layout().tabs;
+    auto tab = std::find(tabs.begin(), tabs.end(), page.Layout().caption);
+    std::size_t index = static_cast<std::size_t>(tab - tabs.begin());
+    if (tab == tabs.end() || index >= pages_.size() || pages_[index]) {
+        InsertTab(page.Layout().caption);
+        index = pages_.size() - 1;
+    }
+    pages_[index] = &page;
     // The tabs take room from the display area: place every page again.
     PlacePages();
     ShowSelectedPage();
@@ -22,9 +37,23 @@ void TPageControl::AddPage(TTabSheet& page) {
 void TPageControl::PlacePages() {
     const RECT area = DisplayRect();
     for (TTabSheet* p : pages_) {
+        if (!p) continue;
         SetWindowPos(p->Handle(), nullptr, area.left, area.top, area.right - area.left,
                      area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+int TPageControl::TabCount() const { return static_cast<int>(pages_.size()); }
+
+int TPageControl::TabIndex() const {
+    return static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
+}
+
+void TPageControl::SetTabIndex(int index) {
+    if (index < 0 || index >= TabCount()) return;
+    SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (OnChange) OnChange(index);
+    ShowSelectedPage();
 }
 
 void TPageControl::ApplyDpi() {
@@ -55,12 +84,13 @@ RECT TPageControl::DisplayRect() const {
 void TPageControl::ShowSelectedPage() {
     const TTabSheet* active = ActivePage();
     for (TTabSheet* page : pages_) {
-        ShowWindow(page->Handle(), page == active ? SW_SHOW : SW_HIDE);
+        if (page) ShowWindow(page->Handle(), page == active ? SW_SHOW : SW_HIDE);
     }
 }
 
 bool TPageControl::Reflected(Message& m) {
     if (m.msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(m.lParam)->code == TCN_SELCHANGE) {
+        if (OnChange) OnChange(TabIndex());
         ShowSelectedPage();
         return true;
     }
@@ -68,7 +98,7 @@ bool TPageControl::Reflected(Message& m) {
 }
 
 void TPageControl::WndProc(Message& m) {
-    if (ReflectToChild(m)) return;
+    if (ReflectToChild(m) || PassContextMenuUp(m)) return;
     TControl::WndProc(m);
 }
 
@@ -92,7 +122,7 @@ void TTabSheet::HandleCreated() {
 }
 
 void TTabSheet::WndProc(Message& m) {
-    if (ReflectToChild(m)) return;
+    if (ReflectToChild(m) || PassContextMenuUp(m)) return;
     if (m.msg == WM_ERASEBKGND) {
         EraseBackground(m);
         return;

@@ -2,6 +2,8 @@
 // control's display area while its tab is selected.
 #pragma once
 
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/Control.h"
@@ -13,10 +15,18 @@ class TTabSheet;
 class TPageControl : public TControl {
 public:
     using TControl::TControl;
-    // Pages add themselves when their windows are created.
+    // Pages add themselves when their windows are created: to the layout's
+    // tab of the same caption, else as a tab of their own.
     void AddPage(TTabSheet& page);
     TTabSheet* ActivePage() const;
     void SetActivePage(TTabSheet& page);
+    // The tabs, whether their pages are made or not.
+    int TabCount() const;
+    int TabIndex() const;
+    // Chooses a tab as the user would: OnChange hears it, then its page shows.
+    void SetTabIndex(int index);
+    // A tab was chosen; its page may be made now, before it shows.
+    std::function<void(int tab)> OnChange;
     // The area of the pages, in the page control's client coordinates.
     RECT DisplayRect() const;
     bool Reflected(Message& m) override;
@@ -26,12 +36,15 @@ protected:
     const wchar_t* WindowClass() const override { return WC_TABCONTROLW; }
     DWORD Style() const override { return TControl::Style() | WS_CLIPCHILDREN | TCS_TABS; }
     DWORD ExStyle() const override { return WS_EX_CONTROLPARENT; }
+    void HandleCreated() override;
     void WndProc(Message& m) override;
 
 private:
+    void InsertTab(std::wstring_view caption);
     void ShowSelectedPage();
     // Every page fills the display area.
     void PlacePages();
+    // One per tab; none for a tab whose page is not made yet.
     std::vector<TTabSheet*> pages_;
 };
 
