@@ -67,6 +67,9 @@ bool Activate(HWND window);
 void PressKey(WORD virtualKey);
 // Keys held down together in order, released in reverse (e.g. Alt, O).
 void PressChord(std::initializer_list<WORD> keys);
+// One key down or up, for the orders a chord does not give.
+void KeyDown(WORD virtualKey);
+void KeyUp(WORD virtualKey);
 void TypeText(std::wstring_view text);
 void MoveMouse(POINT screen);
 void ClickAt(POINT screen);
