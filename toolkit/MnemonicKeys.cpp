@@ -35,11 +35,6 @@ bool MnemonicKeys::Consumes(const MSG& msg) {
             if (!IsAlt(msg.wParam)) return false;
             key_ = 0;
             return true;
-        case WM_KEYDOWN:
-            // Alt was let go while another window had the keys: the
-            // mnemonic is over.
-            key_ = 0;
-            return false;
         default: return false;
     }
 }

@@ -178,7 +178,16 @@ TEST_F(HintsTest, KeyOrMouseButtonHidesTheHintUntilTheMouseLeavesItsControl) {
     EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
     RestOn(Handle("Check"));
     EXPECT_FALSE(ShowsWithin(300)) << "back while the mouse stays after a click";
-    RestOn(Handle("Plain"));
+    // The next control's hint waits the full delay again, and a press while
+    // it waits keeps it away.
+    Application->Hints().SetHintPause(600000);
+    RestOn(Handle("Name"));
+    EXPECT_FALSE(ShowsWithin(300)) << "only the short pause after a press";
+    Application->Hints().SetHintPause(50);
+    PostMessageW(Handle("Plain"), WM_MOUSEMOVE, 0, 0);
+    PostMessageW(Handle("Name"), WM_MOUSEMOVE, 0, 0);
+    PostMessageW(Handle("Name"), WM_LBUTTONDOWN, 0, 0);
+    EXPECT_FALSE(ShowsWithin(300)) << "after a press while it waited";
     EXPECT_TRUE(ShowHintOf("Check")) << "left and back";
 }
 
