@@ -37,7 +37,8 @@ protected:
 };
 
 TEST_F(Keyboard, AltAndTheDelayLettersFromTheDisplayLeaveTheMenuBarItsOwnKeys) {
-    ASSERT_NE(std::getenv("RYTMALO_XINPUT"), nullptr) << "no input tool for the display";
+    const char* tool = std::getenv("RYTMALO_XINPUT");
+    ASSERT_TRUE(tool && *tool) << "no input tool for the display";
     Save(L"TableauDetaille", Dword(1));
     ASSERT_NO_FATAL_FAILURE(Start());
     HWND delay = ViewControl("txtDelai");
