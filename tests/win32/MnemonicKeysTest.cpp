@@ -40,70 +40,45 @@ const FormLayout& MnemonicLayout() {
     return layout;
 }
 
-struct Received {
-    HWND window;
-    UINT msg;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-// Records the keyboard messages and system commands that reach some
-// windows. The menu bar's request is recorded and kept from the form: the
-// menu's own loop would take over the test.
-class MessageLog {
+// What reaches some windows of the keys the menu bar acts on: characters
+// with Alt, releases of Alt, and its requests (by character, 0 for a lone
+// Alt), which are kept from the form: the menu's own loop would take over.
+class MenuKeyLog {
 public:
-    explicit MessageLog(std::initializer_list<HWND> windows) {
+    explicit MenuKeyLog(std::initializer_list<HWND> windows) {
         current_ = this;
         for (HWND w : windows) {
             previous_[w] = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Record)));
         }
     }
-    ~MessageLog() {
+    ~MenuKeyLog() {
         for (const auto& [w, proc] : previous_) {
             SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
         }
         current_ = nullptr;
     }
-    MessageLog(const MessageLog&) = delete;
-    MessageLog& operator=(const MessageLog&) = delete;
+    MenuKeyLog(const MenuKeyLog&) = delete;
+    MenuKeyLog& operator=(const MenuKeyLog&) = delete;
 
-    int Count(UINT msg, WPARAM wParam) const {
-        int n = 0;
-        for (const Received& r : received_) n += r.msg == msg && r.wParam == wParam ? 1 : 0;
-        return n;
-    }
-    int Count(UINT msg) const {
-        int n = 0;
-        for (const Received& r : received_) n += r.msg == msg ? 1 : 0;
-        return n;
-    }
-    // The menu bar's keyboard requests, by their character (0: a lone Alt).
-    std::vector<LPARAM> MenuRequests() const {
-        std::vector<LPARAM> requests;
-        for (const Received& r : received_) {
-            if (r.msg == WM_SYSCOMMAND && (r.wParam & 0xFFF0) == SC_KEYMENU) {
-                requests.push_back(r.lParam);
-            }
-        }
-        return requests;
-    }
-    int AltReleases() const { return Count(WM_KEYUP, VK_MENU) + Count(WM_SYSKEYUP, VK_MENU); }
-    void Clear() { received_.clear(); }
+    int menuCharacters = 0;
+    int altReleases = 0;
+    std::vector<LPARAM> menuRequests;
 
 private:
     static LRESULT CALLBACK Record(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
-        MessageLog& log = *current_;
-        if ((msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || msg == WM_SYSCOMMAND) {
-            log.received_.push_back({w, msg, wParam, lParam});
+        MenuKeyLog& log = *current_;
+        if (msg == WM_SYSCHAR) ++log.menuCharacters;
+        if ((msg == WM_KEYUP || msg == WM_SYSKEYUP) && wParam == VK_MENU) ++log.altReleases;
+        if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) {
+            log.menuRequests.push_back(lParam);
+            return 0;
         }
-        if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) return 0;
         return CallWindowProcW(log.previous_.at(w), w, msg, wParam, lParam);
     }
 
-    static inline MessageLog* current_ = nullptr;
+    static inline MenuKeyLog* current_ = nullptr;
     std::map<HWND, WNDPROC> previous_;
-    std::vector<Received> received_;
 };
 
 // Counts the key presses and releases that the loop takes, consumed or not.
@@ -151,7 +126,7 @@ TEST_F(MnemonicKeys, ALabelsLetterMovesToTheNextBoxInEitherOrderOfRelease) {
     for (const auto& [order, keys] : orders) {
         form_->Find<TControl>("Top").SetFocus();
         SendMessageW(Handle("Name"), EM_SETSEL, 1, 1);
-        MessageLog log{form_->Handle(), Handle("Top"), Handle("Name")};
+        MenuKeyLog log{form_->Handle(), Handle("Top"), Handle("Name")};
         ASSERT_TRUE(Type(keys)) << order;
         EXPECT_EQ(GetFocus(), Handle("Name")) << order;
         DWORD start = 9, end = 9;
@@ -159,9 +134,9 @@ TEST_F(MnemonicKeys, ALabelsLetterMovesToTheNextBoxInEitherOrderOfRelease) {
                      reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(start, 0u) << order << ": its text is selected, as a dialog does";
         EXPECT_EQ(end, 3u) << order;
-        EXPECT_EQ(log.Count(WM_SYSCHAR), 0) << order;
-        EXPECT_EQ(log.AltReleases(), 0) << order;
-        EXPECT_TRUE(log.MenuRequests().empty()) << order;
+        EXPECT_EQ(log.menuCharacters, 0) << order;
+        EXPECT_EQ(log.altReleases, 0) << order;
+        EXPECT_TRUE(log.menuRequests.empty()) << order;
     }
 }
 
@@ -169,22 +144,21 @@ TEST_F(MnemonicKeys, AButtonsLetterHeldClicksOnceAndAltAloneThenOpensTheMenu) {
     int clicks = 0;
     form_->Find<TButton>("Go").OnClick = [&] { ++clicks; };
     form_->Find<TControl>("Top").SetFocus();
-    MessageLog log{form_->Handle(), Handle("Top"), Handle("Go")};
-    ASSERT_TRUE(Type({{VK_MENU, kDown}, {'A', kDown}, {'A', kDown}}));
-    // Its character, should one come from elsewhere while Alt is down.
-    PostMessageW(Handle("Go"), WM_SYSCHAR, 'a', 0x20000001);
-    ASSERT_TRUE(Type({{VK_MENU, kUp}, {'A', kUp}}));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(log.Count(WM_SYSCHAR), 0);
-    EXPECT_EQ(log.AltReleases(), 0);
-    EXPECT_TRUE(log.MenuRequests().empty());
-
-    log.Clear();
+    {
+        MenuKeyLog log{form_->Handle(), Handle("Top"), Handle("Go")};
+        ASSERT_TRUE(Type({{VK_MENU, kDown}, {'A', kDown}, {'A', kDown}}));
+        // Its character, should one come from elsewhere while Alt is down.
+        PostMessageW(Handle("Go"), WM_SYSCHAR, 'a', 0x20000001);
+        ASSERT_TRUE(Type({{VK_MENU, kUp}, {'A', kUp}}));
+        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(log.menuCharacters, 0);
+        EXPECT_EQ(log.altReleases, 0);
+        EXPECT_TRUE(log.menuRequests.empty());
+    }
+    MenuKeyLog log{form_->Handle(), Handle("Go")};
     ASSERT_TRUE(Type({{VK_MENU, kDown}, {VK_MENU, kUp}}));
-    EXPECT_EQ(log.MenuRequests(), std::vector<LPARAM>{0}) << "a lone Alt";
-    log.Clear();
     ASSERT_TRUE(Type({{VK_MENU, kDown}, {'V', kDown}, {VK_MENU, kUp}, {'V', kUp}}));
-    EXPECT_EQ(log.MenuRequests(), std::vector<LPARAM>{L'v'}) << "the menu's own letter";
+    EXPECT_EQ(log.menuRequests, (std::vector<LPARAM>{0, L'v'})) << "Alt alone, the menu's letter";
 }
 
 }  // namespace
