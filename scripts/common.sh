@@ -4,8 +4,8 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb imagemagick
-    python3 nsis zip)
+PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xdotool
+    imagemagick python3 nsis zip)
 # What building the Windows program and its packages alone needs.
 BUILD_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix python3 nsis zip)
 
@@ -65,6 +65,9 @@ start_virtual_display() {
     [ -s "$fdfile" ] || { echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$(head -n1 "$fdfile")"
     rm -f "$fdfile"
+    # The tests type through the display itself, as a keyboard would.
+    RYTMALO_XINPUT=$(command -v xdotool || true)
+    export RYTMALO_XINPUT
     log "virtual display $DISPLAY"
 }
 

@@ -129,6 +129,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
 }
 
 bool TApplication::IsKeyMsg(const MSG& msg) {
+    if (mnemonicKeys_.Consumes(msg)) return true;
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     TForm* form = nullptr;
     if (TControl* control = TControl::FromHandle(msg.hwnd)) {
@@ -136,7 +137,14 @@ bool TApplication::IsKeyMsg(const MSG& msg) {
     } else {
         form = TForm::FromHandle(msg.hwnd);
     }
-    return form && form->DialogKey(msg);
+    if (msg.message == WM_KEYDOWN) return form && form->DialogKey(msg);
+    mnemonicKeys_.Pressed(msg);
+    if (form && form->DialogKey(msg)) {
+        mnemonicKeys_.Used(msg);
+        return true;
+    }
+    mnemonicKeys_.Unused();
+    return false;
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }

@@ -18,6 +18,7 @@
 #include "toolkit/Help.h"
 #include "toolkit/HintService.h"
 #include "toolkit/MessageFilter.h"
+#include "toolkit/MnemonicKeys.h"
 #include "toolkit/WindowHost.h"
 
 namespace tk {
@@ -129,6 +130,7 @@ private:
     HelpService helpService_ = &WinHelpService;
     TClassRegistry classes_;
     std::vector<MessageFilter*> filters_;
+    MnemonicKeys mnemonicKeys_;
     FontCache fonts_;
     std::unique_ptr<THintService> hints_;
 };

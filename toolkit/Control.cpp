@@ -76,6 +76,13 @@ bool TControl::CanFocus() const {
 
 void TControl::SetFocus() { ::SetFocus(Handle()); }
 
+void TControl::FocusFromKeyboard() {
+    SetFocus();
+    if (SendMessageW(Handle(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageW(Handle(), EM_SETSEL, 0, -1);
+    }
+}
+
 bool TControl::Focused() const { return Handle() && GetFocus() == Handle(); }
 
 bool TControl::Enabled() const { return IsWindowEnabled(Handle()) != FALSE; }

@@ -42,6 +42,10 @@ public:
     virtual bool IsTabStop() const { return false; }
     bool CanFocus() const;
     void SetFocus();
+    // The focus given from the keyboard (Tab, a mnemonic): a control that
+    // selects its text on request (a text box) selects all of it, as dialogs
+    // do, so that what the user types replaces it.
+    void FocusFromKeyboard();
     bool Focused() const;
     bool Enabled() const;
     void SetEnabled(bool enabled);

@@ -59,7 +59,7 @@ void TForm::SelectNext(bool forward) {
     } else if (!forward) {
         index = order.size() - 1;
     }
-    order[index]->SetFocus();
+    order[index]->FocusFromKeyboard();
 }
 
 bool TForm::MoveInRadioGroup(bool forward) {
@@ -115,14 +115,14 @@ bool TForm::Mnemonic(WPARAM key) {
             return true;
         }
         if (control->IsTabStop() && control->CanFocus()) {
-            control->SetFocus();
+            control->FocusFromKeyboard();
             return true;
         }
         // A label: the control that follows it.
         for (std::size_t j = i + 1; j < components.size(); ++j) {
             auto* next = dynamic_cast<TControl*>(components[j]);
             if (next && next->IsTabStop() && next->CanFocus()) {
-                next->SetFocus();
+                next->FocusFromKeyboard();
                 return true;
             }
         }

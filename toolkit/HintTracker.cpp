@@ -47,7 +47,9 @@ bool HintTracker::PreTranslate(MSG& msg) {
     } else if (msg.message == WM_MOUSELEAVE) {
         MouseLeft(msg.hwnd);
     } else if ((msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
-               IsMouseButtonMessage(msg.message) || msg.message == WM_NCMOUSEMOVE) {
+               IsMouseButtonMessage(msg.message)) {
+        if (control_) Dismiss();
+    } else if (msg.message == WM_NCMOUSEMOVE) {
         if (control_) Cancel();
     }
     return false;
@@ -85,6 +87,12 @@ void HintTracker::Cancel() {
     StopTimer();
     if (THintWindow* window = hints_.HintWindow()) window->Hide();
     control_ = nullptr;
+    active_ = false;
+}
+
+void HintTracker::Dismiss() {
+    StopTimer();
+    if (THintWindow* window = hints_.HintWindow()) window->Hide();
     active_ = false;
 }
 

@@ -1,7 +1,8 @@
 // The application's hints: watches the mouse in the message loop; when it
 // rests on a control that has a hint for the hint delay, shows the hint
 // below the control, and hides it after the hide pause, when the mouse
-// leaves, or when a key or a mouse button is pressed.
+// leaves, or when a key or a mouse button is pressed; once hidden, it comes
+// back only after the mouse has left the control.
 #pragma once
 
 #include "toolkit/HintService.h"
@@ -29,6 +30,10 @@ private:
 
     void MouseMoved(HWND window);
     void MouseLeft(HWND window);
+    // A key or mouse button was pressed: the hint goes, and stays away
+    // while the mouse stays on its control (the control is kept, so that
+    // moving on it changes nothing).
+    void Dismiss();
     void Show();
     void StartTimer(int milliseconds, Waiting next);
     void StopTimer();

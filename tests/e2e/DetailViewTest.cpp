@@ -59,6 +59,9 @@ protected:
         Sleep(200);
         driver::PressKey('T');
         ASSERT_TRUE(driver::WaitUntil([&] { return ViewShown() != before; }, 5000));
+        // The view's controls are visible once made, before the command has
+        // sized and placed the window: its end is when the program answers.
+        SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
     }
     std::vector<std::vector<std::wstring>> Table() const {
         return driver::ListViewRows(ViewControl("lvwTableau"), kColumns);

@@ -1,7 +1,8 @@
 // The application's hints against real windows: the mouse resting on a
 // control with a hint shows it below the control after the hint delay; it
-// goes after the hide pause, when the mouse leaves, on a key or a button, or
-// when a dialog or message box comes up.
+// goes after the hide pause, when the mouse leaves, on a key or a button
+// (not to come back before the mouse leaves the control), or when a dialog or
+// message box comes up.
 #include <atomic>
 #include <thread>
 
@@ -119,16 +120,6 @@ protected:
         Sleep(50);
         LoopUntil(there, 1000);
     }
-    // Runs the application's loop until the condition holds or the time is up.
-    static bool LoopUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-        const ULONGLONG end = GetTickCount64() + timeoutMs;
-        for (;;) {
-            Application->ProcessMessages();
-            if (condition()) return true;
-            if (GetTickCount64() > end) return false;
-            Sleep(10);
-        }
-    }
     // Whether the hint shows at some moment of a stretch of the loop.
     bool ShowsWithin(DWORD milliseconds) {
         return LoopUntil([&] { return Showing(); }, milliseconds);
@@ -175,14 +166,29 @@ TEST_F(HintsTest, ControlsWithoutAShownHintShowNone) {
     }
 }
 
-TEST_F(HintsTest, KeyOrMouseButtonHidesTheHint) {
+TEST_F(HintsTest, KeyOrMouseButtonHidesTheHintUntilTheMouseLeavesItsControl) {
     ASSERT_TRUE(ShowHintOf("Name"));
     PostMessageW(Handle("Name"), WM_KEYDOWN, 'A', 0);
     EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
+    RestOn(Handle("Name"));
+    EXPECT_FALSE(ShowsWithin(300)) << "back while the mouse stays after a key";
 
     ASSERT_TRUE(ShowHintOf("Check"));
     PostMessageW(Handle("Check"), WM_RBUTTONDOWN, 0, 0);
     EXPECT_TRUE(LoopUntil([&] { return !Showing(); }));
+    RestOn(Handle("Check"));
+    EXPECT_FALSE(ShowsWithin(300)) << "back while the mouse stays after a click";
+    // The next control's hint waits the full delay again, and a press while
+    // it waits keeps it away.
+    Application->Hints().SetHintPause(600000);
+    RestOn(Handle("Name"));
+    EXPECT_FALSE(ShowsWithin(300)) << "only the short pause after a press";
+    Application->Hints().SetHintPause(50);
+    PostMessageW(Handle("Plain"), WM_MOUSEMOVE, 0, 0);
+    PostMessageW(Handle("Name"), WM_MOUSEMOVE, 0, 0);
+    PostMessageW(Handle("Name"), WM_LBUTTONDOWN, 0, 0);
+    EXPECT_FALSE(ShowsWithin(300)) << "after a press while it waited";
+    EXPECT_TRUE(ShowHintOf("Check")) << "left and back";
 }
 
 TEST_F(HintsTest, HintGoesAfterTheHidePauseAndStaysAwayWhileTheMouseStays) {

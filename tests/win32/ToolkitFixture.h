@@ -2,6 +2,7 @@
 // small layouts written for the tests.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,17 @@ protected:
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
+        }
+    }
+
+    // Runs the application's loop until the condition holds or the time is up.
+    static bool LoopUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
+        const ULONGLONG end = GetTickCount64() + timeoutMs;
+        for (;;) {
+            Application->ProcessMessages();
+            if (condition()) return true;
+            if (GetTickCount64() > end) return false;
+            Sleep(10);
         }
     }
 

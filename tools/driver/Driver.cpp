@@ -202,6 +202,10 @@ void PressChord(std::initializer_list<WORD> keys) {
     for (auto it = keys.end(); it != keys.begin();) SendKey(*--it, true);
 }
 
+void KeyDown(WORD virtualKey) { SendKey(virtualKey, false); }
+
+void KeyUp(WORD virtualKey) { SendKey(virtualKey, true); }
+
 void TypeText(std::wstring_view text) {
     for (wchar_t c : text) {
         const SHORT vk = VkKeyScanW(c);

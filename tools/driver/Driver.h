@@ -70,6 +70,9 @@ void PressKey(WORD virtualKey);
 void PressKeyStamped(WORD virtualKey, DWORD time);
 // Keys held down together in order, released in reverse (e.g. Alt, O).
 void PressChord(std::initializer_list<WORD> keys);
+// One key down or up, for the orders a chord does not give.
+void KeyDown(WORD virtualKey);
+void KeyUp(WORD virtualKey);
 void TypeText(std::wstring_view text);
 void MoveMouse(POINT screen);
 void ClickAt(POINT screen);
