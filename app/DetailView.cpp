@@ -1,239 +1,415 @@
 #include "app/DetailView.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
+#include "app/BarsPage.h"
+#include "app/DetailText.h"
 #include "app/DetailViewLayout.h"
+#include "app/MixingPage.h"
+#include "app/PicturePage.h"
+#include "app/ValuesPage.h"
+#include "components/RegApp.h"
+#include "core/DecimalText.h"
+#include "core/DelayMatch.h"
+#include "core/FilmClick.h"
+#include "core/FrameRates.h"
 #include "core/TempoRange.h"
 #include "toolkit/Button.h"
-#include "toolkit/Clipboard.h"
-#include "core/DecimalText.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Edit.h"
+#include "toolkit/ErrorReport.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/ListView.h"
 #include "toolkit/MessageDlg.h"
-#include "toolkit/PopupMenu.h"
+#include "toolkit/PageControl.h"
 #include "toolkit/UserLocale.h"
 
 namespace rytmalo {
 namespace {
 
-// The longest delay taken: a thousand seconds, in microseconds.
-constexpr std::int64_t kLongestDelayUs = 1'000'000'000;
+constexpr int kPicturePage = 3;
 
-constexpr wchar_t kCopyHeader[] =
-    L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n";
-
-// The note that counts as the beat, as a metronome marking names it.
-std::wstring_view BeatName(BeatUnit unit) {
-    switch (unit) {
-        case 2: return L"Blanche";
-        case 8: return L"Croche";
-        case 16: return L"Double croche";
-        default: return L"Noire";
-    }
-}
-
-// The style of copied figures: the user's decimal mark, no grouping.
-tk::NumberStyle Ungrouped(tk::NumberStyle style) {
-    style.groups.clear();
-    style.repeatLast = false;
-    return style;
+// "+1,25 %", "−0,50 %".
+std::wstring PercentText(std::int64_t hundredths, const tk::NumberStyle& style) {
+    return (hundredths < 0 ? L"−" : L"+") + tk::FormatFixed(std::llabs(hundredths), 2, style) +
+           L" %";
 }
 
 }  // namespace
 
-TDetailView::TDetailView(tk::TForm& form, EnterTempo enterTempo, BeatUnit unit)
+DetailView::DetailView(tk::TForm& form, TRegApp& store, EnterTempo enterTempo, BeatUnit unit)
     : form_(form),
+      store_(store),
       enterTempo_(std::move(enterTempo)),
       numbers_(tk::UserNumberStyle()),
+      settings_(ReadDetailSettings(store)),
       unit_(unit) {
     form.AddControls(DetailViewLayout());
     Bind();
-    FitTable();
+    // The page last shown is made now; the others when first chosen.
+    pages_->SetTabIndex(settings_.page);
+    Refresh();
 }
 
-void TDetailView::Bind() {
+DetailView::~DetailView() = default;
+
+void DetailView::Bind() {
     panel_ = &form_.Find<tk::TControl>("pnlDetail");
     tap_ = &form_.Find<tk::TButton>("cmdTaper");
+    double_ = &form_.Find<tk::TButton>("cmdDouble");
+    halve_ = &form_.Find<tk::TButton>("cmdMoitie");
     tapped_ = &form_.Find<tk::TLabel>("lblTempoTape");
+    exact_ = &form_.Find<tk::TEdit>("txtTempoExact");
     delay_ = &form_.Find<tk::TEdit>("txtDelai");
+    delayUnit_ = &form_.Find<tk::TComboBox>("cboUniteDelai");
     tempos_ = &form_.Find<tk::TListBox>("lstTempos");
+    closest_ = &form_.Find<tk::TLabel>("lblProche");
     caption_ = &form_.Find<tk::TLabel>("lblTableau");
-    table_ = &form_.Find<tk::TListView>("lvwTableau");
+    pages_ = &form_.Find<tk::TPageControl>("pgcPages");
 
     tap_->OnPress = [this](DWORD time) { Beat(time); };
+    tap_->OnKeyDown = [this](WORD& key) {
+        if (key == VK_BACK || key == VK_ESCAPE) ResetTap();
+    };
+    double_->OnClick = [this] { Step(true); };
+    halve_->OnClick = [this] { Step(false); };
+    exact_->OnKeyDown = [this](WORD& key) {
+        if (key == VK_RETURN) TypeExact();
+    };
     delay_->OnKeyDown = [this](WORD& key) {
         if (key == VK_RETURN) FindTempos();
+    };
+    delayUnit_->SetItems({L"millisecondes", L"hertz", L"échantillons à " + RateName(44100, numbers_),
+                          L"échantillons à " + RateName(48000, numbers_)});
+    delayUnit_->SetItemIndex(static_cast<int>(settings_.delayUnit));
+    delayUnit_->OnChange = [this] {
+        if (delayUnit_->ItemIndex() < 0) return;
+        DetailSettings s = settings_;
+        s.delayUnit = static_cast<DelayUnit>(delayUnit_->ItemIndex());
+        Settle(s);
+        // The delay typed, read again in its new unit.
+        if (delayMs_) {
+            delayMs_ = ParseDelay(delay_->Text(), settings_.delayUnit, numbers_);
+            ListTempos();
+        }
     };
     tempos_->OnKeyDown = [this](WORD& key) {
         if (key == VK_RETURN) ChooseTempo();
     };
     tempos_->OnDoubleClick = [this] { ChooseTempo(); };
-    table_->OnKeyDown = [this](WORD& key) {
-        if (GetKeyState(VK_CONTROL) >= 0) return;
-        if (key == 'C') {
-            tk::CopyText(form_.Handle(), TableText());
-        } else if (key == 'A') {
-            ListView_SetItemState(table_->Handle(), -1, LVIS_SELECTED, LVIS_SELECTED);
-        }
-    };
+    pages_->OnChange = [this](int page) { ChoosePage(page); };
 }
 
-// The longest figures come at the slowest tempo with the shortest beat, the
-// highest frequencies at the fastest tempo with the longest one.
-void TDetailView::FitTable() {
-    std::vector<std::vector<std::wstring>> widest = Rows(kMinTempo, 16, numbers_);
-    for (auto& row : Rows(kMaxTempo, 2, numbers_)) widest.push_back(std::move(row));
-    table_->FitColumns(std::move(widest));
-}
-
-void TDetailView::Show(bool show) {
+void DetailView::Show(bool show) {
     if (show == visible_) return;
     visible_ = show;
     ShowWindow(panel_->Handle(), show ? SW_SHOWNA : SW_HIDE);
 }
 
-void TDetailView::SetHeight(int height) {
-    const auto place = [&](tk::TControl& control, int top, int controlHeight) {
-        const tk::TRect& b = control.Layout().bounds;
-        SetWindowPos(control.Handle(), nullptr, form_.Scale(b.Left), form_.Scale(top),
-                     form_.Scale(b.Width()), form_.Scale(controlHeight),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+DetailPage& DetailView::Page(int page) {
+    auto& made = made_[static_cast<std::size_t>(page)];
+    if (!made) {
+        const ChangeSettings change = [this](const DetailSettings& s) { Settle(s); };
+        switch (page) {
+            case 1: made = std::make_unique<BarsPage>(form_, numbers_, change); break;
+            case 2: made = std::make_unique<MixingPage>(form_, numbers_, change); break;
+            case 3: made = std::make_unique<PicturePage>(form_, numbers_); break;
+            default: made = std::make_unique<ValuesPage>(form_, numbers_, change); break;
+        }
+        if (width_ > 0) Place(width_, height_);
+        made->Update(Context());
+    }
+    return *made;
+}
+
+// The page is made before its tab shows it; the choice is remembered.
+void DetailView::ChoosePage(int page) {
+    if (page < 0 || page >= kPageCount) return;
+    Page(page);
+    if (page == settings_.page) return;
+    DetailSettings s = settings_;
+    s.page = page;
+    Settle(s);
+}
+
+// A setting the user changed: kept, shown on every page made, saved.
+void DetailView::Settle(const DetailSettings& settings) {
+    const DetailSettings old = settings_;
+    settings_ = settings;
+    Refresh();
+    if (old.allDivisions != settings.allDivisions) ListTempos();
+    const auto save = [&](const wchar_t* name, std::int32_t before, std::int32_t now) {
+        if (before != now) SaveDetailSetting(store_, name, now);
     };
-    const int shortBy = std::max(0, kTableTop + kLeastTableHeight + 8 - height);
-    const int listCut = std::min(shortBy, kTemposHeight - kLeastTemposHeight);
-    const int tableTop = kTableTop - listCut;
-    place(*panel_, kDetailViewTop, height);
-    place(*tempos_, kTemposTop, kTemposHeight - listCut);
-    place(*caption_, caption_->Layout().bounds.Top - listCut, caption_->Layout().bounds.Height());
-    place(*table_, tableTop, std::max(height - tableTop - 8, kLeastTableHeight));
+    save(kPageSetting, old.page, settings.page);
+    save(kAllDivisionsSetting, old.allDivisions, settings.allDivisions);
+    save(kNumeratorSetting, old.signature.numerator, settings.signature.numerator);
+    save(kDenominatorSetting, old.signature.denominator, settings.signature.denominator);
+    save(kPreDelaySetting, static_cast<int>(old.preDelay), static_cast<int>(settings.preDelay));
+    save(kFirstRateSetting, old.rates.first, settings.rates.first);
+    save(kSecondRateSetting, old.rates.second, settings.rates.second);
+    save(kDelayUnitSetting, static_cast<int>(old.delayUnit), static_cast<int>(settings.delayUnit));
 }
 
-std::vector<std::vector<std::wstring>> TDetailView::Rows(std::int32_t tempo, BeatUnit unit,
-                                                         const tk::NumberStyle& style) const {
-    std::vector<std::vector<std::wstring>> rows;
-    for (const NoteValue& value : NoteValues()) {
-        const RowFigures figures = *FiguresOf(value, tempo, unit);
-        rows.push_back({std::wstring(value.name), tk::FormatFixed(figures.hundredthsOfMs, 2, style),
-                        tk::FormatFixed(figures.hundredthsOfHz, 2, style),
-                        tk::FormatFixed(figures.samples44k, 0, style),
-                        tk::FormatFixed(figures.samples48k, 0, style)});
+FigureContext DetailView::Context() const {
+    FigureContext context{.unit = unit_, .settings = settings_};
+    if (tempo_ && IsTempoInRange(*tempo_)) {
+        context.tempo = tempo_;
+        context.title = FigureTitle(*tempo_, unit_, numbers_);
     }
-    return rows;
+    return context;
 }
 
-void TDetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
+// Every page made shows the figures of the exact tempo and unit, or none;
+// the shared part says which, and what ×2 and ÷2 would give.
+void DetailView::Refresh() {
+    const FigureContext context = Context();
+    for (const auto& page : made_) {
+        if (page) page->Update(context);
+    }
+    if (context.tempo) {
+        caption_->SetCaption(context.title);
+        exact_->SetText(TempoText(*context.tempo, numbers_));
+    } else if (outOfRange_) {
+        caption_->SetCaption(L"Tempo " + tk::DecimalText(*outOfRange_) + L" hors de la plage " +
+                             TempoRangeText() + L" : aucune valeur");
+    }
+    double_->SetEnabled(context.tempo && Doubled(*context.tempo).inRange);
+    halve_->SetEnabled(context.tempo && Halved(*context.tempo).inRange);
+    ShowClosest();
+}
+
+void DetailView::SetExact(std::optional<ExactTempo> tempo) {
+    // A tapped tempo is no longer what the view shows.
+    if (tappedTempo_ && tempo != tappedTempo_) ResetTap();
+    tempo_ = tempo;
+    Refresh();
+}
+
+// A tempo the view found: exact here, whole in the window.
+void DetailView::Enter(ExactTempo tempo) {
+    if (tappedTempo_ && tempo != *tappedTempo_) ResetTap();
+    outOfRange_.reset();
+    tempo_ = tempo;
+    enterTempo_(WholeTempo(tempo));
+    Refresh();
+}
+
+void DetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
     BeatUnitChanged(unit);
-    // A tapped tempo is no longer what the window shows.
-    if (tappedTempo_ && *tappedTempo_ != tempo) {
-        tappedTempo_.reset();
-        tapTempo_.Reset();
-        tapped_->SetCaption(kTapPrompt);
-    }
     if (!InTempoRange(tempo)) {
-        tableFor_.reset();
-        table_->SetRows({});
-        caption_->SetCaption(L"Tempo " + tk::DecimalText(tempo) +
-                             L" hors de la plage " + TempoRangeText() + L" : aucune valeur");
+        outOfRange_ = tempo;
+        SetExact(std::nullopt);
         return;
     }
-    tableFor_.emplace(tempo, unit);
-    table_->SetRows(Rows(tempo, unit, numbers_));
-    caption_->SetCaption(std::wstring(BeatName(unit)) + L" = " + tk::DecimalText(tempo));
+    outOfRange_.reset();
+    if (tempo_ && WholeTempo(*tempo_) == tempo) {
+        Refresh();
+        return;
+    }
+    SetExact(tempo * 100);
 }
 
-void TDetailView::BeatUnitChanged(BeatUnit unit) {
+void DetailView::TempoTyped(std::int32_t tempo) {
+    if (InTempoRange(tempo)) SetExact(tempo * 100);
+}
+
+void DetailView::BeatUnitChanged(BeatUnit unit) {
     if (unit == unit_) return;
     unit_ = unit;
-    if (delay_us_) ListTempos();
+    ListTempos();
+    Refresh();
 }
 
-bool TDetailView::ContextMenu(HWND window, POINT screen) {
-    if (!window || (window != table_->Handle() && !IsChild(table_->Handle(), window))) return false;
-    const bool keyboard = screen.x == -1 && screen.y == -1;
-    if (keyboard) screen = table_->MenuPoint();
-    if (tk::ShowPopupMenu(form_.Handle(), screen, {{L"&Copier", tableFor_.has_value()}},
-                          keyboard ? tk::MenuFrom::Keyboard : tk::MenuFrom::Mouse)) {
-        tk::CopyText(form_.Handle(), TableText());
+bool DetailView::ContextMenu(HWND window, POINT screen) {
+    for (const auto& page : made_) {
+        if (page && page->ContextMenu(window, screen)) return true;
     }
-    return true;
+    return false;
 }
 
-std::wstring TDetailView::TableText() const {
-    std::wstring text = kCopyHeader;
-    if (!tableFor_) return text;
-    const auto rows = Rows(tableFor_->first, tableFor_->second, Ungrouped(numbers_));
-    std::vector<int> chosen = table_->SelectedRows();
-    if (chosen.empty()) {
-        for (int row = 0; row < static_cast<int>(rows.size()); ++row) chosen.push_back(row);
+// Each press is a beat, timed by its input; a tempo in range is computed at
+// once, anything else only said.
+void DetailView::Beat(DWORD time) {
+    const std::optional<TapReading> reading = tapTempo_.Beat(time);
+    if (!reading) {
+        if (!tappedTempo_) tapped_->SetCaption(L"Tapez le temps suivant…");
+        return;
     }
-    for (int row : chosen) {
-        const auto& cells = rows[static_cast<std::size_t>(row)];
-        for (std::size_t column = 0; column < cells.size(); ++column) {
-            if (column > 0) text += L'\t';
-            text += cells[column];
-        }
-        text += L"\r\n";
+    const auto tenths = static_cast<std::int64_t>(std::llround(reading->bpm * 10));
+    std::wstring said = L"Tempo tapé : " + tk::FormatFixed(tenths, 1, numbers_);
+    said += L" (" + tk::DecimalText(static_cast<std::int64_t>(reading->taps)) + L" temps";
+    if (reading->uncertainty) {
+        said += L", ± " +
+                tk::FormatFixed(std::llround(*reading->uncertainty * 10), 1, numbers_);
     }
-    return text;
-}
-
-// Each press is a beat, timed by its input; a tempo in the box's range is
-// computed at once, anything else only said.
-void TDetailView::Beat(DWORD time) {
-    const std::optional<double> tempo = tapTempo_.Beat(time);
+    said += L")";
+    const std::optional<ExactTempo> tempo = TempoFromTap(reading->bpm);
     if (!tempo) {
-        tapped_->SetCaption(L"Tapez le temps suivant…");
+        tapped_->SetCaption(said + L", hors de la plage " + TempoRangeText());
         return;
     }
-    const std::wstring figure =
-        tk::FormatFixed(static_cast<std::int64_t>(*tempo * 10 + 0.5), 1, numbers_);
-    const std::optional<std::int32_t> accepted = AcceptedTempo(*tempo);
-    if (!accepted) {
-        tapped_->SetCaption(L"Tempo tapé : " + figure + L", hors de la plage " + TempoRangeText());
-        return;
-    }
-    tapped_->SetCaption(L"Tempo tapé : " + figure);
-    EnterTapped(*accepted);
-}
-
-void TDetailView::EnterTapped(std::int32_t tempo) {
+    tapped_->SetCaption(said);
     tappedTempo_ = tempo;
-    enterTempo_(tempo);
+    Enter(*tempo);
 }
 
-void TDetailView::FindTempos() {
-    const auto delay = tk::ParseFixed(delay_->Text(), 3, numbers_, kLongestDelayUs);
-    if (!delay || *delay <= 0) {
-        tk::MessageDlg(
-            L"Le délai doit être un nombre positif de millisecondes, par exemple 375 "
-            L"ou 187" +
-                numbers_.decimal + L"5.",
-            tk::MsgDlgType::Warning, MB_OK);
+void DetailView::ResetTap() {
+    tapTempo_.Reset();
+    tappedTempo_.reset();
+    tapped_->SetCaption(kTapPrompt);
+}
+
+void DetailView::Step(bool up) {
+    if (!tempo_) return;
+    const TempoStep step = up ? Doubled(*tempo_) : Halved(*tempo_);
+    if (step.inRange) Enter(step.tempo);
+}
+
+void DetailView::TypeExact() {
+    const std::optional<ExactTempo> tempo = ParseTempo(exact_->Text(), numbers_);
+    if (!tempo) {
+        tk::MessageDlg(L"Le tempo exact doit être un nombre de " + tk::DecimalText(kMinTempo) +
+                           L" à " + tk::DecimalText(kMaxTempo) + L", par exemple 117" +
+                           numbers_.decimal + L"55.",
+                       tk::MsgDlgType::Warning, MB_OK);
         return;
     }
-    delay_us_ = delay;
+    Enter(*tempo);
+}
+
+// On the page "Image" a film click is taken too ("12-2"), and gives the
+// tempo at each picture rate.
+void DetailView::FindTempos() {
+    const std::wstring text = delay_->Text();
+    if (pages_->TabIndex() == kPicturePage) {
+        if (const auto click = ParseClick(text)) {
+            clickEighths_ = click;
+            delayMs_.reset();
+            ListTempos();
+            return;
+        }
+    }
+    const std::optional<ExactMs> delay = ParseDelay(text, settings_.delayUnit, numbers_);
+    if (!delay) {
+        std::wstring said = L"de millisecondes, par exemple 375 ou 187" + numbers_.decimal + L"5";
+        if (settings_.delayUnit == DelayUnit::Hertz) {
+            said = L"de hertz, par exemple 2 ou 2" + numbers_.decimal + L"67";
+        } else if (settings_.delayUnit != DelayUnit::Milliseconds) {
+            said = L"d'échantillons, par exemple 16538";
+        }
+        if (pages_->TabIndex() == kPicturePage) said += L", ou un clic comme 12-2";
+        tk::MessageDlg(L"Le délai doit être un nombre positif " + said + L".",
+                       tk::MsgDlgType::Warning, MB_OK);
+        return;
+    }
+    delayMs_ = delay;
+    clickEighths_.reset();
     ListTempos();
 }
 
-void TDetailView::ListTempos() {
+void DetailView::ListTempos() {
+    if (!delayMs_ && !clickEighths_) return;
     std::vector<std::wstring> lines;
     lineTempos_.clear();
-    for (const TempoOfDelay& tempo : TemposOfDelay(*delay_us_, unit_)) {
-        lines.push_back(std::wstring(tempo.name) + L" : " +
-                        tk::FormatFixed(tempo.tenths, 1, numbers_));
-        lineTempos_.push_back(tempo.whole);
+    if (clickEighths_) {
+        for (const FrameRate& rate : kFrameRates) {
+            const auto tempo = TempoOfClick(*clickEighths_, rate);
+            if (!tempo) continue;
+            lines.push_back(ClickText(*clickEighths_) + L" à " +
+                            PicturePage::RateText(rate.shownThousandths, numbers_) +
+                            L" images/s : " + TempoText(*tempo, numbers_));
+            lineTempos_.push_back(*tempo);
+        }
+    } else if (delayMs_) {
+        for (const NoteValue& value : ValuesPage::Values(settings_.allDivisions)) {
+            const auto tenths = TenthsOfTempoFor(value, *delayMs_, unit_);
+            if (!tenths) continue;
+            const auto tempo = TempoFromTenths(*tenths);
+            if (!tempo) continue;
+            lines.push_back(std::wstring(value.name) + L" : " +
+                            tk::FormatFixed(*tenths, 1, numbers_));
+            lineTempos_.push_back(*tempo);
+        }
     }
     if (lines.empty()) lines.push_back(L"Aucun tempo " + TempoRangeText() + L" pour ce délai");
     tempos_->SetItems(lines);
+    ShowClosest();
 }
 
-void TDetailView::ChooseTempo() {
+// The note value of the tempo shown that lasts nearest to the delay.
+void DetailView::ShowClosest() {
+    std::wstring said;
+    if (delayMs_ && tempo_ && IsTempoInRange(*tempo_)) {
+        const auto values = ValuesPage::Values(settings_.allDivisions);
+        if (const auto nearest = ClosestValueTo(*delayMs_, values, *tempo_, unit_)) {
+            said = L"Au tempo " + TempoText(*tempo_, numbers_) + L", le plus proche : " +
+                   std::wstring(values[nearest->index].name) + L", " +
+                   PercentText(nearest->hundredthsOfPercent, numbers_);
+        }
+    }
+    closest_->SetCaption(said);
+}
+
+void DetailView::ChooseTempo() {
     const int line = tempos_->ItemIndex();
     if (line < 0 || line >= static_cast<int>(lineTempos_.size())) return;
-    enterTempo_(lineTempos_[static_cast<std::size_t>(line)]);
+    Enter(lineTempos_[static_cast<std::size_t>(line)]);
+}
+
+// The widest of the pages' lists, each column as wide as its widest figure
+// and heading, measured in the view's font (which its lists use).
+int DetailView::Width() const {
+    const HFONT font = panel_->FontHandle();
+    const int dpi = form_.Dpi();
+    const auto listWidth = [&](FigureRows rows, std::string_view list) {
+        std::vector<std::wstring>& headings = rows.emplace_back();
+        for (const tk::ListColumn& c : FindDetailControl(list)->columns)
+            headings.emplace_back(c.caption);
+        int sum = 0;
+        for (const int w : tk::TListView::ColumnWidths(font, dpi, rows)) sum += w;
+        return sum + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
+               4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi);
+    };
+    const int widest = std::max({listWidth(ValuesPage::Widest(numbers_), "lvwTableau"),
+                                 listWidth(BarsPage::Widest(numbers_), "lvwMesures"),
+                                 listWidth(MixingPage::WidestReverb(numbers_), "lvwReverb"),
+                                 listWidth(MixingPage::WidestCompressor(numbers_), "lvwCompresseur"),
+                                 listWidth(PicturePage::Widest(numbers_), "lvwImage")});
+    // The list within its page (4 on each side), within the tabs' frame
+    // (about 4 more), within the view's margins (8).
+    const int view = std::max(widest, form_.Scale(kPageSettingsWidth)) + form_.Scale(2 * (4 + 4 + 8));
+    return std::max(kDetailViewWidth, (view * 96 + dpi - 1) / dpi);
+}
+
+void DetailView::Place(int width, int height) {
+    width_ = width;
+    height_ = height;
+    const auto place = [&](tk::TControl& c, int left, int top, int w, int h) {
+        SetWindowPos(c.Handle(), nullptr, form_.Scale(left), form_.Scale(top), form_.Scale(w),
+                     form_.Scale(std::max(h, 0)), SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    // The pages' lists give up height first; then the list of tempos, down
+    // to two lines; past that the view is cut at the window's bottom.
+    const int pagesLeast = 24 + kPageSettingsHeight + kLeastTableHeight + 8;
+    const int shortBy = std::max(0, kPagesTop + pagesLeast + 8 - height);
+    const int cut = std::min(shortBy, kTemposHeight - kLeastTemposHeight);
+    place(*panel_, 0, kDetailViewTop, width, height);
+    place(form_.Find<tk::TControl>("bvlTableau"), 8, 1, width - 16, 2);
+    place(*tapped_, 154, 15, width - 162, 13);
+    place(*tempos_, 8, kTemposTop, 226, kTemposHeight - cut);
+    place(*closest_, 240, kTemposTop, width - 248, kTemposHeight - cut);
+    place(*caption_, 8, kPagesTop - 17 - cut, width - 16, 13);
+    place(*pages_, 8, kPagesTop - cut, width - 16, height - kPagesTop + cut - 8);
+    const RECT area = pages_->DisplayRect();
+    for (const auto& page : made_) {
+        if (page) page->Place(area.right - area.left, area.bottom - area.top);
+    }
 }
 
 }  // namespace rytmalo

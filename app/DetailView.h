@@ -1,52 +1,67 @@
 // The detailed view of the main window: made the first time the user turns
-// it on, then shown and hidden in one panel below the window's usual
-// content. It is told each computation of the ten values and each change of
-// the beat unit; it taps the tempo, finds the tempos at which a delay falls
-// on a note value, and copies its figures. A tempo it finds goes to the
-// window through the function it was made with.
+// it on, then shown and hidden in one panel below (and, for its widest
+// page, beside) the window's usual content. Above its pages, what they
+// share: tap tempo, ×2 and ÷2, the exact tempo, the tempos of a delay and
+// the note value nearest to it. Below, the pages of figures, each made when
+// its tab is first chosen. It is told each computation of the ten values
+// and each change of the beat unit; a tempo it finds goes to the window
+// through the function it was made with. It remembers its settings in the
+// window's store.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/DetailPage.h"
+#include "app/DetailSettings.h"
 #include "core/DelayTable.h"
-#include "core/MusicTable.h"
-#include "app/TapTempo.h"
+#include "core/ExactTempo.h"
 #include "core/NumberFormat.h"
+#include "core/TapTempo.h"
 #include "toolkit/Win.h"
 
 namespace tk {
 class TButton;
+class TComboBox;
 class TControl;
 class TEdit;
 class TForm;
 class TLabel;
 class TListBox;
-class TListView;
+class TPageControl;
 }  // namespace tk
 
 namespace rytmalo {
 
-class TDetailView {
+class TRegApp;
+
+class DetailView {
 public:
+    // The main window computes a whole tempo, the nearest to the exact one.
     using EnterTempo = std::function<void(std::int32_t tempo)>;
-    TDetailView(tk::TForm& form, EnterTempo enterTempo, BeatUnit unit);
+    DetailView(tk::TForm& form, TRegApp& store, EnterTempo enterTempo, BeatUnit unit);
+    ~DetailView();
 
     void Show(bool show);
     bool Visible() const { return visible_; }
-    // The height the window gives the view (96-dpi pixels): its table gives
-    // up what the whole view cannot have. Again after a change of
-    // resolution, which places the controls as the layout has them.
-    void SetHeight(int height);
+    // The width the view needs for its widest page to show every figure
+    // whole (96-dpi pixels), at the form's resolution.
+    int Width() const;
+    // The room the window gives it (96-dpi pixels): its lists give up
+    // height when there is not enough. Again after a change of resolution.
+    void Place(int width, int height);
 
-    // The ten values were computed for this tempo and unit: the table shows
-    // the same tempo's figures, or says the tempo is outside the range.
+    // The ten values were computed for this whole tempo and unit. An exact
+    // tempo of the view that rounds to it stays; the tempo box's own sets
+    // the exact tempo.
     void TempoComputed(std::int32_t tempo, BeatUnit unit);
-    // The unit changed, whether the values were computed again or not: the
-    // tempos of a delay follow it at once.
+    void TempoTyped(std::int32_t tempo);
+    // The unit changed, whether the values were computed again or not.
     void BeatUnitChanged(BeatUnit unit);
 
     // A context menu asked for in a window of the view (a point of (-1, -1)
@@ -55,41 +70,56 @@ public:
 
 private:
     void Bind();
-    void FitTable();
-    // The table's rows for a tempo in range, in the style given.
-    std::vector<std::vector<std::wstring>> Rows(std::int32_t tempo, BeatUnit unit,
-                                                const tk::NumberStyle& style) const;
-    // The table as tab-separated lines under a header: the selected rows,
-    // or all of them when none is; figures without digit grouping, as the
-    // fields they are pasted into read them.
-    std::wstring TableText() const;
+    void ChoosePage(int page);
+    DetailPage& Page(int page);
+    void Settle(const DetailSettings& settings);
+    FigureContext Context() const;
+    void Refresh();
+    void SetExact(std::optional<ExactTempo> tempo);
+    void Enter(ExactTempo tempo);
     void Beat(DWORD time);
+    void ResetTap();
+    void Step(bool up);
+    void TypeExact();
     void FindTempos();
     void ListTempos();
+    void ShowClosest();
     void ChooseTempo();
-    void EnterTapped(std::int32_t tempo);
 
     tk::TForm& form_;
+    TRegApp& store_;
     EnterTempo enterTempo_;
     tk::NumberStyle numbers_;
+    DetailSettings settings_;
     tk::TControl* panel_ = nullptr;
     tk::TButton* tap_ = nullptr;
+    tk::TButton* double_ = nullptr;
+    tk::TButton* halve_ = nullptr;
     tk::TLabel* tapped_ = nullptr;
+    tk::TEdit* exact_ = nullptr;
     tk::TEdit* delay_ = nullptr;
+    tk::TComboBox* delayUnit_ = nullptr;
     tk::TListBox* tempos_ = nullptr;
+    tk::TLabel* closest_ = nullptr;
     tk::TLabel* caption_ = nullptr;
-    tk::TListView* table_ = nullptr;
+    tk::TPageControl* pages_ = nullptr;
+    std::array<std::unique_ptr<DetailPage>, kPageCount> made_;
     bool visible_ = false;
+    int width_ = 0;
+    int height_ = 0;
+
     BeatUnit unit_;
+    // The tempo of the figures: exact, or the whole one outside the range
+    // that the window computed for (nothing before any).
+    std::optional<ExactTempo> tempo_;
+    std::optional<std::int32_t> outOfRange_;
     TapTempo tapTempo_;
-    // The tempo a tap entered, while it is the tempo shown.
-    std::optional<std::int32_t> tappedTempo_;
-    // The tempo and unit of the table's figures.
-    std::optional<std::pair<std::int32_t, BeatUnit>> tableFor_;
-    // The delay last entered (microseconds) and the whole tempo of each
+    std::optional<ExactTempo> tappedTempo_;
+    // The delay last entered, or the click, and the exact tempo of each
     // line of its list.
-    std::optional<std::int64_t> delay_us_;
-    std::vector<std::int32_t> lineTempos_;
+    std::optional<ExactMs> delayMs_;
+    std::optional<std::int64_t> clickEighths_;
+    std::vector<ExactTempo> lineTempos_;
 };
 
 }  // namespace rytmalo

@@ -1,7 +1,10 @@
 // The main window's detailed view, shown below its usual content when the
-// user turns it on: tap tempo, delay to tempo, and the table of note values
-// with their dotted values in milliseconds, hertz and samples. Its controls
-// are made when it is first shown; each carries its own window identifier.
+// user turns it on: above, what all its pages share (tap tempo, ×2 and ÷2,
+// the exact tempo, a delay's tempos); below, the pages of figures. Its
+// controls are made when it is first shown, each page's when its tab is
+// first chosen; each carries its own window identifier. Places are in
+// 96-dpi pixels for the view at its least width; the view widens its
+// lists and tabs with the window.
 #pragma once
 
 #include <string_view>
@@ -11,28 +14,34 @@
 
 namespace rytmalo {
 
-// Room the view takes below the main window's content (96-dpi pixels),
-// and where in the view its table starts: when the screen is too small for
-// the whole view, the table gives up height first.
+// Where the view starts in the window, its least width and the height it
+// asks for.
 inline constexpr int kDetailViewTop = 327;
 inline constexpr int kDetailViewWidth = 381;
-inline constexpr int kDetailViewHeight = 301;
-inline constexpr int kTableTop = 121;
-// The least the table keeps: its header and a row. Past that, the list of
-// a delay's tempos gives up height, down to two lines.
-inline constexpr int kLeastTableHeight = 40;
-inline constexpr int kTemposTop = 40;
-inline constexpr int kTemposHeight = 56;
+inline constexpr int kDetailViewHeight = 372;
+// Where the pages start; the list of a delay's tempos above them may give
+// up height down to two lines when the screen is short.
+inline constexpr int kPagesTop = 130;
+inline constexpr int kTemposTop = 66;
+inline constexpr int kTemposHeight = 43;
 inline constexpr int kLeastTemposHeight = 30;
-inline constexpr int kLeastDetailViewHeight =
-    kTableTop - (kTemposHeight - kLeastTemposHeight) + kLeastTableHeight + 8;
+// The least a page's list keeps: its headings and a row.
+inline constexpr int kLeastTableHeight = 40;
+// The room on a page above its list, where its own settings are.
+inline constexpr int kPageSettingsHeight = 28;
+// How wide the widest page's settings are (the signature and the rates).
+inline constexpr int kPageSettingsWidth = 400;
 
 // What the view says before there is anything to say.
 inline constexpr wchar_t kTapPrompt[] = L"Tapez au moins deux temps";
-inline constexpr wchar_t kTablePrompt[] = L"Entrez un tempo pour remplir le tableau";
+inline constexpr wchar_t kTablePrompt[] = L"Entrez un tempo pour remplir les pages";
 
+// The shared part, in its panel, with the tabs of the pages.
 const std::vector<tk::ControlLayout>& DetailViewLayout();
-// A control of the view by name; nullptr for another name.
+// Each page's controls, in its tab's sheet: 0 Valeurs, 1 Mesures, 2 Mixage,
+// 3 Image.
+const std::vector<tk::ControlLayout>& DetailPageLayout(int page);
+// A control of the view or of a page by name; nullptr for another name.
 const tk::ControlLayout* FindDetailControl(std::string_view name);
 
 }  // namespace rytmalo

@@ -28,11 +28,12 @@ void KeepOnScreen(tk::TForm& form) {
     }
 }
 
-void LiftAboveBottom(tk::TForm& form) {
+void KeepInWorkArea(tk::TForm& form) {
     const tk::TRect window = WindowRect(form);
-    if (const auto top = TopAboveBottom(window, tk::MonitorOf(form.Handle()).work)) {
-        MoveTo(form, window.Left, *top);
-    }
+    const tk::TRect work = tk::MonitorOf(form.Handle()).work;
+    const auto top = TopAboveBottom(window, work);
+    const auto left = LeftBeforeRight(window, work);
+    if (top || left) MoveTo(form, left.value_or(window.Left), top.value_or(window.Top));
 }
 
 tk::TPoint PlaceToSave(const tk::TForm& form) {

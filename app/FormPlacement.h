@@ -14,8 +14,9 @@ namespace rytmalo {
 // Brings the form onto the nearest monitor's work area when no monitor
 // shows any of it.
 void KeepOnScreen(tk::TForm& form);
-// Moves the form up when it reaches below its monitor's work area.
-void LiftAboveBottom(tk::TForm& form);
+// Moves the form up, or left, when it reaches below or beyond its
+// monitor's work area.
+void KeepInWorkArea(tk::TForm& form);
 // The corner to save: for a maximised form, the one it goes back to.
 tk::TPoint PlaceToSave(const tk::TForm& form);
 // How tall the work area of the form's monitor is, in screen pixels.

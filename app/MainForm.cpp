@@ -130,15 +130,15 @@ bool TMainForm::DetailViewShown() const { return detailView_ && detailView_->Vis
 void TMainForm::ShowDetailView(bool show) {
     if (show == DetailViewShown()) return;
     if (!detailView_) {
-        detailView_ = std::make_unique<TDetailView>(
-            *this, [this](std::int32_t tempo) { EnterTempo(tempo); }, UniteTemps);
+        detailView_ = std::make_unique<DetailView>(
+            *this, RegApp(), [this](std::int32_t tempo) { EnterTempo(tempo); }, UniteTemps);
         if (shownFigures_) detailView_->TempoComputed(shownFigures_->first, shownFigures_->second);
     }
     // The window takes its size and place first; the view then shows in it.
     if (show) {
         FitDetailView();
     } else {
-        SetExtraClientHeight(0);
+        SetExtraClientSize(0, 0);
     }
     Find<tk::TMenuItem>("mnuTableauDetaille").SetChecked(show);
     detailView_->Show(show);
@@ -147,12 +147,13 @@ void TMainForm::ShowDetailView(bool show) {
 // The whole window on its work area: on a small screen the view's table
 // gives up height, and the window moves up to end on the work area.
 void TMainForm::FitDetailView() {
+    const int width = detailView_->Width();
     const int without = Height() - Scale(ExtraClientHeight());
-    const int height = FittedExtraHeight(kDetailViewHeight, kLeastDetailViewHeight, without,
-                                         WorkAreaHeight(*this), Dpi());
-    detailView_->SetHeight(height);
-    SetExtraClientHeight(height);
-    LiftAboveBottom(*this);
+    const int height =
+        FittedExtraHeight(kDetailViewHeight, 0, without, WorkAreaHeight(*this), Dpi());
+    SetExtraClientSize(width - kDetailViewWidth, height);
+    detailView_->Place(width, height);
+    KeepInWorkArea(*this);
 }
 
 void TMainForm::DpiChanged(int oldDpi) {
@@ -199,6 +200,7 @@ void TMainForm::txtTempoKeyDown(WORD& key) {
         const std::int32_t tempo = TempoTextToInt(txtTempo->Text());
         if (InTempoRange(tempo)) {
             CalculDelais(static_cast<float>(tempo));
+            if (detailView_) detailView_->TempoTyped(tempo);
         } else {
             tk::MessageDlg(TempoRangeWarning(), tk::MsgDlgType::Warning, MB_OK);
             txtTempo->SetText(L"");

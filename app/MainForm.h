@@ -18,7 +18,7 @@ class TRadioButton;
 
 namespace rytmalo {
 
-class TDetailView;
+class DetailView;
 class TRegAppUserConfig;
 class TTopMost;
 
@@ -70,7 +70,8 @@ private:
     // a tempo the box accepts.
     void EnterTempo(std::int32_t tempo);
     void ChooseBeatUnit(BeatUnit unit);
-    // Gives the detailed view the height the work area leaves it.
+    // Gives the detailed view the width it needs and the height the work
+    // area leaves it.
     void FitDetailView();
 
     // The note value that counts as the beat (2, 4, 8 or 16); what needs it
@@ -78,7 +79,7 @@ private:
     BeatUnit UniteTemps = 0;
     tk::TEdit* txtTempo = nullptr;
     std::array<tk::TLabel*, kDelayCount> valueLabels{};
-    std::unique_ptr<TDetailView> detailView_;
+    std::unique_ptr<DetailView> detailView_;
     // The tempo and unit of the ten values shown, once computed.
     std::optional<std::pair<std::int32_t, BeatUnit>> shownFigures_;
 };

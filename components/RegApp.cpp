@@ -38,6 +38,10 @@ ERegistryException ERegistryException::DataWrite(std::wstring_view valueName) {
     return ERegistryException(Format(L"Erreur à définition des données pour '%s'", valueName));
 }
 
+ERegistryException ERegistryException::DataValue(std::wstring_view valueName) {
+    return ERegistryException(Format(L"Valeur incorrecte pour '%s'", valueName));
+}
+
 // ---------------------------------------------------------------------------
 
 void TRegistryAccess::SelectRoot(HKEY root) {

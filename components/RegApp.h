@@ -25,6 +25,8 @@ public:
     static ERegistryException DataRead(std::wstring_view valueName);
     static ERegistryException DataType(std::wstring_view valueName);
     static ERegistryException DataWrite(std::wstring_view valueName);
+    // A value of the right type that the program cannot take.
+    static ERegistryException DataValue(std::wstring_view valueName);
 };
 
 struct RegKeyDeleter {

@@ -4,21 +4,21 @@
 
 namespace rytmalo {
 
-void TTapTempo::Reset() {
+void TapTempo::Reset() {
     taps_ = 0;
     fittedCount_ = 0;
     period_ = 0;
     periodError_.reset();
 }
 
-void TTapTempo::StartSeries() {
+void TapTempo::StartSeries() {
     Reset();
     taps_ = 1;
     fitted_[0] = {0, 0};
     fittedCount_ = 1;
 }
 
-std::optional<TapReading> TTapTempo::Beat(std::uint32_t time) {
+std::optional<TapReading> TapTempo::Beat(std::uint32_t time) {
     const std::int64_t interval = static_cast<std::uint32_t>(time - lastInput_);
     // One input seen twice (a press and its double-click) is one beat.
     if (taps_ > 0 && interval == 0) return Reading();
@@ -50,7 +50,7 @@ std::optional<TapReading> TTapTempo::Beat(std::uint32_t time) {
 
 // Least squares of time against beat number, on values taken from their
 // means so that the sums keep their precision.
-void TTapTempo::Fit() {
+void TapTempo::Fit() {
     const double n = static_cast<double>(fittedCount_);
     double meanBeat = 0;
     double meanMs = 0;
@@ -81,7 +81,7 @@ void TTapTempo::Fit() {
     periodError_ = std::sqrt(residuals / (n - 2) / sxx);
 }
 
-std::optional<TapReading> TTapTempo::Reading() const {
+std::optional<TapReading> TapTempo::Reading() const {
     if (taps_ < 2) return std::nullopt;
     TapReading reading{60000 / period_, taps_, std::nullopt};
     // d(60000 / p) = 60000 / p² dp.

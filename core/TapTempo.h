@@ -21,7 +21,7 @@ struct TapReading {
     std::optional<double> uncertainty;
 };
 
-class TTapTempo {
+class TapTempo {
 public:
     static constexpr std::size_t kFittedTaps = 16;
     // Before a period is known, a pause up to this continues the series, so

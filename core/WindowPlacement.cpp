@@ -67,6 +67,12 @@ std::optional<int> TopAboveBottom(const tk::TRect& window, const tk::TRect& work
     return static_cast<int>(top);
 }
 
+std::optional<int> LeftBeforeRight(const tk::TRect& window, const tk::TRect& work) {
+    // The same arithmetic, the picture turned a quarter.
+    return TopAboveBottom({window.Top, window.Left, window.Bottom, window.Right},
+                          {work.Top, work.Left, work.Bottom, work.Right});
+}
+
 int FittedExtraHeight(int wanted, int least, int heightWithout, int workHeight, int dpi) {
     if (dpi <= 0) return wanted;
     // The most layout pixels that, scaled as MulDiv rounds them, take no

@@ -24,6 +24,9 @@ std::optional<tk::TPoint> PlaceOnScreen(const tk::TRect& window,
 // inside it, moving it up no further than the work area's top; nothing
 // when it ends within.
 std::optional<int> TopAboveBottom(const tk::TRect& window, const tk::TRect& work);
+// The same across: the left that keeps a window whose right edge reaches
+// beyond the work area inside it.
+std::optional<int> LeftBeforeRight(const tk::TRect& window, const tk::TRect& work);
 
 // The corner to save for a window, for the next start to open it there: its
 // own, or for a maximised window the one it goes back to when restored,

@@ -138,6 +138,7 @@ private:
     std::vector<TControl*> CreateControls(const std::vector<ControlLayout>& controls);
     // A key with Alt: the control whose caption marks that letter.
     bool Mnemonic(WPARAM key);
+    bool NextTab(bool forward);
     void CreateComponents();
     void SetFocusToActiveControl();
     std::vector<TControl*> TabOrderList() const;

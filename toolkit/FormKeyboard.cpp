@@ -7,6 +7,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/CheckControls.h"
 #include "toolkit/Form.h"
+#include "toolkit/PageControl.h"
 
 namespace tk {
 
@@ -105,10 +106,18 @@ bool TForm::Mnemonic(WPARAM key) {
     const std::vector<TComponent*>& components = Components();
     for (std::size_t i = 0; i < components.size(); ++i) {
         auto* control = dynamic_cast<TControl*>(components[i]);
-        if (!control || !control->Handle() || !IsWindowVisible(control->Handle()) ||
-            control->Layout().noPrefix || MnemonicOf(control->Caption()) != key) {
+        if (!control || !control->Handle() || !IsWindowVisible(control->Handle())) continue;
+        // A tab: its page, as a click on it would choose.
+        if (auto* pages = dynamic_cast<TPageControl*>(control)) {
+            for (int tab = 0; tab < pages->TabCount(); ++tab) {
+                if (MnemonicOf(pages->TabCaption(tab)) != key) continue;
+                pages->SetTabIndex(tab);
+                if (pages->CanFocus()) pages->SetFocus();
+                return true;
+            }
             continue;
         }
+        if (control->Layout().noPrefix || MnemonicOf(control->Caption()) != key) continue;
         if (auto* button = dynamic_cast<TButton*>(control); button && button->CanFocus()) {
             button->SetFocus();
             button->Click();
@@ -130,6 +139,20 @@ bool TForm::Mnemonic(WPARAM key) {
     return false;
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab: the next or previous tab of the form's
+// pages, as in the system's dialogs with tabs.
+bool TForm::NextTab(bool forward) {
+    for (TComponent* c : Components()) {
+        auto* pages = dynamic_cast<TPageControl*>(c);
+        if (!pages || !pages->Handle() || !IsWindowVisible(pages->Handle())) continue;
+        const int count = pages->TabCount();
+        if (count == 0) return false;
+        pages->SetTabIndex((pages->TabIndex() + (forward ? 1 : count - 1)) % count);
+        return true;
+    }
+    return false;
+}
+
 bool TForm::DialogKey(const MSG& msg) {
     // Alt and a letter that a control marks, before the menu bar sees it.
     if (msg.message == WM_SYSKEYDOWN) {
@@ -140,8 +163,9 @@ bool TForm::DialogKey(const MSG& msg) {
     menuHelpKey_ = false;
     const bool alt = GetKeyState(VK_MENU) < 0;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-    if (alt || ctrl) return false;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (ctrl && !alt && msg.wParam == VK_TAB) return NextTab(!shift);
+    if (alt || ctrl) return false;
     TControl* focused = TControl::FromHandle(msg.hwnd);
 
     switch (msg.wParam) {

@@ -1,5 +1,10 @@
 #include "toolkit/ListView.h"
 
+#include <algorithm>
+
+#include "toolkit/Form.h"
+#include "toolkit/Gdi.h"
+
 namespace tk {
 namespace {
 
@@ -48,13 +53,43 @@ void TListView::ApplyDpi() {
     SetColumnWidths();
 }
 
+void TListView::SetColumnCaption(int column, const std::wstring& caption) {
+    if (column < 0) return;
+    if (static_cast<std::size_t>(column) >= captions_.size()) captions_.resize(column + 1);
+    captions_[static_cast<std::size_t>(column)] = caption;
+    LVCOLUMNW c{};
+    c.mask = LVCF_TEXT;
+    c.pszText = const_cast<wchar_t*>(caption.c_str());
+    ListView_SetColumn(Handle(), column, &c);
+    SetColumnWidths();
+}
+
 void TListView::FitColumns(std::vector<std::vector<std::wstring>> widest) {
     widest_ = std::move(widest);
     SetColumnWidths();
 }
 
-// The layout's widths, or the list's own measure of the widest texts (with
-// the header's as one more row): the rows shown are set aside meanwhile.
+std::vector<int> TListView::ColumnWidths(HFONT font, int dpi,
+                                         const std::vector<std::vector<std::wstring>>& rows) {
+    // The list draws a cell's text between margins: room for them, scaled
+    // with the rest.
+    const int margins = MulDiv(14, dpi, 96);
+    std::vector<int> widths;
+    WindowDc screen(nullptr);
+    SelectGuard selected(screen.get(), font);
+    for (const auto& row : rows) {
+        if (widths.size() < row.size()) widths.resize(row.size(), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            SIZE size{};
+            GetTextExtentPoint32W(screen.get(), row[c].c_str(), static_cast<int>(row[c].size()),
+                                  &size);
+            widths[c] = std::max(widths[c], static_cast<int>(size.cx) + margins);
+        }
+    }
+    return widths;
+}
+
+// The layout's widths, or those the widest texts and the headings need.
 void TListView::SetColumnWidths() {
     const auto& columns = Layout().columns;
     const int count = static_cast<int>(columns.size());
@@ -63,17 +98,15 @@ void TListView::SetColumnWidths() {
             ListView_SetColumnWidth(Handle(), i, Scale(columns[static_cast<std::size_t>(i)].width));
         return;
     }
-    std::vector<std::vector<std::wstring>> shown(static_cast<std::size_t>(RowCount()));
-    for (std::size_t r = 0; r < shown.size(); ++r) {
-        for (int c = 0; c < count; ++c) shown[r].push_back(Cell(static_cast<int>(r), c));
-    }
     std::vector<std::vector<std::wstring>> measured = widest_;
     std::vector<std::wstring>& header = measured.emplace_back();
-    for (const ListColumn& column : columns) header.emplace_back(column.caption);
-    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
-    SetRows(measured);
-    for (int i = 0; i < count; ++i) ListView_SetColumnWidth(Handle(), i, LVSCW_AUTOSIZE);
-    SetRows(shown);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        header.emplace_back(i < captions_.size() && !captions_[i].empty() ? captions_[i]
+                                                                           : columns[i].caption);
+    }
+    const std::vector<int> widths = ColumnWidths(FontHandle(), Form().Dpi(), measured);
+    for (int i = 0; i < count && i < static_cast<int>(widths.size()); ++i)
+        ListView_SetColumnWidth(Handle(), i, widths[static_cast<std::size_t>(i)]);
 }
 
 int TListView::FocusedRow() const {

@@ -27,10 +27,17 @@ public:
     // screen: at the focused row, else at the top-left of the rows.
     POINT MenuPoint() const;
 
+    // A column's heading, when it changes with a setting.
+    void SetColumnCaption(int column, const std::wstring& caption);
+
     // Each column made as wide as the widest of these texts and its
-    // header, measured by the list itself with its font at its resolution,
-    // and kept so at every resolution: no figure is ever clipped.
+    // heading, measured in the list's font at its resolution, and kept so
+    // at every resolution: no figure is ever clipped.
     void FitColumns(std::vector<std::vector<std::wstring>> widest);
+    // The widths that fitting gives, for rows and headings in a font; what
+    // a list not made yet will need.
+    static std::vector<int> ColumnWidths(HFONT font, int dpi,
+                                         const std::vector<std::vector<std::wstring>>& rows);
 
 protected:
     const wchar_t* WindowClass() const override;
@@ -43,6 +50,7 @@ private:
     void SetColumnWidths();
 
     std::vector<std::vector<std::wstring>> widest_;
+    std::vector<std::wstring> captions_;
 };
 
 }  // namespace tk

@@ -45,6 +45,16 @@ void TPageControl::PlacePages() {
 
 int TPageControl::TabCount() const { return static_cast<int>(pages_.size()); }
 
+std::wstring TPageControl::TabCaption(int index) const {
+    wchar_t text[128] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 128;
+    SendMessageW(Handle(), TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
 int TPageControl::TabIndex() const {
     return static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
 }
@@ -100,6 +110,7 @@ bool TPageControl::Reflected(Message& m) {
 void TPageControl::WndProc(Message& m) {
     if (ReflectToChild(m) || PassContextMenuUp(m)) return;
     TControl::WndProc(m);
+    if (m.msg == WM_SIZE) PlacePages();
 }
 
 TTabSheet::TTabSheet(TForm& form, TControl* parent, const ControlLayout& layout)

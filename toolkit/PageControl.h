@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     // The tabs, whether their pages are made or not.
     int TabCount() const;
     int TabIndex() const;
+    std::wstring TabCaption(int index) const;
     // Chooses a tab as the user would: OnChange hears it, then its page shows.
     void SetTabIndex(int index);
     // A tab was chosen; its page may be made now, before it shows.

@@ -122,10 +122,10 @@ TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
                                                    L"18 000"}));
     EXPECT_EQ(table[6], (std::vector<std::wstring>{L"Triolet de noires", L"333,33", L"3,00",
                                                    L"14 700", L"16 000"}));
-    EXPECT_EQ(ViewText("lblTableau"), L"Noire = 120") << "what the figures are for";
+    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 120 à la noire") << "what the figures are for";
     ChooseUnit("rdoCroche");
     EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"1 000,00", L"1,00", L"44 100", L"48 000"}));
-    EXPECT_EQ(ViewText("lblTableau"), L"Croche = 120");
+    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 120 à la croche");
     // A rejected tempo changes neither the values nor the table.
     EnterTempo(L"300");
     HWND warning = driver::WaitForMessageBox(Pid());
@@ -159,7 +159,7 @@ TEST_F(DetailView, ATempoOutsideTheRangeEmptiesTheTableAndIsSaid) {
     EXPECT_EQ(Text("txtRonde"), L"800") << "the window computed for 300 all the same";
     EnterTempo(L"120");
     EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"500,00", L"2,00", L"22 050", L"24 000"}));
-    EXPECT_EQ(ViewText("lblTableau"), L"Noire = 120");
+    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 120 à la noire");
     EXPECT_TRUE(NoReport());
 }
 
@@ -189,8 +189,9 @@ TEST_F(DetailView, NoFigureOrNameIsClippedAt96Or144Dpi) {
         for (const auto& [tempo, unit] : {std::pair{L"10", "rdoDouble"}, {L"250", "rdoRonde"}}) {
             ChooseUnit(unit);
             EnterTempo(tempo);
-            ASSERT_TRUE(driver::WaitUntil(
-                [&] { return ViewText("lblTableau").ends_with(L" = " + std::wstring(tempo)); }));
+            ASSERT_TRUE(driver::WaitUntil([&] {
+                return ViewText("lblTableau").starts_with(L"Tempo " + std::wstring(tempo) + L" ");
+            }));
             const auto rows = Table();
             ASSERT_EQ(rows.size(), 17u);
             for (const auto& row : rows) {
@@ -232,7 +233,11 @@ TEST_F(DetailView, TappingTheBeatSetsTheTempoAndATempoOutOfRangeIsOnlySaid) {
         driver::ClickAt(driver::Center(tap));
         Sleep(400);
     }
-    ASSERT_TRUE(driver::WaitUntil([&] { return !Text("txtTempo").empty(); }));
+    // Read once the sixth tap is counted: the tempo moves until then.
+    ASSERT_TRUE(driver::WaitUntil([&] {
+        return driver::TextOf(said).find(L"(6 temps") != std::wstring::npos;
+    })) << ::testing::PrintToString(driver::TextOf(said));
+    ASSERT_FALSE(Text("txtTempo").empty());
     const int tempo = std::stoi(Text("txtTempo"));
     EXPECT_GE(tempo, 80);
     EXPECT_LE(tempo, 160);
@@ -240,11 +245,12 @@ TEST_F(DetailView, TappingTheBeatSetsTheTempoAndATempoOutOfRangeIsOnlySaid) {
     EXPECT_NE(driver::TextOf(said).find(L','), std::wstring::npos) << "one decimal";
     EXPECT_FALSE(Text("txtRonde").empty()) << "computed as Enter would";
 
-    // A pause starts over; two quick presses of Space are far beyond 250.
-    Sleep(3500);
+    // Escape on the button starts over; two quick presses of Space are far
+    // beyond 250.
     driver::Activate(Main());
     ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
-    Sleep(3500);
+    driver::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(said) == kTapPrompt; }));
     const std::wstring values = Text("txtRonde");
     driver::PressKey(VK_SPACE);
     Sleep(60);
@@ -267,11 +273,13 @@ TEST_F(DetailView, TapsAreTimedByTheirInputAndATempoEnteredOtherwiseClearsTheTap
     HWND said = ViewControl("lblTempoTape");
     driver::Activate(Main());
     ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
-    Sleep(3500);  // the click is a first beat: let its run end
+    driver::PressKey(VK_BACK);  // the click was a first beat: start over
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(said) == kTapPrompt; }));
     const DWORD start = GetTickCount();
     for (DWORD beat = 0; beat < 5; ++beat) driver::PressKeyStamped(VK_SPACE, start + 500 * beat);
-    EXPECT_TRUE(driver::WaitUntil([&] { return driver::TextOf(said) == L"Tempo tapé : 120,0"; }))
-        << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return driver::TextOf(said).starts_with(L"Tempo tapé : 120,0 (5 temps, ± 0,0)");
+    })) << ::testing::PrintToString(driver::TextOf(said));
     EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"120"; }));
 
     EnterTempo(L"90");
@@ -348,19 +356,22 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     ASSERT_TRUE(WaitForValues(k120Quarter));
     ASSERT_NO_FATAL_FAILURE(ToggleView());
 
-    // Reached with Tab, nothing selected: the whole table.
+    // Reached with Tab, nothing selected: the whole table, under a line
+    // naming the tempo and beat and the headings.
     HWND table = ViewControl("lvwTableau");
-    ASSERT_TRUE(driver::ClickUntil(ViewControl("lstTempos"),
-                                   [&] { return Focused() == ViewControl("lstTempos"); }));
+    HWND rate = ViewControl("cboEchantillons2");
+    ASSERT_TRUE(driver::ClickUntil(rate, [&] { return Focused() == rate; }));
+    driver::PressKey(VK_ESCAPE);
     driver::PressKey(VK_TAB);
     ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == table; }));
     driver::PressChord({VK_CONTROL, 'C'});
     ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ClipboardText().empty(); }));
     const std::wstring all = driver::ClipboardText();
-    EXPECT_EQ(all.substr(0, all.find(L"\r\n")),
-              L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz");
+    EXPECT_EQ(all.substr(0, all.find(L"\r\n")), L"Tempo 120 à la noire");
+    EXPECT_NE(all.find(L"\r\nValeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"),
+              std::wstring::npos);
     EXPECT_NE(all.find(L"\r\nCroche pointée\t375,00\t2,67\t16538\t18000\r\n"), std::wstring::npos);
-    EXPECT_EQ(std::count(all.begin(), all.end(), L'\n'), 18);
+    EXPECT_EQ(std::count(all.begin(), all.end(), L'\n'), 19);
 
     // One row chosen (the fifth, from the keyboard): that row; then the
     // context menu's Copier does the same.
@@ -369,7 +380,7 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     driver::ClearClipboard();
     driver::PressChord({VK_CONTROL, 'C'});
     const std::wstring noire =
-        L"Valeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"
+        L"Tempo 120 à la noire\r\nValeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"
         L"Noire\t500,00\t2,00\t22050\t24000\r\n";
     EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == noire; }))
         << ::testing::PrintToString(driver::ClipboardText());
@@ -414,14 +425,25 @@ TEST_F(DetailView, F1OnTheNewControlsAndTheCommandShowsTheirTopics) {
         driver::PressKey(VK_SHIFT);
         EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(popup); }));
     };
-    HWND delay = ViewControl("txtDelai");
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    ASSERT_NO_FATAL_FAILURE(expectPopup(kDelayHelp));
+    // The tab order goes on from the Quit button through the view, its
+    // shared part, the tabs and the page shown, then back to the tempo box.
+    const std::pair<std::string_view, int> order[] = {
+        {"cmdTaper", kTapHelp},           {"cmdDouble", kStepHelp},
+        {"cmdMoitie", kStepHelp},         {"txtTempoExact", kExactTempoHelp},
+        {"txtDelai", kDelayHelp},         {"cboUniteDelai", kDelayUnitHelp},
+        {"lstTempos", kTemposHelp},       {"pgcPages", kPagesHelp},
+        {"chkToutesDivisions", kDivisionsHelp}, {"cboEchantillons1", kSampleRatesHelp},
+        {"cboEchantillons2", kSampleRatesHelp}, {"lvwTableau", kTableHelp}};
+    EnterTempo(L"120");  // ×2 and ÷2 take the focus once there is a tempo
+    ASSERT_TRUE(WaitForValues(k120Quarter));
     driver::PressKey(VK_TAB);
     driver::PressKey(VK_TAB);
-    ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == ViewControl("lvwTableau"); }))
-        << "the tab order goes on from the Quit button through the view";
-    ASSERT_NO_FATAL_FAILURE(expectPopup(kTableHelp));
+    ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == Control("cmdQuitter"); }));
+    for (const auto& [name, context] : order) {
+        driver::PressKey(VK_TAB);
+        ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == ViewControl(name); })) << name;
+        ASSERT_NO_FATAL_FAILURE(expectPopup(context)) << name;
+    }
     driver::PressKey(VK_TAB);
     EXPECT_TRUE(driver::WaitUntil([&] { return Focused() == Control("txtTempo"); }));
 

@@ -23,17 +23,17 @@ std::pair<double, double> Fit(const Points& points) {
     return {static_cast<double>(60000 / slope), static_cast<double>(60000 * se / (slope * slope))};
 }
 
-std::optional<TapReading> Taps(TTapTempo& tap, std::uint32_t start,
+std::optional<TapReading> Taps(TapTempo& tap, std::uint32_t start,
                                const std::vector<std::uint32_t>& offsets) {
     std::optional<TapReading> reading;
     for (const std::uint32_t t : offsets) reading = tap.Beat(start + t);
     return reading;
 }
 
-TEST(TTapTempo, SteadyTapsAtEveryTempoFromTenTo250AcrossTheTickWrap) {
+TEST(TapTempo, SteadyTapsAtEveryTempoFromTenTo250AcrossTheTickWrap) {
     for (const std::uint32_t start : {0u, 0xFFFFF000u}) {
         for (const std::uint32_t interval : {6000u, 500u, 240u}) {
-            TTapTempo tap;
+            TapTempo tap;
             EXPECT_FALSE(tap.Beat(start)) << "one beat is no tempo";
             const auto second = tap.Beat(start + interval);
             EXPECT_DOUBLE_EQ(second->bpm, 60000.0 / interval);
@@ -48,9 +48,9 @@ TEST(TTapTempo, SteadyTapsAtEveryTempoFromTenTo250AcrossTheTickWrap) {
     }
 }
 
-TEST(TTapTempo, JitteredTapsGiveTheLeastSquaresFitOfTheLastSixteen) {
+TEST(TapTempo, JitteredTapsGiveTheLeastSquaresFitOfTheLastSixteen) {
     const int jitter[] = {0, 13, -9, 4, -17, 22, -3, 8, -12, 5, 19, -21, 2, -6, 11, -14, 7, -1, 16};
-    TTapTempo tap;
+    TapTempo tap;
     Points points;
     for (int i = 0; i < 19; ++i) {
         const auto r = tap.Beat(static_cast<std::uint32_t>(600 * i + jitter[i]));
@@ -63,7 +63,7 @@ TEST(TTapTempo, JitteredTapsGiveTheLeastSquaresFitOfTheLastSixteen) {
     }
 }
 
-TEST(TTapTempo, MissedBeatsBouncesAndRepeatsOnceThreeTapsSetThePeriod) {
+TEST(TapTempo, MissedBeatsBouncesAndRepeatsOnceThreeTapsSetThePeriod) {
     const std::tuple<std::vector<std::uint32_t>, double, std::size_t> cases[] = {
         {{0, 500, 1000, 2000, 2500}, 120, 5},  // one beat missed
         {{0, 500, 1000, 2400, 2900},
@@ -77,14 +77,14 @@ TEST(TTapTempo, MissedBeatsBouncesAndRepeatsOnceThreeTapsSetThePeriod) {
         {{0, 500, 500, 1000}, 120, 3},      // one input seen twice
         {{0, 500, 1000, 1000, 1500}, 120, 4}};
     for (const auto& [times, bpm, taps] : cases) {
-        TTapTempo tap;
+        TapTempo tap;
         const auto r = Taps(tap, 0, times);
         EXPECT_EQ(r->taps, taps) << times.back();
         EXPECT_NEAR(r->bpm, bpm, 1e-9) << times.back();
     }
 }
 
-TEST(TTapTempo, APauseStartsANewSeriesAndResetStartsOver) {
+TEST(TapTempo, APauseStartsANewSeriesAndResetStartsOver) {
     const std::pair<std::vector<std::uint32_t>, std::size_t> cases[] = {
         {{0, 6500}, 2},  // before a period: up to 6.5 s; 0 taps: a new series
         {{0, 6501}, 0},
@@ -93,11 +93,11 @@ TEST(TTapTempo, APauseStartsANewSeriesAndResetStartsOver) {
         {{0, 6000, 12000, 27000}, 4},  // ...and longer than 2.5 periods
         {{0, 6000, 12000, 27001}, 0}};
     for (const auto& [times, taps] : cases) {
-        TTapTempo tap;
+        TapTempo tap;
         const auto r = Taps(tap, 0xFFFFFFFFu, times);
         EXPECT_EQ(r ? r->taps : 0, taps) << times.back();
     }
-    TTapTempo tap;
+    TapTempo tap;
     Taps(tap, 0, {0, 500, 1000, 3000});
     EXPECT_NEAR(tap.Beat(3250)->bpm, 240, 1e-9) << "the new series alone";
     tap.Reset();

@@ -1,0 +1,113 @@
+#include "app/BarsPage.h"
+
+#include <algorithm>
+
+#include "app/DetailText.h"
+#include "app/DetailViewLayout.h"
+#include "app/ValuesPage.h"
+#include "core/Bars.h"
+#include "core/DecimalText.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListView.h"
+
+namespace rytmalo {
+namespace {
+
+constexpr std::int32_t kDenominators[] = {1, 2, 4, 8, 16, 32};
+
+FigureRows RowsOf(TimeSignature signature, ExactTempo tempo, BeatUnit unit, SampleRates rates,
+                  const tk::NumberStyle& style) {
+    FigureRows rows;
+    for (const BarRow& bar : BarRows(signature, tempo, unit, rates)) {
+        rows.push_back({bar.name, tk::FormatFixed(bar.hundredthsOfMs, 2, style), bar.clock,
+                        tk::FormatFixed(bar.samples[0], 0, style),
+                        tk::FormatFixed(bar.samples[1], 0, style)});
+    }
+    return rows;
+}
+
+}  // namespace
+
+// The longest bars, and the names of every count and pulse.
+FigureRows BarsPage::Widest(const tk::NumberStyle& style) {
+    FigureRows rows;
+    for (const std::int32_t denominator : kDenominators) {
+        for (const std::int32_t numerator : {6, 32}) {
+            for (auto& row : RowsOf({numerator, denominator}, kSlowestTempo, 16,
+                                    {192000, 192000}, style))
+                rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+BarsPage::BarsPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettings change)
+    : form_((form.AddControls(DetailPageLayout(1)), form)),
+      numbers_(numbers),
+      change_(std::move(change)),
+      numerator_(form.Find<tk::TComboBox>("cboMesureHaut")),
+      denominator_(form.Find<tk::TComboBox>("cboMesureBas")),
+      rates_(form, "cboEchantillonsMesures1", "cboEchantillonsMesures2", numbers,
+             [this](SampleRates rates) {
+                 settings_.rates = rates;
+                 change_(settings_);
+             }),
+      table_(form, form.Find<tk::TListView>("lvwMesures"), numbers) {
+    std::vector<std::wstring> counts;
+    for (int n = 1; n <= 32; ++n) counts.push_back(tk::DecimalText(n));
+    numerator_.SetItems(counts);
+    std::vector<std::wstring> units;
+    for (const std::int32_t d : kDenominators) units.push_back(tk::DecimalText(d));
+    denominator_.SetItems(units);
+    numerator_.OnChange = [this] { SignatureChosen(); };
+    denominator_.OnChange = [this] { SignatureChosen(); };
+    table_.List().FitColumns(Widest(numbers));
+}
+
+void BarsPage::SignatureChosen() {
+    const int n = numerator_.ItemIndex();
+    const int d = denominator_.ItemIndex();
+    if (n < 0 || d < 0) return;
+    settings_.signature = {n + 1, kDenominators[d]};
+    change_(settings_);
+}
+
+void BarsPage::Update(const FigureContext& context) {
+    settings_ = context.settings;
+    const TimeSignature signature = settings_.signature;
+    numerator_.SetItemIndex(signature.numerator - 1);
+    const auto* d = std::find(std::begin(kDenominators), std::end(kDenominators),
+                              signature.denominator);
+    denominator_.SetItemIndex(static_cast<int>(d - std::begin(kDenominators)));
+    rates_.Show(settings_.rates);
+    std::vector<std::wstring> shown{L"Durée", L"ms", L"min:s.ms"};
+    std::vector<std::wstring> copied = shown;
+    for (auto& h : SampleHeadings(settings_.rates, numbers_, false)) shown.push_back(h);
+    for (auto& h : SampleHeadings(settings_.rates, numbers_, true)) copied.push_back(h);
+    table_.SetHeadings(shown, copied);
+    if (!context.tempo) {
+        table_.Clear();
+        return;
+    }
+    const ExactTempo tempo = *context.tempo;
+    const BeatUnit unit = context.unit;
+    const SampleRates rates = settings_.rates;
+    table_.Show(context.title + L", mesure " + tk::DecimalText(signature.numerator) + L"/" +
+                    tk::DecimalText(signature.denominator),
+                [=](const tk::NumberStyle& style) {
+                    return RowsOf(signature, tempo, unit, rates, style);
+                });
+}
+
+void BarsPage::Place(int width, int height) {
+    const int top = form_.Scale(kPageSettingsHeight);
+    const int margin = form_.Scale(4);
+    SetWindowPos(table_.List().Handle(), nullptr, margin, top, width - 2 * margin,
+                 std::max(height - top - margin, form_.Scale(kLeastTableHeight)),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool BarsPage::ContextMenu(HWND window, POINT screen) { return table_.ContextMenu(window, screen); }
+
+}  // namespace rytmalo

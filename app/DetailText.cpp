@@ -1,0 +1,38 @@
+#include "app/DetailText.h"
+
+namespace rytmalo {
+namespace {
+
+// scaled / 10^decimals without the zeros that end its decimals.
+std::wstring Trimmed(std::int64_t scaled, int decimals, const tk::NumberStyle& style) {
+    while (decimals > 0 && scaled % 10 == 0) {
+        scaled /= 10;
+        --decimals;
+    }
+    return tk::FormatFixed(scaled, decimals, style);
+}
+
+}  // namespace
+
+std::wstring TempoText(ExactTempo tempo, const tk::NumberStyle& style) {
+    return Trimmed(tempo, 2, style);
+}
+
+std::wstring BeatName(BeatUnit unit) {
+    switch (unit) {
+        case 2: return L"blanche";
+        case 8: return L"croche";
+        case 16: return L"double croche";
+        default: return L"noire";
+    }
+}
+
+std::wstring FigureTitle(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& style) {
+    return L"Tempo " + TempoText(tempo, style) + L" à la " + BeatName(unit);
+}
+
+std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style) {
+    return Trimmed(rate / 100, 1, style) + L" kHz";
+}
+
+}  // namespace rytmalo

@@ -1,0 +1,23 @@
+// How the detailed view words its numbers: the exact tempo, the beat, the
+// sample rates.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/DelayTable.h"
+#include "core/ExactTempo.h"
+#include "core/NumberFormat.h"
+
+namespace rytmalo {
+
+// "117,55", "95,4", "120": no more decimals than it has.
+std::wstring TempoText(ExactTempo tempo, const tk::NumberStyle& style);
+// The note that counts as the beat: "noire", "croche"...
+std::wstring BeatName(BeatUnit unit);
+// "Tempo 117,55 à la noire".
+std::wstring FigureTitle(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& style);
+// "44,1 kHz", "48 kHz".
+std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style);
+
+}  // namespace rytmalo

@@ -1,0 +1,70 @@
+#include "app/PicturePage.h"
+
+#include <algorithm>
+
+#include "app/DetailViewLayout.h"
+#include "core/FilmClick.h"
+#include "core/FrameRates.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListView.h"
+
+namespace rytmalo {
+namespace {
+
+FigureRows RowsOf(ExactTempo tempo, BeatUnit unit, TimeSignature signature,
+                  const tk::NumberStyle& style) {
+    FigureRows rows;
+    for (const FrameRate& rate : kFrameRates) {
+        const auto f = FiguresAt(rate, tempo, unit, signature);
+        if (!f) return {};
+        rows.push_back({PicturePage::RateText(rate.shownThousandths, style),
+                        tk::FormatFixed(f->thousandthsPerBeat, 3, style),
+                        tk::FormatFixed(f->thousandthsPerBar, 3, style), ClickText(f->clickEighths)});
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::wstring PicturePage::RateText(std::int32_t thousandths, const tk::NumberStyle& style) {
+    int decimals = 3;
+    while (decimals > 0 && thousandths % 10 == 0) {
+        thousandths /= 10;
+        --decimals;
+    }
+    return tk::FormatFixed(thousandths, decimals, style);
+}
+
+FigureRows PicturePage::Widest(const tk::NumberStyle& style) {
+    return RowsOf(kSlowestTempo, 16, {32, 1}, style);
+}
+
+PicturePage::PicturePage(tk::TForm& form, const tk::NumberStyle& numbers)
+    : form_((form.AddControls(DetailPageLayout(3)), form)),
+      table_(form, form.Find<tk::TListView>("lvwImage"), numbers) {
+    table_.List().FitColumns(Widest(numbers));
+}
+
+void PicturePage::Update(const FigureContext& context) {
+    if (!context.tempo) {
+        table_.Clear();
+        return;
+    }
+    const ExactTempo tempo = *context.tempo;
+    const BeatUnit unit = context.unit;
+    const TimeSignature signature = context.settings.signature;
+    table_.Show(context.title, [=](const tk::NumberStyle& style) {
+        return RowsOf(tempo, unit, signature, style);
+    });
+}
+
+void PicturePage::Place(int width, int height) {
+    const int margin = form_.Scale(4);
+    SetWindowPos(table_.List().Handle(), nullptr, margin, margin, width - 2 * margin,
+                 std::max(height - 2 * margin, form_.Scale(kLeastTableHeight)),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool PicturePage::ContextMenu(HWND window, POINT screen) { return table_.ContextMenu(window, screen); }
+
+}  // namespace rytmalo
