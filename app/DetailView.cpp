@@ -92,10 +92,15 @@ void DetailView::Bind() {
         DetailSettings s = settings_;
         s.delayUnit = static_cast<DelayUnit>(delayUnit_->ItemIndex());
         Settle(s);
-        // The delay typed, read again in its new unit.
+        // The delay typed, read again in its new unit; none, no tempos.
         if (delayMs_) {
             delayMs_ = ParseDelay(delay_->Text(), settings_.delayUnit, numbers_);
+            if (!delayMs_) {
+                lineTempos_.clear();
+                tempos_->SetItems({});
+            }
             ListTempos();
+            ShowClosest();
         }
     };
     tempos_->OnKeyDown = [this](WORD& key) {
@@ -148,8 +153,13 @@ void DetailView::Settle(const DetailSettings& settings) {
     };
     save(kPageSetting, old.page, settings.page);
     save(kAllDivisionsSetting, old.allDivisions, settings.allDivisions);
-    save(kNumeratorSetting, old.signature.numerator, settings.signature.numerator);
-    save(kDenominatorSetting, old.signature.denominator, settings.signature.denominator);
+    // A signature is saved whole: half of one read back with the other
+    // half of another would be a third.
+    if (old.signature.numerator != settings.signature.numerator ||
+        old.signature.denominator != settings.signature.denominator) {
+        SaveDetailSetting(store_, kNumeratorSetting, settings.signature.numerator);
+        SaveDetailSetting(store_, kDenominatorSetting, settings.signature.denominator);
+    }
     save(kPreDelaySetting, static_cast<int>(old.preDelay), static_cast<int>(settings.preDelay));
     save(kFirstRateSetting, old.rates.first, settings.rates.first);
     save(kSecondRateSetting, old.rates.second, settings.rates.second);
@@ -384,7 +394,7 @@ int DetailView::Width() const {
     // The list within its page (4 on each side), within the tabs' frame
     // (about 4 more), within the view's margins (8).
     const int view = std::max(widest, form_.Scale(kPageSettingsWidth)) + form_.Scale(2 * (4 + 4 + 8));
-    return std::max(kDetailViewWidth, (view * 96 + dpi - 1) / dpi);
+    return std::max(kSharedWidth, (view * 96 + dpi - 1) / dpi);
 }
 
 void DetailView::Place(int width, int height) {
@@ -401,9 +411,9 @@ void DetailView::Place(int width, int height) {
     const int cut = std::min(shortBy, kTemposHeight - kLeastTemposHeight);
     place(*panel_, 0, kDetailViewTop, width, height);
     place(form_.Find<tk::TControl>("bvlTableau"), 8, 1, width - 16, 2);
-    place(*tapped_, 154, 15, width - 162, 13);
     place(*tempos_, 8, kTemposTop, 226, kTemposHeight - cut);
-    place(*closest_, 240, kTemposTop, width - 248, kTemposHeight - cut);
+    place(*tapped_, 242, kTemposTop + 2, width - 250, 13);
+    place(*closest_, 242, kTemposTop + 18, width - 250, 26 - cut);
     place(*caption_, 8, kPagesTop - 17 - cut, width - 16, 13);
     place(*pages_, 8, kPagesTop - cut, width - 16, height - kPagesTop + cut - 8);
     const RECT area = pages_->DisplayRect();

@@ -18,18 +18,20 @@ namespace rytmalo {
 // asks for.
 inline constexpr int kDetailViewTop = 327;
 inline constexpr int kDetailViewWidth = 381;
-inline constexpr int kDetailViewHeight = 372;
+inline constexpr int kDetailViewHeight = 360;
 // Where the pages start; the list of a delay's tempos above them may give
 // up height down to two lines when the screen is short.
-inline constexpr int kPagesTop = 130;
-inline constexpr int kTemposTop = 66;
+inline constexpr int kPagesTop = 104;
+inline constexpr int kTemposTop = 40;
 inline constexpr int kTemposHeight = 43;
 inline constexpr int kLeastTemposHeight = 30;
 // The least a page's list keeps: its headings and a row.
 inline constexpr int kLeastTableHeight = 40;
 // The room on a page above its list, where its own settings are.
 inline constexpr int kPageSettingsHeight = 28;
-// How wide the widest page's settings are (the signature and the rates).
+// How wide the shared part's first line is, and the widest page's settings
+// (the signature and the rates).
+inline constexpr int kSharedWidth = 521;
 inline constexpr int kPageSettingsWidth = 400;
 
 // What the view says before there is anything to say.

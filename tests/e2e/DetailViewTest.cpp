@@ -2,96 +2,12 @@
 // the Options menu, its table read from outside after a tempo and a unit
 // change, remembered, tapped, asked for the tempo of a delay, copied from.
 // The user writes numbers the French way here: a comma and a space.
+#include "DetailViewFixture.h"
 #include "DisplayDpi.h"
 #include "HelpFixture.h"
-#include "SettingsFixture.h"
-#include "app/DetailViewLayout.h"
-#include "driver/Lists.h"
 
 namespace rytmalo::e2e {
 namespace {
-
-constexpr wchar_t kInternational[] = L"Control Panel\\International";
-constexpr int kColumns = 5;
-
-class DetailView : public SettingsTest {
-protected:
-    void SetUp() override {
-        SettingsTest::SetUp();
-        for (const auto& [name, value] : kFrench) {
-            saved_.emplace_back(name,
-                                rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kInternational, name));
-            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kInternational, name, REG_SZ, value,
-                                       static_cast<DWORD>((wcslen(value) + 1) * 2));
-        }
-        driver::ClearClipboard();
-    }
-    void TearDown() override {
-        SettingsTest::TearDown();
-        for (const auto& [name, value] : saved_) {
-            if (value) {
-                rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kInternational, name, value->type,
-                                           value->data.data(),
-                                           static_cast<DWORD>(value->data.size()));
-            } else {
-                RegDeleteKeyValueW(HKEY_CURRENT_USER, kInternational, name.c_str());
-            }
-        }
-    }
-
-    HWND ViewControl(std::string_view name) const {
-        return driver::FindDescendant(Main(), FindDetailControl(name)->id);
-    }
-    bool ViewShown() const {
-        HWND table = ViewControl("lvwTableau");
-        return table && IsWindowVisible(table);
-    }
-    LONG ClientHeight() const {
-        RECT r;
-        GetClientRect(Main(), &r);
-        return r.bottom;
-    }
-    // "&Tableau détaillé" of the "&Options" menu, from the keyboard.
-    void ToggleView() {
-        const bool before = ViewShown();
-        driver::Activate(Main());
-        driver::PressChord({VK_MENU, 'O'});
-        Sleep(200);
-        driver::PressKey('T');
-        ASSERT_TRUE(driver::WaitUntil([&] { return ViewShown() != before; }, 5000));
-        // The view's controls are visible once made, before the command has
-        // sized and placed the window: its end is when the program answers.
-        SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
-    }
-    std::vector<std::vector<std::wstring>> Table() const {
-        return driver::ListViewRows(ViewControl("lvwTableau"), kColumns);
-    }
-    // The row of a note value, by name.
-    std::vector<std::wstring> Row(std::wstring_view name) const {
-        for (auto& row : Table()) {
-            if (row[0] == name) return row;
-        }
-        return {};
-    }
-    bool WaitForRow(std::wstring_view name, const std::vector<std::wstring>& row) const {
-        return driver::WaitUntil([&] { return Row(name) == row; }, 5000);
-    }
-    std::wstring ViewText(std::string_view name) const { return driver::TextOf(ViewControl(name)); }
-    // The context menu that came up: its "&Copier", from the keyboard.
-    void ChooseCopier() const {
-        ASSERT_TRUE(driver::WaitUntil(
-            [&] { return driver::FindTopLevel(Pid(), L"#32768") != nullptr; }, 5000))
-            << "no context menu";
-        driver::PressKey('C');
-        EXPECT_TRUE(driver::WaitUntil(
-            [&] { return driver::FindTopLevel(Pid(), L"#32768") == nullptr; }, 5000));
-    }
-
-private:
-    static constexpr std::pair<const wchar_t*, const wchar_t*> kFrench[] = {
-        {L"sDecimal", L","}, {L"sThousand", L" "}, {L"sGrouping", L"3;0"}};
-    std::vector<std::pair<std::wstring, std::optional<rytmalo::testing::RawValue>>> saved_;
-};
 
 TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
     ASSERT_NO_FATAL_FAILURE(Start());

@@ -176,8 +176,9 @@ void SendKey(WORD vk, bool up, DWORD time = 0) {
     SendInput(1, &in, sizeof in);
 }
 
-void SendMouse(DWORD flags, POINT screen) {
+void SendMouse(DWORD flags, POINT screen, DWORD time = 0) {
     INPUT in{};
+    in.mi.time = time;
     in.type = INPUT_MOUSE;
     in.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
     in.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
@@ -195,6 +196,12 @@ void PressKey(WORD virtualKey) {
 void PressKeyStamped(WORD virtualKey, DWORD time) {
     SendKey(virtualKey, false, time);
     SendKey(virtualKey, true, time + 1);
+}
+
+void ClickStamped(POINT screen, DWORD time) {
+    MoveMouse(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen, time);
+    SendMouse(MOUSEEVENTF_LEFTUP, screen, time + 1);
 }
 
 void PressChord(std::initializer_list<WORD> keys) {

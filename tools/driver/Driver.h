@@ -68,6 +68,8 @@ void PressKey(WORD virtualKey);
 // A key pressed and released with the time stamp its messages carry (the
 // system's tick count, in milliseconds), whenever they are handled.
 void PressKeyStamped(WORD virtualKey, DWORD time);
+// A left click at a point whose messages carry the time stamp.
+void ClickStamped(POINT screen, DWORD time);
 // Keys held down together in order, released in reverse (e.g. Alt, O).
 void PressChord(std::initializer_list<WORD> keys);
 // One key down or up, for the orders a chord does not give.

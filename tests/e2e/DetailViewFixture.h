@@ -1,0 +1,133 @@
+// The detailed view's tests start the program with French number settings
+// (a comma and a space, as a French user writes them) and drive the view
+// from outside: turned on from the Options menu, its controls found by
+// their identifiers, its lists read as any program reads them.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "SettingsFixture.h"
+#include "app/DetailViewLayout.h"
+#include "driver/Lists.h"
+
+namespace rytmalo::e2e {
+
+inline constexpr wchar_t kInternational[] = L"Control Panel\\International";
+
+class DetailView : public SettingsTest {
+public:
+    static constexpr int kColumns = 5;
+
+protected:
+    void SetUp() override {
+        SettingsTest::SetUp();
+        for (const auto& [name, value] : kFrench) {
+            saved_.emplace_back(name,
+                                rytmalo::testing::ReadRaw(HKEY_CURRENT_USER, kInternational, name));
+            rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kInternational, name, REG_SZ, value,
+                                       static_cast<DWORD>((wcslen(value) + 1) * 2));
+        }
+        driver::ClearClipboard();
+    }
+    void TearDown() override {
+        SettingsTest::TearDown();
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                rytmalo::testing::WriteRaw(HKEY_CURRENT_USER, kInternational, name, value->type,
+                                           value->data.data(),
+                                           static_cast<DWORD>(value->data.size()));
+            } else {
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, kInternational, name.c_str());
+            }
+        }
+    }
+
+    HWND ViewControl(std::string_view name) const {
+        return driver::FindDescendant(Main(), FindDetailControl(name)->id);
+    }
+    bool ViewShown() const {
+        HWND view = ViewControl("pnlDetail");
+        return view && IsWindowVisible(view);
+    }
+    LONG ClientHeight() const {
+        RECT r;
+        GetClientRect(Main(), &r);
+        return r.bottom;
+    }
+    // "&Tableau détaillé" of the "&Options" menu, from the keyboard.
+    void ToggleView() {
+        const bool before = ViewShown();
+        driver::Activate(Main());
+        driver::PressChord({VK_MENU, 'O'});
+        Sleep(200);
+        driver::PressKey('T');
+        ASSERT_TRUE(driver::WaitUntil([&] { return ViewShown() != before; }, 5000));
+        // The command has ended (the choice saved) when the program answers.
+        SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
+    }
+    std::vector<std::vector<std::wstring>> Table() const {
+        return driver::ListViewRows(ViewControl("lvwTableau"), kColumns);
+    }
+    // The cells of a page's list, once it shows any.
+    std::vector<std::vector<std::wstring>> Rows(std::string_view list) const {
+        HWND window = ViewControl(list);
+        if (!window) return {};
+        const int columns = static_cast<int>(FindDetailControl(list)->columns.size());
+        return driver::ListViewRows(window, columns);
+    }
+    // A line of a drop-down list chosen from the keyboard: the list reached
+    // with the mnemonic of its label (and Tab for the second of a pair),
+    // its first line, then down to the line wanted. A list the screen cuts
+    // off (a small screen at a high resolution) is reached all the same.
+    void Choose(std::string_view combo, const std::wstring& line) {
+        static const std::map<std::string_view, std::pair<WORD, int>> keys = {
+            {"cboUniteDelai", {'N', 0}},           {"cboEchantillons1", {'C', 0}},
+            {"cboEchantillons2", {'C', 1}},        {"cboMesureHaut", {'U', 0}},
+            {"cboMesureBas", {'U', 1}},            {"cboEchantillonsMesures1", {'C', 0}},
+            {"cboEchantillonsMesures2", {'C', 1}}, {"cboPreDelai", {'P', 0}}};
+        HWND box = ViewControl(combo);
+        driver::Activate(Main());
+        const auto [letter, tabs] = keys.at(combo);
+        driver::PressChord({VK_MENU, letter});
+        for (int i = 0; i < tabs; ++i) driver::PressKey(VK_TAB);
+        ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == box; })) << combo;
+        driver::PressKey(VK_HOME);
+        for (int i = 0; i < 40 && driver::TextOf(box) != line; ++i) {
+            const std::wstring before = driver::TextOf(box);
+            driver::PressKey(VK_DOWN);
+            driver::WaitUntil([&] { return driver::TextOf(box) != before; }, 1000);
+        }
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(box) == line; }))
+            << combo << " shows " << ::testing::PrintToString(driver::TextOf(box));
+    }
+    // The row of a note value, by name.
+    std::vector<std::wstring> Row(std::wstring_view name) const {
+        for (auto& row : Table()) {
+            if (row[0] == name) return row;
+        }
+        return {};
+    }
+    bool WaitForRow(std::wstring_view name, const std::vector<std::wstring>& row) const {
+        return driver::WaitUntil([&] { return Row(name) == row; }, 5000);
+    }
+    std::wstring ViewText(std::string_view name) const { return driver::TextOf(ViewControl(name)); }
+    // The context menu that came up: its "&Copier", from the keyboard.
+    void ChooseCopier() const {
+        ASSERT_TRUE(driver::WaitUntil(
+            [&] { return driver::FindTopLevel(Pid(), L"#32768") != nullptr; }, 5000))
+            << "no context menu";
+        driver::PressKey('C');
+        EXPECT_TRUE(driver::WaitUntil(
+            [&] { return driver::FindTopLevel(Pid(), L"#32768") == nullptr; }, 5000));
+    }
+
+private:
+    static constexpr std::pair<const wchar_t*, const wchar_t*> kFrench[] = {
+        {L"sDecimal", L","}, {L"sThousand", L" "}, {L"sGrouping", L"3;0"}};
+    std::vector<std::pair<std::wstring, std::optional<rytmalo::testing::RawValue>>> saved_;
+};
+
+}  // namespace rytmalo::e2e

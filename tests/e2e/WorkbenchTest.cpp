@@ -1,0 +1,317 @@
+// The detailed view's pages, tried as a musician would: read from another
+// process after Enter and after a unit change, switched from the keyboard,
+// remembered across a restart, tapped with stamped clicks, doubled and
+// halved, given a delay in hertz or a film click, copied. French numbers.
+#include "DetailViewFixture.h"
+#include "DisplayDpi.h"
+#include "driver/Lists.h"
+
+namespace rytmalo::e2e {
+namespace {
+
+using Workbench = DetailView;
+using Cells = std::vector<std::wstring>;
+
+int PageShown(HWND pages) { return static_cast<int>(SendMessageW(pages, TCM_GETCURSEL, 0, 0)); }
+
+TEST_F(Workbench, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EnterTempo(L"120");
+    ASSERT_TRUE(WaitForValues(k120Quarter));
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    HWND pages = ViewControl("pgcPages");
+    EXPECT_EQ(PageShown(pages), 0);
+    EXPECT_EQ(ViewControl("lvwMesures"), nullptr) << "a page is made when first chosen";
+
+    // Ctrl+Tab to the bars, as in any dialog with tabs.
+    driver::Activate(Main());
+    driver::PressChord({VK_CONTROL, VK_TAB});
+    ASSERT_TRUE(driver::WaitUntil([&] { return PageShown(pages) == 1; }));
+    ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwMesures").size() == 7; }));
+    auto bars = Rows("lvwMesures");
+    EXPECT_EQ(bars[0], (Cells{L"Temps (noire)", L"500,00", L"0:00.500", L"22 050", L"24 000"}));
+    EXPECT_EQ(bars[1], (Cells{L"1 mesure", L"2 000,00", L"0:02.000", L"88 200", L"96 000"}));
+    EXPECT_EQ(bars[6][0], L"32 mesures");
+    EXPECT_EQ(bars[6][2], L"1:04.000");
+
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"7"));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureBas", L"8"));
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return Rows("lvwMesures")[1] ==
+               Cells{L"1 mesure", L"1 750,00", L"0:01.750", L"77 175", L"84 000"};
+    })) << ::testing::PrintToString(Rows("lvwMesures"));
+    ChooseUnit("rdoCroche");
+    EXPECT_TRUE(driver::WaitUntil([&] { return Rows("lvwMesures")[1][1] == L"3 500,00"; }));
+    // A compound metre shows its dotted pulse: 6/8 at 133 with the eighth as beat.
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"6"));
+    EnterTempo(L"133");
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        bars = Rows("lvwMesures");
+        return bars.size() == 8 && bars[1][0] == L"Pulsation (noire pointée)" &&
+               bars[2][1] == L"2 706,77";
+    })) << ::testing::PrintToString(Rows("lvwMesures"));
+
+    // The mixing page at 120 to the quarter in 4/4.
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"4"));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureBas", L"4"));
+    ChooseUnit("rdoNoire");
+    EnterTempo(L"120");
+    driver::PressChord({VK_MENU, 'I'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwReverb").size() == 4; }));
+    const auto reverb = Rows("lvwReverb");
+    EXPECT_EQ(Cells(reverb[0].begin() + 1, reverb[0].end()),
+              (Cells{L"7,81", L"492,19", L"500,00"}));
+    EXPECT_EQ(Cells(reverb[3].begin() + 1, reverb[3].end()),
+              (Cells{L"62,50", L"3 937,50", L"4 000,00"}));
+    std::vector<std::wstring> compressor;
+    for (const auto& row : Rows("lvwCompresseur")) compressor.push_back(row[1]);
+    EXPECT_EQ(compressor, (Cells{L"31,25", L"62,50", L"250,00", L"500,00", L"468,75"}));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboPreDelai", L"Aucun"));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Rows("lvwReverb")[0][1] == L"0,00"; }));
+
+    // The picture page, back with Ctrl+Shift+Tab from a page further on.
+    driver::PressChord({VK_MENU, 'G'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwImage").size() == 8; }));
+    const auto frames = Rows("lvwImage");
+    EXPECT_EQ(frames[0], (Cells{L"23,976", L"11,988", L"47,952", L"12-0"}));
+    EXPECT_EQ(frames[1], (Cells{L"24", L"12,000", L"48,000", L"12-0"}));
+    EXPECT_EQ(frames[2], (Cells{L"25", L"12,500", L"50,000", L"12-4"}));
+    driver::PressChord({VK_CONTROL, VK_SHIFT, VK_TAB});
+    EXPECT_TRUE(driver::WaitUntil([&] { return PageShown(pages) == 2; }));
+    EXPECT_TRUE(NoReport());
+}
+
+TEST_F(Workbench, PageSignatureAndRatesAreRememberedAndABadSignatureIsReported) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    driver::PressChord({VK_MENU, 'M'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return ViewControl("cboMesureHaut") != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"7"));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureBas", L"8"));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboEchantillonsMesures2", L"96 kHz"));
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return Saved(L"PageDetail") == Dword(1) && Saved(L"MesureHaut") == Dword(7) &&
+               Saved(L"MesureBas") == Dword(8) && Saved(L"Echantillons2") == Dword(96000);
+    }));
+    EXPECT_EQ(driver::TextOf(ViewControl("lvwMesures")), L"");
+    Quit();
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(PageShown(ViewControl("pgcPages")), 1);
+    EXPECT_EQ(ViewText("cboMesureHaut"), L"7");
+    EXPECT_EQ(ViewText("cboMesureBas"), L"8");
+    EXPECT_EQ(ViewText("cboEchantillonsMesures2"), L"96 kHz");
+    EXPECT_EQ(ViewControl("lvwTableau"), nullptr) << "only the page shown is made";
+    Quit();
+
+    Save(L"MesureBas", Dword(3));
+    program_ = driver::Process::Launch(driver::ProgramPath());
+    ASSERT_NO_FATAL_FAILURE(ExpectReport(L"Valeur incorrecte pour 'MesureBas'"));
+    ASSERT_NO_FATAL_FAILURE(FindMain());
+    EXPECT_EQ(ViewText("cboMesureHaut"), L"4") << "half a signature is none: 4/4";
+    EXPECT_EQ(ViewText("cboMesureBas"), L"4");
+    EXPECT_EQ(Saved(L"MesureBas"), Dword(3)) << "nothing stored is changed";
+    EXPECT_TRUE(NoReport()) << "reported once";
+}
+
+// Clicks stamped 500 ms apart, one beat left out: the missed beat is
+// counted once three taps have set the period.
+TEST_F(Workbench, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    HWND tap = ViewControl("cmdTaper");
+    HWND said = ViewControl("lblTempoTape");
+    driver::Activate(Main());
+    ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
+    driver::PressKey(VK_BACK);
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(said) == kTapPrompt; }));
+    const DWORD start = GetTickCount();
+    for (const DWORD at : {0, 500, 1000, 2000, 2500, 3000})
+        driver::ClickStamped(driver::Center(tap), start + at);
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return driver::TextOf(said).starts_with(L"Tempo tapé : 120,0 (6 temps, ± 0,0)");
+    })) << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"120"; }));
+
+    // 95.4 tapped stays 95,4 in the view; the window computes 95.
+    driver::PressKey(VK_ESCAPE);
+    const DWORD later = GetTickCount();
+    for (int beat = 0; beat < 4; ++beat)
+        driver::ClickStamped(driver::Center(tap), later + static_cast<DWORD>(beat * 60000 / 95.4));
+    EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"95,4"; }))
+        << ::testing::PrintToString(ViewText("txtTempoExact"));
+    EXPECT_EQ(Text("txtTempo"), L"95");
+    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 95,4 à la noire");
+    EXPECT_TRUE(NoReport());
+}
+
+TEST_F(Workbench, DoubleHalveAndTheExactTempo) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EnterTempo(L"120");
+    HWND twice = ViewControl("cmdDouble");
+    HWND half = ViewControl("cmdMoitie");
+    ASSERT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(twice) != FALSE; }));
+    ASSERT_TRUE(driver::ClickUntil(twice, [&] { return Text("txtTempo") == L"240"; }));
+    EXPECT_EQ(ViewText("txtTempoExact"), L"240");
+    EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(twice) == FALSE; }))
+        << "480 would leave the range";
+    ASSERT_TRUE(driver::ClickUntil(half, [&] { return Text("txtTempo") == L"120"; }));
+    EnterTempo(L"15");
+    EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(half) == FALSE; })) << "7,5";
+
+    // Decimals typed in the view: the pages take them, the window the
+    // nearest whole tempo; a tempo typed in the window is then exact.
+    HWND exact = ViewControl("txtTempoExact");
+    ASSERT_TRUE(driver::ClickUntil(exact, [&] { return Focused() == exact; }));
+    driver::PressChord({VK_CONTROL, 'A'});
+    driver::TypeText(L"117,55");
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"118"; }));
+    EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"510,42", L"1,96", L"22 510", L"24 500"}));
+    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 117,55 à la noire");
+    // Not a tempo of the range: said, nothing changes.
+    driver::PressChord({VK_CONTROL, 'A'});
+    driver::TypeText(L"251");
+    driver::PressKey(VK_RETURN);
+    HWND box = driver::WaitForMessageBox(Pid());
+    ASSERT_NE(box, nullptr);
+    ExpectOkBox(box, L"Avertissement",
+                L"Le tempo exact doit être un nombre de 10 à 250, par exemple 117,55.",
+                IDI_EXCLAMATION);
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(Text("txtTempo"), L"118");
+    EnterTempo(L"118");
+    EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"118"; }));
+    EXPECT_TRUE(NoReport());
+}
+
+TEST_F(Workbench, ADelayInHertzItsNearestValueAndAFilmClick) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EnterTempo(L"120");
+    ASSERT_NO_FATAL_FAILURE(Choose("cboUniteDelai", L"hertz"));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"UniteDelai") == Dword(1); }));
+    HWND delay = ViewControl("txtDelai");
+    HWND list = ViewControl("lstTempos");
+    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
+    driver::TypeText(L"2,5");
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ListBoxLines(list).empty(); }));
+    const auto lines = driver::ListBoxLines(list);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Noire : 150,0"), lines.end())
+        << ::testing::PrintToString(lines);
+    EXPECT_EQ(ViewText("lblProche"), L"Au tempo 120, le plus proche : Croche pointée, +6,67 %");
+
+    // On the picture page the box takes a click: its tempo at each rate.
+    driver::PressChord({VK_MENU, 'G'});
+    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
+    driver::PressChord({VK_CONTROL, 'A'});
+    driver::TypeText(L"12-2");
+    driver::PressKey(VK_RETURN);
+    const std::wstring at24 = L"12-2 à 24 images/s : 117,55";
+    ASSERT_TRUE(driver::WaitUntil([&] {
+        const auto now = driver::ListBoxLines(list);
+        return std::find(now.begin(), now.end(), at24) != now.end();
+    })) << ::testing::PrintToString(driver::ListBoxLines(list));
+    const auto clicks = driver::ListBoxLines(list);
+    ASSERT_TRUE(driver::ClickUntil(list, [&] { return Focused() == list; }));
+    SendMessageW(list, LB_SETCURSEL, std::find(clicks.begin(), clicks.end(), at24) - clicks.begin(),
+                 0);
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"117,55"; }));
+    EXPECT_EQ(Text("txtTempo"), L"118");
+    EXPECT_TRUE(driver::WaitUntil([&] { return Rows("lvwImage")[1][3] == L"12-2"; }));
+    EXPECT_TRUE(NoReport());
+}
+
+TEST_F(Workbench, APageIsCopiedUnderALineNamingItsTempo) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EnterTempo(L"120");
+    driver::PressChord({VK_MENU, 'M'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return ViewControl("cboMesureHaut") != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"7"));
+    ASSERT_NO_FATAL_FAILURE(Choose("cboMesureBas", L"8"));
+    HWND list = ViewControl("lvwMesures");
+    ASSERT_TRUE(driver::ClickUntil(list, [&] { return Focused() == list; }));
+    driver::PressChord({VK_CONTROL, 'A'});
+    driver::PressChord({VK_CONTROL, 'C'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ClipboardText().empty(); }));
+    const std::wstring text = driver::ClipboardText();
+    EXPECT_EQ(text.rfind(L"Tempo 120 à la noire, mesure 7/8\r\n"
+                         L"Durée\tms\tmin:s.ms\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"
+                         L"Temps (croche)\t250,00\t0:00.250\t11025\t12000\r\n"
+                         L"1 mesure\t1750,00\t0:01.750\t77175\t84000\r\n",
+                         0),
+              0u)
+        << ::testing::PrintToString(text);
+    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 2 + 7);
+}
+
+// Every heading and figure of every page whole at 96, 120 and 144 dpi in
+// French, the longest at tempo 10 with the sixteenth as beat in 32/1, the
+// highest at 250 with the half note; the window wider than its own for
+// that, and its own again without the view.
+TEST_F(Workbench, NoPageClipsAFigureAtAnyResolution) {
+    for (const int dpi : {96, 120, 144}) {
+        {
+            DisplayDpi display(dpi);
+            ASSERT_NO_FATAL_FAILURE(Start());
+        }
+        RECT own{};
+        GetClientRect(Main(), &own);
+        if (!ViewShown()) {
+            ASSERT_NO_FATAL_FAILURE(ToggleView());
+        }
+        const auto fits = [&](std::string_view name) {
+            HWND list = ViewControl(name);
+            const auto& columns = FindDetailControl(name)->columns;
+            RECT client;
+            GetClientRect(list, &client);
+            int total = 0;
+            for (std::size_t c = 0; c < columns.size(); ++c) {
+                const int width = ListView_GetColumnWidth(list, static_cast<int>(c));
+                total += width;
+                for (const auto& row : Rows(name)) {
+                    EXPECT_LE(driver::ListViewStringWidth(list, row[c]) + 10, width)
+                        << dpi << " dpi, " << name << ": " << ::testing::PrintToString(row[c]);
+                }
+            }
+            EXPECT_LE(total, client.right) << dpi << " dpi, " << name << ": no sideways scrolling";
+        };
+        for (const auto& [tempo, unit] : {std::pair{L"10", "rdoDouble"}, {L"250", "rdoRonde"}}) {
+            ChooseUnit(unit);
+            EnterTempo(tempo);
+            driver::PressChord({VK_MENU, 'V'});
+            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwTableau").size() == 17; }));
+            fits("lvwTableau");
+            driver::PressChord({VK_MENU, 'M'});
+            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwMesures").size() >= 7; }));
+            ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"32"));
+            ASSERT_NO_FATAL_FAILURE(Choose("cboMesureBas", L"1"));
+            fits("lvwMesures");
+            driver::PressChord({VK_MENU, 'I'});
+            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwReverb").size() == 4; }));
+            ASSERT_NO_FATAL_FAILURE(Choose("cboPreDelai", L"1/16"));
+            fits("lvwReverb");
+            fits("lvwCompresseur");
+            driver::PressChord({VK_MENU, 'G'});
+            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwImage").size() == 8; }));
+            fits("lvwImage");
+        }
+        RECT wide{};
+        GetClientRect(Main(), &wide);
+        EXPECT_GT(wide.right, own.right);
+        ASSERT_NO_FATAL_FAILURE(ToggleView());
+        RECT back{};
+        GetClientRect(Main(), &back);
+        EXPECT_EQ(back.right, own.right) << "its own width without the view";
+        EXPECT_EQ(back.bottom, own.bottom);
+        Quit();
+    }
+}
+
+}  // namespace
+}  // namespace rytmalo::e2e
