@@ -94,14 +94,17 @@ protected:
         driver::PressChord({VK_MENU, letter});
         for (int i = 0; i < tabs; ++i) driver::PressKey(VK_TAB);
         ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == box; })) << combo;
+        // Each key is waited for: the line it chooses, then the next.
+        const auto chosen = [&] { return SendMessageW(box, CB_GETCURSEL, 0, 0); };
         driver::PressKey(VK_HOME);
-        for (int i = 0; i < 40 && driver::TextOf(box) != line; ++i) {
-            const std::wstring before = driver::TextOf(box);
+        ASSERT_TRUE(driver::WaitUntil([&] { return chosen() == 0; })) << combo;
+        const LRESULT lines = SendMessageW(box, CB_GETCOUNT, 0, 0);
+        while (driver::TextOf(box) != line && chosen() + 1 < lines) {
+            const LRESULT before = chosen();
             driver::PressKey(VK_DOWN);
-            driver::WaitUntil([&] { return driver::TextOf(box) != before; }, 1000);
+            ASSERT_TRUE(driver::WaitUntil([&] { return chosen() == before + 1; })) << combo;
         }
-        ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(box) == line; }))
-            << combo << " shows " << ::testing::PrintToString(driver::TextOf(box));
+        ASSERT_EQ(driver::TextOf(box), line) << combo;
     }
     // The row of a note value, by name.
     std::vector<std::wstring> Row(std::wstring_view name) const {
