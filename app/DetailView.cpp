@@ -84,7 +84,8 @@ void DetailView::Bind() {
     delay_->OnKeyDown = [this](WORD& key) {
         if (key == VK_RETURN) FindTempos();
     };
-    delayUnit_->SetItems({L"millisecondes", L"hertz", L"échantillons à " + RateName(44100, numbers_),
+    delayUnit_->SetItems({L"millisecondes", L"hertz",
+                          L"échantillons à " + RateName(44100, numbers_),
                           L"échantillons à " + RateName(48000, numbers_)});
     delayUnit_->SetItemIndex(static_cast<int>(settings_.delayUnit));
     delayUnit_->OnChange = [this] {
@@ -255,8 +256,7 @@ void DetailView::Beat(DWORD time) {
     std::wstring said = L"Tempo tapé : " + tk::FormatFixed(tenths, 1, numbers_);
     said += L" (" + tk::DecimalText(static_cast<std::int64_t>(reading->taps)) + L" temps";
     if (reading->uncertainty) {
-        said += L", ± " +
-                tk::FormatFixed(std::llround(*reading->uncertainty * 10), 1, numbers_);
+        said += L", ± " + tk::FormatFixed(std::llround(*reading->uncertainty * 10), 1, numbers_);
     }
     said += L")";
     const std::optional<ExactTempo> tempo = TempoFromTap(reading->bpm);
@@ -284,7 +284,8 @@ void DetailView::Step(bool up) {
 void DetailView::TypeExact() {
     const std::optional<ExactTempo> tempo = ParseTempo(exact_->Text(), numbers_);
     if (!tempo) {
-        tk::MessageDlg(L"Le tempo exact doit être un nombre de " + tk::DecimalText(kMinTempo) +
+        tk::MessageDlg(form_.Host(),
+                       L"Le tempo exact doit être un nombre de " + tk::DecimalText(kMinTempo) +
                            L" à " + tk::DecimalText(kMaxTempo) + L", par exemple 117" +
                            numbers_.decimal + L"55.",
                        tk::MsgDlgType::Warning, MB_OK);
@@ -314,7 +315,7 @@ void DetailView::FindTempos() {
             said = L"d'échantillons, par exemple 16538";
         }
         if (pages_->TabIndex() == kPicturePage) said += L", ou un clic comme 12-2";
-        tk::MessageDlg(L"Le délai doit être un nombre positif " + said + L".",
+        tk::MessageDlg(form_.Host(), L"Le délai doit être un nombre positif " + said + L".",
                        tk::MsgDlgType::Warning, MB_OK);
         return;
     }
@@ -386,14 +387,16 @@ int DetailView::Width() const {
         return sum + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
                4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi);
     };
-    const int widest = std::max({listWidth(ValuesPage::Widest(numbers_), "lvwTableau"),
-                                 listWidth(BarsPage::Widest(numbers_), "lvwMesures"),
-                                 listWidth(MixingPage::WidestReverb(numbers_), "lvwReverb"),
-                                 listWidth(MixingPage::WidestCompressor(numbers_), "lvwCompresseur"),
-                                 listWidth(PicturePage::Widest(numbers_), "lvwImage")});
+    const int widest =
+        std::max({listWidth(ValuesPage::Widest(numbers_), "lvwTableau"),
+                  listWidth(BarsPage::Widest(numbers_), "lvwMesures"),
+                  listWidth(MixingPage::WidestReverb(numbers_), "lvwReverb"),
+                  listWidth(MixingPage::WidestCompressor(numbers_), "lvwCompresseur"),
+                  listWidth(PicturePage::Widest(numbers_), "lvwImage")});
     // The list within its page (4 on each side), within the tabs' frame
     // (about 4 more), within the view's margins (8).
-    const int view = std::max(widest, form_.Scale(kPageSettingsWidth)) + form_.Scale(2 * (4 + 4 + 8));
+    const int view =
+        std::max(widest, form_.Scale(kPageSettingsWidth)) + form_.Scale(2 * (4 + 4 + 8));
     return std::max(kSharedWidth, (view * 96 + dpi - 1) / dpi);
 }
 

@@ -33,7 +33,6 @@ TMainForm* MainForm = nullptr;
 
 namespace {
 
-
 // Where the window opens when no place has been saved yet.
 constexpr int kDefaultTop = 128;
 constexpr int kDefaultLeft = 222;
@@ -202,7 +201,7 @@ void TMainForm::txtTempoKeyDown(WORD& key) {
             CalculDelais(static_cast<float>(tempo));
             if (detailView_) detailView_->TempoTyped(tempo);
         } else {
-            tk::MessageDlg(TempoRangeWarning(), tk::MsgDlgType::Warning, MB_OK);
+            tk::MessageDlg(Host(), TempoRangeWarning(), tk::MsgDlgType::Warning, MB_OK);
             txtTempo->SetText(L"");
         }
     } else if (key == VK_ESCAPE) {
@@ -229,7 +228,7 @@ void TMainForm::Prferences1Click() {
     frmPreferences->ShowModal();
 }
 
-void TMainForm::N1Sommairedelaide1Click() { tk::Application->HelpContext(kContentsTopic); }
+void TMainForm::N1Sommairedelaide1Click() { Host().HelpCommand(HELP_CONTEXT, kContentsTopic); }
 
 void TMainForm::mnuAProposDeClick() {
     const bool wasOnTop = TopMost1().OnTop();
@@ -242,7 +241,7 @@ void TMainForm::mnuAProposDeClick() {
 // that cannot be saved is reported, and only the place is lost.
 void TMainForm::cmdQuitterClick() {
     tk::Guarded([this] { SauvePosition(); });
-    tk::Application->Terminate();
+    Host().Terminate();
 }
 
 }  // namespace rytmalo

@@ -35,7 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         application.SetTitle(L"Rytmalo95");
         application.SetHelpFile(L"C:\\Program Files\\HelpScribble\\Rytmalo95.hlp");
         // Shows the topics itself where the system cannot open the help file.
-        rytmalo::TProgramHelp help(application);
+        rytmalo::ProgramHelp help(application);
         application.CreateForm(rytmalo::MainForm);
         application.CreateForm(rytmalo::frmAProposDe);
         application.CreateForm(rytmalo::frmPreferences);

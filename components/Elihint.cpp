@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/HintGeometry.h"
-#include "toolkit/Application.h"
+#include "toolkit/HintService.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
@@ -34,8 +34,12 @@ struct Snapshot {
 };
 Snapshot snapshot;
 
+// The program whose hints are bubbles: the one the last component was made
+// for (one per process).
+tk::FormHost* program = nullptr;
+
 BubbleStyle CurrentStyle() {
-    tk::TForm* main = tk::Application ? tk::Application->MainForm() : nullptr;
+    tk::TForm* main = program ? program->MainForm() : nullptr;
     if (main) {
         for (tk::TComponent* c : main->Components()) {
             if (auto* hint = dynamic_cast<TEllipticHint*>(c)) {
@@ -91,23 +95,24 @@ private:
 
 }  // namespace
 
-TEllipticHint::TEllipticHint(tk::TComponent* owner) : tk::TComponent(owner) {
+TEllipticHint::TEllipticHint(tk::TComponent* owner)
+    : tk::TComponent(owner), hints_(tk::HostOf(owner).Hints()) {
+    program = &tk::HostOf(owner);
     brush_.color = kDefaultBrushColor;
     fontColor_ = tk::clBlack;
     hintPauseTime_ = kDefaultHintPauseTime;
-    tk::Application->Hints().SetHintPause(kDefaultHintPauseTime);
-    tk::Application->Hints().SetHintWindowClass(
-        [] { return std::make_unique<TEllipticHintWindow>(); });
+    hints_.SetHintPause(kDefaultHintPauseTime);
+    hints_.SetHintWindowClass([] { return std::make_unique<TEllipticHintWindow>(); });
     // Twice inverted: with hints on, the window in use is replaced by one of
     // the new class; with hints off, one is made and goes again.
-    tk::Application->Hints().SetShowHint(!tk::Application->Hints().ShowHint());
-    tk::Application->Hints().SetShowHint(!tk::Application->Hints().ShowHint());
+    hints_.SetShowHint(!hints_.ShowHint());
+    hints_.SetShowHint(!hints_.ShowHint());
 }
 
 void TEllipticHint::SetHintPauseTime(int milliseconds) {
     if (milliseconds == hintPauseTime_) return;
     hintPauseTime_ = milliseconds;
-    tk::Application->Hints().SetHintPause(milliseconds);
+    hints_.SetHintPause(milliseconds);
 }
 
 std::span<const tk::PublishedProperty> TEllipticHint::Published() const {

@@ -12,6 +12,10 @@
 #include "toolkit/HintWindow.h"
 #include "toolkit/PenBrush.h"
 
+namespace tk {
+class HintService;
+}
+
 namespace rytmalo {
 
 class TEllipticHint : public tk::TComponent {
@@ -46,6 +50,7 @@ public:
     std::span<const tk::PublishedProperty> Published() const override;
 
 private:
+    tk::HintService& hints_;
     int hintPauseTime_ = 0;
     tk::TPen pen_;
     tk::TBrush brush_;

@@ -92,7 +92,7 @@ void TGradientForm::SetCaption(std::wstring_view caption) {
     if (!Handle()) return;
     if (GetFormStyle() == tk::FormStyle::MDIChild && IsMaximized()) {
         // The frame's caption shows this title.
-        if (tk::TForm* main = tk::Application->MainForm(); main && main->Handle())
+        if (tk::TForm* main = Host().MainForm(); main && main->Handle())
             FrameChanged(main->Handle());
     } else {
         RepaintCaption(IsCaptionActive());
@@ -117,7 +117,7 @@ void TGradientForm::SetGradientOnInactive(bool on) {
 bool TGradientForm::IsCaptionActive() const {
     if (!Handle()) return false;
     if (GetFormStyle() == tk::FormStyle::MDIChild) {
-        const tk::TForm* main = tk::Application->MainForm();
+        const tk::TForm* main = Host().MainForm();
         if (!main || !main->Handle()) return false;
         bool maximized = false;
         return GetActiveWindow() == main->Handle() &&
@@ -159,7 +159,7 @@ HICON TGradientForm::CaptionIcon() const {
         if (auto icon = reinterpret_cast<HICON>(SendMessageW(Handle(), WM_GETICON, which, 0)))
             return icon;
     }
-    if (HICON icon = tk::Application->Icon()) return icon;
+    if (HICON icon = Host().Icon()) return icon;
     return LoadIconW(nullptr, IDI_APPLICATION);
 }
 

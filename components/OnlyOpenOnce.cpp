@@ -7,8 +7,7 @@
 namespace rytmalo {
 namespace {
 
-void WakeUp(bool visible) {
-    tk::TApplication& app = *tk::Application;
+void WakeUp(tk::TApplication& app, bool visible) {
     if (IsIconic(app.Handle())) app.Restore();
     if (visible && app.MainForm() && app.MainForm()->Handle()) {
         SetForegroundWindow(app.MainForm()->Handle());
@@ -18,6 +17,7 @@ void WakeUp(bool visible) {
 // On the application window: the registered message wakes the program up.
 class WakeUpHook : public tk::TWindowHook {
 public:
+    tk::TApplication* application = nullptr;
     UINT message = 0;
     bool visible = false;
 
@@ -25,8 +25,8 @@ protected:
     void WndProc(tk::Message& m) override {
         // A name that could not be registered has number 0, which no
         // message of ours may be taken for.
-        if (message != 0 && m.msg == message) {
-            WakeUp(visible);
+        if (message != 0 && m.msg == message && application) {
+            WakeUp(*application, visible);
             m.result = 0;
             return;
         }
@@ -44,8 +44,8 @@ struct GuardState {
 };
 GuardState state;
 
-void NotifyRunningInstance() {
-    tk::Application->SetShowMainForm(false);
+void NotifyRunningInstance(tk::TApplication& app) {
+    app.SetShowMainForm(false);
     // The running instance did not receive the user's last input, this one
     // did: without this right passed on, the system would refuse to bring
     // the running one to the front.
@@ -57,15 +57,14 @@ void NotifyRunningInstance() {
 }
 
 // True when another instance holds the name (it has been told).
-bool AnotherInstanceRuns() {
-    tk::TApplication& app = *tk::Application;
+bool AnotherInstanceRuns(tk::TApplication& app) {
     SetLastError(ERROR_SUCCESS);
     HANDLE mapping =
         CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, state.name.c_str());
     const DWORD error = GetLastError();
     state.mapping.reset(mapping);
     if (mapping && error == ERROR_ALREADY_EXISTS) {
-        NotifyRunningInstance();
+        NotifyRunningInstance(app);
         return true;
     }
     // Created, or failed for another reason: this is the first instance.
@@ -77,8 +76,7 @@ bool AnotherInstanceRuns() {
     return false;
 }
 
-std::wstring ApplicationTitle() {
-    tk::TApplication& app = *tk::Application;
+std::wstring ApplicationTitle(const tk::TApplication& app) {
     if (!app.Handle()) return app.Title();
     wchar_t text[256];
     const int length = GetWindowTextW(app.Handle(), text, 256);
@@ -91,6 +89,7 @@ TOnlyOpenOnce::~TOnlyOpenOnce() {
     if (state.guard != this) return;
     state.hook.Unhook();
     state.hook.message = 0;
+    state.hook.application = nullptr;
     state.mapping.reset();
     state.name.clear();
     state.guard = nullptr;
@@ -98,16 +97,19 @@ TOnlyOpenOnce::~TOnlyOpenOnce() {
 
 void TOnlyOpenOnce::Loaded() {
     tk::TComponent::Loaded();
-    if (uniqueString_.empty()) uniqueString_ = ApplicationTitle();
+    // The application it guards: the program its owner belongs to.
+    tk::TApplication& app = tk::ApplicationOf(this);
+    if (uniqueString_.empty()) uniqueString_ = ApplicationTitle(app);
     // One guard per process: a second one leaves the first one's hook and
     // name alone (hooking twice would call itself for ever).
     if (state.guard) return;
-    tk::Application->SetShowMainForm(false);
+    app.SetShowMainForm(false);
     state.guard = this;
     state.name = uniqueString_;
     state.hook.message = RegisterWindowMessageW(state.name.c_str());
     state.hook.visible = isAppVisible_;
-    if (AnotherInstanceRuns()) tk::Application->Halt(0);
+    state.hook.application = &app;
+    if (AnotherInstanceRuns(app)) app.Halt(0);
 }
 
 std::span<const tk::PublishedProperty> TOnlyOpenOnce::Published() const {

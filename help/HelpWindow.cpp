@@ -30,7 +30,7 @@ void SetFont(const tk::TControl* control, HFONT font) {
 
 }  // namespace
 
-THelpWindow::THelpWindow() : TForm(nullptr, HelpWindowLayout()) {}
+THelpWindow::THelpWindow(tk::FormHost& program) : TForm(nullptr, program, HelpWindowLayout()) {}
 
 void THelpWindow::Bind() {
     title_ = &Find<tk::TControl>("lblTitre");
@@ -100,8 +100,9 @@ void THelpWindow::ShowTopic(const HelpTopic& topic, HWND anchor) {
         RECT own;
         GetWindowRect(anchor, &a);
         GetWindowRect(Handle(), &own);
-        const tk::TRect place = PlaceBeside(tk::FromRECT(a), own.right - own.left,
-                                            own.bottom - own.top, Scale(kGap), tk::MonitorOf(anchor).work);
+        const tk::TRect place =
+            PlaceBeside(tk::FromRECT(a), own.right - own.left, own.bottom - own.top, Scale(kGap),
+                        tk::MonitorOf(anchor).work);
         SetWindowPos(Handle(), nullptr, place.Left, place.Top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

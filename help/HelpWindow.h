@@ -16,7 +16,8 @@ namespace rytmalo {
 
 class THelpWindow : public tk::TForm {
 public:
-    THelpWindow();
+    // A window of its own, owned by no form: it has its own taskbar entry.
+    explicit THelpWindow(tk::FormHost& program);
 
     // Shows the topic and activates the window; the first time beside the
     // anchor (the window the help is about), later where the user left it.

@@ -4,11 +4,11 @@
 
 namespace rytmalo {
 
-TProgramHelp::TProgramHelp(tk::TApplication& application)
+ProgramHelp::ProgramHelp(tk::TApplication& application)
     : CanUseWinHelp(&WinHelpCanOpen),
       WinHelp(&tk::WinHelpService),
       application_(application),
-      window_(),
+      window_(application),
       popup_(application) {
     application_.SetHelpService(
         [this](HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
@@ -16,9 +16,9 @@ TProgramHelp::TProgramHelp(tk::TApplication& application)
         });
 }
 
-TProgramHelp::~TProgramHelp() { application_.SetHelpService(&tk::WinHelpService); }
+ProgramHelp::~ProgramHelp() { application_.SetHelpService(&tk::WinHelpService); }
 
-bool TProgramHelp::Request(HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
+bool ProgramHelp::Request(HWND owner, const std::wstring& file, UINT command, ULONG_PTR data) {
     if (CanUseWinHelp && CanUseWinHelp(file)) return WinHelp && WinHelp(owner, file, command, data);
 
     // The window the help is about: the one the user is in.

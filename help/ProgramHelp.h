@@ -14,14 +14,14 @@
 
 namespace rytmalo {
 
-class TProgramHelp {
+class ProgramHelp {
 public:
     // Becomes the application's help service; the previous one comes back
     // when this goes.
-    explicit TProgramHelp(tk::TApplication& application);
-    ~TProgramHelp();
-    TProgramHelp(const TProgramHelp&) = delete;
-    TProgramHelp& operator=(const TProgramHelp&) = delete;
+    explicit ProgramHelp(tk::TApplication& application);
+    ~ProgramHelp();
+    ProgramHelp(const ProgramHelp&) = delete;
+    ProgramHelp& operator=(const ProgramHelp&) = delete;
 
     bool Request(HWND owner, const std::wstring& file, UINT command, ULONG_PTR data);
 

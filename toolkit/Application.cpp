@@ -50,7 +50,7 @@ TApplication::TApplication() : TComponent(nullptr) {
          .x = GetSystemMetrics(SM_CXSCREEN) / 2,
          .y = GetSystemMetrics(SM_CYSCREEN) / 2});
 
-    hints_ = std::make_unique<THintService>(Handle());
+    hints_ = std::make_unique<HintService>(Handle());
     AddMessageFilter(&hints_->Tracker());
     hints_->SetShowHint(true);
 }
@@ -302,6 +302,12 @@ void TApplication::WndProc(Message& m) {
         default: break;
     }
     DefaultHandler(m);
+}
+
+TApplication& ApplicationOf(const TComponent* component) {
+    auto* application = dynamic_cast<TApplication*>(&HostOf(component));
+    if (!application) throw std::logic_error("a component of no application");
+    return *application;
 }
 
 }  // namespace tk

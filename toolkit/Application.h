@@ -81,10 +81,10 @@ public:
     void SetHelpService(HelpService service) { helpService_ = std::move(service); }
 
     // The component classes that layouts can name.
-    TClassRegistry& Classes() { return classes_; }
-    const TClassRegistry& Classes() const override { return classes_; }
+    ClassRegistry& Classes() { return classes_; }
+    const ClassRegistry& Classes() const override { return classes_; }
 
-    THintService& Hints() override { return *hints_; }
+    HintService& Hints() override { return *hints_; }
 
     void AddMessageFilter(MessageFilter* filter);
     void RemoveMessageFilter(MessageFilter* filter);
@@ -103,7 +103,7 @@ public:
 
     // The window that owns message boxes: the active window of the program,
     // else the main form, else the application window.
-    HWND DialogOwner() const;
+    HWND DialogOwner() const override;
 
     std::vector<HWND> DisableTaskWindows(HWND except) override;
     void EnableTaskWindows(const std::vector<HWND>& windows) override;
@@ -128,14 +128,18 @@ private:
     // The forms Minimize hid, for Restore to show again.
     std::vector<HWND> minimizedForms_;
     HelpService helpService_ = &WinHelpService;
-    TClassRegistry classes_;
+    ClassRegistry classes_;
     std::vector<MessageFilter*> filters_;
     MnemonicKeys mnemonicKeys_;
     FontCache fonts_;
-    std::unique_ptr<THintService> hints_;
+    std::unique_ptr<HintService> hints_;
 };
 
 // The program's application object (one per process).
 extern TApplication* Application;
+
+// The application a component belongs to, through its owners: for what
+// works on the application object itself (the single-instance guard).
+TApplication& ApplicationOf(const TComponent* component);
 
 }  // namespace tk

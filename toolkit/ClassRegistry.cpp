@@ -4,11 +4,11 @@
 
 namespace tk {
 
-void TClassRegistry::Register(std::string_view className, ComponentFactory factory) {
+void ClassRegistry::Register(std::string_view className, ComponentFactory factory) {
     classes_[std::string(className)] = std::move(factory);
 }
 
-TComponent* TClassRegistry::Create(std::string_view className, TComponent* owner) const {
+TComponent* ClassRegistry::Create(std::string_view className, TComponent* owner) const {
     const auto it = classes_.find(className);
     if (it == classes_.end())
         throw std::logic_error("unknown component class " + std::string(className));

@@ -12,7 +12,7 @@ class TComponent;
 
 using ComponentFactory = std::function<TComponent*(TComponent* owner)>;
 
-class TClassRegistry {
+class ClassRegistry {
 public:
     void Register(std::string_view className, ComponentFactory factory);
     // A new component of the class, owned by owner; a class nobody

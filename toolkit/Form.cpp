@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/HintService.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/SdkExtras.h"
 #include "toolkit/WindowText.h"
@@ -55,9 +55,18 @@ WindowStyles StylesFor(const FormLayout& layout) {
 
 }  // namespace
 
-// The design's one application object is every form's host.
-TForm::TForm(TComponent* owner, const FormLayout& layout)
-    : TComponent(owner), layout_(layout), host_(*Application), caption_(layout.caption) {
+FormHost& HostOf(const TComponent* owner) {
+    for (const TComponent* c = owner; c; c = c->Owner()) {
+        if (const auto* form = dynamic_cast<const TForm*>(c)) return form->Host();
+        if (auto* host = dynamic_cast<FormHost*>(const_cast<TComponent*>(c))) return *host;
+    }
+    throw std::logic_error("a component of no program");
+}
+
+TForm::TForm(TComponent* owner, const FormLayout& layout) : TForm(owner, HostOf(owner), layout) {}
+
+TForm::TForm(TComponent* owner, FormHost& host, const FormLayout& layout)
+    : TComponent(owner), layout_(layout), host_(host), caption_(layout.caption) {
     SetName(layout.className.substr(1));
 }
 

@@ -25,7 +25,11 @@ enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
 class TForm : public TComponent, public TWindowHost {
 public:
+    // The form of a program: its host is its owner's (the application, or
+    // the form that owns it), or the one given for a form that no
+    // component owns.
     TForm(TComponent* owner, const FormLayout& layout);
+    TForm(TComponent* owner, FormHost& host, const FormLayout& layout);
     ~TForm() override;
 
     // The form object behind a window, or nullptr.

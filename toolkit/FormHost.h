@@ -1,6 +1,14 @@
 // What a form needs from the program it belongs to. The application object
-// provides it; a form is given it when it is made, and reaches the program
-// through it alone.
+// provides it; a form has it from whoever makes it (its owner: the
+// application, or another form), and reaches the program through it alone;
+// the components on a form reach it through their owner.
+//
+// It is one interface, not several, because every form needs each of its
+// parts: the program's window (that owns the form's window and stands for
+// it in the taskbar), what the forms share (fonts, component classes,
+// hints), the program's life (its main form, minimising, ending), a modal
+// showing (the nested loop and the other windows disabled meanwhile), the
+// bookkeeping of which form is active, message boxes and help.
 #pragma once
 
 #include <vector>
@@ -9,9 +17,10 @@
 
 namespace tk {
 
+class ClassRegistry;
 class FontCache;
-class TClassRegistry;
-class THintService;
+class HintService;
+class TComponent;
 class TForm;
 
 class FormHost {
@@ -23,8 +32,8 @@ public:
 
     // What the forms share.
     virtual FontCache& Fonts() = 0;
-    virtual const TClassRegistry& Classes() const = 0;
-    virtual THintService& Hints() = 0;
+    virtual const ClassRegistry& Classes() const = 0;
+    virtual HintService& Hints() = 0;
 
     // The main form, whose closing ends the program, and whose minimising
     // takes the program to the taskbar.
@@ -45,11 +54,18 @@ public:
     virtual void FormDeactivated(TForm& form, HWND other) = 0;
     virtual void FormDestroyed(const TForm& form) = 0;
 
+    // The window that owns message boxes: the program's active window.
+    virtual HWND DialogOwner() const = 0;
     // A help request (HELP_CONTEXT, HELP_CONTEXTPOPUP, ...).
     virtual bool HelpCommand(UINT command, ULONG_PTR data) = 0;
 
 protected:
     ~FormHost() = default;
 };
+
+// The program a component belongs to: the host of the form that owns it,
+// or its owner itself when that is the program. A component owned by
+// neither belongs to no program: a logic error.
+FormHost& HostOf(const TComponent* owner);
 
 }  // namespace tk

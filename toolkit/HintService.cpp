@@ -5,16 +5,16 @@
 
 namespace tk {
 
-THintService::THintService(HWND timerWindow)
+HintService::HintService(HWND timerWindow)
     : tracker_(std::make_unique<HintTracker>(*this, timerWindow)),
       hintWindowClass_([] { return std::make_unique<THintWindow>(); }) {}
 
-THintService::~THintService() {
+HintService::~HintService() {
     tracker_.reset();
     hintWindow_.reset();
 }
 
-void THintService::SetShowHint(bool show) {
+void HintService::SetShowHint(bool show) {
     if (show == showHint_) return;
     showHint_ = show;
     if (show) {
@@ -28,18 +28,18 @@ void THintService::SetShowHint(bool show) {
     }
 }
 
-void THintService::SetHintColor(Color color) {
+void HintService::SetHintColor(Color color) {
     hintColor_ = color;
     if (hintWindow_) hintWindow_->SetColor(color);
 }
 
-void THintService::CancelHint() {
+void HintService::CancelHint() {
     if (tracker_) tracker_->Cancel();
 }
 
-MessageFilter& THintService::Tracker() { return *tracker_; }
+MessageFilter& HintService::Tracker() { return *tracker_; }
 
-void THintService::TimerExpired(UINT_PTR timer) {
+void HintService::TimerExpired(UINT_PTR timer) {
     if (timer == HintTracker::kTimerId && tracker_) tracker_->TimerExpired();
 }
 

@@ -17,14 +17,14 @@ class THintWindow;
 // Makes the application's hint window; a component may install its own kind.
 using HintWindowClass = std::function<std::unique_ptr<THintWindow>()>;
 
-class THintService {
+class HintService {
 public:
     // The hint timer runs on the given window, which passes it on to
     // TimerExpired. Hints start switched off.
-    explicit THintService(HWND timerWindow);
-    ~THintService();
-    THintService(const THintService&) = delete;
-    THintService& operator=(const THintService&) = delete;
+    explicit HintService(HWND timerWindow);
+    ~HintService();
+    HintService(const HintService&) = delete;
+    HintService& operator=(const HintService&) = delete;
 
     // Switching hints on makes the hint window from the current hint window
     // class (its window is created at the first hint); switching them off

@@ -15,7 +15,7 @@ public:
     // The timer of the application window that paces the hints.
     static constexpr UINT_PTR kTimerId = 0x4854;
 
-    HintTracker(THintService& hints, HWND timerWindow) : hints_(hints), timerWindow_(timerWindow) {}
+    HintTracker(HintService& hints, HWND timerWindow) : hints_(hints), timerWindow_(timerWindow) {}
     ~HintTracker() override;
 
     bool PreTranslate(MSG& msg) override;
@@ -38,7 +38,7 @@ private:
     void StartTimer(int milliseconds, Waiting next);
     void StopTimer();
 
-    THintService& hints_;
+    HintService& hints_;
     HWND timerWindow_;
     // The control whose hint is pending or showing; a handle, not the
     // object, since the control may go while a timer runs.

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "toolkit/Application.h"
+#include "toolkit/FormHost.h"
+#include "toolkit/HintService.h"
 
 namespace tk {
 namespace {
@@ -49,13 +50,14 @@ UINT IconFor(MsgDlgType type) {
 
 }  // namespace
 
-int CenteredMessageBox(std::wstring_view text, std::wstring_view caption, UINT flags) {
+int CenteredMessageBox(FormHost& program, std::wstring_view text, std::wstring_view caption,
+                       UINT flags) {
     const std::wstring textCopy(text);
     const std::wstring captionCopy(caption);
-    Application->Hints().CancelHint();
+    program.Hints().CancelHint();
     centeringHook = SetWindowsHookExW(WH_CBT, &CenterOnActivate, nullptr, GetCurrentThreadId());
     const int result =
-        MessageBoxW(Application->DialogOwner(), textCopy.c_str(), captionCopy.c_str(), flags);
+        MessageBoxW(program.DialogOwner(), textCopy.c_str(), captionCopy.c_str(), flags);
     if (centeringHook) {
         UnhookWindowsHookEx(centeringHook);
         centeringHook = nullptr;
@@ -63,8 +65,8 @@ int CenteredMessageBox(std::wstring_view text, std::wstring_view caption, UINT f
     return result;
 }
 
-int MessageDlg(std::wstring_view text, MsgDlgType type, UINT buttons) {
-    return CenteredMessageBox(text, CaptionFor(type), buttons | IconFor(type));
+int MessageDlg(FormHost& program, std::wstring_view text, MsgDlgType type, UINT buttons) {
+    return CenteredMessageBox(program, text, CaptionFor(type), buttons | IconFor(type));
 }
 
 }  // namespace tk

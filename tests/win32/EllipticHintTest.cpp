@@ -110,7 +110,7 @@ TEST_F(EllipticHintTest, ComponentInstallsItsWindowClassAndTheDelay) {
     Application->Hints().HintWindow()->CreateHandle();
     HWND before = Application->Hints().HintWindow()->Handle();
 
-    TEllipticHint hint(nullptr);
+    TEllipticHint hint(Application);
     EXPECT_EQ(Application->Hints().HintPause(), 600);
     EXPECT_EQ(hint.HintPauseTime(), 600);
     EXPECT_TRUE(Application->Hints().ShowHint());
@@ -134,7 +134,7 @@ TEST_F(EllipticHintTest, ComponentInstallsItsWindowClassAndTheDelay) {
 }
 
 TEST_F(EllipticHintTest, HintPauseTimeSetsTheDelayOnlyWhenItChanges) {
-    TEllipticHint hint(nullptr);
+    TEllipticHint hint(Application);
     Application->Hints().SetHintPause(1234);
     hint.SetHintPauseTime(600);
     EXPECT_EQ(Application->Hints().HintPause(), 1234);
@@ -145,7 +145,7 @@ TEST_F(EllipticHintTest, HintPauseTimeSetsTheDelayOnlyWhenItChanges) {
 
 TEST_F(EllipticHintTest, WithHintsOffTheyStayOffAndTheClassServesWhenTheyComeOn) {
     Application->Hints().SetShowHint(false);
-    TEllipticHint hint(nullptr);
+    TEllipticHint hint(Application);
     EXPECT_FALSE(Application->Hints().ShowHint());
     EXPECT_EQ(Application->Hints().HintWindow(), nullptr);
     Application->Hints().SetShowHint(true);
@@ -154,7 +154,7 @@ TEST_F(EllipticHintTest, WithHintsOffTheyStayOffAndTheClassServesWhenTheyComeOn)
 }
 
 TEST_F(EllipticHintTest, LayoutSetsPenAndBrushValueByValue) {
-    TEllipticHint hint(nullptr);
+    TEllipticHint hint(Application);
     hint.AssignProperties({
         {"FontColor", std::int32_t{0x00FF0000}},
         {"Brush.Style", static_cast<std::int32_t>(tk::BrushStyle::Clear)},
@@ -308,7 +308,7 @@ TEST_F(BubbleTest, GdiObjectsStayPutOverAThousandBubbles) {
     EXPECT_EQ(tk::testing::GdiObjectCount(), before);
 
     // Nor do the hint windows that the show-hints switch makes and destroys.
-    TEllipticHint hint(nullptr);
+    TEllipticHint hint(Application);
     const long withHint = tk::testing::GdiObjectCount();
     for (int i = 0; i < 100; ++i) {
         Application->Hints().SetShowHint(false);

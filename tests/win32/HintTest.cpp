@@ -244,7 +244,7 @@ TEST_F(HintsTest, ModalFormOrMessageBoxHidesTheHint) {
         showingDuringBox = IsWindowVisible(Hint().Handle()) ? 1 : 0;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
-    CenteredMessageBox(L"Une boîte", L"Bulle", MB_OK);
+    CenteredMessageBox(*Application, L"Une boîte", L"Bulle", MB_OK);
     closer.join();
     EXPECT_EQ(showingDuringBox, 0);
 }

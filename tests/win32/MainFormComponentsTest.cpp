@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(MainFormComponents, LoadedInOrderWithTheStoreClosedStayOnTopOffAndThePathRegistrationOn) {
-    tk::TComponent owner(nullptr);
+    tk::TComponent owner(tk::Application);
     for (const tk::ComponentLayout& c : MainFormLayout().components) {
         tk::TComponent* component = tk::Application->Classes().Create(c.className, &owner);
         component->SetName(c.name);

@@ -63,7 +63,7 @@ protected:
 TEST_F(GuardTest, FirstInstanceHoldsTheNameAndHooksTheApplicationWindow) {
     const std::wstring name = UniqueName();
     {
-        TOnlyOpenOnce guard(nullptr);
+        TOnlyOpenOnce guard(Application);
         Load(guard, name, true);
         EXPECT_TRUE(NameHeld(name));
         EXPECT_NE(GetWindowLongPtrW(App(), GWLP_WNDPROC), procedure_);
@@ -83,7 +83,7 @@ TEST_F(GuardTest, FirstInstanceHoldsTheNameAndHooksTheApplicationWindow) {
 }
 
 TEST_F(GuardTest, InvisibleFirstInstanceStartsWithoutWindows) {
-    TOnlyOpenOnce guard(nullptr);
+    TOnlyOpenOnce guard(Application);
     Load(guard, UniqueName(), false);
     EXPECT_FALSE(Application->ShowMainForm());
     EXPECT_FALSE(IsWindowVisible(App()));
@@ -99,7 +99,7 @@ TEST_F(GuardTest, SecondInstanceEndsWithExitCodeZeroWithoutHooking) {
         CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, name.c_str());
     ASSERT_NE(first, nullptr);
     {
-        TOnlyOpenOnce guard(nullptr);
+        TOnlyOpenOnce guard(Application);
         try {
             Load(guard, name, true);
             ADD_FAILURE() << "the second instance went on";
@@ -115,7 +115,7 @@ TEST_F(GuardTest, SecondInstanceEndsWithExitCodeZeroWithoutHooking) {
 }
 
 TEST_F(GuardTest, EmptyNameTakesTheApplicationsTitle) {
-    TOnlyOpenOnce guard(nullptr);
+    TOnlyOpenOnce guard(Application);
     Load(guard, L"", true);
     EXPECT_EQ(guard.UniqueString(), Application->Title());
     EXPECT_TRUE(NameHeld(Application->Title()));
@@ -123,12 +123,12 @@ TEST_F(GuardTest, EmptyNameTakesTheApplicationsTitle) {
 
 TEST_F(GuardTest, SecondGuardOfTheProcessLeavesTheFirstAlone) {
     const std::wstring name = UniqueName();
-    TOnlyOpenOnce first(nullptr);
+    TOnlyOpenOnce first(Application);
     Load(first, name, true);
     const LONG_PTR hooked = GetWindowLongPtrW(App(), GWLP_WNDPROC);
     const UINT message = TOnlyOpenOnce::MessageNumber();
     {
-        TOnlyOpenOnce second(nullptr);
+        TOnlyOpenOnce second(Application);
         Load(second, UniqueName(), true);
         EXPECT_EQ(GetWindowLongPtrW(App(), GWLP_WNDPROC), hooked);
         EXPECT_EQ(TOnlyOpenOnce::MessageNumber(), message);
@@ -141,7 +141,7 @@ TEST_F(GuardTest, UnregisteredNameNeverTakesAnotherMessageForItsOwn) {
     // The title is empty too: no name to register, message number 0.
     const std::wstring title = Application->Title();
     Application->SetTitle(L"");
-    TOnlyOpenOnce guard(nullptr);
+    TOnlyOpenOnce guard(Application);
     Load(guard, L"", true);
     Application->SetTitle(title);
     EXPECT_EQ(TOnlyOpenOnce::MessageNumber(), 0u);

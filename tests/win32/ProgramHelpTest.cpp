@@ -35,7 +35,7 @@ class ProgramHelpTest : public tk::testing::ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        help_ = std::make_unique<TProgramHelp>(*tk::Application);
+        help_ = std::make_unique<ProgramHelp>(*tk::Application);
         help_->CanUseWinHelp = [](const std::wstring&) { return false; };
         form_ = &MakeForm(HelpedForm());
         form_->Show();
@@ -52,7 +52,7 @@ protected:
     }
     static std::wstring_view TopicText(int context) { return FindHelpTopic(context)->text; }
 
-    std::unique_ptr<TProgramHelp> help_;
+    std::unique_ptr<ProgramHelp> help_;
     TestForm* form_ = nullptr;
 };
 
