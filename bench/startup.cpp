@@ -1,7 +1,11 @@
-// Start-up time: from process creation to the main window shown, for the
-// program (with the detailed view off, as it starts by default, and on, as
-// a user who keeps it finds it) and for a minimal one-window Win32 program,
-// measured in turn in the same run. Prints one table row per figure.
+// Start-up time as a user sees it: from CreateProcess to a visible top-level
+// window of the new process with the program's title, polled every
+// millisecond. Four programs are started in turn, RUNS times each: the bare
+// one-window program (no manifest, built for size, stripped, static), the
+// same program carrying the program's manifest, and the program with its
+// detailed view off and on. The program has run once before, so it finds its
+// settings key and App Paths entry as after a first start. Prints one table
+// row per figure: medians with their spread, and the ratios of the medians.
 // Usage: startup-bench RUNS
 #include <algorithm>
 #include <cstdio>
@@ -13,14 +17,57 @@
 
 namespace {
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+    return double(to.QuadPart - from.QuadPart) * 1000.0 / double(frequency.QuadPart);
 }
 
-// Milliseconds until a visible top-level window of the class appears.
-double TimeToWindow(const std::wstring& exe, const wchar_t* windowClass) {
+// A visible top-level window of the process with exactly that title. The
+// system's copy of the title is read first; a window that keeps its title to
+// itself (the system's copy is empty) is asked for it, as any program that
+// reads window titles does, and its answer is waited for.
+HWND VisibleWindowTitled(DWORD processId, const std::wstring& title) {
+    struct Search {
+        DWORD processId;
+        const std::wstring& title;
+        HWND found = nullptr;
+    } search{processId, title};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(hwnd, &pid);
+            if (pid != s.processId || !IsWindowVisible(hwnd)) return TRUE;
+            wchar_t text[64] = {};
+            int n = GetWindowTextW(hwnd, text, 64);
+            DWORD_PTR copied = 0;
+            if (n == 0 && SendMessageTimeoutW(hwnd, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text),
+                                              SMTO_ABORTIFHUNG, 5000, &copied)) {
+                n = static_cast<int>(copied);
+            }
+            if (n <= 0 || s.title.compare(0, std::wstring::npos, text, n) != 0) return TRUE;
+            s.found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct Program {
+    const wchar_t* exe;
+    const wchar_t* title;
+};
+
+const Program kBare{L"minimal-window.exe", L"Minimal"};
+const Program kManifest{L"minimal-manifest.exe", L"Minimal"};
+const Program kRytmalo{L"Rytmalo95.exe", L"Rytmalo 95"};
+
+// Milliseconds from CreateProcess to the window, or a negative figure when
+// none came within 30 s. The program is then closed and waited for, so that
+// the next start finds it gone.
+double TimeToWindow(const std::wstring& dir, const Program& program) {
+    const std::wstring exe = dir + program.exe;
     STARTUPINFOW si{sizeof si};
     PROCESS_INFORMATION pi{};
     std::wstring commandLine = L"\"" + exe + L"\"";
@@ -32,14 +79,17 @@ double TimeToWindow(const std::wstring& exe, const wchar_t* windowClass) {
     }
     HWND window = nullptr;
     LARGE_INTEGER now = start;
-    while (!window && Seconds(start, now) < 30) {
-        window = driver::FindTopLevel(pi.dwProcessId, windowClass);
+    while (!window && Milliseconds(start, now) < 30000) {
+        window = VisibleWindowTitled(pi.dwProcessId, program.title);
         QueryPerformanceCounter(&now);
         if (!window) Sleep(1);
     }
-    const double ms = Seconds(start, now) * 1000;
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+    const double ms = Milliseconds(start, now);
+    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(pi.hProcess, 1);
+        WaitForSingleObject(pi.hProcess, 5000);
+    }
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return window ? ms : -1;
@@ -54,43 +104,102 @@ void SetDetailView(bool on) {
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kDetailView, REG_DWORD, &value, sizeof value);
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
+// The user's choice of the detailed view, put back as it was found.
+class SavedDetailView {
+public:
+    SavedDetailView() {
+        DWORD size = sizeof value_;
+        had_ = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kDetailView, RRF_RT_REG_DWORD, nullptr,
+                            &value_, &size) == ERROR_SUCCESS;
+    }
+    ~SavedDetailView() {
+        if (had_) {
+            SetDetailView(value_ != 0);
+        } else {
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kDetailView);
+        }
+    }
+    SavedDetailView(const SavedDetailView&) = delete;
+    SavedDetailView& operator=(const SavedDetailView&) = delete;
+
+private:
+    bool had_ = false;
+    DWORD value_ = 0;
+};
+
+// The median and the spread of the starts that showed their window.
+struct Summary {
+    int failed = 0;
+    double median = 0, lowQuartile = 0, highQuartile = 0, low = 0, high = 0;
+};
+
+Summary Summarise(std::vector<double> times) {
+    Summary s;
+    s.failed =
+        static_cast<int>(std::count_if(times.begin(), times.end(), [](double t) { return t < 0; }));
+    std::erase_if(times, [](double t) { return t < 0; });
+    if (times.empty()) return s;
+    std::sort(times.begin(), times.end());
+    const std::size_t n = times.size();
+    const auto at = [&](double q) { return times[static_cast<std::size_t>(q * double(n - 1))]; };
+    s.median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+    s.lowQuartile = at(0.25);
+    s.highQuartile = at(0.75);
+    s.low = times.front();
+    s.high = times.back();
+    return s;
+}
+
+void PrintTime(const char* figure, const Summary& s) {
+    std::printf("| %s | %.1f ms (quartiles %.1f–%.1f, range %.1f–%.1f) |\n", figure, s.median,
+                s.lowQuartile, s.highQuartile, s.low, s.high);
+}
+
+void PrintRatio(const char* figure, double numerator, double denominator) {
+    std::printf("| %s | %.2f |\n", figure, denominator > 0 ? numerator / denominator : 0.0);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 10;
+    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 11;
     const std::wstring dir = driver::OwnDirectory();
-    std::vector<double> program;
-    std::vector<double> withView;
-    std::vector<double> minimal;
-    DWORD saved = 0;
-    DWORD size = sizeof saved;
-    const bool hadChoice = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kDetailView,
-                                        RRF_RT_REG_DWORD, nullptr, &saved, &size) == ERROR_SUCCESS;
-    for (int i = 0; i < runs; ++i) {
-        minimal.push_back(TimeToWindow(dir + L"minimal-window.exe", L"MinimalWindow"));
+    std::vector<double> bare, manifest, program, withView;
+    {
+        const SavedDetailView saved;
+        // The start after a first one: the settings key and the App Paths
+        // entry exist, as for any user after the first start.
         SetDetailView(false);
-        program.push_back(TimeToWindow(dir + L"Rytmalo95.exe", L"TMainForm"));
-        SetDetailView(true);
-        withView.push_back(TimeToWindow(dir + L"Rytmalo95.exe", L"TMainForm"));
+        if (TimeToWindow(dir, kRytmalo) < 0) {
+            std::printf("| start-up | the program showed no window |\n");
+            return 1;
+        }
+        for (int i = 0; i < runs; ++i) {
+            bare.push_back(TimeToWindow(dir, kBare));
+            manifest.push_back(TimeToWindow(dir, kManifest));
+            SetDetailView(false);
+            program.push_back(TimeToWindow(dir, kRytmalo));
+            SetDetailView(true);
+            withView.push_back(TimeToWindow(dir, kRytmalo));
+        }
     }
-    if (hadChoice) {
-        SetDetailView(saved != 0);
-    } else {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, kDetailView);
+    const Summary b = Summarise(bare), m = Summarise(manifest), p = Summarise(program),
+                  v = Summarise(withView);
+    char figure[128];
+    std::snprintf(figure, sizeof figure, "start to main window shown (median of %d, in turn)",
+                  runs);
+    PrintTime(figure, p);
+    PrintTime("start to window shown, minimal Win32 program", b);
+    PrintRatio("start-up, program / minimal program", p.median, b.median);
+    PrintTime("start to main window shown, detailed view on", v);
+    PrintRatio("start-up with the detailed view on / minimal program", v.median, b.median);
+    PrintTime("start to window shown, minimal program with the program's manifest", m);
+    PrintRatio("start-up, minimal program with the manifest / minimal program", m.median, b.median);
+    PrintRatio("start-up, program / minimal program with the manifest", p.median, m.median);
+    const int failed = b.failed + m.failed + p.failed + v.failed;
+    if (failed > 0) {
+        std::printf("| start-up | %d starts showed no window |\n", failed);
+        return 1;
     }
-    const double p = Median(program);
-    const double v = Median(withView);
-    const double m = Median(minimal);
-    std::printf("| start to main window shown (median of %d) | %.1f ms |\n", runs, p);
-    std::printf("| start to window shown, minimal Win32 program | %.1f ms |\n", m);
-    std::printf("| start-up, program / minimal program | %.2f |\n", m > 0 ? p / m : 0.0);
-    std::printf("| start to main window shown, detailed view on | %.1f ms |\n", v);
-    std::printf("| start-up with the detailed view on / minimal program | %.2f |\n",
-                m > 0 ? v / m : 0.0);
     return 0;
 }
