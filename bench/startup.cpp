@@ -7,12 +7,15 @@
 // settings key and App Paths entry as after a first start. Prints one table
 // row per figure: medians with their spread, and the ratios of the medians.
 // Usage: startup-bench RUNS
+//        startup-bench RUNS A.exe B.exe ...   compares builds of the program
+//        (beside the benchmark, detailed view off), started in turn.
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 #include <vector>
 
+#include "WindowTitle.h"
 #include "driver/Driver.h"
 
 namespace {
@@ -21,37 +24,6 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return double(to.QuadPart - from.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-// A visible top-level window of the process with exactly that title. The
-// system's copy of the title is read first; a window that keeps its title to
-// itself (the system's copy is empty) is asked for it, as any program that
-// reads window titles does, and its answer is waited for.
-HWND VisibleWindowTitled(DWORD processId, const std::wstring& title) {
-    struct Search {
-        DWORD processId;
-        const std::wstring& title;
-        HWND found = nullptr;
-    } search{processId, title};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid != s.processId || !IsWindowVisible(hwnd)) return TRUE;
-            wchar_t text[64] = {};
-            int n = GetWindowTextW(hwnd, text, 64);
-            DWORD_PTR copied = 0;
-            if (n == 0 && SendMessageTimeoutW(hwnd, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text),
-                                              SMTO_ABORTIFHUNG, 5000, &copied)) {
-                n = static_cast<int>(copied);
-            }
-            if (n <= 0 || s.title.compare(0, std::wstring::npos, text, n) != 0) return TRUE;
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 struct Program {
@@ -80,7 +52,7 @@ double TimeToWindow(const std::wstring& dir, const Program& program) {
     HWND window = nullptr;
     LARGE_INTEGER now = start;
     while (!window && Milliseconds(start, now) < 30000) {
-        window = VisibleWindowTitled(pi.dwProcessId, program.title);
+        window = bench::VisibleWindowTitled(pi.dwProcessId, program.title);
         QueryPerformanceCounter(&now);
         if (!window) Sleep(1);
     }
@@ -161,9 +133,32 @@ void PrintRatio(const char* figure, double numerator, double denominator) {
 
 }  // namespace
 
+// Builds of the program compared in turn: what a change saves.
+int Compare(int runs, const std::wstring& dir, const std::vector<std::wstring>& exes) {
+    const SavedDetailView saved;
+    SetDetailView(false);
+    std::vector<std::vector<double>> times(exes.size());
+    for (const std::wstring& exe : exes) TimeToWindow(dir, {exe.c_str(), kRytmalo.title});
+    for (int i = 0; i < runs; ++i) {
+        for (std::size_t e = 0; e < exes.size(); ++e)
+            times[e].push_back(TimeToWindow(dir, {exes[e].c_str(), kRytmalo.title}));
+    }
+    const Summary first = Summarise(times[0]);
+    for (std::size_t e = 0; e < exes.size(); ++e) {
+        const Summary s = Summarise(times[e]);
+        const std::string name(exes[e].begin(), exes[e].end());
+        PrintTime(name.c_str(), s);
+        std::printf("| %s / %s | %.3f |\n", name.c_str(),
+                    std::string(exes[0].begin(), exes[0].end()).c_str(),
+                    first.median > 0 ? s.median / first.median : 0.0);
+    }
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 11;
     const std::wstring dir = driver::OwnDirectory();
+    if (argc > 2) return Compare(runs, dir, std::vector<std::wstring>(argv + 2, argv + argc));
     std::vector<double> bare, manifest, program, withView;
     {
         const SavedDetailView saved;
