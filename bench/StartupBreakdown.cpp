@@ -5,7 +5,9 @@
 // from process creation to the first paint, the system calls start-up is
 // made of (count and own time, before the window shows and until the first
 // paint), and each DLL with the time it was loaded.
-// Usage: startup-breakdown RUNS [PROBE.exe]
+// Usage: startup-breakdown RUNS [PROBE.exe [TRACE]]
+// TRACE: the file this benchmark's standard error goes to (a Windows path),
+// read at the end for the DLL loads.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -108,46 +110,52 @@ bool ReadReport(const std::wstring& path, std::int64_t t0, Start& start, double&
     return true;
 }
 
-// Wine's "+timestamp,+loaddll" lines: "SECONDS.MILLIS:trace:loaddll:...
-// Loaded L"PATH" at ...". Their clock is GetTickCount's.
-void ReadDllTrace(const std::wstring& path, double tickMs, double tickAt, Start& start) {
+// Wine's "+timestamp,+pid,+loaddll" lines of one process: "SECONDS.MILLIS:
+// PID:TID:trace:loaddll:... Loaded L"PATH" at ...". Their clock is
+// GetTickCount's.
+void ReadDllTrace(const std::wstring& path, DWORD processId, double tickMs, double tickAt,
+                  Start& start) {
     std::ifstream in{std::filesystem::path(path)};
+    char pid[16];
+    std::snprintf(pid, sizeof pid, ":%04lx:", static_cast<unsigned long>(processId));
     std::string line;
     while (std::getline(in, line)) {
         const std::size_t loaded = line.find("Loaded L\"");
-        if (loaded == std::string::npos || line.find("loaddll") == std::string::npos) continue;
+        if (loaded == std::string::npos || line.find("loaddll") == std::string::npos ||
+            line.find(pid) == std::string::npos) {
+            continue;
+        }
         const double stamp = std::atof(line.c_str()) * 1000;
         const std::size_t end = line.find('"', loaded + 9);
         std::string file = line.substr(loaded + 9, end - loaded - 9);
         const std::size_t slash = file.find_last_of('\\');
         if (slash != std::string::npos) file = file.substr(slash + 1);
         std::transform(file.begin(), file.end(), file.begin(), ::tolower);
-        start.dlls.push_back({file, stamp - tickMs + tickAt});
+        // A process number given again later belongs to another start.
+        const double at = stamp - tickMs + tickAt;
+        if (at > -1000 && at < 60000) start.dlls.push_back({file, at});
     }
 }
 
-bool RunOnce(const std::wstring& exe, Start& start) {
+bool RunOnce(const std::wstring& exe, Start& start, DWORD& processId, double& tickMs,
+             double& tickAt) {
     const std::wstring report = TempPath(L"rytmalo-probe.txt");
-    const std::wstring trace = TempPath(L"rytmalo-probe-trace.txt");
     DeleteFileW(report.c_str());
     SetEnvironmentVariableW(L"RYTMALO_PROBE_FILE", report.c_str());
-    SetEnvironmentVariableW(L"WINEDEBUG", L"+timestamp,+loaddll");
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE traceFile = CreateFileW(trace.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // The program's DLL loads go to the standard error that this benchmark
+    // was given, stamped with the process.
+    SetEnvironmentVariableW(L"WINEDEBUG", L"+timestamp,+pid,+loaddll");
     STARTUPINFOW si{sizeof si};
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdError = traceFile;
     PROCESS_INFORMATION pi{};
     std::wstring commandLine = L"\"" + exe + L"\"";
     const double perMs = Frequency() / 1000;
     const std::int64_t t0 = Now();
-    const BOOL created = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+    const BOOL created = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                         nullptr, nullptr, &si, &pi);
     SetEnvironmentVariableW(L"WINEDEBUG", nullptr);
     SetEnvironmentVariableW(L"RYTMALO_PROBE_FILE", nullptr);
-    CloseHandle(traceFile);
     if (!created) return false;
+    processId = pi.dwProcessId;
     HWND window = nullptr;
     while (!window && double(Now() - t0) / perMs < 30000) {
         window = bench::VisibleWindowTitled(pi.dwProcessId, L"Rytmalo 95");
@@ -165,10 +173,7 @@ bool RunOnce(const std::wstring& exe, Start& start) {
     }
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    double tickMs = 0, tickAt = 0;
-    if (!reported || !ReadReport(report, t0, start, tickMs, tickAt)) return false;
-    ReadDllTrace(trace, tickMs, tickAt, start);
-    return true;
+    return reported && ReadReport(report, t0, start, tickMs, tickAt);
 }
 
 const wchar_t kSettingsKey[] = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
@@ -188,11 +193,28 @@ int wmain(int argc, wchar_t** argv) {
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"TableauDetaille", REG_DWORD, &off,
                     sizeof off);
     std::vector<Start> starts;
+    struct Clock {
+        DWORD processId;
+        double tickMs, tickAt;
+    };
+    std::vector<Clock> clocks;
     Start first;
-    const bool firstRan = RunOnce(exe, first);  // the start after a first one
+    Clock c{};
+    const bool firstRan = RunOnce(exe, first, c.processId, c.tickMs, c.tickAt);
     for (int i = 0; firstRan && i < runs; ++i) {
         Start s;
-        if (RunOnce(exe, s)) starts.push_back(std::move(s));
+        if (RunOnce(exe, s, c.processId, c.tickMs, c.tickAt)) {
+            starts.push_back(std::move(s));
+            clocks.push_back(c);
+        }
+    }
+    if (argc > 3) {
+        // Process numbers may come back: each start reads its own lines, the
+        // later ones last.
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            ReadDllTrace(argv[3], clocks[i].processId, clocks[i].tickMs, clocks[i].tickAt,
+                         starts[i]);
+        }
     }
     if (hadChoice) {
         RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"TableauDetaille", REG_DWORD, &saved,

@@ -111,6 +111,7 @@ struct State {
     std::vector<Handling> handling;
     std::map<std::string, int> controls;
     bool showing = false;
+    HHOOK before = nullptr, after = nullptr;
     HWND mainWindow = nullptr;
     bool inMain = false;
     bool shown = false;
@@ -219,6 +220,8 @@ LRESULT CALLBACK AfterHandling(int code, WPARAM w, LPARAM l) {
 
 void WriteReport() {
     state->written = true;
+    UnhookWindowsHookEx(state->before);
+    UnhookWindowsHookEx(state->after);
     wchar_t path[MAX_PATH];
     if (!GetEnvironmentVariableW(L"RYTMALO_PROBE_FILE", path, MAX_PATH)) return;
     // Written aside and renamed: a reader never sees half of it.
@@ -455,6 +458,11 @@ HWND WINAPI HookCreateWindowExW(DWORD ex, LPCWSTR cls, LPCWSTR text, DWORD style
             real_CreateWindowExW(ex, cls, text, style, x, y, cx, cy, parent, menu, instance, param);
     }
     if (!child) AddMark("window " + name + " made");
+    // Where the system put the new control among its siblings.
+    if (child && made) {
+        state->controls[GetWindow(made, GW_HWNDPREV) ? "(made below a sibling)"
+                                                     : "(made on top of its siblings)"] += 1;
+    }
     if (!child && name == "TMainForm" && !state->mainWindow) state->mainWindow = made;
     return made;
 }
@@ -478,6 +486,12 @@ BOOL WINAPI HookShowWindow(HWND hwnd, int command) {
     const bool main = hwnd && hwnd == state->mainWindow && command != SW_HIDE && !state->shown;
     const bool application = ClassOf(hwnd) == "TApplication";
     if (main) {
+        // Hooks make every message dearer: they are there only while the
+        // messages are watched.
+        state->before =
+            SetWindowsHookExW(WH_CALLWNDPROC, &BeforeHandling, nullptr, GetCurrentThreadId());
+        state->after =
+            SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterHandling, nullptr, GetCurrentThreadId());
         AddMark("main window show begins");
         state->showing = true;
     }
@@ -668,8 +682,6 @@ struct Probe {
         state->tick = GetTickCount();
         state->tickAt = Now();
         PatchImports();
-        SetWindowsHookExW(WH_CALLWNDPROC, &BeforeHandling, nullptr, GetCurrentThreadId());
-        SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterHandling, nullptr, GetCurrentThreadId());
         AddMark("probe ready");
     }
 };

@@ -8,7 +8,8 @@
 // row per figure: medians with their spread, and the ratios of the medians.
 // Usage: startup-bench RUNS
 //        startup-bench RUNS A.exe B.exe ...   compares builds of the program
-//        (beside the benchmark, detailed view off), started in turn.
+//        (beside the benchmark, detailed view off; minimal*.exe are the
+//        yardsticks), started in turn.
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
@@ -138,10 +139,14 @@ int Compare(int runs, const std::wstring& dir, const std::vector<std::wstring>& 
     const SavedDetailView saved;
     SetDetailView(false);
     std::vector<std::vector<double>> times(exes.size());
-    for (const std::wstring& exe : exes) TimeToWindow(dir, {exe.c_str(), kRytmalo.title});
+    // The yardsticks show their own title.
+    const auto program = [](const std::wstring& exe) {
+        return Program{exe.c_str(), exe.starts_with(L"minimal") ? kBare.title : kRytmalo.title};
+    };
+    for (const std::wstring& exe : exes) TimeToWindow(dir, program(exe));
     for (int i = 0; i < runs; ++i) {
-        for (std::size_t e = 0; e < exes.size(); ++e)
-            times[e].push_back(TimeToWindow(dir, {exes[e].c_str(), kRytmalo.title}));
+        for (const std::wstring& exe : exes)
+            times[&exe - exes.data()].push_back(TimeToWindow(dir, program(exe)));
     }
     const Summary first = Summarise(times[0]);
     for (std::size_t e = 0; e < exes.size(); ++e) {
