@@ -2,10 +2,10 @@
 # The benchmark command: builds the program and its packages and prints one
 # table of figures, all measured in this run under Wine on a virtual display
 # and in a Wine prefix of its own: sizes; start-up as a user sees it against
-# a bare one-window program, with and without the program's manifest; what the running program holds after start,
-# computations, caption repaints and hint bubbles; caption painting against
-# the system's; the delay core; second start, hint bubbles, dialogs and the
-# configuration store.
+# a bare one-window program, with and without the program's manifest; what
+# the running program holds after start, computations, caption repaints and
+# hint bubbles; caption painting against the system's; the delay core;
+# second start, hint bubbles, dialogs and the configuration store.
 # --short measures a few times only: scripts/test.sh runs it so that the
 # benchmarks cannot rot. A benchmark that fails makes the command fail.
 set -euo pipefail
