@@ -66,6 +66,7 @@ enum KindId {
     kText,
     kForeground,
     kSystemInfo,
+    kFocus,
     kKindCount
 };
 
@@ -92,7 +93,8 @@ struct State {
                               {"device contexts got and released"},
                               {"text measured, drawn and set"},
                               {"foreground asked for"},
-                              {"system settings and monitors read"}};
+                              {"system settings and monitors read"},
+                              {"keyboard focus set"}};
     // Calls in progress: their start and the time of the calls inside them.
     struct Frame {
         std::int64_t start, inner;
@@ -287,6 +289,7 @@ REAL(AppendMenuW)
 REAL(SetMenu)
 REAL(ShowWindow)
 REAL(GetMessageW)
+REAL(SetFocus)
 REAL(SendMessageW)
 REAL(SetWindowPos)
 REAL(GetDC)
@@ -546,6 +549,10 @@ BOOL WINAPI HookSetWindowTextW(HWND hwnd, LPCWSTR text) {
     Timed t(kText);
     return real_SetWindowTextW(hwnd, text);
 }
+HWND WINAPI HookSetFocus(HWND hwnd) {
+    Timed t(kFocus);
+    return real_SetFocus(hwnd);
+}
 BOOL WINAPI HookSetForegroundWindow(HWND hwnd) {
     Timed t(kForeground);
     return real_SetForegroundWindow(hwnd);
@@ -627,6 +634,7 @@ const Hook kHooks[] = {
     HOOK(SetMenu),
     HOOK(ShowWindow),
     HOOK(GetMessageW),
+    HOOK(SetFocus),
     HOOK(SendMessageW),
     HOOK(SetWindowPos),
     HOOK(GetDC),
