@@ -153,9 +153,12 @@ int Compare(int runs, const std::wstring& dir, const std::vector<std::wstring>& 
         const Summary s = Summarise(times[e]);
         const std::string name(exes[e].begin(), exes[e].end());
         PrintTime(name.c_str(), s);
-        std::printf("| %s / %s | %.3f |\n", name.c_str(),
+        std::vector<double> ratios;
+        for (int i = 0; i < runs; ++i)
+            if (times[e][i] > 0 && times[0][i] > 0) ratios.push_back(times[e][i] / times[0][i]);
+        std::printf("| %s / %s | %.3f (median of the rounds' ratios %.3f) |\n", name.c_str(),
                     std::string(exes[0].begin(), exes[0].end()).c_str(),
-                    first.median > 0 ? s.median / first.median : 0.0);
+                    first.median > 0 ? s.median / first.median : 0.0, Summarise(ratios).median);
     }
     return 0;
 }
