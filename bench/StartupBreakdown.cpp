@@ -7,7 +7,7 @@
 // paint), and each DLL with the time it was loaded.
 // Usage: startup-breakdown RUNS [PROBE.exe [TRACE]]
 // TRACE: the file this benchmark's standard error goes to (a Windows path),
-// read at the end for the DLL loads.
+// read at the end for the DLL loads; without it they are not traced.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -137,14 +137,14 @@ void ReadDllTrace(const std::wstring& path, DWORD processId, double tickMs, doub
     }
 }
 
-bool RunOnce(const std::wstring& exe, Start& start, DWORD& processId, double& tickMs,
-             double& tickAt) {
+bool RunOnce(const std::wstring& exe, bool traceDlls, Start& start, DWORD& processId,
+             double& tickMs, double& tickAt) {
     const std::wstring report = TempPath(L"rytmalo-probe.txt");
     DeleteFileW(report.c_str());
     SetEnvironmentVariableW(L"RYTMALO_PROBE_FILE", report.c_str());
     // The program's DLL loads go to the standard error that this benchmark
     // was given, stamped with the process.
-    SetEnvironmentVariableW(L"WINEDEBUG", L"+timestamp,+pid,+loaddll");
+    if (traceDlls) SetEnvironmentVariableW(L"WINEDEBUG", L"+timestamp,+pid,+loaddll");
     STARTUPINFOW si{sizeof si};
     PROCESS_INFORMATION pi{};
     std::wstring commandLine = L"\"" + exe + L"\"";
@@ -200,15 +200,16 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<Clock> clocks;
     Start first;
     Clock c{};
-    const bool firstRan = RunOnce(exe, first, c.processId, c.tickMs, c.tickAt);
+    const bool traceDlls = argc > 3;
+    const bool firstRan = RunOnce(exe, traceDlls, first, c.processId, c.tickMs, c.tickAt);
     for (int i = 0; firstRan && i < runs; ++i) {
         Start s;
-        if (RunOnce(exe, s, c.processId, c.tickMs, c.tickAt)) {
+        if (RunOnce(exe, traceDlls, s, c.processId, c.tickMs, c.tickAt)) {
             starts.push_back(std::move(s));
             clocks.push_back(c);
         }
     }
-    if (argc > 3) {
+    if (traceDlls) {
         // Process numbers may come back: each start reads its own lines, the
         // later ones last.
         for (std::size_t i = 0; i < starts.size(); ++i) {
