@@ -18,240 +18,15 @@
 
 #include <commctrl.h>
 
-#include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <cwchar>
-#include <map>
 #include <string>
-#include <vector>
+
+#include "ProbeRecord.h"
 
 namespace {
 
-std::int64_t Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart;
-}
-
-struct Mark {
-    std::string name;
-    std::int64_t at;
-};
-
-struct Kind {
-    const char* name;
-    int count[2] = {0, 0};
-    std::int64_t own[2] = {0, 0};
-};
-
-enum KindId {
-    kDllLoad,
-    kCommonControls,
-    kSettingsRegistry,
-    kAppPathsRegistry,
-    kFonts,
-    kGdiObjects,
-    kImages,
-    kSingleInstance,
-    kClasses,
-    kTopLevelWindows,
-    kControls,
-    kMenus,
-    kShowApplication,
-    kShowMain,
-    kSendMessage,
-    kWindowPos,
-    kDeviceContexts,
-    kText,
-    kForeground,
-    kSystemInfo,
-    kFocus,
-    kKindCount
-};
-
-struct State {
-    std::vector<Mark> marks;
-    DWORD tick = 0;
-    std::int64_t tickAt = 0;
-    Kind kinds[kKindCount] = {{"DLLs loaded by the program"},
-                              {"common controls initialised"},
-                              {"registry, settings key"},
-                              {"registry, App Paths entry"},
-                              {"fonts made"},
-                              {"other GDI objects made"},
-                              {"icons, cursors, images loaded"},
-                              {"single-instance objects (mapping, message, hook, broadcast)"},
-                              {"window classes looked up and registered"},
-                              {"top-level windows made (without their controls)"},
-                              {"controls made"},
-                              {"menus made"},
-                              {"application window shown"},
-                              {"main window shown (ShowWindow)"},
-                              {"messages sent (SendMessageW)"},
-                              {"windows moved and sized (SetWindowPos)"},
-                              {"device contexts got and released"},
-                              {"text measured, drawn and set"},
-                              {"foreground asked for"},
-                              {"system settings and monitors read"},
-                              {"keyboard focus set"}};
-    // Calls in progress: their start and the time of the calls inside them.
-    struct Frame {
-        std::int64_t start, inner;
-    };
-    std::vector<Frame> stack;
-    std::vector<HKEY> appPathKeys;
-    std::vector<std::string> loaded;
-    // Messages handled by the program's windows (not those sent inside
-    // them), by window class and message, while the main window shows and
-    // until the first paint is done: count and whole time.
-    std::map<std::string, std::pair<int, std::int64_t>> messages[2];
-    struct Handling {
-        std::string key;
-        std::int64_t start;
-    };
-    std::vector<Handling> handling;
-    std::map<std::string, int> controls;
-    bool showing = false;
-    HHOOK before = nullptr, after = nullptr;
-    HWND mainWindow = nullptr;
-    bool inMain = false;
-    bool shown = false;
-    bool written = false;
-};
-State* state = nullptr;
-
-// One timed call: its own time goes to its kind, its whole time to the call
-// that made it.
-class Timed {
-public:
-    explicit Timed(KindId kind) : kind_(kind) { state->stack.push_back({Now(), 0}); }
-    ~Timed() {
-        const State::Frame f = state->stack.back();
-        state->stack.pop_back();
-        const std::int64_t whole = Now() - f.start;
-        const int phase = state->shown ? 1 : 0;
-        state->kinds[kind_].count[phase] += 1;
-        state->kinds[kind_].own[phase] += whole - f.inner;
-        if (!state->stack.empty()) state->stack.back().inner += whole;
-    }
-    Timed(const Timed&) = delete;
-    Timed& operator=(const Timed&) = delete;
-
-private:
-    KindId kind_;
-};
-
-void AddMark(std::string name) { state->marks.push_back({std::move(name), Now()}); }
-
-std::string Narrow(const wchar_t* text) {
-    std::string s;
-    if (reinterpret_cast<ULONG_PTR>(text) < 0x10000) return "#atom";
-    for (; *text; ++text) s += *text < 128 ? char(*text) : '?';
-    return s;
-}
-
-std::string ClassOf(HWND hwnd) {
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    return Narrow(name);
-}
-
-std::string MessageName(UINT msg) {
-    switch (msg) {
-        case WM_NCPAINT: return "WM_NCPAINT";
-        case WM_PAINT: return "WM_PAINT";
-        case WM_ERASEBKGND: return "WM_ERASEBKGND";
-        case WM_NCACTIVATE: return "WM_NCACTIVATE";
-        case WM_ACTIVATE: return "WM_ACTIVATE";
-        case WM_ACTIVATEAPP: return "WM_ACTIVATEAPP";
-        case WM_SETFOCUS: return "WM_SETFOCUS";
-        case WM_KILLFOCUS: return "WM_KILLFOCUS";
-        case WM_SHOWWINDOW: return "WM_SHOWWINDOW";
-        case WM_WINDOWPOSCHANGING: return "WM_WINDOWPOSCHANGING";
-        case WM_WINDOWPOSCHANGED: return "WM_WINDOWPOSCHANGED";
-        case WM_SIZE: return "WM_SIZE";
-        case WM_MOVE: return "WM_MOVE";
-        case WM_NCCALCSIZE: return "WM_NCCALCSIZE";
-        case WM_GETICON: return "WM_GETICON";
-        case WM_GETTEXT: return "WM_GETTEXT";
-        case WM_CTLCOLORSTATIC: return "WM_CTLCOLORSTATIC";
-        case WM_CTLCOLORBTN: return "WM_CTLCOLORBTN";
-        case WM_CTLCOLOREDIT: return "WM_CTLCOLOREDIT";
-        case WM_DRAWITEM: return "WM_DRAWITEM";
-        case WM_TIMER: return "WM_TIMER";
-        case WM_IME_SETCONTEXT: return "WM_IME_SETCONTEXT";
-        case WM_IME_NOTIFY: return "WM_IME_NOTIFY";
-        case WM_SYNCPAINT: return "WM_SYNCPAINT";
-        case WM_CHILDACTIVATE: return "WM_CHILDACTIVATE";
-        case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
-        case WM_MOUSEACTIVATE: return "WM_MOUSEACTIVATE";
-        case WM_SETCURSOR: return "WM_SETCURSOR";
-        case WM_NCHITTEST: return "WM_NCHITTEST";
-        case WM_MOUSEMOVE: return "WM_MOUSEMOVE";
-        default: {
-            char n[16];
-            std::snprintf(n, sizeof n, "0x%04x", msg);
-            return n;
-        }
-    }
-}
-
-bool Watching() { return state->showing || (state->shown && !state->written); }
-
-LRESULT CALLBACK BeforeHandling(int code, WPARAM w, LPARAM l) {
-    if (code == HC_ACTION && Watching()) {
-        const auto* m = reinterpret_cast<const CWPSTRUCT*>(l);
-        state->handling.push_back({ClassOf(m->hwnd) + " " + MessageName(m->message), Now()});
-    }
-    return CallNextHookEx(nullptr, code, w, l);
-}
-
-LRESULT CALLBACK AfterHandling(int code, WPARAM w, LPARAM l) {
-    if (code == HC_ACTION && !state->handling.empty()) {
-        const State::Handling h = state->handling.back();
-        state->handling.pop_back();
-        if (state->handling.empty()) {
-            auto& entry = state->messages[state->shown ? 1 : 0][h.key];
-            entry.first += 1;
-            entry.second += Now() - h.start;
-        }
-    }
-    return CallNextHookEx(nullptr, code, w, l);
-}
-
-void WriteReport() {
-    state->written = true;
-    UnhookWindowsHookEx(state->before);
-    UnhookWindowsHookEx(state->after);
-    wchar_t path[MAX_PATH];
-    if (!GetEnvironmentVariableW(L"RYTMALO_PROBE_FILE", path, MAX_PATH)) return;
-    // Written aside and renamed: a reader never sees half of it.
-    const std::wstring partial = std::wstring(path) + L".part";
-    FILE* f = _wfopen(partial.c_str(), L"w");
-    if (!f) return;
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::fprintf(f, "frequency %lld\n", frequency.QuadPart);
-    std::fprintf(f, "tick %lu %lld\n", state->tick, state->tickAt);
-    for (const Mark& m : state->marks) std::fprintf(f, "mark %lld %s\n", m.at, m.name.c_str());
-    for (const Kind& k : state->kinds) {
-        std::fprintf(f, "kind %d %lld %d %lld %s\n", k.count[0], k.own[0], k.count[1], k.own[1],
-                     k.name);
-    }
-    for (const std::string& dll : state->loaded) std::fprintf(f, "loadlibrary %s\n", dll.c_str());
-    for (int phase = 0; phase < 2; ++phase) {
-        for (const auto& [key, figure] : state->messages[phase]) {
-            std::fprintf(f, "message %d %d %lld %s\n", phase, figure.first, figure.second,
-                         key.c_str());
-        }
-    }
-    for (const auto& [name, count] : state->controls) {
-        std::fprintf(f, "control %d %s\n", count, name.c_str());
-    }
-    std::fclose(f);
-    MoveFileExW(partial.c_str(), path, MOVEFILE_REPLACE_EXISTING);
-}
+using namespace probe;
 
 // The originals, set when the import table is patched.
 #define REAL(name) decltype(&::name) real_##name = nullptr;
@@ -571,15 +346,9 @@ BOOL WINAPI HookEnumDisplayMonitors(HDC dc, LPCRECT clip, MONITORENUMPROC proc, 
 }
 LRESULT WINAPI HookDispatchMessageW(const MSG* msg) {
     if (!Watching() || !msg->hwnd) return real_DispatchMessageW(msg);
-    state->handling.push_back({ClassOf(msg->hwnd) + " " + MessageName(msg->message), Now()});
+    BeginHandling(msg->hwnd, msg->message);
     const LRESULT result = real_DispatchMessageW(msg);
-    const State::Handling h = state->handling.back();
-    state->handling.pop_back();
-    if (state->handling.empty()) {
-        auto& entry = state->messages[state->shown ? 1 : 0]["(posted) " + h.key];
-        entry.first += 1;
-        entry.second += Now() - h.start;
-    }
+    EndHandling("(posted) ");
     return result;
 }
 HMODULE WINAPI HookGetModuleHandleW(LPCWSTR name) {
@@ -697,4 +466,4 @@ struct Probe {
 }  // namespace
 
 // Before every other static constructor of the program.
-__attribute__((init_priority(101))) Probe probe;
+__attribute__((init_priority(101))) Probe startupProbe;
