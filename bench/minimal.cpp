@@ -1,5 +1,6 @@
 // The yardstick for start-up time: a Win32 program that opens one empty
-// window and runs its message loop until the window is closed.
+// window titled "Minimal" and runs its message loop until the window is
+// closed. Built twice: bare (no manifest) and with the program's manifest.
 #include <windows.h>
 
 namespace {
