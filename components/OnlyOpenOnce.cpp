@@ -68,12 +68,8 @@ bool AnotherInstanceRuns(tk::TApplication& app) {
         return true;
     }
     // Created, or failed for another reason: this is the first instance.
-    // The application window shows without taking the activation: the main
-    // window, shown when the loop starts, takes it. Activating this window
-    // of no size first, which nobody sees, cost a round of activation before
-    // the main window could show.
     if (state.hook.visible) {
-        app.ShowApplicationWindow();
+        ShowWindow(app.Handle(), SW_SHOWNORMAL);
         app.SetShowMainForm(true);
     }
     state.hook.Hook(app.Handle());

@@ -2,8 +2,7 @@
 // loaded, the component creates a named shared-memory object: if the name
 // exists already, another instance runs, so it posts a message registered
 // under the same name to every application and ends this process with exit
-// code 0; otherwise it shows the application window (when the program is to
-// be visible) without activating it and hooks it, which restores the
+// code 0; otherwise it hooks the application window, which restores the
 // program and brings its main window forward when that message arrives.
 #pragma once
 
