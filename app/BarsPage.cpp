@@ -50,8 +50,7 @@ BarsPage::BarsPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettin
       denominator_(form.Find<tk::TComboBox>("cboMesureBas")),
       rates_(form, "cboEchantillonsMesures1", "cboEchantillonsMesures2", numbers,
              [this](SampleRates rates) {
-                 settings_.rates = rates;
-                 change_(settings_);
+                 change_([rates](DetailSettings& s) { s.rates = rates; });
              }),
       table_(form, form.Find<tk::TListView>("lvwMesures"), numbers) {
     std::vector<std::wstring> counts;
@@ -62,15 +61,18 @@ BarsPage::BarsPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettin
     denominator_.SetItems(units);
     numerator_.OnChange = [this] { SignatureChosen(); };
     denominator_.OnChange = [this] { SignatureChosen(); };
-    table_.List().FitColumns(Widest(numbers));
+}
+
+void BarsPage::FitColumns(const ColumnWidths& widths) {
+    table_.List().SetColumnWidths(widths.at("lvwMesures"));
 }
 
 void BarsPage::SignatureChosen() {
     const int n = numerator_.ItemIndex();
     const int d = denominator_.ItemIndex();
     if (n < 0 || d < 0) return;
-    settings_.signature = {n + 1, kDenominators[d]};
-    change_(settings_);
+    const TimeSignature chosen{n + 1, kDenominators[d]};
+    change_([chosen](DetailSettings& s) { s.signature = chosen; });
 }
 
 void BarsPage::Update(const FigureContext& context) {

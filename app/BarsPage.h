@@ -17,6 +17,7 @@ public:
     BarsPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettings change);
     void Update(const FigureContext& context) override;
     void Place(int width, int height) override;
+    void FitColumns(const ColumnWidths& widths) override;
     bool ContextMenu(HWND window, POINT screen) override;
 
     static FigureRows Widest(const tk::NumberStyle& style);

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/DetailSettings.h"
 #include "core/DelayTable.h"
@@ -25,8 +28,14 @@ struct FigureContext {
     std::wstring title;
 };
 
-// A page's change of a setting, for the view to keep, save and show.
-using ChangeSettings = std::function<void(const DetailSettings& settings)>;
+// The width of each column of each list of the pages, by the list's name,
+// at the window's resolution: what the widest figure of each needs.
+using ColumnWidths = std::map<std::string_view, std::vector<int>>;
+
+// A page's change of a setting, made by the view to the settings it holds
+// (a page's own copy may be older), then kept, saved and shown.
+using SettingsEdit = std::function<void(DetailSettings& settings)>;
+using ChangeSettings = std::function<void(const SettingsEdit& edit)>;
 
 class DetailPage {
 public:
@@ -34,6 +43,7 @@ public:
     virtual void Update(const FigureContext& context) = 0;
     // The page's controls laid out in its area (screen pixels).
     virtual void Place(int width, int height) = 0;
+    virtual void FitColumns(const ColumnWidths& widths) = 0;
     // A context menu asked for in a window of the page: true when it was.
     virtual bool ContextMenu(HWND window, POINT screen) = 0;
 };

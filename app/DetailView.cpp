@@ -120,15 +120,21 @@ void DetailView::Show(bool show) {
 DetailPage& DetailView::Page(int page) {
     auto& made = made_[static_cast<std::size_t>(page)];
     if (!made) {
-        const ChangeSettings change = [this](const DetailSettings& s) { Settle(s); };
+        const ChangeSettings change = [this](const SettingsEdit& edit) {
+            DetailSettings s = settings_;
+            edit(s);
+            Settle(s);
+        };
         switch (page) {
             case 1: made = std::make_unique<BarsPage>(form_, numbers_, change); break;
             case 2: made = std::make_unique<MixingPage>(form_, numbers_, change); break;
             case 3: made = std::make_unique<PicturePage>(form_, numbers_); break;
             default: made = std::make_unique<ValuesPage>(form_, numbers_, change); break;
         }
+        made->FitColumns(Widths());
         if (width_ > 0) Place(width_, height_);
         made->Update(Context());
+        stale_[static_cast<std::size_t>(page)] = false;
     }
     return *made;
 }
@@ -136,7 +142,11 @@ DetailPage& DetailView::Page(int page) {
 // The page is made before its tab shows it; the choice is remembered.
 void DetailView::ChoosePage(int page) {
     if (page < 0 || page >= kPageCount) return;
-    Page(page);
+    DetailPage& chosen = Page(page);
+    if (stale_[static_cast<std::size_t>(page)]) {
+        chosen.Update(Context());
+        stale_[static_cast<std::size_t>(page)] = false;
+    }
     if (page == settings_.page) return;
     DetailSettings s = settings_;
     s.page = page;
@@ -147,7 +157,16 @@ void DetailView::ChoosePage(int page) {
 void DetailView::Settle(const DetailSettings& settings) {
     const DetailSettings old = settings_;
     settings_ = settings;
-    Refresh();
+    // The page shown and the delay's unit change no figure.
+    DetailSettings same = settings;
+    same.page = old.page;
+    same.delayUnit = old.delayUnit;
+    if (same.allDivisions != old.allDivisions || same.preDelay != old.preDelay ||
+        same.signature.numerator != old.signature.numerator ||
+        same.signature.denominator != old.signature.denominator ||
+        same.rates.first != old.rates.first || same.rates.second != old.rates.second) {
+        Refresh();
+    }
     if (old.allDivisions != settings.allDivisions) ListTempos();
     const auto save = [&](const wchar_t* name, std::int32_t before, std::int32_t now) {
         if (before != now) SaveDetailSetting(store_, name, now);
@@ -180,8 +199,16 @@ FigureContext DetailView::Context() const {
 // the shared part says which, and what ×2 and ÷2 would give.
 void DetailView::Refresh() {
     const FigureContext context = Context();
-    for (const auto& page : made_) {
-        if (page) page->Update(context);
+    // The page shown now; the others when they are shown next.
+    const int shown = pages_->TabIndex();
+    for (int page = 0; page < kPageCount; ++page) {
+        const auto& made = made_[static_cast<std::size_t>(page)];
+        if (!made) continue;
+        if (page == shown) {
+            made->Update(context);
+        } else {
+            stale_[static_cast<std::size_t>(page)] = true;
+        }
     }
     if (context.tempo) {
         caption_->SetCaption(context.title);
@@ -373,28 +400,39 @@ void DetailView::ChooseTempo() {
     Enter(lineTempos_[static_cast<std::size_t>(line)]);
 }
 
-// The widest of the pages' lists, each column as wide as its widest figure
-// and heading, measured in the view's font (which its lists use).
-int DetailView::Width() const {
-    const HFONT font = panel_->FontHandle();
+// Each column as wide as its widest figure and heading, measured in the
+// view's font (which its lists use), once for the window's resolution.
+const ColumnWidths& DetailView::Widths() const {
     const int dpi = form_.Dpi();
-    const auto listWidth = [&](FigureRows rows, std::string_view list) {
+    if (dpi == widthsDpi_) return widths_;
+    const HFONT font = panel_->FontHandle();
+    const auto measure = [&](FigureRows rows, std::string_view list) {
         std::vector<std::wstring>& headings = rows.emplace_back();
         for (const tk::ListColumn& c : FindDetailControl(list)->columns)
             headings.emplace_back(c.caption);
-        int sum = 0;
-        for (const int w : tk::TListView::ColumnWidths(font, dpi, rows)) sum += w;
-        return sum + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
-               4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi);
+        widths_[list] = tk::TListView::ColumnWidths(font, dpi, rows);
     };
-    const int widest =
-        std::max({listWidth(ValuesPage::Widest(numbers_), "lvwTableau"),
-                  listWidth(BarsPage::Widest(numbers_), "lvwMesures"),
-                  listWidth(MixingPage::WidestReverb(numbers_), "lvwReverb"),
-                  listWidth(MixingPage::WidestCompressor(numbers_), "lvwCompresseur"),
-                  listWidth(PicturePage::Widest(numbers_), "lvwImage")});
-    // The list within its page (4 on each side), within the tabs' frame
-    // (about 4 more), within the view's margins (8).
+    measure(ValuesPage::Widest(numbers_), "lvwTableau");
+    measure(BarsPage::Widest(numbers_), "lvwMesures");
+    measure(MixingPage::WidestReverb(numbers_), "lvwReverb");
+    measure(MixingPage::WidestCompressor(numbers_), "lvwCompresseur");
+    measure(PicturePage::Widest(numbers_), "lvwImage");
+    widthsDpi_ = dpi;
+    return widths_;
+}
+
+// The widest of the pages' lists, with room for a scroll bar and the list's
+// edges, within its page (4 on each side), the tabs' frame (about 4 more)
+// and the view's margins (8).
+int DetailView::Width() const {
+    const int dpi = form_.Dpi();
+    int widest = 0;
+    for (const auto& [list, columns] : Widths()) {
+        int sum = 0;
+        for (const int w : columns) sum += w;
+        widest = std::max(widest, sum + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
+                                      4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi));
+    }
     const int view =
         std::max(widest, form_.Scale(kPageSettingsWidth)) + form_.Scale(2 * (4 + 4 + 8));
     return std::max(kSharedWidth, (view * 96 + dpi - 1) / dpi);
@@ -421,7 +459,9 @@ void DetailView::Place(int width, int height) {
     place(*pages_, 8, kPagesTop - cut, width - 16, height - kPagesTop + cut - 8);
     const RECT area = pages_->DisplayRect();
     for (const auto& page : made_) {
-        if (page) page->Place(area.right - area.left, area.bottom - area.top);
+        if (!page) continue;
+        page->FitColumns(Widths());
+        page->Place(area.right - area.left, area.bottom - area.top);
     }
 }
 

@@ -72,6 +72,8 @@ private:
     void Bind();
     void ChoosePage(int page);
     DetailPage& Page(int page);
+    // Each list's column widths at the window's resolution, measured once.
+    const ColumnWidths& Widths() const;
     void Settle(const DetailSettings& settings);
     FigureContext Context() const;
     void Refresh();
@@ -104,6 +106,10 @@ private:
     tk::TLabel* caption_ = nullptr;
     tk::TPageControl* pages_ = nullptr;
     std::array<std::unique_ptr<DetailPage>, kPageCount> made_;
+    // A page made but not shown since its figures changed: told when shown.
+    std::array<bool, kPageCount> stale_{};
+    mutable ColumnWidths widths_;
+    mutable int widthsDpi_ = 0;
     bool visible_ = false;
     int width_ = 0;
     int height_ = 0;

@@ -57,11 +57,14 @@ MixingPage::MixingPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSe
     preDelay_.SetItems(choices);
     preDelay_.OnChange = [this] {
         if (preDelay_.ItemIndex() < 0) return;
-        settings_.preDelay = static_cast<PreDelay>(preDelay_.ItemIndex());
-        change_(settings_);
+        const auto chosen = static_cast<PreDelay>(preDelay_.ItemIndex());
+        change_([chosen](DetailSettings& s) { s.preDelay = chosen; });
     };
-    reverb_.List().FitColumns(WidestReverb(numbers));
-    compressor_.List().FitColumns(WidestCompressor(numbers));
+}
+
+void MixingPage::FitColumns(const ColumnWidths& widths) {
+    reverb_.List().SetColumnWidths(widths.at("lvwReverb"));
+    compressor_.List().SetColumnWidths(widths.at("lvwCompresseur"));
 }
 
 void MixingPage::Update(const FigureContext& context) {

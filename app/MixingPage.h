@@ -17,6 +17,7 @@ public:
     MixingPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettings change);
     void Update(const FigureContext& context) override;
     void Place(int width, int height) override;
+    void FitColumns(const ColumnWidths& widths) override;
     bool ContextMenu(HWND window, POINT screen) override;
 
     // The widest figures of the reverb's list, then of the compressor's.

@@ -42,7 +42,10 @@ FigureRows PicturePage::Widest(const tk::NumberStyle& style) {
 PicturePage::PicturePage(tk::TForm& form, const tk::NumberStyle& numbers)
     : form_((form.AddControls(DetailPageLayout(3)), form)),
       table_(form, form.Find<tk::TListView>("lvwImage"), numbers) {
-    table_.List().FitColumns(Widest(numbers));
+}
+
+void PicturePage::FitColumns(const ColumnWidths& widths) {
+    table_.List().SetColumnWidths(widths.at("lvwImage"));
 }
 
 void PicturePage::Update(const FigureContext& context) {

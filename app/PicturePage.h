@@ -12,6 +12,7 @@ public:
     PicturePage(tk::TForm& form, const tk::NumberStyle& numbers);
     void Update(const FigureContext& context) override;
     void Place(int width, int height) override;
+    void FitColumns(const ColumnWidths& widths) override;
     bool ContextMenu(HWND window, POINT screen) override;
 
     static FigureRows Widest(const tk::NumberStyle& style);

@@ -54,16 +54,18 @@ ValuesPage::ValuesPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSe
       divisions_(form.Find<tk::TCheckBox>("chkToutesDivisions")),
       rates_(form, "cboEchantillons1", "cboEchantillons2", numbers,
              [this](SampleRates rates) {
-                 settings_.rates = rates;
-                 change_(settings_);
+                 change_([rates](DetailSettings& s) { s.rates = rates; });
              }),
       table_(form, form.Find<tk::TListView>("lvwTableau"), numbers) {
     divisions_.OnClick = [this] {
         if (divisions_.Checked() == settings_.allDivisions) return;
-        settings_.allDivisions = divisions_.Checked();
-        change_(settings_);
+        const bool all = divisions_.Checked();
+        change_([all](DetailSettings& s) { s.allDivisions = all; });
     };
-    table_.List().FitColumns(Widest(numbers));
+}
+
+void ValuesPage::FitColumns(const ColumnWidths& widths) {
+    table_.List().SetColumnWidths(widths.at("lvwTableau"));
 }
 
 void ValuesPage::Update(const FigureContext& context) {

@@ -21,6 +21,7 @@ public:
     ValuesPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettings change);
     void Update(const FigureContext& context) override;
     void Place(int width, int height) override;
+    void FitColumns(const ColumnWidths& widths) override;
     bool ContextMenu(HWND window, POINT screen) override;
 
     // The rows of the page: the detailed table's, or every division.

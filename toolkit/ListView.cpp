@@ -64,6 +64,11 @@ void TListView::SetColumnCaption(int column, const std::wstring& caption) {
     SetColumnWidths();
 }
 
+void TListView::SetColumnWidths(std::vector<int> widths) {
+    widths_ = std::move(widths);
+    SetColumnWidths();
+}
+
 void TListView::FitColumns(std::vector<std::vector<std::wstring>> widest) {
     widest_ = std::move(widest);
     SetColumnWidths();
@@ -74,12 +79,19 @@ std::vector<int> TListView::ColumnWidths(HFONT font, int dpi,
     // The list draws a cell's text between margins: room for them, scaled
     // with the rest.
     const int margins = MulDiv(14, dpi, 96);
-    std::vector<int> widths;
+    // A column of figures is as wide as its longest texts: those within two
+    // characters of the longest are measured (a name column, every text).
+    std::vector<std::size_t> longest;
+    for (const auto& row : rows) {
+        if (longest.size() < row.size()) longest.resize(row.size(), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) longest[c] = std::max(longest[c], row[c].size());
+    }
+    std::vector<int> widths(longest.size(), 0);
     WindowDc screen(nullptr);
     SelectGuard selected(screen.get(), font);
     for (const auto& row : rows) {
-        if (widths.size() < row.size()) widths.resize(row.size(), 0);
         for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0 && row[c].size() + 2 < longest[c]) continue;
             SIZE size{};
             GetTextExtentPoint32W(screen.get(), row[c].c_str(), static_cast<int>(row[c].size()),
                                   &size);
@@ -93,6 +105,11 @@ std::vector<int> TListView::ColumnWidths(HFONT font, int dpi,
 void TListView::SetColumnWidths() {
     const auto& columns = Layout().columns;
     const int count = static_cast<int>(columns.size());
+    if (!widths_.empty()) {
+        for (int i = 0; i < count && i < static_cast<int>(widths_.size()); ++i)
+            ListView_SetColumnWidth(Handle(), i, widths_[static_cast<std::size_t>(i)]);
+        return;
+    }
     if (widest_.empty()) {
         for (int i = 0; i < count; ++i)
             ListView_SetColumnWidth(Handle(), i, Scale(columns[static_cast<std::size_t>(i)].width));

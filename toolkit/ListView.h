@@ -34,6 +34,9 @@ public:
     // heading, measured in the list's font at its resolution, and kept so
     // at every resolution: no figure is ever clipped.
     void FitColumns(std::vector<std::vector<std::wstring>> widest);
+    // Widths measured elsewhere (for lists that share them), kept as they
+    // are.
+    void SetColumnWidths(std::vector<int> widths);
     // The widths that fitting gives, for rows and headings in a font; what
     // a list not made yet will need.
     static std::vector<int> ColumnWidths(HFONT font, int dpi,
@@ -50,6 +53,7 @@ private:
     void SetColumnWidths();
 
     std::vector<std::vector<std::wstring>> widest_;
+    std::vector<int> widths_;
     std::vector<std::wstring> captions_;
 };
 
