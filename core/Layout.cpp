@@ -27,4 +27,19 @@ int FormLayout::MenuId(std::string_view name) const {
     throw std::out_of_range("no menu item " + std::string(name));
 }
 
+wchar_t MnemonicOf(std::wstring_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        const wchar_t c = caption[i + 1];
+        if (c == L'&') {
+            ++i;
+            continue;
+        }
+        if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - L'a' + L'A');
+        if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return c;
+        return 0;
+    }
+    return 0;
+}
+
 }  // namespace tk

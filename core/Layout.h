@@ -147,6 +147,10 @@ struct FormLayout {
     int MenuId(std::string_view name) const;
 };
 
+// The letter or digit a caption marks with & (as its virtual key: upper
+// case); 0 for none. "&&" is an ampersand.
+wchar_t MnemonicOf(std::wstring_view caption);
+
 inline constexpr int kFirstControlId = 1000;
 inline constexpr int kFirstMenuId = 500;
 

@@ -82,25 +82,6 @@ bool TForm::MoveInRadioGroup(bool forward) {
     return true;
 }
 
-namespace {
-
-// The letter or digit a caption marks with &, as a key; 0 for none.
-WPARAM MnemonicOf(std::wstring_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != L'&') continue;
-        const wchar_t c = caption[i + 1];
-        if (c == L'&') {
-            ++i;
-            continue;
-        }
-        if (c >= L'a' && c <= L'z') return static_cast<WPARAM>(c - L'a' + L'A');
-        if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return static_cast<WPARAM>(c);
-        return 0;
-    }
-    return 0;
-}
-
-}  // namespace
 
 bool TForm::Mnemonic(WPARAM key) {
     const std::vector<TComponent*>& components = Components();
