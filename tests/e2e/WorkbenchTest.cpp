@@ -76,8 +76,13 @@ TEST_F(Workbench, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
     EXPECT_EQ(frames[0], (Cells{L"23,976", L"11,988", L"47,952", L"12-0"}));
     EXPECT_EQ(frames[1], (Cells{L"24", L"12,000", L"48,000", L"12-0"}));
     EXPECT_EQ(frames[2], (Cells{L"25", L"12,500", L"50,000", L"12-4"}));
+    // A page not shown while the tempo changes shows the new one when it
+    // comes back.
+    EnterTempo(L"60");
     driver::PressChord({VK_CONTROL, VK_SHIFT, VK_TAB});
     EXPECT_TRUE(driver::WaitUntil([&] { return PageShown(pages) == 2; }));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Rows("lvwReverb")[0][3] == L"1 000,00"; }))
+        << ::testing::PrintToString(Rows("lvwReverb"));
     EXPECT_TRUE(NoReport());
 }
 
