@@ -43,7 +43,7 @@ FigureRows BarsPage::Widest(const tk::NumberStyle& style) {
 }
 
 BarsPage::BarsPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettings change)
-    : form_((form.AddControls(DetailPageLayout(1)), form)),
+    : form_(WithPageControls(form, 1)),
       numbers_(numbers),
       change_(std::move(change)),
       numerator_(form.Find<tk::TComboBox>("cboMesureHaut")),
@@ -103,11 +103,7 @@ void BarsPage::Update(const FigureContext& context) {
 }
 
 void BarsPage::Place(int width, int height) {
-    const int top = form_.Scale(kPageSettingsHeight);
-    const int margin = form_.Scale(4);
-    SetWindowPos(table_.List().Handle(), nullptr, margin, top, width - 2 * margin,
-                 std::max(height - top - margin, form_.Scale(kLeastTableHeight)),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    table_.Place(kPageSettingsHeight, width, height);
 }
 
 bool BarsPage::ContextMenu(HWND window, POINT screen) { return table_.ContextMenu(window, screen); }

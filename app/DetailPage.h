@@ -15,6 +15,10 @@
 #include "core/ExactTempo.h"
 #include "toolkit/Win.h"
 
+namespace tk {
+class TForm;
+}
+
 namespace rytmalo {
 
 // What the pages' figures are computed from.
@@ -36,6 +40,10 @@ using ColumnWidths = std::map<std::string_view, std::vector<int>>;
 // (a page's own copy may be older), then kept, saved and shown.
 using SettingsEdit = std::function<void(DetailSettings& settings)>;
 using ChangeSettings = std::function<void(const SettingsEdit& edit)>;
+
+// The form with a page's controls added to it: what a page is made on, its
+// controls there before the page looks for them.
+tk::TForm& WithPageControls(tk::TForm& form, int page);
 
 class DetailPage {
 public:

@@ -42,6 +42,11 @@ std::wstring PercentText(std::int64_t hundredths, const tk::NumberStyle& style) 
 
 }  // namespace
 
+tk::TForm& WithPageControls(tk::TForm& form, int page) {
+    form.AddControls(DetailPageLayout(page));
+    return form;
+}
+
 DetailView::DetailView(tk::TForm& form, TRegApp& store, EnterTempo enterTempo, BeatUnit unit)
     : form_(form),
       store_(store),

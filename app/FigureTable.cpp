@@ -1,5 +1,8 @@
 #include "app/FigureTable.h"
 
+#include <algorithm>
+
+#include "app/DetailViewLayout.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -50,6 +53,14 @@ void FigureTable::SetHeadings(const std::vector<std::wstring>& shown,
         list_.SetColumnCaption(static_cast<int>(i), shown[i]);
     }
     copied_ = std::move(copied);
+}
+
+void FigureTable::Place(int top, int width, int height) {
+    const int margin = form_.Scale(4);
+    const int at = form_.Scale(top);
+    SetWindowPos(list_.Handle(), nullptr, margin, at, width - 2 * margin,
+                 std::max(height - at - margin, form_.Scale(kLeastTableHeight)),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool FigureTable::ContextMenu(HWND window, POINT screen) {

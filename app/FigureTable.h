@@ -38,6 +38,10 @@ public:
     void SetHeadings(const std::vector<std::wstring>& shown, std::vector<std::wstring> copied);
     // A context menu asked for in a window of the list: true when it was.
     bool ContextMenu(HWND window, POINT screen);
+    // The list placed in its page's area (screen pixels) from a top in
+    // layout pixels to the area's bottom, within the page's margins, never
+    // shorter than its headings and a row.
+    void Place(int top, int width, int height);
 
 private:
     std::wstring CopyText() const;

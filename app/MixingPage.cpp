@@ -46,7 +46,7 @@ FigureRows MixingPage::WidestCompressor(const tk::NumberStyle& style) {
 }
 
 MixingPage::MixingPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettings change)
-    : form_((form.AddControls(DetailPageLayout(2)), form)),
+    : form_(WithPageControls(form, 2)),
       change_(std::move(change)),
       preDelay_(form.Find<tk::TComboBox>("cboPreDelai")),
       reverb_(form, form.Find<tk::TListView>("lvwReverb"), numbers),

@@ -40,7 +40,7 @@ FigureRows PicturePage::Widest(const tk::NumberStyle& style) {
 }
 
 PicturePage::PicturePage(tk::TForm& form, const tk::NumberStyle& numbers)
-    : form_((form.AddControls(DetailPageLayout(3)), form)),
+    : form_(WithPageControls(form, 3)),
       table_(form, form.Find<tk::TListView>("lvwImage"), numbers) {
 }
 
@@ -62,10 +62,7 @@ void PicturePage::Update(const FigureContext& context) {
 }
 
 void PicturePage::Place(int width, int height) {
-    const int margin = form_.Scale(4);
-    SetWindowPos(table_.List().Handle(), nullptr, margin, margin, width - 2 * margin,
-                 std::max(height - 2 * margin, form_.Scale(kLeastTableHeight)),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    table_.Place(4, width, height);
 }
 
 bool PicturePage::ContextMenu(HWND window, POINT screen) { return table_.ContextMenu(window, screen); }

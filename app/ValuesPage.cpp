@@ -48,7 +48,7 @@ FigureRows ValuesPage::Widest(const tk::NumberStyle& style) {
 }
 
 ValuesPage::ValuesPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettings change)
-    : form_((form.AddControls(DetailPageLayout(0)), form)),
+    : form_(WithPageControls(form, 0)),
       numbers_(numbers),
       change_(std::move(change)),
       divisions_(form.Find<tk::TCheckBox>("chkToutesDivisions")),
@@ -91,11 +91,7 @@ void ValuesPage::Update(const FigureContext& context) {
 }
 
 void ValuesPage::Place(int width, int height) {
-    const int top = form_.Scale(kPageSettingsHeight);
-    const int margin = form_.Scale(4);
-    SetWindowPos(table_.List().Handle(), nullptr, margin, top, width - 2 * margin,
-                 std::max(height - top - margin, form_.Scale(kLeastTableHeight)),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    table_.Place(kPageSettingsHeight, width, height);
 }
 
 bool ValuesPage::ContextMenu(HWND window, POINT screen) {
