@@ -274,10 +274,6 @@ ICON_SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
 ABOUT_SIZES = [16, 20, 24, 32, 40, 48, 64]
 PREFERENCES_SIZES = [48, 32, 16]
 GLYPH_SIZES = [16, 20, 24, 28, 32]
-# Full-colour icon images from this size up are stored as PNG, which
-# Windows Vista and later (and Wine) load as they load the plain ones: the
-# large images take a fraction of the room.
-PNG_FROM = 48
 
 # The standard 16-colour palette.
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
@@ -320,31 +316,27 @@ def straight_rgba(canvas):
     return rows
 
 
-def dib_image(canvas, bits, palette=None):
-    """An icon image: BITMAPINFOHEADER (double height), colours, AND mask."""
+def dib_image(canvas, bits, palette):
+    """A palette icon image (4 or 8 bits): BITMAPINFOHEADER (double height),
+    colours, AND mask."""
     n = canvas.size
-    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0, 0, 0, 0,
-                         len(palette) if palette else 0, 0)
-    colors = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette) if palette else b""
+    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0, 0, 0, 0, len(palette), 0)
+    colors = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
     xor = bytearray()
     mask = bytearray()
     cache = {}
     for y in range(n - 1, -1, -1):
-        row = bytearray()
         bitsrow = [0] * n
         indices = []
         for x in range(n):
             (r, g, b), a = canvas.rgba(x, y)
-            if bits == 32:
-                row += struct.pack("<BBBB", b, g, r, int(round(a * 255)))
-                bitsrow[x] = 1 if a == 0 else 0
-            else:
-                opaque = a >= 0.5
-                bitsrow[x] = 0 if opaque else 1
-                indices.append(nearest(palette, (r, g, b), cache) if opaque else 0)
+            opaque = a >= 0.5
+            bitsrow[x] = 0 if opaque else 1
+            indices.append(nearest(palette, (r, g, b), cache) if opaque else 0)
         if bits == 8:
             row = bytearray(indices)
-        elif bits == 4:
+        else:
+            row = bytearray()
             for i in range(0, n, 2):
                 hi = indices[i]
                 lo = indices[i + 1] if i + 1 < n else 0
@@ -410,10 +402,12 @@ def png_image(pixels):
 
 
 def full_colour_image(canvas, reference, name):
-    """A 32-bit icon image, PNG when large; its pixels go to the reference."""
+    """A 32-bit icon image stored as PNG, which Windows Vista and later (and
+    Wine) load as they load a plain one, at every size: the images take a
+    fraction of the room. Its pixels go to the reference."""
     pixels = straight_rgba(canvas)
     reference.add(b"I", name, pixels)
-    return png_image(pixels) if canvas.size >= PNG_FROM else dib_image(canvas, 32)
+    return png_image(pixels)
 
 
 class IconResources:
