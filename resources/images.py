@@ -316,36 +316,46 @@ def straight_rgba(canvas):
     return rows
 
 
-def dib_image(canvas, bits, palette):
-    """A palette icon image (4 or 8 bits): BITMAPINFOHEADER (double height),
-    colours, AND mask."""
-    n = canvas.size
-    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0, 0, 0, 0, len(palette), 0)
-    colors = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+def palette_pixels(canvas, palette):
+    """Rows, top first, of (r, g, b, a): each pixel the nearest colour of
+    the palette, opaque, or black and transparent where the canvas is more
+    transparent than not."""
+    cache = {}
+    rows = []
+    for y in range(canvas.size):
+        row = []
+        for x in range(canvas.size):
+            color, a = canvas.rgba(x, y)
+            row.append((*palette[nearest(palette, color, cache)], 255) if a >= 0.5 else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def dib_image(pixels, bits):
+    """A palette icon image (4 or 8 bits) of palette_pixels' rows:
+    BITMAPINFOHEADER (double height), colours, AND mask. The colour table
+    holds only the colours used."""
+    n = len(pixels)
+    used = list(dict.fromkeys(p[:3] for row in pixels for p in row))
+    index = {c: i for i, c in enumerate(used)}
+    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0, 0, 0, 0, len(used), 0)
+    colors = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in used)
     xor = bytearray()
     mask = bytearray()
-    cache = {}
-    for y in range(n - 1, -1, -1):
-        bitsrow = [0] * n
-        indices = []
-        for x in range(n):
-            (r, g, b), a = canvas.rgba(x, y)
-            opaque = a >= 0.5
-            bitsrow[x] = 0 if opaque else 1
-            indices.append(nearest(palette, (r, g, b), cache) if opaque else 0)
+    for row in reversed(pixels):
+        indices = [index[p[:3]] for p in row]
         if bits == 8:
-            row = bytearray(indices)
+            line = bytearray(indices)
         else:
-            row = bytearray()
+            line = bytearray()
             for i in range(0, n, 2):
                 hi = indices[i]
                 lo = indices[i + 1] if i + 1 < n else 0
-                row.append((hi << 4) | lo)
-        row += b"\0" * (row_bytes(bits, n) - len(row))
-        xor += row
+                line.append((hi << 4) | lo)
+        xor += line + b"\0" * (row_bytes(bits, n) - len(line))
         m = bytearray(row_bytes(1, n))
         for x in range(n):
-            if bitsrow[x]:
+            if row[x][3] == 0:
                 m[x // 8] |= 0x80 >> (x % 8)
         mask += m
     return header + colors + bytes(xor) + bytes(mask)
@@ -450,11 +460,12 @@ class IconResources:
 
 
 class Reference:
-    """The pixels of every full-colour icon image and glyph strip as drawn,
-    for the test that loads them back from the program: "RYPX", then for
-    each image its kind (I icon, B bitmap), the length of its resource name
-    and the name, width and height (16 bits each, little-endian), and its
-    pixels, top row first, as R, G, B, A bytes."""
+    """The pixels of every icon image and glyph strip as drawn, for the test
+    that loads them back from the program: "RYPX", then for each image its
+    kind (I full-colour icon, 8 or 4 icon of that many bits, B bitmap), the
+    length of its resource name and the name, width and height (16 bits
+    each, little-endian), and its pixels, top row first, as R, G, B, A
+    bytes."""
 
     def __init__(self):
         self.data = bytearray(b"RYPX")
@@ -545,8 +556,10 @@ def main():
     images = []
     for size in PREFERENCES_SIZES:
         canvas = preferences_icon(size)
-        images.append((size, 8, dib_image(canvas, 8, colors256)))
-        images.append((size, 4, dib_image(canvas, 4, vga)))
+        for bits, palette in ((8, colors256), (4, vga)):
+            pixels = palette_pixels(canvas, palette)
+            reference.add(str(bits).encode(), "ICON_PREFERENCES", pixels)
+            images.append((size, bits, dib_image(pixels, bits)))
     icons.add("Preferences", ["ICON_PREFERENCES"], images)
     icons.write(out / "icons.rc")
 
