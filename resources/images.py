@@ -511,25 +511,28 @@ def glyph_pixels(drawing, size):
 
 
 def bmp_file(pixels):
-    """A bitmap file of rows of (r, g, b): 8 bits a pixel with a colour
-    table when the image has at most 256 colours (glyphs have far fewer),
-    else 24. Either loads as the same colours."""
+    """A bitmap file of rows of (r, g, b): 4 or 8 bits a pixel with a table
+    of the colours used when there are at most 16 or 256 of them (glyphs
+    have far fewer), else 24. Each loads as the same colours."""
     width, height = len(pixels[0]), len(pixels)
     colors = list(dict.fromkeys(p for row in pixels for p in row))
-    bits = 8 if len(colors) <= 256 else 24
+    bits = 4 if len(colors) <= 16 else 8 if len(colors) <= 256 else 24
     table = b""
-    if bits == 8:
+    if bits <= 8:
         index = {c: i for i, c in enumerate(colors)}
         table = b"".join(bytes((b, g, r, 0)) for r, g, b in colors)
     stride = row_bytes(bits, width)
     data = bytearray()
     for row in reversed(pixels):
-        if bits == 8:
+        if bits == 4:
+            indices = [index[p] for p in row] + [0]
+            line = bytes((indices[i] << 4) | indices[i + 1] for i in range(0, width, 2))
+        elif bits == 8:
             line = bytes(index[p] for p in row)
         else:
             line = bytes(v for r, g, b in row for v in (b, g, r))
         data += line + b"\0" * (stride - len(line))
-    used = len(colors) if bits == 8 else 0
+    used = len(colors) if bits <= 8 else 0
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(data), 3780, 3780, used, 0)
     offset = 14 + len(info) + len(table)
     header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
