@@ -139,6 +139,13 @@ TEST_F(Forms, TabVisitsTabStopsInTabOrderAcrossContainers) {
     }
 }
 
+TEST_F(Forms, FindingANameOfAnotherKindOrNoneIsAnError) {
+    TestForm& form = MakeForm(Dialog());
+    EXPECT_THROW(form.Find<TEdit>("Info"), std::logic_error);
+    EXPECT_THROW(form.Find<TControl>("Absent"), std::logic_error);
+    EXPECT_EQ(form.Find<TControl>("Info").Handle(), form.Find<TLabel>("Info").Handle());
+}
+
 TEST_F(Forms, ArrowKeysSelectTheNextRadioButtonOfTheGroup) {
     TestForm& form = MakeForm(Dialog());
     form.Show();
