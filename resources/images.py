@@ -363,8 +363,9 @@ def dib_image(pixels, bits):
 
 def png_filter_rows(rows, bpp, choose):
     """The rows of raw bytes, each after the byte that names its filter.
-    choose: a filter number for every row, or None to take for each row the
-    filter whose bytes, taken as signed, add up to the least."""
+    choose: a filter number for every row; None to take for each row the
+    filter whose bytes, taken as signed, add up to the least; "deflate" to
+    take the one that adds the least to the compressed rows before it."""
 
     def paeth(a, b, c):
         p = a + b - c
@@ -383,14 +384,24 @@ def png_filter_rows(rows, bpp, choose):
             out.append((x - predicted) & 0xFF)
         return out
 
+    def deflated(compressor, row):
+        trial = compressor.copy()
+        return len(trial.compress(row)) + len(trial.flush(zlib.Z_SYNC_FLUSH))
+
     data = bytearray()
     previous = bytes(len(rows[0]))
+    compressor = zlib.compressobj(9)
     for raw in rows:
         if choose is None:
-            data += min((filtered(k, raw, previous) for k in range(5)),
-                        key=lambda row: sum(v if v < 128 else 256 - v for v in row[1:]))
+            row = min((filtered(k, raw, previous) for k in range(5)),
+                      key=lambda row: sum(v if v < 128 else 256 - v for v in row[1:]))
+        elif choose == "deflate":
+            row = min((filtered(k, raw, previous) for k in range(5)),
+                      key=lambda row: deflated(compressor, row))
+            compressor.compress(row)
         else:
-            data += filtered(choose, raw, previous)
+            row = filtered(choose, raw, previous)
+        data += row
         previous = raw
     return bytes(data)
 
@@ -401,8 +412,8 @@ def png_image(pixels):
     smallest of the usual choices is kept."""
     width, height = len(pixels[0]), len(pixels)
     rows = [bytes(v for pixel in row for v in pixel) for row in pixels]
-    data = min((zlib.compress(png_filter_rows(rows, 4, choose), 9) for choose in (None, 0, 1, 2, 4)),
-               key=len)
+    data = min((zlib.compress(png_filter_rows(rows, 4, choose), 9)
+                for choose in (None, "deflate", 0, 1, 2, 4)), key=len)
 
     def chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
