@@ -9,6 +9,8 @@
 // program. The library's terminate handler calls that function by name, so
 // this definition takes its place and keeps the library's out of the link.
 // Nothing calls it while every exception is caught where it should be.
+#include <cxxabi.h>
+
 #include <csignal>
 #include <cstdlib>
 #include <exception>
@@ -20,11 +22,12 @@
 namespace {
 
 // The escaping exception's message, when it has one the program can read.
+// It is being handled, so a plain rethrow reaches it: an exception pointer
+// would bring its own machinery into the program for this alone.
 std::wstring EscapedMessage() {
-    const std::exception_ptr current = std::current_exception();
-    if (!current) return {};
+    if (!abi::__cxa_current_exception_type()) return {};
     try {
-        std::rethrow_exception(current);
+        throw;
     } catch (const tk::Exception& e) {
         return e.Message();
     } catch (const std::exception& e) {

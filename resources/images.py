@@ -274,10 +274,6 @@ ICON_SIZES = [16, 20, 24, 32, 40, 48, 64, 256]
 ABOUT_SIZES = [16, 20, 24, 32, 40, 48, 64]
 PREFERENCES_SIZES = [48, 32, 16]
 GLYPH_SIZES = [16, 20, 24, 28, 32]
-# Full-colour icon images from this size up are stored as PNG, which
-# Windows Vista and later (and Wine) load as they load the plain ones: the
-# large images take a fraction of the room.
-PNG_FROM = 48
 
 # The standard 16-colour palette.
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
@@ -320,40 +316,46 @@ def straight_rgba(canvas):
     return rows
 
 
-def dib_image(canvas, bits, palette=None):
-    """An icon image: BITMAPINFOHEADER (double height), colours, AND mask."""
-    n = canvas.size
-    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0, 0, 0, 0,
-                         len(palette) if palette else 0, 0)
-    colors = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette) if palette else b""
+def palette_pixels(canvas, palette):
+    """Rows, top first, of (r, g, b, a): each pixel the nearest colour of
+    the palette, opaque, or black and transparent where the canvas is more
+    transparent than not."""
+    cache = {}
+    rows = []
+    for y in range(canvas.size):
+        row = []
+        for x in range(canvas.size):
+            color, a = canvas.rgba(x, y)
+            row.append((*palette[nearest(palette, color, cache)], 255) if a >= 0.5 else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def dib_image(pixels, bits):
+    """A palette icon image (4 or 8 bits) of palette_pixels' rows:
+    BITMAPINFOHEADER (double height), colours, AND mask. The colour table
+    holds only the colours used."""
+    n = len(pixels)
+    used = list(dict.fromkeys(p[:3] for row in pixels for p in row))
+    index = {c: i for i, c in enumerate(used)}
+    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0, 0, 0, 0, len(used), 0)
+    colors = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in used)
     xor = bytearray()
     mask = bytearray()
-    cache = {}
-    for y in range(n - 1, -1, -1):
-        row = bytearray()
-        bitsrow = [0] * n
-        indices = []
-        for x in range(n):
-            (r, g, b), a = canvas.rgba(x, y)
-            if bits == 32:
-                row += struct.pack("<BBBB", b, g, r, int(round(a * 255)))
-                bitsrow[x] = 1 if a == 0 else 0
-            else:
-                opaque = a >= 0.5
-                bitsrow[x] = 0 if opaque else 1
-                indices.append(nearest(palette, (r, g, b), cache) if opaque else 0)
+    for row in reversed(pixels):
+        indices = [index[p[:3]] for p in row]
         if bits == 8:
-            row = bytearray(indices)
-        elif bits == 4:
+            line = bytearray(indices)
+        else:
+            line = bytearray()
             for i in range(0, n, 2):
                 hi = indices[i]
                 lo = indices[i + 1] if i + 1 < n else 0
-                row.append((hi << 4) | lo)
-        row += b"\0" * (row_bytes(bits, n) - len(row))
-        xor += row
+                line.append((hi << 4) | lo)
+        xor += line + b"\0" * (row_bytes(bits, n) - len(line))
         m = bytearray(row_bytes(1, n))
         for x in range(n):
-            if bitsrow[x]:
+            if row[x][3] == 0:
                 m[x // 8] |= 0x80 >> (x % 8)
         mask += m
     return header + colors + bytes(xor) + bytes(mask)
@@ -361,8 +363,9 @@ def dib_image(canvas, bits, palette=None):
 
 def png_filter_rows(rows, bpp, choose):
     """The rows of raw bytes, each after the byte that names its filter.
-    choose: a filter number for every row, or None to take for each row the
-    filter whose bytes, taken as signed, add up to the least."""
+    choose: a filter number for every row; None to take for each row the
+    filter whose bytes, taken as signed, add up to the least; "deflate" to
+    take the one that adds the least to the compressed rows before it."""
 
     def paeth(a, b, c):
         p = a + b - c
@@ -381,14 +384,24 @@ def png_filter_rows(rows, bpp, choose):
             out.append((x - predicted) & 0xFF)
         return out
 
+    def deflated(compressor, row):
+        trial = compressor.copy()
+        return len(trial.compress(row)) + len(trial.flush(zlib.Z_SYNC_FLUSH))
+
     data = bytearray()
     previous = bytes(len(rows[0]))
+    compressor = zlib.compressobj(9)
     for raw in rows:
         if choose is None:
-            data += min((filtered(k, raw, previous) for k in range(5)),
-                        key=lambda row: sum(v if v < 128 else 256 - v for v in row[1:]))
+            row = min((filtered(k, raw, previous) for k in range(5)),
+                      key=lambda row: sum(v if v < 128 else 256 - v for v in row[1:]))
+        elif choose == "deflate":
+            row = min((filtered(k, raw, previous) for k in range(5)),
+                      key=lambda row: deflated(compressor, row))
+            compressor.compress(row)
         else:
-            data += filtered(choose, raw, previous)
+            row = filtered(choose, raw, previous)
+        data += row
         previous = raw
     return bytes(data)
 
@@ -399,8 +412,8 @@ def png_image(pixels):
     smallest of the usual choices is kept."""
     width, height = len(pixels[0]), len(pixels)
     rows = [bytes(v for pixel in row for v in pixel) for row in pixels]
-    data = min((zlib.compress(png_filter_rows(rows, 4, choose), 9) for choose in (None, 0, 1, 2, 4)),
-               key=len)
+    data = min((zlib.compress(png_filter_rows(rows, 4, choose), 9)
+                for choose in (None, "deflate", 0, 1, 2, 4)), key=len)
 
     def chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
@@ -410,10 +423,12 @@ def png_image(pixels):
 
 
 def full_colour_image(canvas, reference, name):
-    """A 32-bit icon image, PNG when large; its pixels go to the reference."""
+    """A 32-bit icon image stored as PNG, which Windows Vista and later (and
+    Wine) load as they load a plain one, at every size: the images take a
+    fraction of the room. Its pixels go to the reference."""
     pixels = straight_rgba(canvas)
     reference.add(b"I", name, pixels)
-    return png_image(pixels) if canvas.size >= PNG_FROM else dib_image(canvas, 32)
+    return png_image(pixels)
 
 
 class IconResources:
@@ -456,11 +471,12 @@ class IconResources:
 
 
 class Reference:
-    """The pixels of every full-colour icon image and glyph strip as drawn,
-    for the test that loads them back from the program: "RYPX", then for
-    each image its kind (I icon, B bitmap), the length of its resource name
-    and the name, width and height (16 bits each, little-endian), and its
-    pixels, top row first, as R, G, B, A bytes."""
+    """The pixels of every icon image and glyph strip as drawn, for the test
+    that loads them back from the program: "RYPX", then for each image its
+    kind (I full-colour icon, 8 or 4 icon of that many bits, B bitmap), the
+    length of its resource name and the name, width and height (16 bits
+    each, little-endian), and its pixels, top row first, as R, G, B, A
+    bytes."""
 
     def __init__(self):
         self.data = bytearray(b"RYPX")
@@ -506,25 +522,28 @@ def glyph_pixels(drawing, size):
 
 
 def bmp_file(pixels):
-    """A bitmap file of rows of (r, g, b): 8 bits a pixel with a colour
-    table when the image has at most 256 colours (glyphs have far fewer),
-    else 24. Either loads as the same colours."""
+    """A bitmap file of rows of (r, g, b): 4 or 8 bits a pixel with a table
+    of the colours used when there are at most 16 or 256 of them (glyphs
+    have far fewer), else 24. Each loads as the same colours."""
     width, height = len(pixels[0]), len(pixels)
     colors = list(dict.fromkeys(p for row in pixels for p in row))
-    bits = 8 if len(colors) <= 256 else 24
+    bits = 4 if len(colors) <= 16 else 8 if len(colors) <= 256 else 24
     table = b""
-    if bits == 8:
+    if bits <= 8:
         index = {c: i for i, c in enumerate(colors)}
         table = b"".join(bytes((b, g, r, 0)) for r, g, b in colors)
     stride = row_bytes(bits, width)
     data = bytearray()
     for row in reversed(pixels):
-        if bits == 8:
+        if bits == 4:
+            indices = [index[p] for p in row] + [0]
+            line = bytes((indices[i] << 4) | indices[i + 1] for i in range(0, width, 2))
+        elif bits == 8:
             line = bytes(index[p] for p in row)
         else:
             line = bytes(v for r, g, b in row for v in (b, g, r))
         data += line + b"\0" * (stride - len(line))
-    used = len(colors) if bits == 8 else 0
+    used = len(colors) if bits <= 8 else 0
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(data), 3780, 3780, used, 0)
     offset = 14 + len(info) + len(table)
     header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
@@ -551,8 +570,10 @@ def main():
     images = []
     for size in PREFERENCES_SIZES:
         canvas = preferences_icon(size)
-        images.append((size, 8, dib_image(canvas, 8, colors256)))
-        images.append((size, 4, dib_image(canvas, 4, vga)))
+        for bits, palette in ((8, colors256), (4, vga)):
+            pixels = palette_pixels(canvas, palette)
+            reference.add(str(bits).encode(), "ICON_PREFERENCES", pixels)
+            images.append((size, bits, dib_image(pixels, bits)))
     icons.add("Preferences", ["ICON_PREFERENCES"], images)
     icons.write(out / "icons.rc")
 

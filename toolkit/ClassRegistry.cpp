@@ -5,14 +5,20 @@
 namespace tk {
 
 void ClassRegistry::Register(std::string_view className, ComponentFactory factory) {
-    classes_[std::string(className)] = std::move(factory);
+    for (auto& [name, made] : classes_) {
+        if (name == className) {
+            made = std::move(factory);
+            return;
+        }
+    }
+    classes_.emplace_back(className, std::move(factory));
 }
 
 TComponent* ClassRegistry::Create(std::string_view className, TComponent* owner) const {
-    const auto it = classes_.find(className);
-    if (it == classes_.end())
-        throw std::logic_error("unknown component class " + std::string(className));
-    return it->second(owner);
+    for (const auto& [name, made] : classes_) {
+        if (name == className) return made(owner);
+    }
+    throw std::logic_error("unknown component class " + std::string(className));
 }
 
 }  // namespace tk

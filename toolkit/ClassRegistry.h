@@ -2,9 +2,10 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tk {
 
@@ -20,7 +21,8 @@ public:
     TComponent* Create(std::string_view className, TComponent* owner) const;
 
 private:
-    std::map<std::string, ComponentFactory, std::less<>> classes_;
+    // A program registers a dozen classes: looked through in turn.
+    std::vector<std::pair<std::string, ComponentFactory>> classes_;
 };
 
 }  // namespace tk

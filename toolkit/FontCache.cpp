@@ -3,9 +3,12 @@
 namespace tk {
 
 HFONT FontCache::Get(const FontSpec& font, int dpi) {
-    Key key{std::wstring(font.name), font.height, font.style, dpi};
-    auto it = fonts_.find(key);
-    if (it != fonts_.end()) return it->second.get();
+    for (const Entry& e : fonts_) {
+        if (e.name == font.name && e.height == font.height && e.style == font.style &&
+            e.dpi == dpi) {
+            return e.font.get();
+        }
+    }
 
     LOGFONTW lf{};
     lf.lfHeight = MulDiv(font.height, dpi, 96);
@@ -21,7 +24,7 @@ HFONT FontCache::Get(const FontSpec& font, int dpi) {
     font.name.copy(lf.lfFaceName, LF_FACESIZE - 1);
 
     HFONT made = CreateFontIndirectW(&lf);
-    fonts_.emplace(std::move(key), FontHandle(made));
+    fonts_.push_back({std::wstring(font.name), font.height, font.style, dpi, FontHandle(made)});
     return made;
 }
 

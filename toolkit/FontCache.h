@@ -2,9 +2,8 @@
 // asks for the same face, height, style and resolution; deleted with the cache.
 #pragma once
 
-#include <map>
 #include <string>
-#include <tuple>
+#include <vector>
 
 #include "toolkit/Gdi.h"
 #include "core/Layout.h"
@@ -16,8 +15,15 @@ public:
     HFONT Get(const FontSpec& font, int dpi);
 
 private:
-    using Key = std::tuple<std::wstring, int, unsigned, int>;
-    std::map<Key, FontHandle> fonts_;
+    struct Entry {
+        std::wstring name;
+        int height;
+        unsigned style;
+        int dpi;
+        FontHandle font;
+    };
+    // A program asks for a handful of fonts: looked through in turn.
+    std::vector<Entry> fonts_;
 };
 
 // COLORREF of a layout colour (system colours resolved now).

@@ -81,6 +81,10 @@ TForm::~TForm() {
 
 TForm* TForm::FromHandle(HWND hwnd) { return dynamic_cast<TForm*>(TWindowHost::FromHandle(hwnd)); }
 
+void TForm::NotFound(std::string_view name) {
+    throw std::logic_error("no " + std::string(name) + " of the expected kind");
+}
+
 int TForm::Scale(int value) const { return MulDiv(value, dpi_, 96); }
 
 SIZE TForm::WindowSizeForDpi(int dpi) const {

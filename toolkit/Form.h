@@ -100,7 +100,7 @@ public:
     template <class T>
     T& Find(std::string_view name) const {
         T* found = dynamic_cast<T*>(FindComponent(name));
-        if (!found) throw std::logic_error("no " + std::string(name) + " of the expected kind");
+        if (!found) NotFound(name);
         return *found;
     }
 
@@ -139,6 +139,8 @@ protected:
     virtual void DpiChanged(int /*oldDpi*/) {}
 
 private:
+    // Out of Find, which is made once for each kind: its message is built once.
+    [[noreturn]] static void NotFound(std::string_view name);
     std::vector<TControl*> CreateControls(const std::vector<ControlLayout>& controls);
     // A key with Alt: the control whose caption marks that letter.
     bool Mnemonic(WPARAM key);

@@ -25,16 +25,22 @@ void TForm::SetFocusToActiveControl() {
 }
 
 void TForm::AppendTabOrder(const TControl* parent, std::vector<TControl*>& out) const {
+    // The siblings by tab order, those without one last, each kept after
+    // those listed before it with the same order. Inserted one by one: a
+    // form has a few dozen controls, and a stable sort would bring its
+    // merging machinery into the program.
+    const auto rank = [](const TControl* c) {
+        return c->Layout().tabOrder < 0 ? INT_MAX : c->Layout().tabOrder;
+    };
     std::vector<TControl*> siblings;
     for (TComponent* c : Components()) {
         auto* control = dynamic_cast<TControl*>(c);
-        if (control && control->Parent() == parent) siblings.push_back(control);
+        if (!control || control->Parent() != parent) continue;
+        const auto at = std::upper_bound(
+            siblings.begin(), siblings.end(), control,
+            [&](const TControl* a, const TControl* b) { return rank(a) < rank(b); });
+        siblings.insert(at, control);
     }
-    std::stable_sort(siblings.begin(), siblings.end(), [](const TControl* a, const TControl* b) {
-        const int ta = a->Layout().tabOrder < 0 ? INT_MAX : a->Layout().tabOrder;
-        const int tb = b->Layout().tabOrder < 0 ? INT_MAX : b->Layout().tabOrder;
-        return ta < tb;
-    });
     for (TControl* control : siblings) {
         if (!control->CanFocus()) continue;
         if (control->IsTabStop()) out.push_back(control);

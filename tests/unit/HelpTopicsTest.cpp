@@ -89,6 +89,26 @@ TEST(HelpTopics, EachTopicIsItsOwnFrenchTextWithWindowsLineBreaks) {
     }
 }
 
+bool StartsASentence(wchar_t c) { return c != L' ' && !(c >= L'a' && c <= L'z'); }
+
+// Each title and text whole, from its first letter to its last.
+TEST(HelpTopics, TitlesAndTextsAreWhole) {
+    for (const HelpTopic& topic : HelpTopics()) {
+        SCOPED_TRACE(topic.context);
+        EXPECT_TRUE(StartsASentence(topic.title.front()));
+        EXPECT_TRUE(StartsASentence(topic.text.front()));
+        EXPECT_NE(topic.title.back(), L' ');
+        EXPECT_EQ(topic.text.back(), L'.');
+    }
+    const HelpTopic& first = *FindHelpTopic(kContentsTopic);
+    EXPECT_EQ(first.title, L"Rytmalo 95 : calculatrice Tempo/Délai");
+    EXPECT_TRUE(first.text.starts_with(L"Rytmalo 95 traduit un tempo en durées de notes"));
+    EXPECT_TRUE(first.text.ends_with(L"la touche F1 affiche l'aide qui la concerne."));
+    const HelpTopic& last = *FindHelpTopic(kAboutHelp);
+    EXPECT_EQ(last.title, L"A propos de Rytmalo 95");
+    EXPECT_TRUE(last.text.ends_with(L"appuyez sur Entrée pour fermer cette fenêtre."));
+}
+
 TEST(HelpTopics, TheFiguresQuotedAreTheCalculatorsOwn) {
     // At 120 with the quarter note as the beat: quarter 500, eighth 250,
     // sixteenth 125; with the eighth as the beat the quarter lasts 1000.

@@ -139,6 +139,42 @@ TEST_F(Forms, TabVisitsTabStopsInTabOrderAcrossContainers) {
     }
 }
 
+// Edits, one with a tab order, the others after it as they are listed.
+const FormLayout& UnorderedDialog() {
+    static const FormLayout layout = [] {
+        FormLayout f = DialogLayout("TTestUnorderedDialog", biSystemMenu);
+        f.controls.clear();
+        f.menu.clear();
+        int top = 8;
+        for (const char* name : {"First", "Second", "Third", "Fourth"}) {
+            f.controls.push_back({.kind = ControlKind::Edit,
+                                  .name = name,
+                                  .bounds = Bounds(8, top, 100, 21),
+                                  .tabOrder = std::string_view(name) == "Third" ? 0 : -1});
+            top += 30;
+        }
+        return f;
+    }();
+    return layout;
+}
+
+TEST_F(Forms, TabKeepsTheListedOrderOfControlsWithoutATabOrder) {
+    TestForm& form = MakeForm(UnorderedDialog());
+    form.Show();
+    form.Find<TControl>("Third").SetFocus();
+    for (const char* next : {"First", "Second", "Fourth", "Third"}) {
+        ASSERT_TRUE(Key(form, GetFocus(), VK_TAB));
+        EXPECT_EQ(GetFocus(), form.Find<TControl>(next).Handle()) << next;
+    }
+}
+
+TEST_F(Forms, FindingANameOfAnotherKindOrNoneIsAnError) {
+    TestForm& form = MakeForm(Dialog());
+    EXPECT_THROW(form.Find<TEdit>("Info"), std::logic_error);
+    EXPECT_THROW(form.Find<TControl>("Absent"), std::logic_error);
+    EXPECT_EQ(form.Find<TControl>("Info").Handle(), form.Find<TLabel>("Info").Handle());
+}
+
 TEST_F(Forms, ArrowKeysSelectTheNextRadioButtonOfTheGroup) {
     TestForm& form = MakeForm(Dialog());
     form.Show();

@@ -1,7 +1,7 @@
-// The program's full-colour icons and its button glyphs load from the
-// executable exactly as images.py drew them, however they are stored (PNG
-// icon images, glyphs with a colour table): every pixel of every size,
-// alpha included, and they draw as the drawn pixels draw.
+// The program's icons and its button glyphs load from the executable exactly
+// as images.py drew them, however they are stored (PNG icon images, palette
+// icon images and glyphs with only the colours they use): every pixel of
+// every size, alpha or mask included, and they draw as the drawn pixels draw.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -17,7 +17,7 @@ namespace rytmalo::testing {
 namespace {
 
 struct DrawnImage {
-    char kind;  // 'I' an icon image, 'B' a bitmap
+    char kind;  // 'I' a full-colour icon image, '8' or '4' one of that many bits, 'B' a bitmap
     std::wstring name;
     int width;
     int height;
@@ -214,6 +214,66 @@ TEST_F(Images, EveryFullColourIconImageDrawsAsItsDrawnPixels) {
             EXPECT_TRUE(Drawn(loaded.get(), size, background) == want) << std::hex << background;
         }
     }
+}
+
+// The image of that size and depth that the icon's directory lists, made
+// into an icon as the system makes one from it.
+HICON PaletteIconImage(HMODULE module, const std::wstring& name, int size, int bits) {
+    HRSRC group = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(14));
+    if (!group || SizeofResource(module, group) < 6) return nullptr;
+    const auto* dir = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, group)));
+    const int count = dir[4] | dir[5] << 8;
+    for (int i = 0;
+         i < count && 6 + 14 * (i + 1) <= static_cast<int>(SizeofResource(module, group)); ++i) {
+        const std::uint8_t* e = dir + 6 + 14 * i;
+        if (e[0] != size || (e[6] | e[7] << 8) != bits) continue;
+        HRSRC found =
+            FindResourceW(module, MAKEINTRESOURCEW(e[12] | e[13] << 8), MAKEINTRESOURCEW(3));
+        if (!found) return nullptr;
+        return CreateIconFromResourceEx(
+            static_cast<BYTE*>(LockResource(LoadResource(module, found))),
+            SizeofResource(module, found), TRUE, 0x00030000, size, size, 0);
+    }
+    return nullptr;
+}
+
+TEST_F(Images, EveryPaletteIconImageLoadsAsDrawnMaskIncluded) {
+    int images = 0;
+    for (const DrawnImage& image : drawn_) {
+        if (image.kind != '8' && image.kind != '4') continue;
+        ++images;
+        const int size = image.width;
+        SCOPED_TRACE(std::string(image.name.begin(), image.name.end()) + " " +
+                     std::to_string(size) + " " + image.kind);
+        tk::IconHandle icon(PaletteIconImage(program_, image.name, size, image.kind - '0'));
+        ASSERT_TRUE(icon);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+        tk::BitmapHandle color(info.hbmColor);
+        tk::BitmapHandle mask(info.hbmMask);
+        ASSERT_TRUE(color);
+        const std::vector<std::uint8_t> bgra = Bgra(color.get(), size, size);
+        const std::vector<std::uint8_t> andMask = Bgra(mask.get(), size, size);
+        ASSERT_FALSE(bgra.empty());
+        ASSERT_FALSE(andMask.empty());
+        Difference difference;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const std::uint8_t* want = image.rgba + 4 * (y * size + x);
+                const std::uint8_t* got = bgra.data() + 4 * (y * size + x);
+                // Black where the mask leaves the background as it is.
+                if (got[2] != want[0] || got[1] != want[1] || got[0] != want[2]) {
+                    difference.Add(x, y, "colour");
+                }
+                if ((andMask[4 * (y * size + x)] != 0) != (want[3] == 0)) {
+                    difference.Add(x, y, "mask");
+                }
+            }
+        }
+        EXPECT_EQ(difference.count, 0) << difference.first;
+    }
+    // The preferences' icon, in 256 and 16 colours at each of its sizes.
+    EXPECT_EQ(images, 6);
 }
 
 TEST_F(Images, EveryGlyphStripLoadsAsDrawn) {
