@@ -1,7 +1,8 @@
 #include "core/Component.h"
 
 #include <algorithm>
-#include <stdexcept>
+
+#include "core/Exception.h"
 
 namespace tk {
 
@@ -46,8 +47,7 @@ void TComponent::AssignProperties(const std::vector<PropertyAssignment>& values)
         }
     }
     if (used != values.size()) {
-        throw std::logic_error("layout of " + name_ +
-                               " names a property its class does not publish");
+        throw ProgrammingError({"layout of ", name_, " names a property its class does not publish"});
     }
 }
 

@@ -46,7 +46,7 @@ public:
     // Published properties in the order a layout assigns them.
     virtual std::span<const PublishedProperty> Published() const { return {}; }
     // Assigns the layout's values in published order; a value the class
-    // does not publish is a programming error (std::logic_error).
+    // does not publish is a programming error (ProgrammingError).
     void AssignProperties(const std::vector<PropertyAssignment>& values);
 
 protected:

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <exception>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace tk {
 
@@ -15,6 +17,19 @@ public:
 
 private:
     std::wstring message_;
+};
+
+// A mistake in the program itself (a name no layout holds, a control listed
+// before its parent), for its developer: reported like any failure. Its
+// text is kept in the object, cut at 127 bytes, so that raising one makes
+// no allocation and carries none of the standard library's string classes.
+class ProgrammingError : public std::exception {
+public:
+    explicit ProgrammingError(std::initializer_list<std::string_view> parts) noexcept;
+    const char* what() const noexcept override { return text_; }
+
+private:
+    char text_[128];
 };
 
 // Arithmetic failures that the components raise instead of wrapping.

@@ -1,7 +1,8 @@
 #include "core/Layout.h"
 
-#include <stdexcept>
 #include <string>
+
+#include "core/Exception.h"
 
 namespace tk {
 
@@ -17,14 +18,14 @@ int FormLayout::ControlId(std::string_view name) const {
         if (controls[i].name != name) continue;
         return controls[i].id != 0 ? controls[i].id : kFirstControlId + static_cast<int>(i);
     }
-    throw std::out_of_range("no control " + std::string(name));
+    throw ProgrammingError({"no control ", name});
 }
 
 int FormLayout::MenuId(std::string_view name) const {
     for (std::size_t i = 0; i < menu.size(); ++i) {
         if (menu[i].name == name) return kFirstMenuId + static_cast<int>(i);
     }
-    throw std::out_of_range("no menu item " + std::string(name));
+    throw ProgrammingError({"no menu item ", name});
 }
 
 wchar_t MnemonicOf(std::wstring_view caption) {

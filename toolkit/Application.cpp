@@ -1,8 +1,9 @@
 #include "toolkit/Application.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
+
+#include "core/Exception.h"
 
 namespace tk {
 
@@ -306,7 +307,7 @@ void TApplication::WndProc(Message& m) {
 
 TApplication& ApplicationOf(const TComponent* component) {
     auto* application = dynamic_cast<TApplication*>(&HostOf(component));
-    if (!application) throw std::logic_error("a component of no application");
+    if (!application) throw ProgrammingError({"a component of no application"});
     return *application;
 }
 

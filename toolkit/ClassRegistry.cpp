@@ -1,6 +1,6 @@
 #include "toolkit/ClassRegistry.h"
 
-#include <stdexcept>
+#include "core/Exception.h"
 
 namespace tk {
 
@@ -18,7 +18,7 @@ TComponent* ClassRegistry::Create(std::string_view className, TComponent* owner)
     for (const auto& [name, made] : classes_) {
         if (name == className) return made(owner);
     }
-    throw std::logic_error("unknown component class " + std::string(className));
+    throw ProgrammingError({"unknown component class ", className});
 }
 
 }  // namespace tk

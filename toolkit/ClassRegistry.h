@@ -17,7 +17,7 @@ class ClassRegistry {
 public:
     void Register(std::string_view className, ComponentFactory factory);
     // A new component of the class, owned by owner; a class nobody
-    // registered is a programming error (std::logic_error).
+    // registered is a programming error (ProgrammingError).
     TComponent* Create(std::string_view className, TComponent* owner) const;
 
 private:

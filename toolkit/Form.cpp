@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/Exception.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/HintService.h"
 #include "toolkit/FontCache.h"
@@ -60,7 +61,7 @@ FormHost& HostOf(const TComponent* owner) {
         if (const auto* form = dynamic_cast<const TForm*>(c)) return form->Host();
         if (auto* host = dynamic_cast<FormHost*>(const_cast<TComponent*>(c))) return *host;
     }
-    throw std::logic_error("a component of no program");
+    throw ProgrammingError({"a component of no program"});
 }
 
 TForm::TForm(TComponent* owner, const FormLayout& layout) : TForm(owner, HostOf(owner), layout) {}
@@ -82,7 +83,7 @@ TForm::~TForm() {
 TForm* TForm::FromHandle(HWND hwnd) { return dynamic_cast<TForm*>(TWindowHost::FromHandle(hwnd)); }
 
 void TForm::NotFound(std::string_view name) {
-    throw std::logic_error("no " + std::string(name) + " of the expected kind");
+    throw ProgrammingError({"no ", name, " of the expected kind"});
 }
 
 int TForm::Scale(int value) const { return MulDiv(value, dpi_, 96); }
@@ -253,7 +254,7 @@ void TForm::Close() {
 }
 
 int TForm::ShowModal() {
-    if (Visible() || modal_) throw std::logic_error("a visible form cannot be shown modally");
+    if (Visible() || modal_) throw ProgrammingError({"a visible form cannot be shown modally"});
     HandleNeeded();
     HWND previous = GetActiveWindow();
     ReleaseCapture();

@@ -2,6 +2,7 @@
 // that order, then the loaded notifications and the creation handler.
 #include "toolkit/Form.h"
 
+#include "core/Exception.h"
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/BitButton.h"
@@ -53,7 +54,7 @@ std::vector<TControl*> TForm::CreateControls(const std::vector<ControlLayout>& c
         TControl* parent = nullptr;
         if (!c.parent.empty()) {
             parent = dynamic_cast<TControl*>(FindComponent(c.parent));
-            if (!parent) throw std::logic_error("control listed before its parent");
+            if (!parent) throw ProgrammingError({"control listed before its parent"});
         }
         // Each becomes a component of the form.
         switch (c.kind) {

@@ -1,8 +1,8 @@
 #include "toolkit/Menu.h"
 
-#include <stdexcept>
 #include <string>
 
+#include "core/Exception.h"
 #include "toolkit/Form.h"
 
 namespace tk {
@@ -42,7 +42,7 @@ MenuBar::MenuBar(TForm& form, const std::vector<MenuItemLayout>& layout) : menu_
             for (TMenuItem* candidate : items_) {
                 if (candidate->Name() == entry.parent) parent = candidate;
             }
-            if (!parent) throw std::logic_error("menu item before its parent");
+            if (!parent) throw ProgrammingError({"menu item before its parent"});
         }
         auto* item = new TMenuItem(form, parent, entry, kFirstMenuId + static_cast<int>(i));
         items_.push_back(item);

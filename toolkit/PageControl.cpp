@@ -1,8 +1,9 @@
 #include "toolkit/PageControl.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
+
+#include "core/Exception.h"
 
 namespace tk {
 
@@ -116,7 +117,7 @@ void TPageControl::WndProc(Message& m) {
 TTabSheet::TTabSheet(TForm& form, TControl* parent, const ControlLayout& layout)
     : TControl(form, parent, layout) {
     if (!dynamic_cast<TPageControl*>(parent))
-        throw std::logic_error("a tab page belongs in a page control");
+        throw ProgrammingError({"a tab page belongs in a page control"});
 }
 
 TPageControl& TTabSheet::Pages() const { return *static_cast<TPageControl*>(Parent()); }

@@ -1,10 +1,11 @@
 #include "core/Component.h"
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "core/Exception.h"
 
 namespace tk {
 namespace {
@@ -44,7 +45,23 @@ TEST(Component, LayoutValuesAreAssignedInPublishedOrder) {
 
 TEST(Component, PropertyTheClassDoesNotPublishIsRejected) {
     Recorder r(nullptr);
-    EXPECT_THROW(r.AssignProperties({{"Fourth", 1}}), std::logic_error);
+    r.SetName("recorder");
+    try {
+        r.AssignProperties({{"Fourth", 1}});
+        ADD_FAILURE() << "no error";
+    } catch (const ProgrammingError& e) {
+        EXPECT_STREQ(e.what(), "layout of recorder names a property its class does not publish");
+    }
+}
+
+// The error keeps its own text, cut to its room, whatever it is given.
+TEST(Component, ProgrammingErrorTextIsItsPartsCutToItsRoom) {
+    EXPECT_STREQ(ProgrammingError({}).what(), "");
+    EXPECT_STREQ(ProgrammingError({"no ", "", "x", " here"}).what(), "no x here");
+    const std::string longName(300, 'n');
+    const std::string text = ProgrammingError({"no control ", longName}).what();
+    EXPECT_EQ(text, "no control " + longName.substr(0, 127 - 11));
+    EXPECT_STREQ(ProgrammingError({longName, "tail"}).what(), longName.substr(0, 127).c_str());
 }
 
 TEST(Component, OwnerDestroysItsComponentsLastCreatedFirst) {

@@ -1,10 +1,10 @@
 // The component classes layouts name: each made by the factory last
 // registered under its name, for the owner given.
-#include <stdexcept>
 
 #include <gtest/gtest.h>
 
 #include "core/Component.h"
+#include "core/Exception.h"
 #include "toolkit/ClassRegistry.h"
 
 namespace tk::testing {
@@ -38,8 +38,8 @@ TEST(ClassRegistry, MakesEachClassByItsLatestFactoryAndRefusesAnUnknownOne) {
     EXPECT_EQ(KindMade(registry, "TFirst", owner), 3);
     EXPECT_EQ(KindMade(registry, "TSecond", owner), 2);
 
-    EXPECT_THROW(registry.Create("TThird", &owner), std::logic_error);
-    EXPECT_THROW(registry.Create("TFirs", &owner), std::logic_error);
+    EXPECT_THROW(registry.Create("TThird", &owner), tk::ProgrammingError);
+    EXPECT_THROW(registry.Create("TFirs", &owner), tk::ProgrammingError);
     EXPECT_EQ(owner.Components().size(), 4u);
 }
 

@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "ToolkitFixture.h"
+#include "core/Exception.h"
 #include "driver/Driver.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckControls.h"
@@ -170,8 +171,8 @@ TEST_F(Forms, TabKeepsTheListedOrderOfControlsWithoutATabOrder) {
 
 TEST_F(Forms, FindingANameOfAnotherKindOrNoneIsAnError) {
     TestForm& form = MakeForm(Dialog());
-    EXPECT_THROW(form.Find<TEdit>("Info"), std::logic_error);
-    EXPECT_THROW(form.Find<TControl>("Absent"), std::logic_error);
+    EXPECT_THROW(form.Find<TEdit>("Info"), tk::ProgrammingError);
+    EXPECT_THROW(form.Find<TControl>("Absent"), tk::ProgrammingError);
     EXPECT_EQ(form.Find<TControl>("Info").Handle(), form.Find<TLabel>("Info").Handle());
 }
 
@@ -380,7 +381,7 @@ TEST_F(Forms, ControlListedBeforeItsParentIsAnError) {
         {.kind = ControlKind::GroupBox, .name = "Outer", .bounds = Bounds(0, 0, 50, 50)},
     };
     auto form = std::make_unique<TestForm>(Application, broken);
-    EXPECT_THROW(form->Load(), std::logic_error);
+    EXPECT_THROW(form->Load(), tk::ProgrammingError);
 }
 
 }  // namespace
