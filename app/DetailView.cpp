@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "app/BarsPage.h"
+#include "app/DelayLookup.h"
 #include "app/DetailText.h"
 #include "app/DetailViewLayout.h"
 #include "app/MixingPage.h"
@@ -12,9 +12,6 @@
 #include "app/ValuesPage.h"
 #include "components/RegApp.h"
 #include "core/DecimalText.h"
-#include "core/DelayMatch.h"
-#include "core/FilmClick.h"
-#include "core/FrameRates.h"
 #include "core/TempoRange.h"
 #include "toolkit/Button.h"
 #include "toolkit/ComboBox.h"
@@ -23,7 +20,6 @@
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
-#include "toolkit/ListBox.h"
 #include "toolkit/ListView.h"
 #include "toolkit/MessageDlg.h"
 #include "toolkit/PageControl.h"
@@ -33,12 +29,6 @@ namespace rytmalo {
 namespace {
 
 constexpr int kPicturePage = 3;
-
-// "+1,25 %", "−0,50 %".
-std::wstring PercentText(std::int64_t hundredths, const tk::NumberStyle& style) {
-    return (hundredths < 0 ? L"−" : L"+") + tk::FormatFixed(std::llabs(hundredths), 2, style) +
-           L" %";
-}
 
 }  // namespace
 
@@ -55,6 +45,16 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, EnterTempo enterTempo, B
       settings_(ReadDetailSettings(store)),
       unit_(unit) {
     form.AddControls(DetailViewLayout());
+    lookup_ = std::make_unique<DelayLookup>(
+        form, numbers_,
+        [this] {
+            return LookupContext{.unit = unit_,
+                                 .delayUnit = settings_.delayUnit,
+                                 .allDivisions = settings_.allDivisions,
+                                 .tempo = tempo_ && IsTempoInRange(*tempo_) ? tempo_ : std::nullopt,
+                                 .clicks = pages_->TabIndex() == kPicturePage};
+        },
+        [this](ExactTempo tempo) { Enter(tempo); });
     Bind();
     // The page last shown is made now; the others when first chosen.
     pages_->SetTabIndex(settings_.page);
@@ -70,10 +70,7 @@ void DetailView::Bind() {
     halve_ = &form_.Find<tk::TButton>("cmdMoitie");
     tapped_ = &form_.Find<tk::TLabel>("lblTempoTape");
     exact_ = &form_.Find<tk::TEdit>("txtTempoExact");
-    delay_ = &form_.Find<tk::TEdit>("txtDelai");
     delayUnit_ = &form_.Find<tk::TComboBox>("cboUniteDelai");
-    tempos_ = &form_.Find<tk::TListBox>("lstTempos");
-    closest_ = &form_.Find<tk::TLabel>("lblProche");
     caption_ = &form_.Find<tk::TLabel>("lblTableau");
     pages_ = &form_.Find<tk::TPageControl>("pgcPages");
 
@@ -86,9 +83,6 @@ void DetailView::Bind() {
     exact_->OnKeyDown = [this](WORD& key) {
         if (key == VK_RETURN) TypeExact();
     };
-    delay_->OnKeyDown = [this](WORD& key) {
-        if (key == VK_RETURN) FindTempos();
-    };
     delayUnit_->SetItems({L"millisecondes", L"hertz",
                           L"échantillons à " + RateName(44100, numbers_),
                           L"échantillons à " + RateName(48000, numbers_)});
@@ -98,21 +92,8 @@ void DetailView::Bind() {
         DetailSettings s = settings_;
         s.delayUnit = static_cast<DelayUnit>(delayUnit_->ItemIndex());
         Settle(s);
-        // The delay typed, read again in its new unit; none, no tempos.
-        if (delayMs_) {
-            delayMs_ = ParseDelay(delay_->Text(), settings_.delayUnit, numbers_);
-            if (!delayMs_) {
-                lineTempos_.clear();
-                tempos_->SetItems({});
-            }
-            ListTempos();
-            ShowClosest();
-        }
+        lookup_->DelayUnitChanged();
     };
-    tempos_->OnKeyDown = [this](WORD& key) {
-        if (key == VK_RETURN) ChooseTempo();
-    };
-    tempos_->OnDoubleClick = [this] { ChooseTempo(); };
     pages_->OnChange = [this](int page) { ChoosePage(page); };
 }
 
@@ -172,7 +153,7 @@ void DetailView::Settle(const DetailSettings& settings) {
         same.rates.first != old.rates.first || same.rates.second != old.rates.second) {
         Refresh();
     }
-    if (old.allDivisions != settings.allDivisions) ListTempos();
+    if (old.allDivisions != settings.allDivisions) lookup_->Relist();
     const auto save = [&](const wchar_t* name, std::int32_t before, std::int32_t now) {
         if (before != now) SaveDetailSetting(store_, name, now);
     };
@@ -224,7 +205,7 @@ void DetailView::Refresh() {
     }
     double_->SetEnabled(context.tempo && Doubled(*context.tempo).inRange);
     halve_->SetEnabled(context.tempo && Halved(*context.tempo).inRange);
-    ShowClosest();
+    lookup_->ShowClosest();
 }
 
 void DetailView::SetExact(std::optional<ExactTempo> tempo) {
@@ -265,7 +246,7 @@ void DetailView::TempoTyped(std::int32_t tempo) {
 void DetailView::BeatUnitChanged(BeatUnit unit) {
     if (unit == unit_) return;
     unit_ = unit;
-    ListTempos();
+    lookup_->Relist();
     Refresh();
 }
 
@@ -326,85 +307,6 @@ void DetailView::TypeExact() {
     Enter(*tempo);
 }
 
-// On the page "Image" a film click is taken too ("12-2"), and gives the
-// tempo at each picture rate.
-void DetailView::FindTempos() {
-    const std::wstring text = delay_->Text();
-    if (pages_->TabIndex() == kPicturePage) {
-        if (const auto click = ParseClick(text)) {
-            clickEighths_ = click;
-            delayMs_.reset();
-            ListTempos();
-            return;
-        }
-    }
-    const std::optional<ExactMs> delay = ParseDelay(text, settings_.delayUnit, numbers_);
-    if (!delay) {
-        std::wstring said = L"de millisecondes, par exemple 375 ou 187" + numbers_.decimal + L"5";
-        if (settings_.delayUnit == DelayUnit::Hertz) {
-            said = L"de hertz, par exemple 2 ou 2" + numbers_.decimal + L"67";
-        } else if (settings_.delayUnit != DelayUnit::Milliseconds) {
-            said = L"d'échantillons, par exemple 16538";
-        }
-        if (pages_->TabIndex() == kPicturePage) said += L", ou un clic comme 12-2";
-        tk::MessageDlg(form_.Host(), L"Le délai doit être un nombre positif " + said + L".",
-                       tk::MsgDlgType::Warning, MB_OK);
-        return;
-    }
-    delayMs_ = delay;
-    clickEighths_.reset();
-    ListTempos();
-}
-
-void DetailView::ListTempos() {
-    if (!delayMs_ && !clickEighths_) return;
-    std::vector<std::wstring> lines;
-    lineTempos_.clear();
-    if (clickEighths_) {
-        for (const FrameRate& rate : kFrameRates) {
-            const auto tempo = TempoOfClick(*clickEighths_, rate);
-            if (!tempo) continue;
-            lines.push_back(ClickText(*clickEighths_) + L" à " +
-                            PicturePage::RateText(rate.shownThousandths, numbers_) +
-                            L" images/s : " + TempoText(*tempo, numbers_));
-            lineTempos_.push_back(*tempo);
-        }
-    } else if (delayMs_) {
-        for (const NoteValue& value : ValuesPage::Values(settings_.allDivisions)) {
-            const auto tenths = TenthsOfTempoFor(value, *delayMs_, unit_);
-            if (!tenths) continue;
-            const auto tempo = TempoFromTenths(*tenths);
-            if (!tempo) continue;
-            lines.push_back(std::wstring(value.name) + L" : " +
-                            tk::FormatFixed(*tenths, 1, numbers_));
-            lineTempos_.push_back(*tempo);
-        }
-    }
-    if (lines.empty()) lines.push_back(L"Aucun tempo " + TempoRangeText() + L" pour ce délai");
-    tempos_->SetItems(lines);
-    ShowClosest();
-}
-
-// The note value of the tempo shown that lasts nearest to the delay.
-void DetailView::ShowClosest() {
-    std::wstring said;
-    if (delayMs_ && tempo_ && IsTempoInRange(*tempo_)) {
-        const auto values = ValuesPage::Values(settings_.allDivisions);
-        if (const auto nearest = ClosestValueTo(*delayMs_, values, *tempo_, unit_)) {
-            said = L"Au tempo " + TempoText(*tempo_, numbers_) + L", le plus proche : " +
-                   std::wstring(values[nearest->index].name) + L", " +
-                   PercentText(nearest->hundredthsOfPercent, numbers_);
-        }
-    }
-    closest_->SetCaption(said);
-}
-
-void DetailView::ChooseTempo() {
-    const int line = tempos_->ItemIndex();
-    if (line < 0 || line >= static_cast<int>(lineTempos_.size())) return;
-    Enter(lineTempos_[static_cast<std::size_t>(line)]);
-}
-
 // Each column as wide as its widest figure and heading, measured in the
 // view's font (which its lists use), once for the window's resolution.
 const ColumnWidths& DetailView::Widths() const {
@@ -457,9 +359,9 @@ void DetailView::Place(int width, int height) {
     const int cut = std::min(shortBy, kTemposHeight - kLeastTemposHeight);
     place(*panel_, 0, kDetailViewTop, width, height);
     place(form_.Find<tk::TControl>("bvlTableau"), 8, 1, width - 16, 2);
-    place(*tempos_, 8, kTemposTop, 226, kTemposHeight - cut);
+    place(form_.Find<tk::TControl>("lstTempos"), 8, kTemposTop, 226, kTemposHeight - cut);
     place(*tapped_, 242, kTemposTop + 2, width - 250, 13);
-    place(*closest_, 242, kTemposTop + 18, width - 250, 26 - cut);
+    place(form_.Find<tk::TControl>("lblProche"), 242, kTemposTop + 18, width - 250, 26 - cut);
     place(*caption_, 8, kPagesTop - 17 - cut, width - 16, 13);
     place(*pages_, 8, kPagesTop - cut, width - 16, height - kPagesTop + cut - 8);
     const RECT area = pages_->DisplayRect();

@@ -32,12 +32,12 @@ class TControl;
 class TEdit;
 class TForm;
 class TLabel;
-class TListBox;
 class TPageControl;
 }  // namespace tk
 
 namespace rytmalo {
 
+class DelayLookup;
 class TRegApp;
 
 class DetailView {
@@ -83,10 +83,6 @@ private:
     void ResetTap();
     void Step(bool up);
     void TypeExact();
-    void FindTempos();
-    void ListTempos();
-    void ShowClosest();
-    void ChooseTempo();
 
     tk::TForm& form_;
     TRegApp& store_;
@@ -99,10 +95,7 @@ private:
     tk::TButton* halve_ = nullptr;
     tk::TLabel* tapped_ = nullptr;
     tk::TEdit* exact_ = nullptr;
-    tk::TEdit* delay_ = nullptr;
     tk::TComboBox* delayUnit_ = nullptr;
-    tk::TListBox* tempos_ = nullptr;
-    tk::TLabel* closest_ = nullptr;
     tk::TLabel* caption_ = nullptr;
     tk::TPageControl* pages_ = nullptr;
     std::array<std::unique_ptr<DetailPage>, kPageCount> made_;
@@ -121,11 +114,7 @@ private:
     std::optional<std::int32_t> outOfRange_;
     TapTempo tapTempo_;
     std::optional<ExactTempo> tappedTempo_;
-    // The delay last entered, or the click, and the exact tempo of each
-    // line of its list.
-    std::optional<ExactMs> delayMs_;
-    std::optional<std::int64_t> clickEighths_;
-    std::vector<ExactTempo> lineTempos_;
+    std::unique_ptr<DelayLookup> lookup_;
 };
 
 }  // namespace rytmalo

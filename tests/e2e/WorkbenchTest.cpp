@@ -208,6 +208,14 @@ TEST_F(Workbench, ADelayInHertzItsNearestValueAndAFilmClick) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), L"Noire : 150,0"), lines.end())
         << ::testing::PrintToString(lines);
     EXPECT_EQ(ViewText("lblProche"), L"Au tempo 120, le plus proche : Croche pointée, +6,67 %");
+    // The delay typed is read again in the unit chosen: as samples, which
+    // are whole, "2,5" at 48 kHz is 3 of them, 0,0625 ms.
+    ASSERT_NO_FATAL_FAILURE(Choose("cboUniteDelai", L"échantillons à 48 kHz"));
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return driver::ListBoxLines(list) ==
+               std::vector<std::wstring>{L"Aucun tempo de 10 à 250 pour ce délai"};
+    })) << ::testing::PrintToString(driver::ListBoxLines(list));
+    EXPECT_EQ(ViewText("lblProche"), L"Au tempo 120, le plus proche : Quadruple croche, −99,80 %");
 
     // On the picture page the box takes a click: its tempo at each rate.
     driver::PressChord({VK_MENU, 'G'});
