@@ -95,13 +95,14 @@ int wmain(int argc, wchar_t** argv) {
                         rytmalo::MainForm->ShowDetailView(false);
                         rytmalo::MainForm->ShowDetailView(true);
                     }));
-        // The pages: each made at its first choosing, then switched between
-        // (a switch painted before it counts).
+        // The pages: each made at its first choosing, then switched between.
+        // A switch counts once what it changed is painted: the page control
+        // and the pages' controls, not the rest of the window.
         auto& pages = rytmalo::MainForm->Find<tk::TPageControl>("pgcPages");
         const auto choose = [&](int page) {
             pages.SetTabIndex(page);
             RedrawWindow(rytmalo::MainForm->Handle(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                         RDW_ALLCHILDREN | RDW_UPDATENOW);
         };
         const int shown = pages.TabIndex();
         double slowestFirst = 0;
