@@ -30,7 +30,9 @@ namespace std {
 [[noreturn]] void __throw_length_error(const char* what) { throw tk::ProgrammingError({what}); }
 [[noreturn]] void __throw_out_of_range(const char* what) { throw tk::ProgrammingError({what}); }
 // The format's arguments (the index and the size) are left out of the text.
-[[noreturn]] void __throw_out_of_range_fmt(const char* format, ...) { throw tk::ProgrammingError({format}); }
+[[noreturn]] void __throw_out_of_range_fmt(const char* format, ...) {
+    throw tk::ProgrammingError({format});
+}
 [[noreturn]] void __throw_runtime_error(const char* what) { throw tk::ProgrammingError({what}); }
 [[noreturn]] void __throw_range_error(const char* what) { throw tk::ProgrammingError({what}); }
 [[noreturn]] void __throw_overflow_error(const char* what) { throw tk::ProgrammingError({what}); }

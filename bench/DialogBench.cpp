@@ -112,9 +112,10 @@ int wmain(int argc, wchar_t** argv) {
             choose(page);
             slowestFirst = std::max(slowestFirst, (Now() - start) * 1000);
         }
-        std::printf("| a page of the detailed view shown the first time (made then, slowest) | "
-                    "%.2f ms |\n",
-                    slowestFirst);
+        std::printf(
+            "| a page of the detailed view shown the first time (made then, slowest) | "
+            "%.2f ms |\n",
+            slowestFirst);
         std::printf("| switching to another page of the detailed view | %.2f ms |\n",
                     MedianMs(runs, [&] {
                         for (int page = 0; page < pages.TabCount(); ++page) choose(page);
