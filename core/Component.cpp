@@ -47,7 +47,8 @@ void TComponent::AssignProperties(const std::vector<PropertyAssignment>& values)
         }
     }
     if (used != values.size()) {
-        throw ProgrammingError({"layout of ", name_, " names a property its class does not publish"});
+        throw ProgrammingError(
+            {"layout of ", name_, " names a property its class does not publish"});
     }
 }
 

@@ -88,7 +88,6 @@ bool TForm::MoveInRadioGroup(bool forward) {
     return true;
 }
 
-
 bool TForm::Mnemonic(WPARAM key) {
     const std::vector<TComponent*>& components = Components();
     for (std::size_t i = 0; i < components.size(); ++i) {

@@ -52,7 +52,8 @@ std::wstring TPageControl::TabCaption(int index) const {
     item.mask = TCIF_TEXT;
     item.pszText = text;
     item.cchTextMax = 128;
-    SendMessageW(Handle(), TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Handle(), TCM_GETITEMW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
     return text;
 }
 
