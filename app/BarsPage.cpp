@@ -14,8 +14,6 @@
 namespace rytmalo {
 namespace {
 
-constexpr std::int32_t kDenominators[] = {1, 2, 4, 8, 16, 32};
-
 FigureRows RowsOf(TimeSignature signature, ExactTempo tempo, BeatUnit unit, SampleRates rates,
                   const tk::NumberStyle& style) {
     FigureRows rows;
@@ -34,8 +32,8 @@ FigureRows BarsPage::Widest(const tk::NumberStyle& style) {
     FigureRows rows;
     for (const std::int32_t denominator : kDenominators) {
         for (const std::int32_t numerator : {6, 32}) {
-            for (auto& row : RowsOf({numerator, denominator}, kSlowestTempo, 16,
-                                    {192000, 192000}, style))
+            for (auto& row :
+                 RowsOf({numerator, denominator}, kSlowestTempo, 16, {192000, 192000}, style))
                 rows.push_back(std::move(row));
         }
     }
@@ -48,10 +46,7 @@ BarsPage::BarsPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSettin
       change_(std::move(change)),
       numerator_(form.Find<tk::TComboBox>("cboMesureHaut")),
       denominator_(form.Find<tk::TComboBox>("cboMesureBas")),
-      rates_(form, "cboEchantillonsMesures1", "cboEchantillonsMesures2", numbers,
-             [this](SampleRates rates) {
-                 change_([rates](DetailSettings& s) { s.rates = rates; });
-             }),
+      rates_(form, "cboEchantillonsMesures1", "cboEchantillonsMesures2", numbers, change_),
       table_(form, form.Find<tk::TListView>("lvwMesures"), numbers) {
     std::vector<std::wstring> counts;
     for (int n = 1; n <= 32; ++n) counts.push_back(tk::DecimalText(n));
@@ -79,15 +74,10 @@ void BarsPage::Update(const FigureContext& context) {
     settings_ = context.settings;
     const TimeSignature signature = settings_.signature;
     numerator_.SetItemIndex(signature.numerator - 1);
-    const auto* d = std::find(std::begin(kDenominators), std::end(kDenominators),
-                              signature.denominator);
+    const auto* d =
+        std::find(std::begin(kDenominators), std::end(kDenominators), signature.denominator);
     denominator_.SetItemIndex(static_cast<int>(d - std::begin(kDenominators)));
-    rates_.Show(settings_.rates);
-    std::vector<std::wstring> shown{L"Durée", L"ms", L"min:s.ms"};
-    std::vector<std::wstring> copied = shown;
-    for (auto& h : SampleHeadings(settings_.rates, numbers_, false)) shown.push_back(h);
-    for (auto& h : SampleHeadings(settings_.rates, numbers_, true)) copied.push_back(h);
-    table_.SetHeadings(shown, copied);
+    rates_.Show(settings_.rates, table_, {L"Durée", L"ms", L"min:s.ms"});
     if (!context.tempo) {
         table_.Clear();
         return;
@@ -95,16 +85,13 @@ void BarsPage::Update(const FigureContext& context) {
     const ExactTempo tempo = *context.tempo;
     const BeatUnit unit = context.unit;
     const SampleRates rates = settings_.rates;
-    table_.Show(context.title + L", mesure " + tk::DecimalText(signature.numerator) + L"/" +
-                    tk::DecimalText(signature.denominator),
-                [=](const tk::NumberStyle& style) {
-                    return RowsOf(signature, tempo, unit, rates, style);
-                });
+    table_.Show(
+        context.title + L", mesure " + tk::DecimalText(signature.numerator) + L"/" +
+            tk::DecimalText(signature.denominator),
+        [=](const tk::NumberStyle& style) { return RowsOf(signature, tempo, unit, rates, style); });
 }
 
-void BarsPage::Place(int width, int height) {
-    table_.Place(kPageSettingsHeight, width, height);
-}
+void BarsPage::Place(int width, int height) { table_.Place(kPageSettingsHeight, width, height); }
 
 bool BarsPage::ContextMenu(HWND window, POINT screen) { return table_.ContextMenu(window, screen); }
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/DetailText.h"
-#include "app/PicturePage.h"
 #include "app/ValuesPage.h"
 #include "core/DecimalText.h"
 #include "core/DelayMatch.h"
@@ -99,8 +98,8 @@ void DelayLookup::List() {
             const auto tempo = TempoOfClick(*clickEighths_, rate);
             if (!tempo) continue;
             lines.push_back(ClickText(*clickEighths_) + L" à " +
-                            PicturePage::RateText(rate.shownThousandths, numbers_) +
-                            L" images/s : " + TempoText(*tempo, numbers_));
+                            FrameRateText(rate.shownThousandths, numbers_) + L" images/s : " +
+                            TempoText(*tempo, numbers_));
             lineTempos_.push_back(*tempo);
         }
     } else if (delayMs_) {

@@ -33,6 +33,7 @@ struct DetailSettings {
     PreDelay preDelay = PreDelay::BySize;
     SampleRates rates;
     DelayUnit delayUnit = DelayUnit::Milliseconds;
+    bool operator==(const DetailSettings&) const = default;
 };
 
 // The settings as stored. A value of the wrong type or out of range is

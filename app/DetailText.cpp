@@ -35,4 +35,8 @@ std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style) {
     return Trimmed(rate / 100, 1, style) + L" kHz";
 }
 
+std::wstring FrameRateText(std::int32_t thousandths, const tk::NumberStyle& style) {
+    return Trimmed(thousandths, 3, style);
+}
+
 }  // namespace rytmalo

@@ -19,5 +19,7 @@ std::wstring BeatName(BeatUnit unit);
 std::wstring FigureTitle(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& style);
 // "44,1 kHz", "48 kHz".
 std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style);
+// "23,976", "24": a picture rate, from its thousandths of frames a second.
+std::wstring FrameRateText(std::int32_t thousandths, const tk::NumberStyle& style);
 
 }  // namespace rytmalo

@@ -147,12 +147,7 @@ void DetailView::Settle(const DetailSettings& settings) {
     DetailSettings same = settings;
     same.page = old.page;
     same.delayUnit = old.delayUnit;
-    if (same.allDivisions != old.allDivisions || same.preDelay != old.preDelay ||
-        same.signature.numerator != old.signature.numerator ||
-        same.signature.denominator != old.signature.denominator ||
-        same.rates.first != old.rates.first || same.rates.second != old.rates.second) {
-        Refresh();
-    }
+    if (same != old) Refresh();
     if (old.allDivisions != settings.allDivisions) lookup_->Relist();
     const auto save = [&](const wchar_t* name, std::int32_t before, std::int32_t now) {
         if (before != now) SaveDetailSetting(store_, name, now);
@@ -161,8 +156,7 @@ void DetailView::Settle(const DetailSettings& settings) {
     save(kAllDivisionsSetting, old.allDivisions, settings.allDivisions);
     // A signature is saved whole: half of one read back with the other
     // half of another would be a third.
-    if (old.signature.numerator != settings.signature.numerator ||
-        old.signature.denominator != settings.signature.denominator) {
+    if (old.signature != settings.signature) {
         SaveDetailSetting(store_, kNumeratorSetting, settings.signature.numerator);
         SaveDetailSetting(store_, kDenominatorSetting, settings.signature.denominator);
     }

@@ -1,7 +1,6 @@
 #include "app/PicturePage.h"
 
-#include <algorithm>
-
+#include "app/DetailText.h"
 #include "app/DetailViewLayout.h"
 #include "core/FilmClick.h"
 #include "core/FrameRates.h"
@@ -17,23 +16,15 @@ FigureRows RowsOf(ExactTempo tempo, BeatUnit unit, TimeSignature signature,
     for (const FrameRate& rate : kFrameRates) {
         const auto f = FiguresAt(rate, tempo, unit, signature);
         if (!f) return {};
-        rows.push_back({PicturePage::RateText(rate.shownThousandths, style),
+        rows.push_back({FrameRateText(rate.shownThousandths, style),
                         tk::FormatFixed(f->thousandthsPerBeat, 3, style),
-                        tk::FormatFixed(f->thousandthsPerBar, 3, style), ClickText(f->clickEighths)});
+                        tk::FormatFixed(f->thousandthsPerBar, 3, style),
+                        ClickText(f->clickEighths)});
     }
     return rows;
 }
 
 }  // namespace
-
-std::wstring PicturePage::RateText(std::int32_t thousandths, const tk::NumberStyle& style) {
-    int decimals = 3;
-    while (decimals > 0 && thousandths % 10 == 0) {
-        thousandths /= 10;
-        --decimals;
-    }
-    return tk::FormatFixed(thousandths, decimals, style);
-}
 
 FigureRows PicturePage::Widest(const tk::NumberStyle& style) {
     return RowsOf(kSlowestTempo, 16, {32, 1}, style);
@@ -41,8 +32,7 @@ FigureRows PicturePage::Widest(const tk::NumberStyle& style) {
 
 PicturePage::PicturePage(tk::TForm& form, const tk::NumberStyle& numbers)
     : form_(WithPageControls(form, 3)),
-      table_(form, form.Find<tk::TListView>("lvwImage"), numbers) {
-}
+      table_(form, form.Find<tk::TListView>("lvwImage"), numbers) {}
 
 void PicturePage::FitColumns(const ColumnWidths& widths) {
     table_.List().SetColumnWidths(widths.at("lvwImage"));
@@ -61,10 +51,10 @@ void PicturePage::Update(const FigureContext& context) {
     });
 }
 
-void PicturePage::Place(int width, int height) {
-    table_.Place(4, width, height);
-}
+void PicturePage::Place(int width, int height) { table_.Place(4, width, height); }
 
-bool PicturePage::ContextMenu(HWND window, POINT screen) { return table_.ContextMenu(window, screen); }
+bool PicturePage::ContextMenu(HWND window, POINT screen) {
+    return table_.ContextMenu(window, screen);
+}
 
 }  // namespace rytmalo

@@ -16,8 +16,6 @@ public:
     bool ContextMenu(HWND window, POINT screen) override;
 
     static FigureRows Widest(const tk::NumberStyle& style);
-    // "23,976", "24": a picture rate as the page names it.
-    static std::wstring RateText(std::int32_t thousandths, const tk::NumberStyle& style);
 
 private:
     tk::TForm& form_;

@@ -26,12 +26,6 @@ FigureRows RowsOf(std::span<const NoteValue> values, ExactTempo tempo, BeatUnit 
 
 }  // namespace
 
-std::vector<std::wstring> SampleHeadings(SampleRates rates, const tk::NumberStyle& style,
-                                         bool copied) {
-    const std::wstring before = copied ? L"Échantillons à " : L"";
-    return {before + RateName(rates.first, style), before + RateName(rates.second, style)};
-}
-
 std::span<const NoteValue> ValuesPage::Values(bool allDivisions) {
     if (allDivisions) return AllDivisions();
     return NoteValues();
@@ -52,10 +46,7 @@ ValuesPage::ValuesPage(tk::TForm& form, const tk::NumberStyle& numbers, ChangeSe
       numbers_(numbers),
       change_(std::move(change)),
       divisions_(form.Find<tk::TCheckBox>("chkToutesDivisions")),
-      rates_(form, "cboEchantillons1", "cboEchantillons2", numbers,
-             [this](SampleRates rates) {
-                 change_([rates](DetailSettings& s) { s.rates = rates; });
-             }),
+      rates_(form, "cboEchantillons1", "cboEchantillons2", numbers, change_),
       table_(form, form.Find<tk::TListView>("lvwTableau"), numbers) {
     divisions_.OnClick = [this] {
         if (divisions_.Checked() == settings_.allDivisions) return;
@@ -71,12 +62,7 @@ void ValuesPage::FitColumns(const ColumnWidths& widths) {
 void ValuesPage::Update(const FigureContext& context) {
     settings_ = context.settings;
     divisions_.SetChecked(settings_.allDivisions);
-    rates_.Show(settings_.rates);
-    std::vector<std::wstring> shown{L"Valeur", L"ms", L"Hz"};
-    std::vector<std::wstring> copied = shown;
-    for (auto& h : SampleHeadings(settings_.rates, numbers_, false)) shown.push_back(h);
-    for (auto& h : SampleHeadings(settings_.rates, numbers_, true)) copied.push_back(h);
-    table_.SetHeadings(shown, copied);
+    rates_.Show(settings_.rates, table_, {L"Valeur", L"ms", L"Hz"});
     if (!context.tempo) {
         table_.Clear();
         return;
@@ -90,9 +76,7 @@ void ValuesPage::Update(const FigureContext& context) {
     });
 }
 
-void ValuesPage::Place(int width, int height) {
-    table_.Place(kPageSettingsHeight, width, height);
-}
+void ValuesPage::Place(int width, int height) { table_.Place(kPageSettingsHeight, width, height); }
 
 bool ValuesPage::ContextMenu(HWND window, POINT screen) {
     return table_.ContextMenu(window, screen);

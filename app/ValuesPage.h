@@ -39,8 +39,4 @@ private:
     FigureTable table_;
 };
 
-// The headings of a page's two sample columns, shown and copied.
-std::vector<std::wstring> SampleHeadings(SampleRates rates, const tk::NumberStyle& style,
-                                         bool copied);
-
 }  // namespace rytmalo

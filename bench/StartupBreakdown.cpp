@@ -166,13 +166,7 @@ bool RunOnce(const std::wstring& exe, bool traceDlls, Start& start, DWORD& proce
         window &&
         driver::WaitUntil(
             [&] { return GetFileAttributesW(report.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
-    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(pi.hProcess, 1);
-        WaitForSingleObject(pi.hProcess, 5000);
-    }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    bench::EndStarted(pi, window);
     return reported && ReadReport(report, t0, start, tickMs, tickAt);
 }
 

@@ -1,5 +1,5 @@
 // Finding a program's window from outside as a user sees it: visible,
-// top-level, with the program's title.
+// top-level, with the program's title; and ending the program started.
 #pragma once
 
 #include <string>
@@ -37,6 +37,18 @@ inline HWND VisibleWindowTitled(DWORD processId, const std::wstring& title) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The program started is asked to close through its window (when it
+// showed one), ended if it does not, and its handles closed.
+inline void EndStarted(PROCESS_INFORMATION& pi, HWND window) {
+    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(pi.hProcess, 1);
+        WaitForSingleObject(pi.hProcess, 5000);
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
 }
 
 }  // namespace bench

@@ -58,13 +58,7 @@ double TimeToWindow(const std::wstring& dir, const Program& program) {
         if (!window) Sleep(1);
     }
     const double ms = Milliseconds(start, now);
-    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(pi.hProcess, 1);
-        WaitForSingleObject(pi.hProcess, 5000);
-    }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    bench::EndStarted(pi, window);
     return window ? ms : -1;
 }
 

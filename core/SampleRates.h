@@ -14,6 +14,7 @@ inline constexpr std::array<std::int32_t, 6> kSampleRateChoices{44100, 48000,  8
 struct SampleRates {
     std::int32_t first = 44100;
     std::int32_t second = 48000;
+    bool operator==(const SampleRates&) const = default;
 };
 
 // For a stored setting: only the rates offered count.

@@ -1,18 +1,13 @@
 #include "core/TimeSignature.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace rytmalo {
 
 bool IsValidSignature(TimeSignature signature) {
     if (signature.numerator < 1 || signature.numerator > 32) return false;
-    switch (signature.denominator) {
-        case 1:
-        case 2:
-        case 4:
-        case 8:
-        case 16:
-        case 32: return true;
-        default: return false;
-    }
+    return std::ranges::find(kDenominators, signature.denominator) != std::end(kDenominators);
 }
 
 bool IsCompound(TimeSignature signature) {

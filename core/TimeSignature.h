@@ -10,8 +10,11 @@ namespace rytmalo {
 
 struct TimeSignature {
     std::int32_t numerator = 4;    // 1 to 32
-    std::int32_t denominator = 4;  // 1, 2, 4, 8, 16 or 32
+    std::int32_t denominator = 4;  // one of kDenominators
+    bool operator==(const TimeSignature&) const = default;
 };
+
+inline constexpr std::int32_t kDenominators[] = {1, 2, 4, 8, 16, 32};
 
 // For a stored setting.
 bool IsValidSignature(TimeSignature signature);

@@ -68,6 +68,16 @@ protected:
         // The command has ended (the choice saved) when the program answers.
         SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
     }
+    // "Taper" given the focus by a click, which taps a first beat:
+    // Backspace starts the taps over.
+    void FocusTapButton() {
+        HWND tap = ViewControl("cmdTaper");
+        driver::Activate(Main());
+        ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
+        driver::PressKey(VK_BACK);
+        ASSERT_TRUE(driver::WaitUntil(
+            [&] { return driver::TextOf(ViewControl("lblTempoTape")) == kTapPrompt; }));
+    }
     std::vector<std::vector<std::wstring>> Table() const {
         return driver::ListViewRows(ViewControl("lvwTableau"), kColumns);
     }
@@ -84,10 +94,14 @@ protected:
     // off (a small screen at a high resolution) is reached all the same.
     void Choose(std::string_view combo, const std::wstring& line) {
         static const std::map<std::string_view, std::pair<WORD, int>> keys = {
-            {"cboUniteDelai", {'N', 0}},           {"cboEchantillons1", {'C', 0}},
-            {"cboEchantillons2", {'C', 1}},        {"cboMesureHaut", {'U', 0}},
-            {"cboMesureBas", {'U', 1}},            {"cboEchantillonsMesures1", {'C', 0}},
-            {"cboEchantillonsMesures2", {'C', 1}}, {"cboPreDelai", {'P', 0}}};
+            {"cboUniteDelai", {'N', 0}},
+            {"cboEchantillons1", {'C', 0}},
+            {"cboEchantillons2", {'C', 1}},
+            {"cboMesureHaut", {'U', 0}},
+            {"cboMesureBas", {'U', 1}},
+            {"cboEchantillonsMesures1", {'C', 0}},
+            {"cboEchantillonsMesures2", {'C', 1}},
+            {"cboPreDelai", {'P', 0}}};
         HWND box = ViewControl(combo);
         driver::Activate(Main());
         const auto [letter, tabs] = keys.at(combo);

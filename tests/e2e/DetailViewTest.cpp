@@ -189,10 +189,7 @@ TEST_F(DetailView, TapsAreTimedByTheirInputAndATempoEnteredOtherwiseClearsTheTap
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     HWND tap = ViewControl("cmdTaper");
     HWND said = ViewControl("lblTempoTape");
-    driver::Activate(Main());
-    ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
-    driver::PressKey(VK_BACK);  // the click was a first beat: start over
-    ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(said) == kTapPrompt; }));
+    ASSERT_NO_FATAL_FAILURE(FocusTapButton());
     const DWORD start = GetTickCount();
     for (DWORD beat = 0; beat < 5; ++beat) driver::PressKeyStamped(VK_SPACE, start + 500 * beat);
     EXPECT_TRUE(driver::WaitUntil([&] {
@@ -298,7 +295,8 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     driver::ClearClipboard();
     driver::PressChord({VK_CONTROL, 'C'});
     const std::wstring noire =
-        L"Tempo 120 à la noire\r\nValeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"
+        L"Tempo 120 à la noire\r\nValeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 "
+        L"kHz\r\n"
         L"Noire\t500,00\t2,00\t22050\t24000\r\n";
     EXPECT_TRUE(driver::WaitUntil([&] { return driver::ClipboardText() == noire; }))
         << ::testing::PrintToString(driver::ClipboardText());
@@ -345,12 +343,17 @@ TEST_F(DetailView, F1OnTheNewControlsAndTheCommandShowsTheirTopics) {
     };
     // The tab order goes on from the Quit button through the view, its
     // shared part, the tabs and the page shown, then back to the tempo box.
-    const std::pair<std::string_view, int> order[] = {
-        {"cmdTaper", kTapHelp},           {"cmdDouble", kStepHelp},
-        {"cmdMoitie", kStepHelp},         {"txtTempoExact", kExactTempoHelp},
-        {"txtDelai", kDelayHelp},         {"cboUniteDelai", kDelayUnitHelp},
-        {"lstTempos", kTemposHelp},       {"chkToutesDivisions", kDivisionsHelp}, {"cboEchantillons1", kSampleRatesHelp},
-        {"cboEchantillons2", kSampleRatesHelp}, {"lvwTableau", kTableHelp}};
+    const std::pair<std::string_view, int> order[] = {{"cmdTaper", kTapHelp},
+                                                      {"cmdDouble", kStepHelp},
+                                                      {"cmdMoitie", kStepHelp},
+                                                      {"txtTempoExact", kExactTempoHelp},
+                                                      {"txtDelai", kDelayHelp},
+                                                      {"cboUniteDelai", kDelayUnitHelp},
+                                                      {"lstTempos", kTemposHelp},
+                                                      {"chkToutesDivisions", kDivisionsHelp},
+                                                      {"cboEchantillons1", kSampleRatesHelp},
+                                                      {"cboEchantillons2", kSampleRatesHelp},
+                                                      {"lvwTableau", kTableHelp}};
     EnterTempo(L"120");  // ×2 and ÷2 take the focus once there is a tempo
     ASSERT_TRUE(WaitForValues(k120Quarter));
     driver::PressKey(VK_TAB);

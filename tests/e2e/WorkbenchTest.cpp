@@ -126,10 +126,7 @@ TEST_F(Workbench, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     HWND tap = ViewControl("cmdTaper");
     HWND said = ViewControl("lblTempoTape");
-    driver::Activate(Main());
-    ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));
-    driver::PressKey(VK_BACK);
-    ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(said) == kTapPrompt; }));
+    ASSERT_NO_FATAL_FAILURE(FocusTapButton());
     const DWORD start = GetTickCount();
     for (const DWORD at : {0, 500, 1000, 2000, 2500, 3000})
         driver::ClickStamped(driver::Center(tap), start + at);
