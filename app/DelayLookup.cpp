@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/DetailText.h"
-#include "app/ValuesPage.h"
 #include "core/DecimalText.h"
 #include "core/DelayMatch.h"
 #include "core/FilmClick.h"
+#include "core/Divisions.h"
 #include "core/FrameRates.h"
 #include "core/TempoRange.h"
 #include "toolkit/Edit.h"
@@ -45,7 +45,14 @@ DelayLookup::DelayLookup(tk::TForm& form, const tk::NumberStyle& numbers, Contex
     tempos_->OnDoubleClick = [this] { Choose(); };
 }
 
-void DelayLookup::Relist() { List(); }
+void DelayLookup::Update() {
+    const LookupContext context = context_();
+    if (context.unit != listedUnit_ || context.allDivisions != listedAll_) {
+        List();
+    } else {
+        ShowClosest();
+    }
+}
 
 void DelayLookup::DelayUnitChanged() {
     if (!delayMs_) return;
@@ -89,8 +96,10 @@ void DelayLookup::Find() {
 }
 
 void DelayLookup::List() {
-    if (!delayMs_ && !clickEighths_) return;
     const LookupContext context = context_();
+    listedUnit_ = context.unit;
+    listedAll_ = context.allDivisions;
+    if (!delayMs_ && !clickEighths_) return;
     std::vector<std::wstring> lines;
     lineTempos_.clear();
     if (clickEighths_) {
@@ -103,7 +112,7 @@ void DelayLookup::List() {
             lineTempos_.push_back(*tempo);
         }
     } else if (delayMs_) {
-        for (const NoteValue& value : ValuesPage::Values(context.allDivisions)) {
+        for (const NoteValue& value : ListedValues(context.allDivisions)) {
             const auto tenths = TenthsOfTempoFor(value, *delayMs_, context.unit);
             if (!tenths) continue;
             const auto tempo = TempoFromTenths(*tenths);
@@ -123,7 +132,7 @@ void DelayLookup::ShowClosest() {
     const LookupContext context = context_();
     std::wstring said;
     if (delayMs_ && context.tempo) {
-        const auto values = ValuesPage::Values(context.allDivisions);
+        const auto values = ListedValues(context.allDivisions);
         if (const auto nearest = ClosestValueTo(*delayMs_, values, *context.tempo, context.unit)) {
             said = L"Au tempo " + TempoText(*context.tempo, numbers_) + L", le plus proche : " +
                    std::wstring(values[nearest->index].name) + L", " +

@@ -42,16 +42,17 @@ public:
     DelayLookup(tk::TForm& form, const tk::NumberStyle& numbers, Context context,
                 EnterTempo enterTempo);
 
-    // The beat unit or the note values listed changed: the list follows.
-    void Relist();
+    // What the view shows changed: the list follows the beat unit and the
+    // note values listed when they changed, and the nearest value the
+    // tempo.
+    void Update();
     // The delay's unit changed: the delay typed is read again in it.
     void DelayUnitChanged();
-    // The tempo shown changed: so may the nearest value.
-    void ShowClosest();
 
 private:
     void Find();
     void List();
+    void ShowClosest();
     void Choose();
 
     tk::TForm& form_;
@@ -66,6 +67,9 @@ private:
     std::optional<ExactMs> delayMs_;
     std::optional<std::int64_t> clickEighths_;
     std::vector<ExactTempo> lineTempos_;
+    // What the list was made for.
+    BeatUnit listedUnit_ = 0;
+    bool listedAll_ = false;
 };
 
 }  // namespace rytmalo

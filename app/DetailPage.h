@@ -1,59 +1,68 @@
-// A page of the detailed view: made when the user first chooses its tab,
-// then told each change of what its figures depend on; the view places it
-// and asks it for a context menu.
+// A page of the detailed view, made from its row of the page table when
+// its tab is first chosen: its lists of figures, filled from the view's
+// context, and the controls that choose its settings, which it hands to
+// the view to keep and save.
 #pragma once
 
 #include <functional>
 #include <map>
-#include <optional>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
-#include "app/DetailSettings.h"
-#include "core/DelayTable.h"
-#include "core/ExactTempo.h"
+#include "app/DetailPages.h"
+#include "app/FigureTable.h"
 #include "toolkit/Win.h"
 
 namespace tk {
+class TControl;
 class TForm;
-}
+}  // namespace tk
 
 namespace rytmalo {
-
-// What the pages' figures are computed from.
-struct FigureContext {
-    // The exact tempo; nothing when the tempo shown is outside 10 to 250,
-    // or before any.
-    std::optional<ExactTempo> tempo;
-    BeatUnit unit = 4;
-    DetailSettings settings;
-    // "Tempo 117,55 à la noire": what a copy's first line names.
-    std::wstring title;
-};
 
 // The width of each column of each list of the pages, by the list's name,
 // at the window's resolution: what the widest figure of each needs.
 using ColumnWidths = std::map<std::string_view, std::vector<int>>;
 
-// A page's change of a setting, made by the view to the settings it holds
-// (a page's own copy may be older), then kept, saved and shown.
-using SettingsEdit = std::function<void(DetailSettings& settings)>;
-using ChangeSettings = std::function<void(const SettingsEdit& edit)>;
-
-// The form with a page's controls added to it: what a page is made on, its
-// controls there before the page looks for them.
-tk::TForm& WithPageControls(tk::TForm& form, int page);
+// A setting a page's control chose, made by the view to the settings it
+// holds.
+using ChangeSetting = std::function<void(const SettingRow& row, std::int32_t value)>;
 
 class DetailPage {
 public:
-    virtual ~DetailPage() = default;
-    virtual void Update(const FigureContext& context) = 0;
-    // The page's controls laid out in its area (screen pixels).
-    virtual void Place(int width, int height) = 0;
-    virtual void FitColumns(const ColumnWidths& widths) = 0;
+    // The page's controls are added to the form on its tab's sheet.
+    DetailPage(tk::TForm& form, const PageRow& row, const tk::NumberStyle& numbers,
+               ChangeSetting change);
+    DetailPage(const DetailPage&) = delete;
+    DetailPage& operator=(const DetailPage&) = delete;
+
+    void Update(const FigureContext& context);
+    // The page's lists laid out in its area (screen pixels), below its
+    // settings, sharing the height by their weights.
+    void Place(int width, int height);
+    void FitColumns(const ColumnWidths& widths);
     // A context menu asked for in a window of the page: true when it was.
-    virtual bool ContextMenu(HWND window, POINT screen) = 0;
+    bool ContextMenu(HWND window, POINT screen);
+
+private:
+    // A control of the page bound to its setting.
+    struct Bound {
+        const SettingRow& row;
+        tk::TControl& control;
+        std::vector<Choice> choices;  // none for a check box
+    };
+    void Bind(const SettingControl& setting);
+    void Chosen(const Bound& bound);
+    void ShowSettings(const DetailSettings& settings);
+
+    tk::TForm& form_;
+    const PageSheet& sheet_;
+    ChangeSetting change_;
+    std::vector<std::unique_ptr<FigureTable>> tables_;
+    std::vector<Bound> bound_;
+    // The settings last shown: a control's choice is compared with them.
+    DetailSettings settings_;
 };
 
 }  // namespace rytmalo

@@ -1,64 +1,101 @@
 #include "app/DetailSettings.h"
 
-#include <functional>
-
-#include "components/RegApp.h"
-#include "toolkit/ErrorReport.h"
+#include <algorithm>
+#include <array>
 
 namespace rytmalo {
 namespace {
 
-// The stored number, when there is one the check takes; a bad one is
-// reported.
-std::optional<std::int32_t> Read(TRegApp& store, std::wstring_view name,
-                                 const std::function<bool(std::int32_t)>& takes) {
-    std::optional<std::int32_t> value;
-    tk::Guarded([&] {
-        if (!store.HasValue(name)) return;
-        const std::int32_t stored = store.ReadIntegerValue(name);
-        if (!takes(stored)) throw ERegistryException::DataValue(name);
-        value = stored;
-    });
-    return value;
-}
+constexpr bool IsFlag(std::int32_t v) { return v == 0 || v == 1; }
+
+constexpr std::array<SettingRow, 9> kRows{{
+    {L"TableauDetaille", L"l'affichage du tableau détaillé",
+     [](const DetailSettings& s) -> std::int32_t { return s.shown; },
+     [](DetailSettings& s, std::int32_t v) { s.shown = v != 0; }, IsFlag, 0, false},
+    {L"PageDetail", L"la page affichée",
+     [](const DetailSettings& s) { return static_cast<std::int32_t>(s.page); },
+     [](DetailSettings& s, std::int32_t v) { s.page = static_cast<PageId>(v); },
+     [](std::int32_t v) { return v >= 0 && static_cast<std::size_t>(v) < kPageCount; }, 1, false},
+    {L"ToutesDivisions", L"le choix de toutes les divisions",
+     [](const DetailSettings& s) -> std::int32_t { return s.allDivisions; },
+     [](DetailSettings& s, std::int32_t v) { s.allDivisions = v != 0; }, IsFlag, 2, true},
+    {L"MesureHaut", L"la mesure", [](const DetailSettings& s) { return s.signature.numerator; },
+     [](DetailSettings& s, std::int32_t v) { s.signature.numerator = v; },
+     [](std::int32_t v) {
+         return IsValidSignature({v, 4});
+     },
+     3, true},
+    {L"MesureBas", L"la mesure", [](const DetailSettings& s) { return s.signature.denominator; },
+     [](DetailSettings& s, std::int32_t v) { s.signature.denominator = v; },
+     [](std::int32_t v) {
+         return IsValidSignature({4, v});
+     },
+     3, true},
+    {L"PreDelai", L"le pré-délai de la réverbération",
+     [](const DetailSettings& s) { return static_cast<std::int32_t>(s.preDelay); },
+     [](DetailSettings& s, std::int32_t v) { s.preDelay = static_cast<PreDelay>(v); },
+     [](std::int32_t v) { return IsPreDelay(v); }, 4, true},
+    {L"Echantillons1", L"la première fréquence d'échantillonnage",
+     [](const DetailSettings& s) { return s.rates.first; },
+     [](DetailSettings& s, std::int32_t v) { s.rates.first = v; },
+     [](std::int32_t v) { return IsSampleRateChoice(v); }, 5, true},
+    {L"Echantillons2", L"la seconde fréquence d'échantillonnage",
+     [](const DetailSettings& s) { return s.rates.second; },
+     [](DetailSettings& s, std::int32_t v) { s.rates.second = v; },
+     [](std::int32_t v) { return IsSampleRateChoice(v); }, 6, true},
+    {L"UniteDelai", L"l'unité du délai",
+     [](const DetailSettings& s) { return static_cast<std::int32_t>(s.delayUnit); },
+     [](DetailSettings& s, std::int32_t v) { s.delayUnit = static_cast<DelayUnit>(v); },
+     [](std::int32_t v) { return IsDelayUnit(v); }, 7, false},
+}};
 
 }  // namespace
 
-DetailSettings ReadDetailSettings(TRegApp& store) {
-    DetailSettings s;
-    store.SetActive(true);
-    if (const auto v = Read(store, kPageSetting, [](int v) { return v >= 0 && v < kPageCount; }))
-        s.page = *v;
-    if (const auto v = Read(store, kAllDivisionsSetting, [](int v) { return v == 0 || v == 1; }))
-        s.allDivisions = *v == 1;
-    const auto numerator = Read(store, kNumeratorSetting, [](int v) {
-        return IsValidSignature({v, 4});
-    });
-    const auto denominator = Read(store, kDenominatorSetting, [](int v) {
-        return IsValidSignature({4, v});
-    });
-    // Half a signature is no signature: both, or 4/4.
-    if (numerator.has_value() == store.HasValue(kNumeratorSetting) &&
-        denominator.has_value() == store.HasValue(kDenominatorSetting)) {
-        if (numerator) s.signature.numerator = *numerator;
-        if (denominator) s.signature.denominator = *denominator;
+std::span<const SettingRow> DetailSettingRows() { return kRows; }
+
+const SettingRow* FindSettingRow(std::wstring_view name) {
+    for (const SettingRow& row : kRows) {
+        if (row.name == name) return &row;
     }
-    if (const auto v = Read(store, kPreDelaySetting, [](int v) { return IsPreDelay(v); }))
-        s.preDelay = static_cast<PreDelay>(*v);
-    if (const auto v = Read(store, kFirstRateSetting, [](int v) { return IsSampleRateChoice(v); }))
-        s.rates.first = *v;
-    if (const auto v = Read(store, kSecondRateSetting, [](int v) { return IsSampleRateChoice(v); }))
-        s.rates.second = *v;
-    if (const auto v = Read(store, kDelayUnitSetting, [](int v) { return v >= 0 && v <= 3; }))
-        s.delayUnit = static_cast<DelayUnit>(*v);
-    store.SetActive(false);
-    return s;
+    return nullptr;
 }
 
-void SaveDetailSetting(TRegApp& store, std::wstring_view name, std::int32_t value) {
-    store.SetActive(true);
-    store.WriteIntegerValue(name, value);
-    store.SetActive(false);
+std::int32_t DefaultOf(const SettingRow& row) { return row.get(DetailSettings{}); }
+
+std::vector<const SettingRow*> WholeGroups(const std::vector<const SettingRow*>& rows) {
+    std::vector<const SettingRow*> whole;
+    for (const SettingRow& row : kRows) {
+        const bool inGroup = std::any_of(
+            rows.begin(), rows.end(), [&](const SettingRow* r) { return r->group == row.group; });
+        if (inGroup) whole.push_back(&row);
+    }
+    return whole;
+}
+
+std::vector<const SettingRow*> ChangedRows(const DetailSettings& before,
+                                           const DetailSettings& after) {
+    std::vector<const SettingRow*> changed;
+    for (const SettingRow& row : kRows) {
+        if (row.get(before) != row.get(after)) changed.push_back(&row);
+    }
+    return WholeGroups(changed);
+}
+
+std::wstring ResetNotice(const std::vector<const SettingRow*>& reset) {
+    std::vector<std::wstring_view> said;
+    for (const SettingRow* row : reset) {
+        if (std::find(said.begin(), said.end(), row->what) == said.end()) said.push_back(row->what);
+    }
+    std::wstring text = said.size() == 1
+                            ? L"Un réglage enregistré était illisible ou hors limites : "
+                            : L"Des réglages enregistrés étaient illisibles ou hors limites : ";
+    for (std::size_t i = 0; i < said.size(); ++i) {
+        if (i > 0) text += i + 1 == said.size() ? L" et " : L", ";
+        text += said[i];
+    }
+    text += said.size() == 1 ? L". Il a repris sa valeur par défaut, qui est enregistrée."
+                             : L". Ils ont repris leur valeur par défaut, qui est enregistrée.";
+    return text;
 }
 
 }  // namespace rytmalo

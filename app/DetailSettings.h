@@ -1,11 +1,17 @@
 // What the detailed view remembers between starts, under the program's
-// settings key: the page shown, every division or not, the time signature,
-// the reverb's pre-delay, the two sample rates and the delay's unit.
+// settings key: whether it is shown, the page shown, every division or
+// not, the time signature, the reverb's pre-delay, the two sample rates
+// and the delay's unit. Each stored value is one row of a table, which
+// reading, repairing and saving all go through.
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/DetailPageId.h"
 #include "core/DelayInput.h"
 #include "core/Reverb.h"
 #include "core/SampleRates.h"
@@ -13,21 +19,9 @@
 
 namespace rytmalo {
 
-class TRegApp;
-
-inline constexpr wchar_t kPageSetting[] = L"PageDetail";
-inline constexpr wchar_t kAllDivisionsSetting[] = L"ToutesDivisions";
-inline constexpr wchar_t kNumeratorSetting[] = L"MesureHaut";
-inline constexpr wchar_t kDenominatorSetting[] = L"MesureBas";
-inline constexpr wchar_t kPreDelaySetting[] = L"PreDelai";
-inline constexpr wchar_t kFirstRateSetting[] = L"Echantillons1";
-inline constexpr wchar_t kSecondRateSetting[] = L"Echantillons2";
-inline constexpr wchar_t kDelayUnitSetting[] = L"UniteDelai";
-
-inline constexpr int kPageCount = 4;
-
 struct DetailSettings {
-    int page = 0;  // 0 Valeurs, 1 Mesures, 2 Mixage, 3 Image
+    bool shown = false;
+    PageId page = PageId::Values;
     bool allDivisions = false;
     TimeSignature signature;
     PreDelay preDelay = PreDelay::BySize;
@@ -36,12 +30,37 @@ struct DetailSettings {
     bool operator==(const DetailSettings&) const = default;
 };
 
-// The settings as stored. A value of the wrong type or out of range is
-// reported, once, through the error report, and its default kept (a bad
-// half of the signature gives 4/4); nothing stored is changed.
-DetailSettings ReadDetailSettings(TRegApp& store);
+// One stored value: its registry name, what a user calls it, the member it
+// holds (read and written as a number), the numbers it takes; its default
+// is that member's in a DetailSettings made anew.
+struct SettingRow {
+    std::wstring_view name;
+    std::wstring_view what;  // "l'unité du délai"
+    std::int32_t (*get)(const DetailSettings& settings);
+    void (*set)(DetailSettings& settings, std::int32_t value);
+    bool (*takes)(std::int32_t stored);
+    // Rows of one group are one setting, saved and reset together: half of
+    // a time signature read back with the other half of another would be a
+    // third.
+    int group;
+    // A change of it changes figures on the pages.
+    bool figures;
+};
 
-// Writes one setting at once; a failure is reported to the caller.
-void SaveDetailSetting(TRegApp& store, std::wstring_view name, std::int32_t value);
+std::span<const SettingRow> DetailSettingRows();
+// The row of a registry name; nullptr for a name that is none.
+const SettingRow* FindSettingRow(std::wstring_view name);
+std::int32_t DefaultOf(const SettingRow& row);
+
+// The rows whose values differ between two settings, with the rest of
+// their groups: what a change saves.
+std::vector<const SettingRow*> ChangedRows(const DetailSettings& before,
+                                           const DetailSettings& after);
+// The rows of the groups of some rows, in table order.
+std::vector<const SettingRow*> WholeGroups(const std::vector<const SettingRow*>& rows);
+
+// What the user is told once when stored values could not be used: which
+// settings took their defaults again.
+std::wstring ResetNotice(const std::vector<const SettingRow*>& reset);
 
 }  // namespace rytmalo

@@ -1,5 +1,9 @@
 #include "app/DetailText.h"
 
+#include <cmath>
+
+#include "core/DecimalText.h"
+
 namespace rytmalo {
 namespace {
 
@@ -37,6 +41,16 @@ std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style) {
 
 std::wstring FrameRateText(std::int32_t thousandths, const tk::NumberStyle& style) {
     return Trimmed(thousandths, 3, style);
+}
+
+std::wstring TapText(const TapReading& reading, const tk::NumberStyle& style) {
+    const auto tenths = static_cast<std::int64_t>(std::llround(reading.bpm * 10));
+    std::wstring said = L"Tempo tapé : " + tk::FormatFixed(tenths, 1, style);
+    said += L" (" + tk::DecimalText(static_cast<std::int64_t>(reading.taps)) + L" temps";
+    if (reading.uncertainty) {
+        said += L", ± " + tk::FormatFixed(std::llround(*reading.uncertainty * 10), 1, style);
+    }
+    return said + L")";
 }
 
 }  // namespace rytmalo

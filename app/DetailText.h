@@ -8,6 +8,7 @@
 #include "core/DelayTable.h"
 #include "core/ExactTempo.h"
 #include "core/NumberFormat.h"
+#include "core/TapTempo.h"
 
 namespace rytmalo {
 
@@ -21,5 +22,9 @@ std::wstring FigureTitle(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle&
 std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style);
 // "23,976", "24": a picture rate, from its thousandths of frames a second.
 std::wstring FrameRateText(std::int32_t thousandths, const tk::NumberStyle& style);
+
+// "Tempo tapé : 119,3 (4 temps, ± 0,1)": a tap's reading to the tenth, as
+// the tempo it enters, with the taps counted and the fit's uncertainty.
+std::wstring TapText(const TapReading& reading, const tk::NumberStyle& style);
 
 }  // namespace rytmalo

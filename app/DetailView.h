@@ -2,27 +2,23 @@
 // it on, then shown and hidden in one panel below (and, for its widest
 // page, beside) the window's usual content. Above its pages, what they
 // share: tap tempo, ×2 and ÷2, the exact tempo, the tempos of a delay and
-// the note value nearest to it. Below, the pages of figures, each made when
-// its tab is first chosen. It is told each computation of the ten values
-// and each change of the beat unit; a tempo it finds goes to the window
-// through the function it was made with. It remembers its settings in the
-// window's store.
+// the note value nearest to it. Below, the pages of figures. It is told
+// each computation of the ten values and each change of the beat unit; a
+// tempo it finds goes to the window through the function it was made
+// with, and comes back as a computation. Each user action refreshes what
+// it changes once.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "app/DetailPage.h"
 #include "app/DetailSettings.h"
 #include "core/DelayTable.h"
 #include "core/ExactTempo.h"
 #include "core/NumberFormat.h"
-#include "core/TapTempo.h"
 #include "toolkit/Win.h"
 
 namespace tk {
@@ -38,13 +34,16 @@ class TPageControl;
 namespace rytmalo {
 
 class DelayLookup;
+class PageSet;
+class TapRow;
 class TRegApp;
 
 class DetailView {
 public:
     // The main window computes a whole tempo, the nearest to the exact one.
     using EnterTempo = std::function<void(std::int32_t tempo)>;
-    DetailView(tk::TForm& form, TRegApp& store, EnterTempo enterTempo, BeatUnit unit);
+    DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& settings,
+               EnterTempo enterTempo, BeatUnit unit);
     ~DetailView();
 
     void Show(bool show);
@@ -56,12 +55,13 @@ public:
     // height when there is not enough. Again after a change of resolution.
     void Place(int width, int height);
 
-    // The ten values were computed for this whole tempo and unit. An exact
-    // tempo of the view that rounds to it stays; the tempo box's own sets
-    // the exact tempo.
-    void TempoComputed(std::int32_t tempo, BeatUnit unit);
+    // The user typed this whole tempo in the tempo box; its computation
+    // follows.
     void TempoTyped(std::int32_t tempo);
-    // The unit changed, whether the values were computed again or not.
+    // The ten values were computed for this whole tempo and unit. An exact
+    // tempo of the view that rounds to it stays; any other is replaced.
+    void TempoComputed(std::int32_t tempo, BeatUnit unit);
+    // The unit changed and nothing was computed.
     void BeatUnitChanged(BeatUnit unit);
 
     // A context menu asked for in a window of the view (a point of (-1, -1)
@@ -70,17 +70,11 @@ public:
 
 private:
     void Bind();
-    void ChoosePage(int page);
-    DetailPage& Page(int page);
-    // Each list's column widths at the window's resolution, measured once.
-    const ColumnWidths& Widths() const;
-    void Settle(const DetailSettings& settings);
     FigureContext Context() const;
     void Refresh();
-    void SetExact(std::optional<ExactTempo> tempo);
+    void Change(const SettingRow& row, std::int32_t value);
+    void Settle(const DetailSettings& settings);
     void Enter(ExactTempo tempo);
-    void Beat(DWORD time);
-    void ResetTap();
     void Step(bool up);
     void TypeExact();
 
@@ -90,31 +84,22 @@ private:
     tk::NumberStyle numbers_;
     DetailSettings settings_;
     tk::TControl* panel_ = nullptr;
-    tk::TButton* tap_ = nullptr;
     tk::TButton* double_ = nullptr;
     tk::TButton* halve_ = nullptr;
-    tk::TLabel* tapped_ = nullptr;
     tk::TEdit* exact_ = nullptr;
     tk::TComboBox* delayUnit_ = nullptr;
     tk::TLabel* caption_ = nullptr;
-    tk::TPageControl* pages_ = nullptr;
-    std::array<std::unique_ptr<DetailPage>, kPageCount> made_;
-    // A page made but not shown since its figures changed: told when shown.
-    std::array<bool, kPageCount> stale_{};
-    mutable ColumnWidths widths_;
-    mutable int widthsDpi_ = 0;
+    tk::TPageControl* tabs_ = nullptr;
     bool visible_ = false;
-    int width_ = 0;
-    int height_ = 0;
 
     BeatUnit unit_;
     // The tempo of the figures: exact, or the whole one outside the range
     // that the window computed for (nothing before any).
     std::optional<ExactTempo> tempo_;
     std::optional<std::int32_t> outOfRange_;
-    TapTempo tapTempo_;
-    std::optional<ExactTempo> tappedTempo_;
+    std::unique_ptr<TapRow> tap_;
     std::unique_ptr<DelayLookup> lookup_;
+    std::unique_ptr<PageSet> pages_;
 };
 
 }  // namespace rytmalo

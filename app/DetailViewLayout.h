@@ -40,9 +40,6 @@ inline constexpr wchar_t kTablePrompt[] = L"Entrez un tempo pour remplir les pag
 
 // The shared part, in its panel, with the tabs of the pages.
 const std::vector<tk::ControlLayout>& DetailViewLayout();
-// Each page's controls, in its tab's sheet: 0 Valeurs, 1 Mesures, 2 Mixage,
-// 3 Image.
-const std::vector<tk::ControlLayout>& DetailPageLayout(int page);
 // A control of the view or of a page by name; nullptr for another name.
 const tk::ControlLayout* FindDetailControl(std::string_view name);
 

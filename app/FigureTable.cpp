@@ -1,8 +1,6 @@
 #include "app/FigureTable.h"
 
-#include <algorithm>
-
-#include "app/DetailViewLayout.h"
+#include "core/DecimalText.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -20,10 +18,14 @@ tk::NumberStyle Ungrouped(tk::NumberStyle style) {
 
 }  // namespace
 
-FigureTable::FigureTable(tk::TForm& form, tk::TListView& list, const tk::NumberStyle& numbers)
-    : form_(form), list_(list), numbers_(numbers) {
-    for (const tk::ListColumn& column : list.Layout().columns) shown_.emplace_back(column.caption);
-    copied_ = shown_;
+FigureTable::FigureTable(tk::TForm& form, const FigureList& figures, const tk::NumberStyle& numbers)
+    : form_(form),
+      figures_(figures),
+      list_(form.Find<tk::TListView>(figures.name)),
+      numbers_(numbers) {
+    for (const tk::ListColumn& column : list_.Layout().columns)
+        headings_.shown.emplace_back(column.caption);
+    headings_.copied = headings_.shown;
     list_.OnKeyDown = [this](WORD& key) {
         if (GetKeyState(VK_CONTROL) >= 0) return;
         if (key == 'C') {
@@ -34,40 +36,31 @@ FigureTable::FigureTable(tk::TForm& form, tk::TListView& list, const tk::NumberS
     };
 }
 
-void FigureTable::Show(std::wstring title, RowsIn rows) {
-    title_ = std::move(title);
-    rows_ = std::move(rows);
-    list_.SetRows(rows_(numbers_));
-}
-
-void FigureTable::Clear() {
-    rows_ = nullptr;
-    list_.SetRows({});
-}
-
-void FigureTable::SetHeadings(const std::vector<std::wstring>& shown,
-                              std::vector<std::wstring> copied) {
-    for (std::size_t i = 0; i < shown.size() && i < shown_.size(); ++i) {
-        if (shown[i] == shown_[i]) continue;
-        shown_[i] = shown[i];
-        list_.SetColumnCaption(static_cast<int>(i), shown[i]);
+void FigureTable::Show(const FigureContext& context) {
+    if (figures_.headings) SetHeadings(figures_.headings(context.settings, numbers_));
+    if (!context.tempo) {
+        shown_.reset();
+        list_.SetRows({});
+        return;
     }
-    copied_ = std::move(copied);
+    shown_ = context;
+    list_.SetRows(figures_.rows(context, numbers_));
 }
 
-void FigureTable::Place(int top, int width, int height) {
-    const int margin = form_.Scale(4);
-    const int at = form_.Scale(top);
-    SetWindowPos(list_.Handle(), nullptr, margin, at, width - 2 * margin,
-                 std::max(height - at - margin, form_.Scale(kLeastTableHeight)),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+void FigureTable::SetHeadings(const Headings& headings) {
+    for (std::size_t i = 0; i < headings.shown.size() && i < headings_.shown.size(); ++i) {
+        if (headings.shown[i] == headings_.shown[i]) continue;
+        headings_.shown[i] = headings.shown[i];
+        list_.SetColumnCaption(static_cast<int>(i), headings.shown[i]);
+    }
+    headings_.copied = headings.copied;
 }
 
 bool FigureTable::ContextMenu(HWND window, POINT screen) {
     if (!window || (window != list_.Handle() && !IsChild(list_.Handle(), window))) return false;
     const bool keyboard = screen.x == -1 && screen.y == -1;
     if (keyboard) screen = list_.MenuPoint();
-    if (tk::ShowPopupMenu(form_.Handle(), screen, {{L"&Copier", rows_ != nullptr}},
+    if (tk::ShowPopupMenu(form_.Handle(), screen, {{L"&Copier", shown_.has_value()}},
                           keyboard ? tk::MenuFrom::Keyboard : tk::MenuFrom::Mouse)) {
         tk::CopyText(form_.Handle(), CopyText());
     }
@@ -76,11 +69,18 @@ bool FigureTable::ContextMenu(HWND window, POINT screen) {
 
 std::wstring FigureTable::CopyText() const {
     std::wstring text;
-    if (!rows_) return text;
-    text = title_ + L"\r\n";
-    for (std::size_t i = 0; i < copied_.size(); ++i) text += (i ? L"\t" : L"") + copied_[i];
+    if (!shown_) return text;
+    text = shown_->title;
+    if (figures_.bySignature) {
+        const TimeSignature signature = shown_->settings.signature;
+        text += L", mesure " + tk::DecimalText(signature.numerator) + L"/" +
+                tk::DecimalText(signature.denominator);
+    }
     text += L"\r\n";
-    const FigureRows rows = rows_(Ungrouped(numbers_));
+    for (std::size_t i = 0; i < headings_.copied.size(); ++i)
+        text += (i ? L"\t" : L"") + headings_.copied[i];
+    text += L"\r\n";
+    const FigureRows rows = figures_.rows(*shown_, Ungrouped(numbers_));
     std::vector<int> chosen = list_.SelectedRows();
     if (chosen.empty()) {
         for (int row = 0; row < static_cast<int>(rows.size()); ++row) chosen.push_back(row);

@@ -5,6 +5,7 @@
 
 #include "app/About.h"
 #include "app/FormPlacement.h"
+#include "app/DetailSettingsStore.h"
 #include "app/DetailView.h"
 #include "app/DetailViewLayout.h"
 #include "app/Forms.h"
@@ -40,7 +41,6 @@ constexpr int kDefaultLeft = 222;
 constexpr wchar_t kFormTop[] = L"FormTop";
 constexpr wchar_t kFormLeft[] = L"FormLeft";
 constexpr wchar_t kTopMost[] = L"TopMost";
-constexpr wchar_t kDetailView[] = L"TableauDetaille";
 
 }  // namespace
 
@@ -87,8 +87,19 @@ void TMainForm::FormCreate() {
     UniteTemps = 4;
     SetTop(RegApp().HasValue(kFormTop) ? RegApp().ReadIntegerValue(kFormTop) : kDefaultTop);
     SetLeft(RegApp().HasValue(kFormLeft) ? RegApp().ReadIntegerValue(kFormLeft) : kDefaultLeft);
-    // The detailed view as it was left; unreadable, it stays off.
-    if (RegApp().HasValue(kDetailView) && RegApp().ReadBoolValue(kDetailView)) ShowDetailView(true);
+    ReadViewSettings();
+    // The detailed view as it was left.
+    if (viewSettings_.shown) ShowDetailView(true);
+}
+
+// Values that cannot be used take their defaults again, which are stored,
+// so that one notice tells of them all, once.
+void TMainForm::ReadViewSettings() {
+    const StoredSettings stored = ReadDetailSettings(RegApp());
+    viewSettings_ = stored.settings;
+    if (stored.reset.empty()) return;
+    tk::Guarded([&] { StoreDefaults(RegApp(), stored.reset); });
+    tk::MessageDlg(Host(), ResetNotice(stored.reset), tk::MsgDlgType::Warning, MB_OK);
 }
 
 // Every time the program's own dialogs give the window back: they take it
@@ -110,7 +121,11 @@ void TMainForm::SauvePosition() {
 
 void TMainForm::CalculDelais(float tempo) {
     const auto delays = ComputeDelays(tempo, UniteTemps);
-    if (!delays) throw tk::EZeroDivide();
+    if (!delays) {
+        // The unit changed all the same.
+        if (detailView_) detailView_->BeatUnitChanged(UniteTemps);
+        throw tk::EZeroDivide();
+    }
     for (std::size_t i = 0; i < kDelayCount; ++i) {
         valueLabels[i]->SetCaption(tk::DecimalText((*delays)[i]));
     }
@@ -130,7 +145,8 @@ void TMainForm::ShowDetailView(bool show) {
     if (show == DetailViewShown()) return;
     if (!detailView_) {
         detailView_ = std::make_unique<DetailView>(
-            *this, RegApp(), [this](std::int32_t tempo) { EnterTempo(tempo); }, UniteTemps);
+            *this, RegApp(), viewSettings_, [this](std::int32_t tempo) { EnterTempo(tempo); },
+            UniteTemps);
         if (shownFigures_) detailView_->TempoComputed(shownFigures_->first, shownFigures_->second);
     }
     // The window takes its size and place first; the view then shows in it.
@@ -163,9 +179,7 @@ void TMainForm::DpiChanged(int oldDpi) {
 // The view changes at once; a choice that cannot be saved is reported.
 void TMainForm::mnuTableauDetailleClick() {
     ShowDetailView(!DetailViewShown());
-    RegApp().SetActive(true);
-    RegApp().WriteBoolValue(kDetailView, DetailViewShown());
-    RegApp().SetActive(false);
+    SaveSetting(RegApp(), *FindSettingRow(L"TableauDetaille"), DetailViewShown());
 }
 
 bool TMainForm::ContextMenu(HWND window, POINT screen) {
@@ -198,8 +212,8 @@ void TMainForm::txtTempoKeyDown(WORD& key) {
     if (key == VK_RETURN) {
         const std::int32_t tempo = TempoTextToInt(txtTempo->Text());
         if (InTempoRange(tempo)) {
-            CalculDelais(static_cast<float>(tempo));
             if (detailView_) detailView_->TempoTyped(tempo);
+            CalculDelais(static_cast<float>(tempo));
         } else {
             tk::MessageDlg(Host(), TempoRangeWarning(), tk::MsgDlgType::Warning, MB_OK);
             txtTempo->SetText(L"");
@@ -209,11 +223,16 @@ void TMainForm::txtTempoKeyDown(WORD& key) {
     }
 }
 
+// The view hears of the unit with the computation, or alone when nothing
+// is computed.
 void TMainForm::ChooseBeatUnit(BeatUnit unit) {
     UniteTemps = unit;
-    if (detailView_) detailView_->BeatUnitChanged(unit);
     const std::wstring text = txtTempo->Text();
-    if (!text.empty()) CalculDelais(static_cast<float>(TempoTextToInt(text)));
+    if (!text.empty()) {
+        CalculDelais(static_cast<float>(TempoTextToInt(text)));
+    } else if (detailView_) {
+        detailView_->BeatUnitChanged(unit);
+    }
 }
 
 void TMainForm::rdoRondeClick() { ChooseBeatUnit(2); }

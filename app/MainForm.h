@@ -6,8 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include "core/DelayTable.h"
+#include "app/DetailSettings.h"
 #include "components/GradForm.h"
+#include "core/DelayTable.h"
 
 namespace tk {
 class TApplication;
@@ -51,9 +52,11 @@ private:
     void Bind() override;
 
     void FormCreate();
+    void ReadViewSettings();
     void FormActivate();
     void txtTempoKeyDown(WORD& key);
-    // rdoRonde, so named by the design, is the half-note button.
+    // rdoRonde is the half-note button: the names of the four buttons are
+    // the ones other programs and the help know them by.
     void rdoRondeClick();
     void rdoNoireClick();
     void rdoCrocheClick();
@@ -79,6 +82,8 @@ private:
     BeatUnit UniteTemps = 0;
     tk::TEdit* txtTempo = nullptr;
     std::array<tk::TLabel*, kDelayCount> valueLabels{};
+    // The detailed view's settings as read at start, until it is made.
+    DetailSettings viewSettings_;
     std::unique_ptr<DetailView> detailView_;
     // The tempo and unit of the ten values shown, once computed.
     std::optional<std::pair<std::int32_t, BeatUnit>> shownFigures_;

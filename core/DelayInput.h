@@ -13,6 +13,10 @@
 namespace rytmalo {
 
 enum class DelayUnit : std::uint8_t { Milliseconds, Hertz, Samples44k, Samples48k };
+inline constexpr std::uint8_t kDelayUnitCount = 4;
+
+// For a stored setting.
+constexpr bool IsDelayUnit(std::int64_t stored) { return stored >= 0 && stored < kDelayUnitCount; }
 
 // How many decimals a typed delay keeps in the unit: three for
 // milliseconds (to the microsecond) and hertz, none for samples.

@@ -44,6 +44,11 @@ const std::array<NoteValue, kDivisionCount>& AllDivisions() {
     return values;
 }
 
+std::span<const NoteValue> ListedValues(bool allDivisions) {
+    if (allDivisions) return AllDivisions();
+    return NoteValues();
+}
+
 std::optional<ExactMs> LengthOf(const NoteValue& value, ExactTempo tempo, BeatUnit unit) {
     const auto whole = WholeNoteMs(tempo, unit);
     if (!whole) return std::nullopt;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "core/MusicTable.h"
 #include "core/ExactTempo.h"
@@ -20,6 +21,9 @@ namespace rytmalo {
 // keep their relative order.
 inline constexpr std::size_t kDivisionCount = 32;
 const std::array<NoteValue, kDivisionCount>& AllDivisions();
+
+// The note values listed: the detailed table's, or every division.
+std::span<const NoteValue> ListedValues(bool allDivisions);
 
 // A row's figures, each rounded once to the nearest (halves away from
 // zero).

@@ -5,6 +5,8 @@
 #include "DetailViewFixture.h"
 #include "DisplayDpi.h"
 #include "HelpFixture.h"
+#include "app/DetailPageId.h"
+#include "core/DelayInput.h"
 
 namespace rytmalo::e2e {
 namespace {
@@ -122,7 +124,7 @@ TEST_F(DetailView, NoFigureOrNameIsClippedAt96Or144Dpi) {
     }
 }
 
-TEST_F(DetailView, RememberedAtTheNextStartAndUnreadableDataLeavesItOff) {
+TEST_F(DetailView, RememberedAtTheNextStart) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"TableauDetaille") == Dword(1); }));
@@ -130,13 +132,41 @@ TEST_F(DetailView, RememberedAtTheNextStartAndUnreadableDataLeavesItOff) {
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(ViewShown());
     EXPECT_EQ(ClientHeight(), 327 + kDetailViewHeight);
+}
 
-    Quit();
+// Every value of the view stored wrong, of the wrong type or out of range:
+// one notice names them all, their defaults are stored, the next start is
+// silent.
+TEST_F(DetailView, BadStoredValuesAreToldOnceAndTheirDefaultsStored) {
     Save(L"TableauDetaille", TextValue(L"oui"));
-    ASSERT_NO_FATAL_FAILURE(StartThroughReports(L"TableauDetaille", 1));
+    Save(L"PageDetail", Dword(static_cast<DWORD>(kPageCount)));
+    Save(L"ToutesDivisions", Dword(2));
+    Save(L"MesureHaut", Dword(33));
+    Save(L"MesureBas", Dword(4));
+    Save(L"PreDelai", TextValue(L"1/16"));
+    Save(L"Echantillons1", Dword(22050));
+    Save(L"Echantillons2", TextValue(L"48000"));
+    Save(L"UniteDelai", Dword(kDelayUnitCount));
+    program_ = driver::Process::Launch(driver::ProgramPath());
+    ASSERT_NO_FATAL_FAILURE(ExpectResetNotice(
+        L"Des réglages enregistrés étaient illisibles ou hors limites : l'affichage du tableau "
+        L"détaillé, la page affichée, le choix de toutes les divisions, la mesure, le pré-délai "
+        L"de la réverbération, la première fréquence d'échantillonnage, la seconde fréquence "
+        L"d'échantillonnage et l'unité du délai. Ils ont repris leur valeur par défaut, qui est "
+        L"enregistrée."));
+    ASSERT_NO_FATAL_FAILURE(FindMain());
+    EXPECT_TRUE(NoReport()) << "one notice";
     EXPECT_FALSE(ViewShown());
-    EXPECT_EQ(ClientHeight(), 327);
-    EXPECT_TRUE(NoReport());
+    const std::pair<const wchar_t*, DWORD> defaults[] = {
+        {L"TableauDetaille", 0},   {L"PageDetail", 0},        {L"ToutesDivisions", 0},
+        {L"MesureHaut", 4},        {L"MesureBas", 4},         {L"PreDelai", 0},
+        {L"Echantillons1", 44100}, {L"Echantillons2", 48000}, {L"UniteDelai", 0}};
+    for (const auto& [name, value] : defaults) EXPECT_EQ(Saved(name), Dword(value)) << name;
+    Quit();
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Sleep(500);
+    EXPECT_TRUE(NoReport()) << "the next start is silent";
 }
 
 TEST_F(DetailView, TappingTheBeatSetsTheTempoAndATempoOutOfRangeIsOnlySaid) {

@@ -140,6 +140,16 @@ protected:
     void ExpectReadReport(const std::wstring& valueName) {
         ExpectReport(L"Erreur à l'obtention des données pour '" + valueName + L"'");
     }
+    // The notice of stored settings that took their defaults again: a
+    // warning with OK. Closed once read.
+    void ExpectResetNotice(const std::wstring& text) {
+        HWND box = driver::WaitForMessageBox(Pid(), 20000);
+        ASSERT_NE(box, nullptr) << "no notice";
+        ExpectOkBox(box, L"Avertissement", text, IDI_EXCLAMATION);
+        driver::Activate(box);
+        driver::PressKey(VK_RETURN);
+        EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, 5000));
+    }
     bool NoReport() const { return driver::FindTopLevel(Pid(), L"#32770") == nullptr; }
     // Starts the program when its start-up reports first.
     void StartThroughReports(const std::wstring& valueName, int count) {

@@ -86,7 +86,7 @@ TEST_F(Workbench, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
     EXPECT_TRUE(NoReport());
 }
 
-TEST_F(Workbench, PageSignatureAndRatesAreRememberedAndABadSignatureIsReported) {
+TEST_F(Workbench, PageSignatureAndRatesAreRememberedAndABadHalfResetsTheSignature) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     driver::PressChord({VK_MENU, 'M'});
@@ -111,12 +111,15 @@ TEST_F(Workbench, PageSignatureAndRatesAreRememberedAndABadSignatureIsReported) 
 
     Save(L"MesureBas", Dword(3));
     program_ = driver::Process::Launch(driver::ProgramPath());
-    ASSERT_NO_FATAL_FAILURE(ExpectReport(L"Valeur incorrecte pour 'MesureBas'"));
+    ASSERT_NO_FATAL_FAILURE(ExpectResetNotice(
+        L"Un réglage enregistré était illisible ou hors limites : la mesure. Il a repris sa "
+        L"valeur par défaut, qui est enregistrée."));
     ASSERT_NO_FATAL_FAILURE(FindMain());
     EXPECT_EQ(ViewText("cboMesureHaut"), L"4") << "half a signature is none: 4/4";
     EXPECT_EQ(ViewText("cboMesureBas"), L"4");
-    EXPECT_EQ(Saved(L"MesureBas"), Dword(3)) << "nothing stored is changed";
-    EXPECT_TRUE(NoReport()) << "reported once";
+    EXPECT_EQ(Saved(L"MesureHaut"), Dword(4)) << "the whole signature stored again";
+    EXPECT_EQ(Saved(L"MesureBas"), Dword(4));
+    EXPECT_TRUE(NoReport()) << "told once";
 }
 
 // Clicks stamped 500 ms apart, one beat left out: the missed beat is

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/DetailPages.h"
 #include "app/MainFormLayout.h"
 
 namespace rytmalo {
@@ -26,8 +27,8 @@ void Collect(std::map<wchar_t, std::string>& keys, std::wstring_view caption,
 // With any page shown: the main window, its menu bar, the shared part, the
 // tabs and that page.
 TEST(DetailViewLayout, NoTwoControlsShownTogetherShareALetter) {
-    for (int page = 0; page < 4; ++page) {
-        SCOPED_TRACE(page);
+    for (const PageRow& page : DetailPages()) {
+        SCOPED_TRACE(page.sheet);
         std::map<wchar_t, std::string> keys;
         for (const auto& c : MainFormLayout().controls) {
             if (!c.noPrefix) Collect(keys, c.caption, c.name);
@@ -39,8 +40,8 @@ TEST(DetailViewLayout, NoTwoControlsShownTogetherShareALetter) {
             if (!c.noPrefix) Collect(keys, c.caption, c.name);
             for (const auto tab : c.tabs) Collect(keys, tab, c.name);
         }
-        for (const auto& c : DetailPageLayout(page)) {
-            if (c.kind != tk::ControlKind::TabSheet && !c.noPrefix) Collect(keys, c.caption, c.name);
+        for (const auto& c : page.content().controls) {
+            if (!c.noPrefix) Collect(keys, c.caption, c.name);
         }
         EXPECT_GT(keys.size(), 8u);
     }
@@ -48,11 +49,10 @@ TEST(DetailViewLayout, NoTwoControlsShownTogetherShareALetter) {
 
 TEST(DetailViewLayout, EveryControlAUserReachesHasItsHintAndHelp) {
     const auto check = [](const tk::ControlLayout& c) {
-        const bool reached = c.kind == tk::ControlKind::Button || c.kind == tk::ControlKind::Edit ||
-                             c.kind == tk::ControlKind::ComboBox ||
-                             c.kind == tk::ControlKind::ListBox ||
-                             c.kind == tk::ControlKind::ListView ||
-                             c.kind == tk::ControlKind::CheckBox;
+        const bool reached =
+            c.kind == tk::ControlKind::Button || c.kind == tk::ControlKind::Edit ||
+            c.kind == tk::ControlKind::ComboBox || c.kind == tk::ControlKind::ListBox ||
+            c.kind == tk::ControlKind::ListView || c.kind == tk::ControlKind::CheckBox;
         if (!reached) return;
         EXPECT_TRUE(c.showHint && !c.hint.empty()) << c.name;
         EXPECT_NE(c.helpContext, 0) << c.name;
@@ -60,8 +60,8 @@ TEST(DetailViewLayout, EveryControlAUserReachesHasItsHintAndHelp) {
         EXPECT_NE(c.id, 0) << c.name << ": found by other programs by its identifier";
     };
     for (const auto& c : DetailViewLayout()) check(c);
-    for (int page = 0; page < 4; ++page) {
-        for (const auto& c : DetailPageLayout(page)) check(c);
+    for (const PageRow& page : DetailPages()) {
+        for (const auto& c : page.content().controls) check(c);
     }
     EXPECT_EQ(tk::MnemonicOf(L"Toute&s les divisions"), L'S');
     EXPECT_EQ(tk::MnemonicOf(L"Rock && &roll"), L'R');

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AboutLayout.h"
+#include "app/DetailPages.h"
 #include "app/DetailViewLayout.h"
 #include "app/MainFormLayout.h"
 #include "app/PreferencesLayout.h"
@@ -45,7 +46,10 @@ TEST(HelpTopics, EveryContextOfTheWindowsAndMenusHasItsTopic) {
     }
     // The detailed view's shared part and each of its pages, made apart.
     std::vector<const std::vector<tk::ControlLayout>*> view{&DetailViewLayout()};
-    for (int page = 0; page < 4; ++page) view.push_back(&DetailPageLayout(page));
+    for (const PageRow& page : DetailPages()) {
+        view.push_back(&page.content().controls);
+        used.insert(page.help);
+    }
     for (const auto* controls : view) {
         for (const tk::ControlLayout& c : *controls) {
             if (c.helpContext) used.insert(c.helpContext);

@@ -1,0 +1,99 @@
+// The pages of the detailed view as data, one row each: its tab, its
+// help, its controls, the lists of figures it shows and the settings its
+// controls choose. The view makes every page the same way from its row, so
+// that a page is its own file (its controls and figures) plus its row
+// here. No window needed: what a page shows is written here.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/DetailPageId.h"
+#include "app/DetailSettings.h"
+#include "core/DelayTable.h"
+#include "core/ExactTempo.h"
+#include "core/Layout.h"
+#include "core/NumberFormat.h"
+
+namespace rytmalo {
+
+using FigureRows = std::vector<std::vector<std::wstring>>;
+
+// What the pages' figures are computed from.
+struct FigureContext {
+    // The exact tempo; nothing when the tempo shown is outside 10 to 250,
+    // or before any.
+    std::optional<ExactTempo> tempo;
+    BeatUnit unit = 4;
+    DetailSettings settings;
+    // "Tempo 117,55 à la noire": what a copy's first line names.
+    std::wstring title;
+};
+
+// A list's headings as it shows them, and as a copy takes them (a copy
+// pasted alone says more: "Échantillons à 48 kHz" for "48 kHz").
+struct Headings {
+    std::vector<std::wstring> shown;
+    std::vector<std::wstring> copied;
+};
+
+// A list of figures on a page.
+struct FigureList {
+    std::string_view name;  // the list view's, in the page's controls
+    // Its rows at the context's tempo, in a number style; none outside the
+    // tempo range.
+    FigureRows (*rows)(const FigureContext& context, const tk::NumberStyle& style);
+    // The widest rows it can ever show: its columns are measured on them.
+    FigureRows (*widest)(const tk::NumberStyle& style);
+    // Headings that follow the settings; nullptr: its layout's, always.
+    Headings (*headings)(const DetailSettings& settings, const tk::NumberStyle& style);
+    // Its figures depend on the time signature, which its copy then names.
+    bool bySignature;
+    // Its share of the page's height among the page's lists (its rows).
+    int weight;
+};
+
+// A line of a drop-down list that chooses a setting, and the value it
+// stands for.
+struct Choice {
+    std::wstring text;
+    std::int32_t value;
+};
+
+// A control of a page that chooses a stored setting: a drop-down list, or
+// a check box (0 or 1).
+struct SettingControl {
+    std::string_view control;
+    std::wstring_view setting;  // its row's registry name
+    // A drop-down list's lines; nullptr for a check box.
+    std::vector<Choice> (*choices)(const tk::NumberStyle& style);
+};
+
+// What a page holds: its controls, on its tab's sheet; where its lists
+// start (96-dpi pixels); its lists, top to bottom; its settings' controls.
+struct PageSheet {
+    std::vector<tk::ControlLayout> controls;
+    int listsTop;
+    std::vector<FigureList> lists;
+    std::vector<SettingControl> settings;
+};
+
+struct PageRow {
+    PageId id;
+    std::wstring_view tab;   // its text, with its Alt letter
+    std::string_view sheet;  // the name of its tab's sheet
+    int sheetId;
+    int help;
+    const PageSheet& (*content)();
+};
+
+// In the order of the tabs.
+std::span<const PageRow> DetailPages();
+const PageRow& PageRowOf(PageId page);
+// The sheet a page's controls are on, as a control of the tabs.
+tk::ControlLayout SheetLayout(const PageRow& row);
+
+}  // namespace rytmalo
