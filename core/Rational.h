@@ -1,4 +1,4 @@
-// Exact arithmetic shared by the workbench's figures: every length is kept
+// Exact arithmetic shared by the detailed view's figures: every length is kept
 // as a fraction and rounded once, when it becomes a figure. Products are
 // taken on 128 bits so that no intermediate can overflow for any tempo,
 // signature, sample rate or delay the pages accept.

@@ -1,4 +1,4 @@
-// The two sample columns of the workbench's pages: each can be set to one
+// The two sample columns of the detailed view's pages: each can be set to one
 // of the usual studio rates.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The workbench tests' own rounding, apart from the program's: a / b to the
+// The detailed view's tests' own rounding, apart from the program's: a / b to the
 // nearest integer, an exact half away from zero, by comparing twice the
 // remainder with the divisor.
 #pragma once

@@ -131,9 +131,9 @@ const NoteValue& ValueNamed(std::wstring_view name) {
     throw std::invalid_argument("no such value");
 }
 
-// The workbench's examples, each worked out by the calculator itself at 120
+// The detailed view's examples, each worked out by the calculator itself at 120
 // with the quarter note as the beat, as the user's French style writes it.
-TEST(HelpTopics, TheWorkbenchFiguresQuotedAreTheCalculatorsOwn) {
+TEST(HelpTopics, TheDetailedViewsFiguresQuotedAreTheCalculatorsOwn) {
     tk::NumberStyle french;
     french.decimal = L",";
     french.groups.clear();

@@ -9,12 +9,12 @@
 namespace rytmalo::e2e {
 namespace {
 
-using Workbench = DetailView;
+using DetailPages = DetailView;
 using Cells = std::vector<std::wstring>;
 
 int PageShown(HWND pages) { return static_cast<int>(SendMessageW(pages, TCM_GETCURSEL, 0, 0)); }
 
-TEST_F(Workbench, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
+TEST_F(DetailPages, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
     ASSERT_NO_FATAL_FAILURE(Start());
     EnterTempo(L"120");
     ASSERT_TRUE(WaitForValues(k120Quarter));
@@ -86,7 +86,7 @@ TEST_F(Workbench, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
     EXPECT_TRUE(NoReport());
 }
 
-TEST_F(Workbench, PageSignatureAndRatesAreRememberedAndABadHalfResetsTheSignature) {
+TEST_F(DetailPages, PageSignatureAndRatesAreRememberedAndABadHalfResetsTheSignature) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     driver::PressChord({VK_MENU, 'M'});
@@ -124,7 +124,7 @@ TEST_F(Workbench, PageSignatureAndRatesAreRememberedAndABadHalfResetsTheSignatur
 
 // Clicks stamped 500 ms apart, one beat left out: the missed beat is
 // counted once three taps have set the period.
-TEST_F(Workbench, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
+TEST_F(DetailPages, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     HWND tap = ViewControl("cmdTaper");
@@ -150,7 +150,7 @@ TEST_F(Workbench, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
     EXPECT_TRUE(NoReport());
 }
 
-TEST_F(Workbench, DoubleHalveAndTheExactTempo) {
+TEST_F(DetailPages, DoubleHalveAndTheExactTempo) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     EnterTempo(L"120");
@@ -192,7 +192,7 @@ TEST_F(Workbench, DoubleHalveAndTheExactTempo) {
     EXPECT_TRUE(NoReport());
 }
 
-TEST_F(Workbench, ADelayInHertzItsNearestValueAndAFilmClick) {
+TEST_F(DetailPages, ADelayInHertzItsNearestValueAndAFilmClick) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     EnterTempo(L"120");
@@ -239,7 +239,7 @@ TEST_F(Workbench, ADelayInHertzItsNearestValueAndAFilmClick) {
     EXPECT_TRUE(NoReport());
 }
 
-TEST_F(Workbench, APageIsCopiedUnderALineNamingItsTempo) {
+TEST_F(DetailPages, APageIsCopiedUnderALineNamingItsTempo) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     EnterTempo(L"120");
@@ -267,7 +267,7 @@ TEST_F(Workbench, APageIsCopiedUnderALineNamingItsTempo) {
 // French, the longest at tempo 10 with the sixteenth as beat in 32/1, the
 // highest at 250 with the half note; the window wider than its own for
 // that, and its own again without the view.
-TEST_F(Workbench, NoPageClipsAFigureAtAnyResolution) {
+TEST_F(DetailPages, NoPageClipsAFigureAtAnyResolution) {
     for (const int dpi : {96, 120, 144}) {
         {
             DisplayDpi display(dpi);
