@@ -1,8 +1,11 @@
 // Tap tempo a musician can trust: the tempo is the least-squares slope of
 // the beats' times against their numbers over the last taps, so every tap
-// counts, not only the first and the last; a missed beat and a bounce are
-// recognised once the taps have set a period; and the fit says how sure
-// it is. No window needed.
+// counts, not only the first and the last, and the fit says how sure it is.
+// One mistake among the first taps does not become the tempo: a bounce is
+// ignored from the second tap on, the beats are numbered again after each
+// tap so that a missed beat counts as soon as the intervals show the beat,
+// and a first tap out of step with the others is left out of the fit. No
+// window needed.
 #pragma once
 
 #include <array>
@@ -17,7 +20,7 @@ struct TapReading {
     double bpm;
     std::size_t taps;  // taps counted in the series
     // ± beats per minute: the standard error of the fit's slope carried to
-    // the tempo; from the third tap on.
+    // the tempo; once three taps are fitted.
     std::optional<double> uncertainty;
 };
 
@@ -30,31 +33,33 @@ public:
     // Once it is known, a pause must be longer than 2.5 periods and at least
     // this long to start over.
     static constexpr std::int64_t kLeastRestartMs = 2000;
-    // Taps that set a period, after which missed beats and bounces count.
+    // Taps that set a period, after which a pause and a bounce are measured
+    // against it.
     static constexpr std::size_t kTapsForPeriod = 3;
+    // An input sooner than this after a tap is a bounce whatever the taps
+    // so far: no hand taps 1200 beats a minute.
+    static constexpr std::int64_t kLeastBeatMs = 50;
 
     // A beat at the time of its input, in milliseconds of the system's tick
     // count (differences modulo 2^32, so the count may wrap). The reading
     // after it, or nothing after the first beat of a series. An input seen
-    // twice at the same time, or a bounce, changes nothing.
+    // twice at the same time, or a bounce, changes nothing: the reading is
+    // the one before it.
     std::optional<TapReading> Beat(std::uint32_t time);
     void Reset();
 
 private:
-    struct Tap {
-        std::int64_t beat;  // its number in the series, missed beats counted
-        std::int64_t ms;    // since the series' first tap
-    };
-
+    bool IsBounce(std::int64_t interval) const;
+    bool StartsOver(std::int64_t interval) const;
     void StartSeries();
     void Fit();
     std::optional<TapReading> Reading() const;
 
     std::size_t taps_ = 0;
     std::uint32_t lastInput_ = 0;
-    // The last taps, oldest first.
-    std::array<Tap, kFittedTaps> fitted_{};
-    std::size_t fittedCount_ = 0;
+    // The last taps in ms since the series' first, oldest first.
+    std::array<std::int64_t, kFittedTaps> times_{};
+    std::size_t timesCount_ = 0;
     // From the fit: ms per beat and its standard error.
     double period_ = 0;
     std::optional<double> periodError_;
