@@ -11,6 +11,9 @@
 // failed cast std::bad_cast; misuse and the library's other failures raise
 // the program's ProgrammingError with the library's text. Either way the error
 // report shows it as it shows any failure.
+//
+// The test programs link this file as the program does, so that they meet
+// the same exceptions.
 #include <cstdarg>
 #include <exception>
 #include <new>
