@@ -13,7 +13,8 @@
 // report shows it as it shows any failure.
 //
 // The test programs link this file as the program does, so that they meet
-// the same exceptions.
+// the same exceptions; a test of the build checks that every function of
+// the library's object is defined here and that the object stays out.
 #include <cstdarg>
 #include <exception>
 #include <new>
