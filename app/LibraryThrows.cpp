@@ -11,11 +11,17 @@
 // failed cast std::bad_cast; misuse and the library's other failures raise
 // the program's ProgrammingError with the library's text. Either way the error
 // report shows it as it shows any failure.
+//
+// The test programs link this file as the program does, so that they meet
+// the same exceptions; a test of the build checks that every function of
+// the library's object is defined here and that the object stays out.
+#include <cstdarg>
 #include <exception>
 #include <new>
 #include <typeinfo>
 
 #include "core/Exception.h"
+#include "core/LibraryMessage.h"
 
 namespace std {
 
@@ -29,9 +35,15 @@ namespace std {
 [[noreturn]] void __throw_invalid_argument(const char* what) { throw tk::ProgrammingError({what}); }
 [[noreturn]] void __throw_length_error(const char* what) { throw tk::ProgrammingError({what}); }
 [[noreturn]] void __throw_out_of_range(const char* what) { throw tk::ProgrammingError({what}); }
-// The format's arguments (the index and the size) are left out of the text.
+// The library's text with its figures (the index and the size), as long as
+// the error keeps.
 [[noreturn]] void __throw_out_of_range_fmt(const char* format, ...) {
-    throw tk::ProgrammingError({format});
+    char text[128];
+    std::va_list args;
+    va_start(args, format);
+    const std::size_t length = tk::FormatLibraryMessage(text, format, args);
+    va_end(args);
+    throw tk::ProgrammingError({{text, length}});
 }
 [[noreturn]] void __throw_runtime_error(const char* what) { throw tk::ProgrammingError({what}); }
 [[noreturn]] void __throw_range_error(const char* what) { throw tk::ProgrammingError({what}); }
