@@ -66,7 +66,7 @@ PageSheet Make() {
                             1, L"La valeur qui fait le temps : 1, 2, 4, 8, 16 ou 32"),
             },
         .listsTop = kPageSettingsHeight,
-        .lists = {{"lvwMesures", Rows, Widest, HeadingsOf, true, 1}},
+        .lists = {{"lvwMesures", Rows, Widest, HeadingsOf, true, 9}},
         .settings = {{"cboMesureHaut", L"MesureHaut", Numerators},
                      {"cboMesureBas", L"MesureBas", Denominators}},
     };

@@ -1,20 +1,19 @@
 #include "app/DelayLookup.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <string>
 
 #include "app/DetailText.h"
-#include "core/DecimalText.h"
 #include "core/DelayMatch.h"
-#include "core/FilmClick.h"
 #include "core/Divisions.h"
-#include "core/FrameRates.h"
-#include "core/TempoRange.h"
+#include "core/FilmClick.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/MessageDlg.h"
+#include "toolkit/TextMeasure.h"
 
 namespace rytmalo {
 namespace {
@@ -33,52 +32,34 @@ DelayLookup::DelayLookup(tk::TForm& form, const tk::NumberStyle& numbers, Contex
       numbers_(numbers),
       context_(std::move(context)),
       enterTempo_(std::move(enterTempo)),
-      delay_(&form.Find<tk::TEdit>("txtDelai")),
-      tempos_(&form.Find<tk::TListBox>("lstTempos")),
-      closest_(&form.Find<tk::TLabel>("lblProche")) {
-    delay_->OnKeyDown = [this](WORD& key) {
-        if (key == VK_RETURN) Find();
+      delay_(form.Find<tk::TEdit>("txtDelai")),
+      tempos_(form.Find<tk::TListBox>("lstTempos")),
+      closest_(form.Find<tk::TLabel>("lblProche")) {
+    delay_.OnKeyDown = [this](WORD& key) {
+        if (key == VK_RETURN) Enter();
     };
-    tempos_->OnKeyDown = [this](WORD& key) {
+    tempos_.OnKeyDown = [this](WORD& key) {
         if (key == VK_RETURN) Choose();
     };
-    tempos_->OnDoubleClick = [this] { Choose(); };
+    tempos_.OnDoubleClick = [this] { Choose(); };
 }
 
-void DelayLookup::Update() {
+// A click only in its own form, with its dash, and only on the picture
+// page; anything else is a figure in the unit shown.
+DelayLookup::Reading DelayLookup::Read(const std::wstring& text,
+                                       const LookupContext& context) const {
+    if (text.find(L'-') != std::wstring::npos) {
+        if (!context.clicks) return {};
+        return {std::nullopt, ParseClick(text)};
+    }
+    return {ParseDelay(text, context.delayUnit, numbers_), std::nullopt};
+}
+
+void DelayLookup::Enter() {
     const LookupContext context = context_();
-    if (context.unit != listedUnit_ || context.allDivisions != listedAll_) {
-        List();
-    } else {
-        ShowClosest();
-    }
-}
-
-void DelayLookup::DelayUnitChanged() {
-    if (!delayMs_) return;
-    // The delay typed, read again in its new unit; none, no tempos.
-    delayMs_ = ParseDelay(delay_->Text(), context_().delayUnit, numbers_);
-    if (!delayMs_) {
-        lineTempos_.clear();
-        tempos_->SetItems({});
-    }
-    List();
-    ShowClosest();
-}
-
-void DelayLookup::Find() {
-    const LookupContext context = context_();
-    const std::wstring text = delay_->Text();
-    if (context.clicks) {
-        if (const auto click = ParseClick(text)) {
-            clickEighths_ = click;
-            delayMs_.reset();
-            List();
-            return;
-        }
-    }
-    const std::optional<ExactMs> delay = ParseDelay(text, context.delayUnit, numbers_);
-    if (!delay) {
+    const std::wstring text = delay_.Text();
+    const Reading reading = Read(text, context);
+    if (!reading.delay && !reading.click) {
         std::wstring said = L"de millisecondes, par exemple 375 ou 187" + numbers_.decimal + L"5";
         if (context.delayUnit == DelayUnit::Hertz) {
             said = L"de hertz, par exemple 2 ou 2" + numbers_.decimal + L"67";
@@ -90,62 +71,67 @@ void DelayLookup::Find() {
                        tk::MsgDlgType::Warning, MB_OK);
         return;
     }
-    delayMs_ = delay;
-    clickEighths_.reset();
-    List();
+    entered_ = text;
+    List(context);
 }
 
-void DelayLookup::List() {
+void DelayLookup::Update() {
     const LookupContext context = context_();
-    listedUnit_ = context.unit;
-    listedAll_ = context.allDivisions;
-    if (!delayMs_ && !clickEighths_) return;
-    std::vector<std::wstring> lines;
-    lineTempos_.clear();
-    if (clickEighths_) {
-        for (const FrameRate& rate : kFrameRates) {
-            const auto tempo = TempoOfClick(*clickEighths_, rate);
-            if (!tempo) continue;
-            lines.push_back(ClickText(*clickEighths_) + L" à " +
-                            FrameRateText(rate.shownThousandths, numbers_) + L" images/s : " +
-                            TempoText(*tempo, numbers_));
-            lineTempos_.push_back(*tempo);
-        }
-    } else if (delayMs_) {
-        for (const NoteValue& value : ListedValues(context.allDivisions)) {
-            const auto tenths = TenthsOfTempoFor(value, *delayMs_, context.unit);
-            if (!tenths) continue;
-            const auto tempo = TempoFromTenths(*tenths);
-            if (!tempo) continue;
-            lines.push_back(std::wstring(value.name) + L" : " +
-                            tk::FormatFixed(*tenths, 1, numbers_));
-            lineTempos_.push_back(*tempo);
-        }
+    LookupContext read = context;
+    LookupContext listed = listedFor_;
+    read.tempo = listed.tempo = std::nullopt;
+    if (entered_ && read != listed) {
+        List(context);
+    } else {
+        ShowClosest(context);
     }
-    if (lines.empty()) lines.push_back(L"Aucun tempo " + TempoRangeText() + L" pour ce délai");
-    tempos_->SetItems(lines);
-    ShowClosest();
+}
+
+void DelayLookup::List(const LookupContext& context) {
+    listedFor_ = context;
+    reading_ = entered_ ? Read(*entered_, context) : Reading{};
+    if (reading_.click) {
+        lines_ = ClickLines(*reading_.click, numbers_);
+    } else if (reading_.delay) {
+        lines_ = NoteLines(*reading_.delay, context.unit, context.allDivisions, numbers_);
+    } else {
+        lines_.clear();
+    }
+    std::vector<std::wstring> texts;
+    for (const DelayLine& line : lines_) texts.push_back(line.text);
+    tempos_.SetItems(texts);
+    ShowClosest(context);
 }
 
 // The note value of the tempo shown that lasts nearest to the delay.
-void DelayLookup::ShowClosest() {
-    const LookupContext context = context_();
+void DelayLookup::ShowClosest(const LookupContext& context) {
     std::wstring said;
-    if (delayMs_ && context.tempo) {
+    if (reading_.delay && context.tempo) {
         const auto values = ListedValues(context.allDivisions);
-        if (const auto nearest = ClosestValueTo(*delayMs_, values, *context.tempo, context.unit)) {
+        if (const auto nearest =
+                ClosestValueTo(*reading_.delay, values, *context.tempo, context.unit)) {
             said = L"Au tempo " + TempoText(*context.tempo, numbers_) + L", le plus proche : " +
                    std::wstring(values[nearest->index].name) + L", " +
                    PercentText(nearest->hundredthsOfPercent, numbers_);
         }
     }
-    closest_->SetCaption(said);
+    closest_.SetCaption(said);
 }
 
 void DelayLookup::Choose() {
-    const int line = tempos_->ItemIndex();
-    if (line < 0 || line >= static_cast<int>(lineTempos_.size())) return;
-    enterTempo_(lineTempos_[static_cast<std::size_t>(line)]);
+    const int line = tempos_.ItemIndex();
+    if (line < 0 || line >= static_cast<int>(lines_.size())) return;
+    if (const auto tempo = lines_[static_cast<std::size_t>(line)].tempo) enterTempo_(*tempo);
+}
+
+// Each line within the list's margins, with room for its scroll bar.
+int DelayLookup::LinesWidth() const {
+    int widest = 0;
+    for (const std::wstring& line : WidestDelayLines(numbers_))
+        widest = std::max<int>(widest, tk::TextExtent(tempos_.FontHandle(), line, true).cx);
+    const int dpi = form_.Dpi();
+    return widest + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
+           2 * tk::SystemMetricForDpi(SM_CXEDGE, dpi) + form_.Scale(6);
 }
 
 }  // namespace rytmalo

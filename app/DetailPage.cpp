@@ -4,6 +4,9 @@
 
 #include "app/DetailViewLayout.h"
 #include "core/Exception.h"
+#include "core/RowFlow.h"
+#include "core/SharedHeights.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/CheckControls.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Form.h"
@@ -84,30 +87,59 @@ void DetailPage::FitColumns(const ColumnWidths& widths) {
         table->List().SetColumnWidths(widths.at(table->Figures().name));
 }
 
-// The lists one under the other, with margins around and between them,
-// each never shorter than its headings and a row.
+// The settings' controls in their row, moved along where their texts
+// made them wider; the lists one under the other, with margins around and
+// between them, each its rows whole when there is room (what room is left
+// goes to them by their rows), each never shorter than its headings and a
+// row.
 void DetailPage::Place(int width, int height) {
+    FlowSettings();
     const int top = form_.Scale(sheet_.listsTop);
     const int margin = form_.Scale(4);
-    const int least = form_.Scale(kLeastTableHeight);
     const int count = static_cast<int>(tables_.size());
-    int weights = 0;
-    for (const auto& table : tables_) weights += table->Figures().weight;
-    const int room = std::max(height - top - count * margin, count * least);
+    std::vector<int> needs;
+    std::vector<int> weights;
+    for (const auto& table : tables_) {
+        needs.push_back(ListHeight(table->List(), table->Figures().rows));
+        weights.push_back(std::max(table->Figures().rows, 1));
+    }
+    const std::vector<int> heights = SharedHeights(
+        needs, weights, height - top - (count + 1) * margin, form_.Scale(kLeastTableHeight));
     int at = top;
-    int given = 0;
-    int weightBefore = 0;
     for (int i = 0; i < count; ++i) {
         const auto& table = tables_[static_cast<std::size_t>(i)];
-        weightBefore += table->Figures().weight;
-        const int share = i + 1 == count ? room - given : room * weightBefore / weights - given;
-        const int h = std::max(share, least);
+        const int h = heights[static_cast<std::size_t>(i)];
         SetWindowPos(table->List().Handle(), nullptr, margin, at, width - 2 * margin, h,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        given += h;
         at += h + margin;
     }
 }
+
+// Its headings, its rows and its edges.
+int DetailPage::ListHeight(const tk::TListView& list, int rows) const {
+    return list.HeaderHeight() + rows * list.RowHeight() +
+           2 * tk::SystemMetricForDpi(SM_CYEDGE, form_.Dpi());
+}
+
+void DetailPage::FlowSettings() {
+    std::vector<tk::TControl*> controls;
+    std::vector<tk::RowItem> items;
+    for (const tk::ControlLayout& c : sheet_.controls) {
+        if (c.kind == tk::ControlKind::ListView) continue;
+        auto& control = form_.Find<tk::TControl>(c.name);
+        RECT now;
+        GetWindowRect(control.Handle(), &now);
+        controls.push_back(&control);
+        items.push_back({form_.Scale(c.bounds), static_cast<int>(now.right - now.left)});
+    }
+    const std::vector<int> lefts = tk::FlowedLefts(items);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        SetWindowPos(controls[i]->Handle(), nullptr, lefts[i], items[i].laidOut.Top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+tk::TListView& DetailPage::AnyList() const { return tables_.front()->List(); }
 
 bool DetailPage::ContextMenu(HWND window, POINT screen) {
     for (const auto& table : tables_) {

@@ -17,6 +17,7 @@
 namespace tk {
 class TControl;
 class TForm;
+class TListView;
 }  // namespace tk
 
 namespace rytmalo {
@@ -38,12 +39,16 @@ public:
     DetailPage& operator=(const DetailPage&) = delete;
 
     void Update(const FigureContext& context);
-    // The page's lists laid out in its area (screen pixels), below its
-    // settings, sharing the height by their weights.
+    // The page's settings in their row and its lists below them, in its
+    // area (screen pixels), the lists sharing the height by their rows.
     void Place(int width, int height);
     void FitColumns(const ColumnWidths& widths);
     // A context menu asked for in a window of the page: true when it was.
     bool ContextMenu(HWND window, POINT screen);
+    // A list of the page: all draw their rows alike.
+    tk::TListView& AnyList() const;
+    // How tall a list of the page is to show its rows whole (screen pixels).
+    int ListHeight(const tk::TListView& list, int rows) const;
 
 private:
     // A control of the page bound to its setting.
@@ -55,6 +60,7 @@ private:
     void Bind(const SettingControl& setting);
     void Chosen(const Bound& bound);
     void ShowSettings(const DetailSettings& settings);
+    void FlowSettings();
 
     tk::TForm& form_;
     const PageSheet& sheet_;

@@ -45,15 +45,17 @@ struct FigureList {
     std::string_view name;  // the list view's, in the page's controls
     // Its rows at the context's tempo, in a number style; none outside the
     // tempo range.
-    FigureRows (*rows)(const FigureContext& context, const tk::NumberStyle& style);
+    FigureRows (*figures)(const FigureContext& context, const tk::NumberStyle& style);
     // The widest rows it can ever show: its columns are measured on them.
     FigureRows (*widest)(const tk::NumberStyle& style);
     // Headings that follow the settings; nullptr: its layout's, always.
     Headings (*headings)(const DetailSettings& settings, const tk::NumberStyle& style);
     // Its figures depend on the time signature, which its copy then names.
     bool bySignature;
-    // Its share of the page's height among the page's lists (its rows).
-    int weight;
+    // The most rows it holds, shown whole when the screen has room for
+    // them, and its share of the page's height among its lists; 0 for a
+    // list that scrolls (it then shares as one row).
+    int rows;
 };
 
 // A line of a drop-down list that chooses a setting, and the value it

@@ -35,6 +35,15 @@ std::wstring FigureTitle(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle&
     return L"Tempo " + TempoText(tempo, style) + L" à la " + BeatName(unit);
 }
 
+std::wstring TempoLine(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& style) {
+    std::wstring line = FigureTitle(tempo, unit, style);
+    if (tempo % 100 != 0) {
+        line +=
+            L" — les dix délais du haut sont ceux du tempo " + tk::DecimalText(WholeTempo(tempo));
+    }
+    return line;
+}
+
 std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style) {
     return Trimmed(rate / 100, 1, style) + L" kHz";
 }

@@ -18,6 +18,10 @@ std::wstring TempoText(ExactTempo tempo, const tk::NumberStyle& style);
 std::wstring BeatName(BeatUnit unit);
 // "Tempo 117,55 à la noire".
 std::wstring FigureTitle(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& style);
+// The line above the pages: their title, and, when the tempo is not
+// whole, the whole tempo the main window's ten delays are for: "Tempo
+// 117,55 à la noire — les dix délais du haut sont ceux du tempo 118".
+std::wstring TempoLine(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& style);
 // "44,1 kHz", "48 kHz".
 std::wstring RateName(std::int32_t rate, const tk::NumberStyle& style);
 // "23,976", "24": a picture rate, from its thousandths of frames a second.

@@ -9,6 +9,7 @@
 #include "app/PageSet.h"
 #include "app/TapRow.h"
 #include "core/DecimalText.h"
+#include "core/RowFlow.h"
 #include "core/TempoRange.h"
 #include "toolkit/Button.h"
 #include "toolkit/ComboBox.h"
@@ -53,6 +54,7 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
 DetailView::~DetailView() = default;
 
 void DetailView::Bind() {
+    tools_ = &form_.Find<tk::TControl>("pnlOutils");
     panel_ = &form_.Find<tk::TControl>("pnlDetail");
     double_ = &form_.Find<tk::TButton>("cmdDouble");
     halve_ = &form_.Find<tk::TButton>("cmdMoitie");
@@ -65,6 +67,11 @@ void DetailView::Bind() {
     halve_->OnClick = [this] { Step(false); };
     exact_->OnKeyDown = [this](WORD& key) {
         if (key == VK_RETURN) TypeExact();
+        // As the tempo box would: back to the tempo in use.
+        if (key == VK_ESCAPE) {
+            exact_->SetText(tempo_ && IsTempoInRange(*tempo_) ? TempoText(*tempo_, numbers_) : L"");
+            SendMessageW(exact_->Handle(), EM_SETSEL, 0, -1);
+        }
     };
     delayUnit_->SetItems({L"millisecondes", L"hertz",
                           L"échantillons à " + RateName(44100, numbers_),
@@ -74,7 +81,7 @@ void DetailView::Bind() {
         const int index = delayUnit_->ItemIndex();
         if (index < 0) return;
         Change(*FindSettingRow(L"UniteDelai"), index);
-        lookup_->DelayUnitChanged();
+        lookup_->Update();
     };
     // The page is made before its tab shows it; the choice is remembered.
     tabs_->OnChange = [this](int tab) {
@@ -82,12 +89,14 @@ void DetailView::Bind() {
         const PageId page = DetailPages()[static_cast<std::size_t>(tab)].id;
         pages_->Choose(page, Context());
         Change(*FindSettingRow(L"PageDetail"), static_cast<std::int32_t>(page));
+        lookup_->Update();
     };
 }
 
 void DetailView::Show(bool show) {
     if (show == visible_) return;
     visible_ = show;
+    ShowWindow(tools_->Handle(), show ? SW_SHOWNA : SW_HIDE);
     ShowWindow(panel_->Handle(), show ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -124,28 +133,31 @@ void DetailView::Refresh() {
     const FigureContext context = Context();
     pages_->Refresh(context);
     if (context.tempo) {
-        caption_->SetCaption(context.title);
+        caption_->SetCaption(TempoLine(*context.tempo, unit_, numbers_));
         exact_->SetText(TempoText(*context.tempo, numbers_));
     } else if (outOfRange_) {
         caption_->SetCaption(L"Tempo " + tk::DecimalText(*outOfRange_) + L" hors de la plage " +
                              TempoRangeText() + L" : aucune valeur");
     }
-    double_->SetEnabled(context.tempo && Doubled(*context.tempo).inRange);
-    halve_->SetEnabled(context.tempo && Halved(*context.tempo).inRange);
+    double_->SetEnabled(context.tempo && Stepping().Step(true).has_value());
+    halve_->SetEnabled(context.tempo && Stepping().Step(false).has_value());
     tap_->TempoShown(context.tempo);
     lookup_->Update();
 }
 
 // A tempo the view found: exact here, whole in the window, whose
 // computation comes back and refreshes the view.
-void DetailView::Enter(ExactTempo tempo) {
+void DetailView::Enter(ExactTempo tempo, std::optional<SteppedTempo> stepped) {
     outOfRange_.reset();
     tempo_ = tempo;
+    stepped_ = stepped;
     enterTempo_(WholeTempo(tempo));
 }
 
 void DetailView::TempoTyped(std::int32_t tempo) {
-    if (InTempoRange(tempo)) tempo_ = tempo * 100;
+    if (!InTempoRange(tempo)) return;
+    tempo_ = tempo * 100;
+    stepped_.reset();
 }
 
 void DetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
@@ -155,7 +167,10 @@ void DetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
         tempo_.reset();
     } else {
         outOfRange_.reset();
-        if (!tempo_ || WholeTempo(*tempo_) != tempo) tempo_ = tempo * 100;
+        if (!tempo_ || WholeTempo(*tempo_) != tempo) {
+            tempo_ = tempo * 100;
+            stepped_.reset();
+        }
     }
     Refresh();
 }
@@ -170,10 +185,16 @@ bool DetailView::ContextMenu(HWND window, POINT screen) {
     return pages_->ContextMenu(window, screen);
 }
 
+// The tempo shown as reached with ×2 and ÷2: going back gives back the
+// very tempo they started from.
+SteppedTempo DetailView::Stepping() const {
+    if (stepped_ && tempo_ && stepped_->Tempo() == *tempo_) return *stepped_;
+    return SteppedTempo(tempo_.value_or(0));
+}
+
 void DetailView::Step(bool up) {
     if (!tempo_) return;
-    const TempoStep step = up ? Doubled(*tempo_) : Halved(*tempo_);
-    if (step.inRange) Enter(step.tempo);
+    if (const auto next = Stepping().Step(up)) Enter(next->Tempo(), next);
 }
 
 void DetailView::TypeExact() {
@@ -189,32 +210,74 @@ void DetailView::TypeExact() {
     Enter(*tempo);
 }
 
-// The widest of the pages' lists within its page (4 on each side), the
-// tabs' frame (about 4 more) and the view's margins (8).
-int DetailView::Width() const {
-    const int dpi = form_.Dpi();
-    const int view = std::max(pages_->WidestList(), form_.Scale(kPageSettingsWidth)) +
-                     form_.Scale(2 * (4 + 4 + 8));
-    return std::max(kSharedWidth, (view * 96 + dpi - 1) / dpi);
+// The tools in their rows, moved along where their texts made them wider,
+// and as wide as the widest, or the widest line of a delay's tempos; those
+// that take the whole width take it.
+int DetailView::ToolsWidth() const {
+    std::vector<tk::RowItem> items;
+    for (const tk::ControlLayout& c : DetailViewLayout()) {
+        if (c.parent != "pnlOutils" || c.bounds.Width() >= kToolsWidth - 2 * kToolsMargin) continue;
+        RECT now;
+        GetWindowRect(form_.Find<tk::TControl>(c.name).Handle(), &now);
+        items.push_back({form_.Scale(c.bounds), static_cast<int>(now.right - now.left)});
+    }
+    const int margin = form_.Scale(kToolsMargin);
+    return std::max({form_.Scale(kToolsWidth), tk::FlowedRight(items) + margin,
+                     lookup_->LinesWidth() + 2 * margin});
 }
 
+// 96-dpi pixels, rounded up.
+int DetailView::Unscaled(int pixels) const {
+    const int dpi = form_.Dpi();
+    return (pixels * 96 + dpi - 1) / dpi;
+}
+
+int DetailView::Width() const {
+    return std::max(kToolsLeft + Unscaled(ToolsWidth()),
+                    Unscaled(pages_->Width() + form_.Scale(2 * 8)));
+}
+
+int DetailView::Height() const { return kPagesTop + Unscaled(pages_->Height()) + 8; }
+
 void DetailView::Place(int width, int height) {
-    const auto place = [&](tk::TControl& c, int left, int top, int w, int h) {
-        SetWindowPos(c.Handle(), nullptr, form_.Scale(left), form_.Scale(top), form_.Scale(w),
-                     form_.Scale(std::max(h, 0)), SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto place = [](tk::TControl& c, int left, int top, int w, int h) {
+        SetWindowPos(c.Handle(), nullptr, left, top, w, std::max(h, 0),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     };
-    // The pages' lists give up height first; then the list of tempos, down
-    // to two lines; past that the view is cut at the window's bottom.
-    const int pagesLeast = 24 + kPageSettingsHeight + kLeastTableHeight + 8;
-    const int shortBy = std::max(0, kPagesTop + pagesLeast + 8 - height);
-    const int cut = std::min(shortBy, kTemposHeight - kLeastTemposHeight);
-    place(*panel_, 0, kDetailViewTop, width, height);
-    place(form_.Find<tk::TControl>("bvlTableau"), 8, 1, width - 16, 2);
-    place(form_.Find<tk::TControl>("lstTempos"), 8, kTemposTop, 226, kTemposHeight - cut);
-    place(form_.Find<tk::TControl>("lblTempoTape"), 242, kTemposTop + 2, width - 250, 13);
-    place(form_.Find<tk::TControl>("lblProche"), 242, kTemposTop + 18, width - 250, 26 - cut);
-    place(*caption_, 8, kPagesTop - 17 - cut, width - 16, 13);
-    place(*tabs_, 8, kPagesTop - cut, width - 16, height - kPagesTop + cut - 8);
+    const auto find = [&](std::string_view name) -> tk::TControl& {
+        return form_.Find<tk::TControl>(name);
+    };
+    const int tools = ToolsWidth();
+    const int margin = form_.Scale(kToolsMargin);
+    place(*tools_, form_.Scale(kToolsLeft), 0, tools, form_.Scale(kCalculatorHeight));
+    std::vector<tk::TControl*> row;
+    std::vector<tk::RowItem> items;
+    for (const tk::ControlLayout& c : DetailViewLayout()) {
+        if (c.parent != "pnlOutils" || c.kind == tk::ControlKind::Bevel) continue;
+        tk::TControl& control = find(c.name);
+        const tk::TRect laidOut = form_.Scale(c.bounds);
+        if (c.bounds.Width() >= kToolsWidth - 2 * kToolsMargin) {
+            place(control, laidOut.Left, laidOut.Top, tools - 2 * margin, laidOut.Height());
+            continue;
+        }
+        RECT now;
+        GetWindowRect(control.Handle(), &now);
+        row.push_back(&control);
+        items.push_back({laidOut, static_cast<int>(now.right - now.left)});
+    }
+    const std::vector<int> lefts = tk::FlowedLefts(items);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        SetWindowPos(row[i]->Handle(), nullptr, lefts[i], items[i].laidOut.Top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    const int w = form_.Scale(width);
+    const int h = form_.Scale(height);
+    place(*panel_, 0, form_.Scale(kCalculatorHeight), w, h);
+    place(find("bvlTableau"), form_.Scale(8), form_.Scale(1), w - form_.Scale(16), form_.Scale(2));
+    place(*caption_, form_.Scale(8), form_.Scale(8), w - form_.Scale(16), form_.Scale(13));
+    place(*tabs_, form_.Scale(8), form_.Scale(kPagesTop), w - form_.Scale(16),
+          h - form_.Scale(kPagesTop + 8));
     const RECT area = tabs_->DisplayRect();
     pages_->Place(area.right - area.left, area.bottom - area.top);
 }

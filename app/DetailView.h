@@ -48,11 +48,15 @@ public:
 
     void Show(bool show);
     bool Visible() const { return visible_; }
-    // The width the view needs for its widest page to show every figure
-    // whole (96-dpi pixels), at the form's resolution.
+    // The window's client width the view needs, its tools and its widest
+    // page showing every text and figure whole, and the height it asks for
+    // below the calculator, its page that needs most showing all its rows
+    // (96-dpi pixels, at the form's resolution).
     int Width() const;
-    // The room the window gives it (96-dpi pixels): its lists give up
-    // height when there is not enough. Again after a change of resolution.
+    int Height() const;
+    // The room the window gives it (96-dpi pixels): the client width, and
+    // the height below the calculator, where its lists give up height when
+    // there is not enough. Again after a change of resolution.
     void Place(int width, int height);
 
     // The user typed this whole tempo in the tempo box; its computation
@@ -74,15 +78,19 @@ private:
     void Refresh();
     void Change(const SettingRow& row, std::int32_t value);
     void Settle(const DetailSettings& settings);
-    void Enter(ExactTempo tempo);
+    void Enter(ExactTempo tempo, std::optional<SteppedTempo> stepped = std::nullopt);
+    SteppedTempo Stepping() const;
     void Step(bool up);
     void TypeExact();
+    int ToolsWidth() const;
+    int Unscaled(int pixels) const;
 
     tk::TForm& form_;
     TRegApp& store_;
     EnterTempo enterTempo_;
     tk::NumberStyle numbers_;
     DetailSettings settings_;
+    tk::TControl* tools_ = nullptr;
     tk::TControl* panel_ = nullptr;
     tk::TButton* double_ = nullptr;
     tk::TButton* halve_ = nullptr;
@@ -97,6 +105,8 @@ private:
     // that the window computed for (nothing before any).
     std::optional<ExactTempo> tempo_;
     std::optional<std::int32_t> outOfRange_;
+    // How the tempo shown was reached with ×2 and ÷2, if it was.
+    std::optional<SteppedTempo> stepped_;
     std::unique_ptr<TapRow> tap_;
     std::unique_ptr<DelayLookup> lookup_;
     std::unique_ptr<PageSet> pages_;

@@ -44,7 +44,7 @@ void FigureTable::Show(const FigureContext& context) {
         return;
     }
     shown_ = context;
-    list_.SetRows(figures_.rows(context, numbers_));
+    list_.SetRows(figures_.figures(context, numbers_));
 }
 
 void FigureTable::SetHeadings(const Headings& headings) {
@@ -80,7 +80,7 @@ std::wstring FigureTable::CopyText() const {
     for (std::size_t i = 0; i < headings_.copied.size(); ++i)
         text += (i ? L"\t" : L"") + headings_.copied[i];
     text += L"\r\n";
-    const FigureRows rows = figures_.rows(*shown_, Ungrouped(numbers_));
+    const FigureRows rows = figures_.figures(*shown_, Ungrouped(numbers_));
     std::vector<int> chosen = list_.SelectedRows();
     if (chosen.empty()) {
         for (int row = 0; row < static_cast<int>(rows.size()); ++row) chosen.push_back(row);

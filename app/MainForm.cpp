@@ -6,6 +6,7 @@
 #include "app/About.h"
 #include "app/FormPlacement.h"
 #include "app/DetailSettingsStore.h"
+#include "app/DetailText.h"
 #include "app/DetailView.h"
 #include "app/DetailViewLayout.h"
 #include "app/Forms.h"
@@ -26,6 +27,7 @@
 #include "toolkit/MessageDlg.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/SdkExtras.h"
+#include "toolkit/UserLocale.h"
 #include "toolkit/WinGeometry.h"
 
 namespace rytmalo {
@@ -58,6 +60,11 @@ void TMainForm::Bind() {
         valueLabels[i] = &Find<tk::TLabel>(kValueLabels[i]);
 
     txtTempo->OnKeyDown = [this](WORD& key) { txtTempoKeyDown(key); };
+    OnShortcut = [this](WORD key, bool shift) {
+        if (key != 'C' || !shift) return false;
+        CopyValues();
+        return true;
+    };
     Find<tk::TRadioButton>("rdoRonde").OnClick = [this] { rdoRondeClick(); };
     Find<tk::TRadioButton>("rdoNoire").OnClick = [this] { rdoNoireClick(); };
     Find<tk::TRadioButton>("rdoCroche").OnClick = [this] { rdoCrocheClick(); };
@@ -159,14 +166,14 @@ void TMainForm::ShowDetailView(bool show) {
     detailView_->Show(show);
 }
 
-// The whole window on its work area: on a small screen the view's table
-// gives up height, and the window moves up to end on the work area.
+// The whole window on its work area: on a small screen the view's pages
+// give up height, and the window moves up to end on the work area.
 void TMainForm::FitDetailView() {
     const int width = detailView_->Width();
     const int without = Height() - Scale(ExtraClientHeight());
-    const int height =
-        FittedExtraHeight(kDetailViewHeight, 0, without, WorkAreaHeight(*this), Dpi());
-    SetExtraClientSize(width - kDetailViewWidth, height);
+    const int height = FittedExtraHeight(detailView_->Height(), kLeastPagesHeight, without,
+                                         WorkAreaHeight(*this), Dpi());
+    SetExtraClientSize(width - kCalculatorWidth, height);
     detailView_->Place(width, height);
     KeepInWorkArea(*this);
 }
@@ -180,6 +187,24 @@ void TMainForm::DpiChanged(int oldDpi) {
 void TMainForm::mnuTableauDetailleClick() {
     ShowDetailView(!DetailViewShown());
     SaveSetting(RegApp(), *FindSettingRow(L"TableauDetaille"), DetailViewShown());
+}
+
+// Ctrl+Shift+C: the ten values under a line naming their tempo, one a
+// line after its name, tab-separated as the pages' copies are.
+void TMainForm::CopyValues() {
+    if (!shownFigures_) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    std::wstring text =
+        FigureTitle(shownFigures_->first * 100, shownFigures_->second, tk::UserNumberStyle()) +
+        L"\r\n";
+    for (std::size_t i = 0; i < kDelayCount; ++i) {
+        std::wstring name = Find<tk::TLabel>(kCaptionLabels[i]).Caption();
+        if (name.ends_with(L" :")) name.resize(name.size() - 2);
+        text += name + L"\t" + valueLabels[i]->Caption() + L"\r\n";
+    }
+    tk::CopyText(Handle(), text);
 }
 
 bool TMainForm::ContextMenu(HWND window, POINT screen) {

@@ -66,6 +66,7 @@ private:
     void mnuAProposDeClick();
     void mnuTableauDetailleClick();
     void cmdQuitterClick();
+    void CopyValues();
     // The context menu of a value label or of the detailed table.
     bool ContextMenu(HWND window, POINT screen);
 

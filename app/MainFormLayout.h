@@ -13,4 +13,10 @@ inline constexpr std::string_view kValueLabels[] = {
     "txtTriolet", "txtDouble",  "txtTrioletDouble", "txtTriple",       "txtQuadruple",
 };
 
+// The caption label of each, in the same order.
+inline constexpr std::string_view kCaptionLabels[] = {
+    "Label1", "Label6", "Label7",  "Label8", "Label9",
+    "Label4", "Label2", "Label10", "Label5", "Label3",
+};
+
 }  // namespace rytmalo

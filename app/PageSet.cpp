@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "app/DetailViewLayout.h"
+#include "core/RowFlow.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
+#include "toolkit/TextMeasure.h"
 
 namespace rytmalo {
 
@@ -80,16 +82,73 @@ const ColumnWidths& PageSet::Widths() const {
     return widths_;
 }
 
-int PageSet::WidestList() const {
+SIZE PageSet::TabsFrame() const {
+    RECT window;
+    GetClientRect(tabs_.Handle(), &window);
+    const RECT area = tabs_.DisplayRect();
+    return {(window.right - window.left) - (area.right - area.left),
+            (window.bottom - window.top) - (area.bottom - area.top)};
+}
+
+int PageSet::SettingsWidth(const PageSheet& sheet) const {
+    const HFONT font = tabs_.FontHandle();
     const int dpi = form_.Dpi();
+    std::vector<tk::RowItem> items;
+    for (const tk::ControlLayout& c : sheet.controls) {
+        if (c.kind == tk::ControlKind::ListView) continue;
+        std::vector<std::wstring> lines;
+        for (const SettingControl& setting : sheet.settings) {
+            if (setting.control != c.name || !setting.choices) continue;
+            for (const Choice& choice : setting.choices(numbers_)) lines.push_back(choice.text);
+        }
+        const tk::TRect laidOut = form_.Scale(c.bounds);
+        const int needed = tk::NeededWidth(c.kind, font, dpi, c.caption, lines, c.noPrefix);
+        items.push_back({laidOut, std::max(laidOut.Width(), needed)});
+    }
+    return tk::FlowedRight(items);
+}
+
+// Within a page, 4 pixels on each side of its lists and settings.
+int PageSet::Width() const {
+    const int dpi = form_.Dpi();
+    const int margins = 2 * form_.Scale(4);
     int widest = 0;
     for (const auto& [list, columns] : Widths()) {
         int sum = 0;
         for (const int w : columns) sum += w;
         widest = std::max(widest, sum + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
-                                      4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi));
+                                      4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi) + margins);
     }
-    return widest;
+    for (const PageRow& row : DetailPages())
+        widest = std::max(widest, SettingsWidth(row.content()) + form_.Scale(4));
+    return widest + TabsFrame().cx;
+}
+
+// Each list its headings, its rows and its edges; a list that scrolls, the
+// least a list keeps.
+int PageSet::Height() const {
+    const DetailPage* made = nullptr;
+    for (const auto& page : made_) {
+        if (page) made = page.get();
+    }
+    if (!made) return form_.Scale(kDetailViewHeight - kPagesTop - 8);
+    const tk::TListView& sample = made->AnyList();
+    const int rowHeight = sample.RowHeight();
+    const int header = sample.HeaderHeight();
+    const int edges = 2 * tk::SystemMetricForDpi(SM_CYEDGE, form_.Dpi());
+    const int margin = form_.Scale(4);
+    int tallest = 0;
+    for (const PageRow& row : DetailPages()) {
+        const PageSheet& sheet = row.content();
+        int height = form_.Scale(sheet.listsTop) + margin;
+        for (const FigureList& list : sheet.lists) {
+            height +=
+                std::max(header + list.rows * rowHeight + edges, form_.Scale(kLeastTableHeight)) +
+                margin;
+        }
+        tallest = std::max(tallest, height);
+    }
+    return tallest + TabsFrame().cy;
 }
 
 bool PageSet::ContextMenu(HWND window, POINT screen) {

@@ -31,13 +31,19 @@ public:
     void Refresh(const FigureContext& context);
     // The pages' area (screen pixels).
     void Place(int width, int height);
-    // The width of the widest page's list with its scroll bar and edges
-    // (screen pixels).
-    int WidestList() const;
+    // The width the widest page needs, its settings' texts and every figure
+    // of its lists whole, and the height of the page that needs most to
+    // show all the rows of its lists (screen pixels, the tabs included).
+    int Width() const;
+    int Height() const;
     bool ContextMenu(HWND window, POINT screen);
 
 private:
     const ColumnWidths& Widths() const;
+    // A page's settings in their row, as wide as their texts.
+    int SettingsWidth(const PageSheet& sheet) const;
+    // What the tabs take around a page's area.
+    SIZE TabsFrame() const;
 
     tk::TForm& form_;
     tk::TPageControl& tabs_;

@@ -42,7 +42,7 @@ PageSheet Make() {
              {L"Par mesure", 70, Alignment::Right},
              {L"Clic", 50, Alignment::Right}})},
         .listsTop = 4,
-        .lists = {{"lvwImage", Rows, Widest, nullptr, false, 1}},
+        .lists = {{"lvwImage", Rows, Widest, nullptr, false, static_cast<int>(kFrameRateCount)}},
         .settings = {},
     };
 }

@@ -21,7 +21,8 @@ ControlLayout DetailLabel(std::string_view name, int id, std::string_view parent
             .id = id,
             .parent = parent,
             .bounds = bounds,
-            .caption = caption};
+            .caption = caption,
+            .autoSize = true};
 }
 
 ControlLayout DetailCombo(std::string_view name, int id, std::string_view parent, tk::TRect bounds,

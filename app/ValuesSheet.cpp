@@ -55,7 +55,7 @@ PageSheet Make() {
                               L"septolets",
                       .showHint = true}},
         .listsTop = kPageSettingsHeight,
-        .lists = {{"lvwTableau", Rows, Widest, HeadingsOf, false, 1}},
+        .lists = {{"lvwTableau", Rows, Widest, HeadingsOf, false, 0}},
         .settings = {{"chkToutesDivisions", L"ToutesDivisions", nullptr}},
     };
     AddSampleRates(sheet.controls, "tabValeurs", 138, 1121, 1,

@@ -35,6 +35,19 @@ TempoStep Doubled(ExactTempo tempo) {
     return {static_cast<ExactTempo>(doubled), IsTempoInRange(doubled)};
 }
 
+// Within 10 to 250 a tempo is at most 25 times another: a few steps, each
+// far from overflowing.
+ExactTempo SteppedTempo::Tempo() const {
+    if (steps_ >= 0) return static_cast<ExactTempo>(std::int64_t{from_} << steps_);
+    return static_cast<ExactTempo>(RoundedQuotient(from_, std::int64_t{1} << -steps_));
+}
+
+std::optional<SteppedTempo> SteppedTempo::Step(bool up) const {
+    const SteppedTempo next(from_, steps_ + (up ? 1 : -1));
+    if (next.steps_ > 8 || next.steps_ < -8 || !IsTempoInRange(next.Tempo())) return std::nullopt;
+    return next;
+}
+
 TempoStep Halved(ExactTempo tempo) {
     const std::int64_t halved = RoundedQuotient(tempo, 2);
     return {static_cast<ExactTempo>(halved), IsTempoInRange(halved)};

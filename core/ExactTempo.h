@@ -48,4 +48,21 @@ struct TempoStep {
 TempoStep Doubled(ExactTempo tempo);
 TempoStep Halved(ExactTempo tempo);
 
+// A tempo reached with ×2 and ÷2: the tempo they started from and the
+// steps taken, so that going back gives back the very tempo however often;
+// what is shown and computed is its value to the hundredth (halves up).
+class SteppedTempo {
+public:
+    explicit SteppedTempo(ExactTempo from) : from_(from) {}
+    ExactTempo Tempo() const;
+    // One step more, up or down; nothing when its tempo leaves 10 to 250.
+    std::optional<SteppedTempo> Step(bool up) const;
+    bool operator==(const SteppedTempo&) const = default;
+
+private:
+    SteppedTempo(ExactTempo from, int steps) : from_(from), steps_(steps) {}
+    ExactTempo from_;
+    int steps_ = 0;
+};
+
 }  // namespace rytmalo

@@ -4,8 +4,8 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xdotool
-    imagemagick python3 nsis zip)
+PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
+    fonts-dejavu-core xvfb xdotool imagemagick python3 nsis zip)
 # What building the Windows program and its packages alone needs.
 BUILD_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix python3 nsis zip)
 
@@ -76,10 +76,13 @@ start_virtual_display() {
 # no crash dialogs, no menu entries on the host. Wine's own TrueType fonts go
 # into the Windows font folder (this Wine does not load them from its data
 # folder): Tahoma stands in for the bitmap font MS Sans Serif, which it does
-# not load either, and Marlett draws the caption buttons.
+# not load either, and Marlett draws the caption buttons. With "wide" as
+# second argument the prefix has no Tahoma and MS Sans Serif resolves to
+# DejaVu Sans, a wider font, as on systems with other font substitutes.
 PREFIX_VERSION=2
 use_wine_prefix() {
     export WINEPREFIX="$1"
+    local kind="${2:-tahoma}"
     export WINEARCH=win64
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -87,7 +90,7 @@ use_wine_prefix() {
     # it was started with.
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
-    if [ "$(cat "$WINEPREFIX/.rytmalo-prefix" 2>/dev/null)" = "$PREFIX_VERSION" ]; then
+    if [ "$(cat "$WINEPREFIX/.rytmalo-prefix" 2>/dev/null)" = "$PREFIX_VERSION $kind" ]; then
         start_wine_desktop
         return 0
     fi
@@ -96,7 +99,15 @@ use_wine_prefix() {
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
-    cat >"$WINEPREFIX/rytmalo.reg" <<'REG'
+    local face=Tahoma fonts=(/usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf)
+    if [ "$kind" = wide ]; then
+        face="DejaVu Sans"
+        fonts=(/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+            /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+            /usr/share/fonts/truetype/dejavu/DejaVuSans-Oblique.ttf
+            /usr/share/fonts/truetype/dejavu/DejaVuSans-BoldOblique.ttf)
+    fi
+    cat >"$WINEPREFIX/rytmalo.reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
@@ -109,14 +120,13 @@ REGEDIT4
 "ShowCrashDialog"=dword:00000000
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
-"MS Sans Serif"="Tahoma"
-"Microsoft Sans Serif"="Tahoma"
+"MS Sans Serif"="$face"
+"Microsoft Sans Serif"="$face"
 REG
-    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
-        /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    cp "${fonts[@]}" /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wine regedit /S "$WINEPREFIX/rytmalo.reg" >/dev/null 2>&1
     wineserver -w
-    echo "$PREFIX_VERSION" >"$WINEPREFIX/.rytmalo-prefix"
+    echo "$PREFIX_VERSION $kind" >"$WINEPREFIX/.rytmalo-prefix"
     start_wine_desktop
 }
 

@@ -1,11 +1,16 @@
 #include "toolkit/Button.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/TextMeasure.h"
 
 namespace tk {
 
 DWORD TButton::Style() const {
     return TControl::Style() | (IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+}
+
+int TButton::TextWidth() const {
+    return NeededWidth(ControlKind::Button, FontHandle(), Form().Dpi(), Caption());
 }
 
 void TButton::Click() {

@@ -23,6 +23,8 @@ public:
     // milliseconds of the system's tick count.
     std::function<void(DWORD time)> OnPress;
 
+    int TextWidth() const override;
+
 protected:
     const wchar_t* WindowClass() const override { return L"BUTTON"; }
     DWORD Style() const override;

@@ -1,8 +1,16 @@
 #include "toolkit/CheckControls.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/TextMeasure.h"
 
 namespace tk {
+int TRadioButton::TextWidth() const {
+    return NeededWidth(ControlKind::RadioButton, FontHandle(), Form().Dpi(), Caption());
+}
+
+int TCheckBox::TextWidth() const {
+    return NeededWidth(ControlKind::CheckBox, FontHandle(), Form().Dpi(), Caption());
+}
 
 TRadioButton::TRadioButton(TForm& form, TControl* parent, const ControlLayout& layout)
     : TControl(form, parent, layout), checked_(layout.checked) {}

@@ -15,6 +15,7 @@ public:
     // Only the selected button of a group is reached with Tab.
     bool IsTabStop() const override { return checked_; }
     bool Reflected(Message& m) override;
+    int TextWidth() const override;
 
 protected:
     const wchar_t* WindowClass() const override { return L"BUTTON"; }
@@ -33,6 +34,7 @@ public:
     void SetChecked(bool checked);
     bool IsTabStop() const override { return true; }
     bool Reflected(Message& m) override;
+    int TextWidth() const override;
 
 protected:
     const wchar_t* WindowClass() const override { return L"BUTTON"; }

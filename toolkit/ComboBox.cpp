@@ -1,5 +1,8 @@
 #include "toolkit/ComboBox.h"
 
+#include "toolkit/Form.h"
+#include "toolkit/TextMeasure.h"
+
 namespace tk {
 namespace {
 
@@ -18,6 +21,12 @@ void TComboBox::SetItems(const std::vector<std::wstring>& items) {
     SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
     for (const std::wstring& item : items)
         SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    items_ = items;
+    FitToText();
+}
+
+int TComboBox::TextWidth() const {
+    return NeededWidth(ControlKind::ComboBox, FontHandle(), Form().Dpi(), {}, items_);
 }
 
 int TComboBox::ItemIndex() const {

@@ -24,6 +24,9 @@ public:
     std::function<void()> OnChange;
     bool Reflected(Message& m) override;
 
+    // The widest line, the button that drops the list and the frame.
+    int TextWidth() const override;
+
 protected:
     const wchar_t* WindowClass() const override { return L"COMBOBOX"; }
     DWORD Style() const override { return TControl::Style() | CBS_DROPDOWNLIST | WS_VSCROLL; }
@@ -31,6 +34,9 @@ protected:
     // The layout gives the closed box's height; the window holds the list
     // that drops from it too.
     RECT CreationRect() const override;
+
+private:
+    std::vector<std::wstring> items_;
 };
 
 }  // namespace tk

@@ -1,5 +1,7 @@
 #include "toolkit/Control.h"
 
+#include <algorithm>
+
 #include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
 #include "toolkit/SdkExtras.h"
@@ -140,10 +142,31 @@ void TControl::CreateHandle() {
 RECT TControl::CreationRect() const {
     // Place and extent are scaled apart: a control has the size of its
     // layout scaled, wherever it stands.
-    const TRect& b = layout_.bounds;
-    const int left = Scale(b.Left);
-    const int top = Scale(b.Top);
-    return {left, top, left + Scale(b.Width()), top + Scale(b.Height())};
+    const TRect b = form_.Scale(layout_.bounds);
+    return FittedRect({b.Left, b.Top, b.Right, b.Bottom});
+}
+
+RECT TControl::FittedRect(RECT r) const {
+    const int needed = TextWidth();
+    if (r.right - r.left >= needed) return r;
+    LONG right = r.left + needed;
+    if (parent_ && parent_->Layout().kind == ControlKind::GroupBox)
+        right = std::min(right, static_cast<LONG>(Scale(parent_->Layout().bounds.Width() - 4)));
+    r.right = std::max(r.right, right);
+    return r;
+}
+
+void TControl::FitToText() {
+    if (!Handle()) return;
+    RECT now;
+    GetWindowRect(Handle(), &now);
+    MapWindowPoints(HWND_DESKTOP, ParentHandle(), reinterpret_cast<POINT*>(&now), 2);
+    const RECT fitted = FittedRect(now);
+    if (fitted.right == now.right) return;
+    // The height it was made with: a drop-down list's window holds its list.
+    const RECT made = CreationRect();
+    SetWindowPos(Handle(), nullptr, 0, 0, fitted.right - fitted.left, made.bottom - made.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TControl::ApplyDpi() {

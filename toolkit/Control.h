@@ -67,6 +67,12 @@ public:
     // Places the window and sets its font for the form's resolution, which
     // has changed (parents first).
     virtual void ApplyDpi();
+    // The width its caption or its items need to show whole, in screen
+    // pixels at the form's resolution; 0 for a control without text of
+    // that kind. A control is never narrower than that.
+    virtual int TextWidth() const { return 0; }
+    // Widened again to its text, after the text or the items changed.
+    void FitToText();
 
     // A notification that the parent window received about this control
     // (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM). True when handled.
@@ -77,8 +83,11 @@ protected:
     virtual DWORD Style() const;
     virtual DWORD ExStyle() const { return 0; }
     // Where the window is created, in the parent's client coordinates: the
-    // layout's bounds at the form's resolution.
+    // layout's bounds at the form's resolution, widened to its text.
     virtual RECT CreationRect() const;
+    // A rectangle widened to the control's text where the text would be
+    // cut; in a group box, not past its edge.
+    RECT FittedRect(RECT r) const;
     virtual void HandleCreated() {}
     // The control's message table; the default passes to the class's own
     // window procedure.

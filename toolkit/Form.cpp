@@ -96,6 +96,11 @@ SIZE TForm::WindowSizeForDpi(int dpi) const {
     return {r.right - r.left, r.bottom - r.top};
 }
 
+TRect TForm::Scale(const TRect& bounds) const {
+    return Bounds(Scale(bounds.Left), Scale(bounds.Top), Scale(bounds.Width()),
+                  Scale(bounds.Height()));
+}
+
 void TForm::CreateWindowHandle() {
     const WindowStyles styles = StylesFor(layout_);
     // Laid out for the monitor the window opens on.

@@ -78,6 +78,9 @@ public:
     int Dpi() const { return dpi_; }
     // Layout pixels (96 dpi) to the window's pixels.
     int Scale(int value) const;
+    // Layout bounds at the form's resolution: place and extent scaled apart,
+    // as controls are made.
+    TRect Scale(const TRect& bounds) const;
     // Lays the window and its controls out again for another resolution
     // (the window moved to a monitor of another resolution); the window
     // takes the suggested rectangle, else keeps its top-left corner.
@@ -117,6 +120,9 @@ public:
 
     std::function<void()> OnCreate;
     std::function<void()> OnActivate;
+    // A key with Ctrl (and maybe Shift) anywhere in the form, before its
+    // control sees it: true when the form used it.
+    std::function<bool(WORD key, bool shift)> OnShortcut;
 
     // Called by the application when this form becomes its active form.
     void Activated();

@@ -151,6 +151,7 @@ bool TForm::DialogKey(const MSG& msg) {
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     if (ctrl && !alt && msg.wParam == VK_TAB) return NextTab(!shift);
+    if (ctrl && !alt && OnShortcut && OnShortcut(static_cast<WORD>(msg.wParam), shift)) return true;
     if (alt || ctrl) return false;
     TControl* focused = TControl::FromHandle(msg.hwnd);
 

@@ -1,5 +1,7 @@
 #include "toolkit/Label.h"
 
+#include "toolkit/TextMeasure.h"
+
 namespace tk {
 
 DWORD TLabel::Style() const {
@@ -41,19 +43,10 @@ void TLabel::AdjustSize() {
 RECT TLabel::FittedTo(RECT r, std::wstring text) const {
     // An empty label keeps the width of one blank so that it stays visible
     // to the mouse and to screen readers.
-    if (text.empty()) text = L" ";
-
-    // Measured on a memory DC: the text's extent depends on the font alone,
-    // and a window's DC would cost a trip to the window system per label.
-    const MemoryDcHandle dc(CreateCompatibleDC(nullptr));
-    const SelectGuard font(dc.get(), FontHandle());
-    RECT extent{0, 0, 0, 0};
-    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
-              DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-
-    if (Layout().alignment == Alignment::Right) r.left = r.right - extent.right;
-    r.right = r.left + extent.right;
-    r.bottom = r.top + extent.bottom;
+    const SIZE extent = TextExtent(FontHandle(), text, Layout().noPrefix);
+    if (Layout().alignment == Alignment::Right) r.left = r.right - extent.cx;
+    r.right = r.left + extent.cx;
+    r.bottom = r.top + extent.cy;
     return r;
 }
 

@@ -84,7 +84,8 @@ std::vector<int> TListView::ColumnWidths(HFONT font, int dpi,
     std::vector<std::size_t> longest;
     for (const auto& row : rows) {
         if (longest.size() < row.size()) longest.resize(row.size(), 0);
-        for (std::size_t c = 0; c < row.size(); ++c) longest[c] = std::max(longest[c], row[c].size());
+        for (std::size_t c = 0; c < row.size(); ++c)
+            longest[c] = std::max(longest[c], row[c].size());
     }
     std::vector<int> widths(longest.size(), 0);
     WindowDc screen(nullptr);
@@ -119,11 +120,34 @@ void TListView::SetColumnWidths() {
     std::vector<std::wstring>& header = measured.emplace_back();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         header.emplace_back(i < captions_.size() && !captions_[i].empty() ? captions_[i]
-                                                                           : columns[i].caption);
+                                                                          : columns[i].caption);
     }
     const std::vector<int> widths = ColumnWidths(FontHandle(), Form().Dpi(), measured);
     for (int i = 0; i < count && i < static_cast<int>(widths.size()); ++i)
         ListView_SetColumnWidth(Handle(), i, widths[static_cast<std::size_t>(i)]);
+}
+
+int TListView::RowHeight() const {
+    RECT row{};
+    if (RowCount() > 0 && ListView_GetItemRect(Handle(), 0, &row, LVIR_BOUNDS))
+        return row.bottom - row.top;
+    // An empty list is asked with a row of its own, made and taken away
+    // while it does not draw.
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(L"0");
+    ListView_InsertItem(Handle(), &item);
+    ListView_GetItemRect(Handle(), 0, &row, LVIR_BOUNDS);
+    ListView_DeleteItem(Handle(), 0);
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    return row.bottom - row.top;
+}
+
+int TListView::HeaderHeight() const {
+    RECT r{};
+    if (HWND header = ListView_GetHeader(Handle())) GetWindowRect(header, &r);
+    return r.bottom - r.top;
 }
 
 int TListView::FocusedRow() const {

@@ -27,6 +27,11 @@ public:
     // screen: at the focused row, else at the top-left of the rows.
     POINT MenuPoint() const;
 
+    // The height of a row and of the headings (screen pixels), as the list
+    // draws them in its font: what it needs to show some rows whole.
+    int RowHeight() const;
+    int HeaderHeight() const;
+
     // A column's heading, when it changes with a setting.
     void SetColumnCaption(int column, const std::wstring& caption);
 

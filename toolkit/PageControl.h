@@ -16,6 +16,10 @@ class TTabSheet;
 class TPageControl : public TControl {
 public:
     using TControl::TControl;
+    // Tabs to choose between are a stop of their own, as in every dialog
+    // with tabs: the arrow keys then move between them. A lone tab has
+    // nothing to choose.
+    bool IsTabStop() const override { return TabCount() > 1; }
     // Pages add themselves when their windows are created: to the layout's
     // tab of the same caption, else as a tab of their own.
     void AddPage(TTabSheet& page);

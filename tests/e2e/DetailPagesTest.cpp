@@ -146,7 +146,18 @@ TEST_F(DetailPages, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
     EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"95,4"; }))
         << ::testing::PrintToString(ViewText("txtTempoExact"));
     EXPECT_EQ(Text("txtTempo"), L"95");
-    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 95,4 à la noire");
+    EXPECT_EQ(ViewText("lblTableau"),
+              L"Tempo 95,4 à la noire — les dix délais du haut sont ceux du tempo 95");
+
+    // Four taps 503 ms apart: the reading says the tempo it enters.
+    driver::PressKey(VK_ESCAPE);
+    const DWORD again = GetTickCount();
+    for (const DWORD at : {0, 503, 1006, 1509})
+        driver::ClickStamped(driver::Center(tap), again + at);
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return driver::TextOf(said).starts_with(L"Tempo tapé : 119,3 (4 temps");
+    })) << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"119,3"; }));
     EXPECT_TRUE(NoReport());
 }
 
@@ -173,8 +184,27 @@ TEST_F(DetailPages, DoubleHalveAndTheExactTempo) {
     driver::TypeText(L"117,55");
     driver::PressKey(VK_RETURN);
     EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"118"; }));
-    EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"510,42", L"1,96", L"22 510", L"24 500"}));
-    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 117,55 à la noire");
+    const std::vector<std::wstring> noire{L"Noire", L"510,42", L"1,96", L"22 510", L"24 500"};
+    EXPECT_TRUE(WaitForRow(L"Noire", noire));
+    EXPECT_EQ(ViewText("lblTableau"),
+              L"Tempo 117,55 à la noire — les dix délais du haut sont ceux du tempo 118");
+    // ÷2 then ×2: the very tempo and the very figures, however often.
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(
+            driver::ClickUntil(half, [&] { return ViewText("txtTempoExact") == L"58,78"; }));
+        EXPECT_EQ(Text("txtTempo"), L"59");
+        ASSERT_TRUE(
+            driver::ClickUntil(twice, [&] { return ViewText("txtTempoExact") == L"117,55"; }));
+        EXPECT_TRUE(WaitForRow(L"Noire", noire));
+    }
+    // Escape in the exact tempo's box puts back the tempo in use.
+    ASSERT_TRUE(driver::ClickUntil(exact, [&] { return Focused() == exact; }));
+    driver::PressKey(VK_END);
+    driver::TypeText(L"5");
+    ASSERT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"117,555"; }));
+    driver::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"117,55"; }));
+    driver::PressChord({VK_CONTROL, 'A'});
     // Not a tempo of the range: said, nothing changes.
     driver::PressChord({VK_CONTROL, 'A'});
     driver::TypeText(L"251");

@@ -11,7 +11,7 @@
 namespace rytmalo::e2e {
 namespace {
 
-TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
+TEST_F(DetailView, OffAtFirstThenShownBesideAndBelowTheValuesFollowingTempoAndUnit) {
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(ClientHeight(), 327);
     EXPECT_EQ(ViewControl("lvwTableau"), nullptr) << "nothing of the view is made before";
@@ -20,7 +20,12 @@ TEST_F(DetailView, OffAtFirstThenShownBelowTheValuesFollowingTempoAndUnit) {
 
     const RECT before = driver::ScreenRect(Main());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
-    EXPECT_EQ(ClientHeight(), 327 + kDetailViewHeight);
+    // The tools beside the calculator, the pages below it to the bottom.
+    EXPECT_GT(ClientHeight(), 327 + kLeastPagesHeight);
+    EXPECT_EQ(driver::RectInParent(ViewControl("pnlOutils")).left, kToolsLeft);
+    EXPECT_EQ(driver::RectInParent(ViewControl("pnlOutils")).bottom, 327);
+    EXPECT_EQ(driver::RectInParent(ViewControl("pnlDetail")).top, 327);
+    EXPECT_EQ(driver::RectInParent(ViewControl("pnlDetail")).bottom, ClientHeight());
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const auto movedUpEnough = [&] {
@@ -128,10 +133,11 @@ TEST_F(DetailView, RememberedAtTheNextStart) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"TableauDetaille") == Dword(1); }));
+    const LONG height = ClientHeight();
     Quit();
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(ViewShown());
-    EXPECT_EQ(ClientHeight(), 327 + kDetailViewHeight);
+    EXPECT_EQ(ClientHeight(), height);
 }
 
 // Every value of the view stored wrong, of the wrong type or out of range:
@@ -380,6 +386,7 @@ TEST_F(DetailView, F1OnTheNewControlsAndTheCommandShowsTheirTopics) {
                                                       {"txtDelai", kDelayHelp},
                                                       {"cboUniteDelai", kDelayUnitHelp},
                                                       {"lstTempos", kTemposHelp},
+                                                      {"pgcPages", kPagesHelp},
                                                       {"chkToutesDivisions", kDivisionsHelp},
                                                       {"cboEchantillons1", kSampleRatesHelp},
                                                       {"cboEchantillons2", kSampleRatesHelp},

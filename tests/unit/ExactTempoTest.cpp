@@ -1,6 +1,8 @@
 // The exact tempo: typed, tapped, from a list, doubled and halved.
 #include "core/ExactTempo.h"
 
+#include "ExactQuotient.h"
+
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -51,6 +53,49 @@ TEST(ExactTempo, DoubledAndHalvedWithTheButtonsAllowedOnlyWithinTheRange) {
     for (const auto& [tempo, doubled, up, halved, down] : cases) {
         EXPECT_EQ(std::pair(Doubled(tempo).tempo, Doubled(tempo).inRange), std::pair(doubled, up));
         EXPECT_EQ(std::pair(Halved(tempo).tempo, Halved(tempo).inRange), std::pair(halved, down));
+    }
+}
+
+// ×2 and ÷2 in any order, as often as the range allows: back where it
+// started, the very tempo; on the way, each value to the hundredth.
+TEST(ExactTempo, SteppingBackGivesTheVeryTempo) {
+    const auto step = [](SteppedTempo t, bool up) {
+        const auto next = t.Step(up);
+        EXPECT_TRUE(next.has_value());
+        return next.value_or(t);
+    };
+    SteppedTempo t(11755);
+    t = step(t, false);
+    EXPECT_EQ(t.Tempo(), 5878) << "58,775 shown to the hundredth";
+    t = step(t, true);
+    EXPECT_EQ(t, SteppedTempo(11755));
+    EXPECT_EQ(t.Tempo(), 11755);
+    SteppedTempo slow(9700);
+    for (int i = 0; i < 3; ++i) slow = step(slow, false);
+    EXPECT_EQ(slow.Tempo(), 1213) << "12,125";
+    EXPECT_FALSE(slow.Step(false)) << "6,06 is below 10";
+    for (int i = 0; i < 3; ++i) slow = step(slow, true);
+    EXPECT_EQ(slow.Tempo(), 9700);
+    // Every tempo, down as far as the range goes and up to the top, then
+    // back: each reached value is its start times a power of two, rounded.
+    for (ExactTempo from = kSlowestTempo; from <= kFastestTempo; from += 137) {
+        SteppedTempo walk(from);
+        int steps = 0;
+        while (const auto down = walk.Step(false)) {
+            walk = *down;
+            --steps;
+            EXPECT_EQ(walk.Tempo(), test::Nearest(from, std::int64_t{1} << -steps));
+        }
+        while (const auto up = walk.Step(true)) {
+            walk = *up;
+            ++steps;
+        }
+        EXPECT_GT(walk.Tempo() * 2, kFastestTempo);
+        while (steps > 0) {
+            walk = step(walk, false);
+            --steps;
+        }
+        EXPECT_EQ(walk.Tempo(), from);
     }
 }
 
