@@ -19,7 +19,7 @@ namespace rytmalo {
 // Within each plain value's group: the plain value, dotted, double-dotted,
 // then its triplet, quintuplet and septuplet. The detailed table's rows
 // keep their relative order.
-inline constexpr std::size_t kDivisionCount = 32;
+inline constexpr std::size_t kDivisionCount = 34;
 const std::array<NoteValue, kDivisionCount>& AllDivisions();
 
 // The note values listed: the detailed table's, or every division.

@@ -98,7 +98,8 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"devient le tempo exact de toutes les pages, et la case Tempo reçoit le tempo "
      u8"entier le plus proche."},
     {kTableHelp, u8"Page Valeurs",
-     u8"Chaque valeur de note suivie de la même valeur pointée, au tempo exact et à "
+     u8"Chaque valeur de note suivie de la même valeur pointée et, de la ronde à la "
+     u8"double croche, de son triolet, au tempo exact et à "
      u8"l'unité de temps choisie : la durée en millisecondes au centième, la fréquence en "
      u8"hertz (pour caler un LFO ou un trémolo) et la longueur en échantillons aux deux "
      u8"fréquences choisies (pour un échantillonneur). Les chiffres sont calculés sur le "
@@ -141,8 +142,9 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"le signale et les pages restent vides. La page affichée est retrouvée au prochain "
      u8"démarrage."},
     {kDivisionsHelp, u8"Toutes les divisions",
-     u8"Cochée, la page Valeurs ajoute aux valeurs simples et pointées les valeurs "
-     u8"doublement pointées (7/4 de la valeur, de la ronde à la double croche), les "
+     u8"Cochée, la page Valeurs ajoute aux valeurs simples, pointées et aux triolets "
+     u8"les valeurs doublement pointées (7/4 de la valeur, de la ronde à la double "
+     u8"croche), les "
      u8"quintolets (cinq pour quatre, 4/5 de la valeur) et les septolets (sept pour "
      u8"quatre, 4/7), de la blanche à la triple croche. La liste des tempos d'un délai "
      u8"suit le même choix.\r\n\r\n"

@@ -298,7 +298,7 @@ TEST_F(DetailPages, NoPageClipsAFigureAtAnyResolution) {
             ChooseUnit(unit);
             EnterTempo(tempo);
             driver::PressChord({VK_MENU, 'V'});
-            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwTableau").size() == 17; }));
+            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwTableau").size() == 19; }));
             fits("lvwTableau");
             driver::PressChord({VK_MENU, 'M'});
             ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwMesures").size() >= 7; }));

@@ -2,6 +2,7 @@
 // fractions computed here.
 #include "core/Divisions.h"
 
+#include <cwctype>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@
 namespace rytmalo {
 namespace {
 
-TEST(Divisions, TheDetailedTableRowsKeepTheirOrderAndEachGroupIsInMusicalOrder) {
+TEST(Divisions, TheDetailedTableRowsKeepTheirOrderAndEachGroupIsInMusicalOrderAndNamedAsItsValue) {
     std::size_t next = 0;
     for (const NoteValue& v : AllDivisions()) {
         if (next < kTableRows && v.name == NoteValues()[next].name) {
@@ -22,33 +23,53 @@ TEST(Divisions, TheDetailedTableRowsKeepTheirOrderAndEachGroupIsInMusicalOrder) 
     EXPECT_EQ(next, kTableRows) << "a row of the detailed table is missing or out of order";
 
     // After each plain value, in this order: the kinds named so, each a
-    // fraction of the plain value (a later name wins: " doublement
-    // pointée" also holds " pointée").
-    const std::tuple<std::wstring_view, int, int> kinds[] = {{L" pointée", 3, 2},
-                                                             {L" doublement pointée", 7, 4},
-                                                             {L"Triolet ", 2, 3},
-                                                             {L"Quintolet ", 4, 5},
-                                                             {L"Septolet ", 4, 7}};
+    // fraction of the plain value, its name made of the plain value's
+    // ("Double croche": "Double croche pointée", "Triolet de doubles
+    // croches").
+    const auto plural = [](std::wstring_view plainName) {
+        std::wstring many;
+        for (const wchar_t c : plainName) {
+            if (c == L' ') many += L's';
+            many += many.empty() ? static_cast<wchar_t>(std::towlower(c)) : c;
+        }
+        return many + L's';
+    };
+    const std::tuple<std::wstring_view, std::wstring_view, int, int> kinds[] = {
+        {L"", L" pointée", 3, 2},
+        {L"", L" doublement pointée", 7, 4},
+        {L"Triolet de ", L"", 2, 3},
+        {L"Quintolet de ", L"", 4, 5},
+        {L"Septolet de ", L"", 4, 7}};
     const NoteValue* plain = nullptr;
     int lastKind = -1;
     for (const NoteValue& v : AllDivisions()) {
         SCOPED_TRACE(std::string(v.name.begin(), v.name.end()));
         int kind = -1;
-        for (int k = 0; k < 5; ++k)
-            if (v.name.find(std::get<0>(kinds[k])) != std::wstring_view::npos) kind = k;
+        for (int k = 0; k < 5 && plain; ++k) {
+            const auto& [before, after, num, den] = kinds[k];
+            const std::wstring named = before.empty()
+                                           ? std::wstring(plain->name) + std::wstring(after)
+                                           : std::wstring(before) + plural(plain->name);
+            if (v.name == named) kind = k;
+        }
         if (kind < 0) {
+            EXPECT_TRUE(v.name.find(L' ') == std::wstring_view::npos ||
+                        v.name.ends_with(L" croche"))
+                << "a plain value, or one not named after its group's";
             EXPECT_TRUE(!plain || v.quarters * plain->per < plain->quarters * v.per);
             plain = &v;
         } else {
-            ASSERT_NE(plain, nullptr);
             EXPECT_GT(kind, lastKind);
-            EXPECT_EQ(v.quarters * plain->per * std::get<2>(kinds[kind]),
-                      plain->quarters * v.per * std::get<1>(kinds[kind]));
+            EXPECT_EQ(v.quarters * plain->per * std::get<3>(kinds[kind]),
+                      plain->quarters * v.per * std::get<2>(kinds[kind]));
         }
         lastKind = kind;
     }
-    EXPECT_EQ(AllDivisions()[18].name, L"Quintolet de croches");
-    EXPECT_EQ(AllDivisions()[25].name, L"Septolet de doubles croches");
+    EXPECT_EQ(AllDivisions()[3].name, L"Triolet de rondes");
+    EXPECT_EQ(AllDivisions()[7].name, L"Triolet de blanches");
+    EXPECT_EQ(AllDivisions()[20].name, L"Quintolet de croches");
+    EXPECT_EQ(AllDivisions()[25].name, L"Triolet de doubles croches");
+    EXPECT_EQ(AllDivisions()[27].name, L"Septolet de doubles croches");
 }
 
 TEST(Divisions, EveryRowAtEveryUnitAndRatePairMatchesTheExactFraction) {
