@@ -61,8 +61,7 @@ std::optional<DivisionFigures> FiguresOf(const NoteValue& value, ExactTempo temp
                                          SampleRates rates) {
     const auto length = LengthOf(value, tempo, unit);
     if (!length) return std::nullopt;
-    return DivisionFigures{HundredthsOfMs(*length), HundredthsOfHz(*length),
-                           Samples(*length, rates)};
+    return DivisionFigures{HundredthsOfMs(*length), Hertz(*length), Samples(*length, rates)};
 }
 
 }  // namespace rytmalo

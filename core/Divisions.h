@@ -29,7 +29,7 @@ std::span<const NoteValue> ListedValues(bool allDivisions);
 // zero).
 struct DivisionFigures {
     std::int64_t hundredthsOfMs;
-    std::int64_t hundredthsOfHz;
+    Fixed hertz;                          // to the hundredth, or three significant digits
     std::array<std::int64_t, 2> samples;  // at the first and second rate
 };
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ExactQuotient.h"
+#include "core/Duration.h"
 
 namespace rytmalo {
 namespace {
@@ -86,7 +87,20 @@ TEST(Divisions, EveryRowAtEveryUnitAndRatePairMatchesTheExactFraction) {
                     const auto f = FiguresOf(v, tempo, static_cast<BeatUnit>(unit), rates);
                     ASSERT_TRUE(f);
                     EXPECT_EQ(f->hundredthsOfMs, test::Nearest(100 * p, q));
-                    EXPECT_EQ(f->hundredthsOfHz, test::Nearest(100 * 1000 * q, p));
+                    // Hertz, 1000 q / p: to the hundredth, or under 1 Hz
+                    // with the fewest decimals that give three significant
+                    // digits; each the nearest at its decimals.
+                    const Fixed hz = f->hertz;
+                    __int128 scale = 1;
+                    for (int i = 0; i < hz.decimals; ++i) scale *= 10;
+                    EXPECT_EQ(hz.scaled, test::Nearest(scale * 1000 * q, p));
+                    if (1000 * q >= p) {
+                        EXPECT_EQ(hz.decimals, 2);
+                    } else {
+                        EXPECT_GE(hz.scaled, 100);
+                        EXPECT_TRUE(hz.decimals == 2 ||
+                                    test::Nearest(scale / 10 * 1000 * q, p) < 100);
+                    }
                     EXPECT_EQ(f->samples[0], test::Nearest(p * rates.first, q * 1000));
                     EXPECT_EQ(f->samples[1], test::Nearest(p * rates.second, q * 1000));
                 }
@@ -95,6 +109,37 @@ TEST(Divisions, EveryRowAtEveryUnitAndRatePairMatchesTheExactFraction) {
     }
     EXPECT_FALSE(FiguresOf(AllDivisions()[0], 999, 4, {}));
     EXPECT_FALSE(FiguresOf(AllDivisions()[0], 25001, 4, {}));
+}
+
+}  // namespace
+
+void PrintTo(const Fixed& figure, std::ostream* out) {
+    *out << static_cast<long long>(figure.scaled) << "e-" << figure.decimals;
+}
+
+namespace {
+
+// An LFO at 10 BPM: a dotted whole note is 0.0278 Hz, not 0.03; with the
+// sixteenth as beat 0.00694 Hz.
+TEST(Divisions, FiguresUnderOneKeepThreeSignificantDigits) {
+    const NoteValue& dottedWhole = AllDivisions()[1];
+    ASSERT_EQ(dottedWhole.name, L"Ronde pointée");
+    EXPECT_EQ(FiguresOf(dottedWhole, 1000, 4, {})->hertz, (Fixed{278, 4}));
+    EXPECT_EQ(FiguresOf(dottedWhole, 1000, 16, {})->hertz, (Fixed{694, 5}));
+    EXPECT_EQ(FiguresOf(dottedWhole, 25000, 4, {})->hertz, (Fixed{694, 3})) << "not 0.69";
+    EXPECT_EQ(FiguresOf(AllDivisions()[0], 12000, 4, {})->hertz, (Fixed{500, 3}));
+    EXPECT_EQ(FiguresOf(AllDivisions()[0], 3000, 4, {})->hertz, (Fixed{125, 3})) << "0.125 Hz";
+    // Rounding may carry into another digit: the fewest decimals that
+    // give three digits, however many that leaves.
+    EXPECT_EQ(FixedFigure(9996, 100000, 2), (Fixed{100, 3})) << "0.09996: 0.100";
+    EXPECT_EQ(FixedFigure(999, 1000, 2), (Fixed{100, 2})) << "0.999: 1.00";
+    EXPECT_EQ(FixedFigure(36, 1000, 3), (Fixed{360, 4}));
+    EXPECT_EQ(FixedFigure(5, 1000000, 2), (Fixed{500, 8}));
+    EXPECT_EQ(FixedFigure(1, 1, 0), (Fixed{1, 0}));
+    EXPECT_EQ(FixedFigure(7, 10, 0), (Fixed{700, 3}));
+    EXPECT_EQ(FixedFigure(1000, 3, 0), (Fixed{333, 0})) << "1 and more keep their decimals";
+    EXPECT_EQ(FixedFigure(0, 7, 2), (Fixed{0, 2}));
+    EXPECT_EQ(Hertz({0, 1}), (Fixed{0, 2})) << "no division by zero";
 }
 
 }  // namespace
