@@ -36,8 +36,8 @@ FigureRows Widest(const tk::NumberStyle& style) {
     return rows;
 }
 
-Headings HeadingsOf(const DetailSettings& settings, const tk::NumberStyle& style) {
-    return WithRates({L"Valeur", L"ms", L"Hz"}, settings.rates, style);
+Headings HeadingsOf(const FigureContext& context, const tk::NumberStyle& style) {
+    return WithRates({L"Valeur", L"ms", L"Hz"}, context.settings.rates, style);
 }
 
 PageSheet Make() {

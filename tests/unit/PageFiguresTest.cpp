@@ -3,11 +3,14 @@
 // lowest and highest sample rates), in a French style: what a user can
 // read, and what the columns are measured on.
 #include <algorithm>
+#include <cwctype>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/DetailPages.h"
+#include "app/DetailViewLayout.h"
 
 namespace rytmalo {
 namespace {
@@ -74,9 +77,9 @@ TEST(PageFigures, EveryFigureUnderOneHasThreeSignificantDigits) {
     EXPECT_GT(underOne, 0) << "slow rates are under 1 Hz";
 }
 
-// The columns are measured on a list's widest rows: every name it can
-// show is among them, and no figure is longer than the longest of its
-// column there.
+// The columns are measured on a list's widest rows and its layout's
+// headings: every name it can show is among the rows, and no figure or
+// heading is longer than the longest of its column there.
 TEST(PageFigures, TheWidestRowsHoldEveryNameAndTheLongestFigures) {
     const tk::NumberStyle style = French();
     for (const PageRow& page : DetailPages()) {
@@ -89,8 +92,18 @@ TEST(PageFigures, TheWidestRowsHoldEveryNameAndTheLongestFigures) {
                 for (std::size_t c = 0; c < row.size() && c < longest.size(); ++c)
                     longest[c] = std::max(longest[c], row[c].size());
             }
+            const auto& columns = FindDetailControl(list.name)->columns;
+            ASSERT_EQ(columns.size(), longest.size());
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                longest[c] = std::max(longest[c], columns[c].caption.size());
             bool shown = false;
             ForEachContext([&](const FigureContext& context) {
+                if (list.headings) {
+                    const Headings headings = list.headings(context, style);
+                    for (std::size_t c = 0; c < headings.shown.size(); ++c)
+                        EXPECT_LE(headings.shown[c].size(), longest[c])
+                            << testing::PrintToString(headings.shown[c]);
+                }
                 for (const auto& row : list.rows(context, style)) {
                     shown = true;
                     ASSERT_EQ(row.size(), longest.size());
@@ -102,6 +115,75 @@ TEST(PageFigures, TheWidestRowsHoldEveryNameAndTheLongestFigures) {
                 }
             });
             EXPECT_TRUE(shown);
+        }
+    }
+}
+
+const FigureList& ListNamed(std::string_view name) {
+    for (const PageRow& page : DetailPages()) {
+        for (const FigureList& list : page.content().lists) {
+            if (list.name == name) return list;
+        }
+    }
+    throw std::invalid_argument("no such list");
+}
+
+// "Temps" is the main window's beat on every page, and each says which
+// note it is: in 12/8 at 133,33 to the quarter, 450,01 ms everywhere.
+TEST(PageFigures, EveryPageCountsTheSameBeatAndNamesIt) {
+    const tk::NumberStyle style = French();
+    FigureContext context;
+    context.tempo = 13333;
+    context.settings.signature = {12, 8};
+    const std::pair<BeatUnit, std::wstring> beats[] = {
+        {2, L"blanche"}, {4, L"noire"}, {8, L"croche"}, {16, L"double croche"}};
+    for (const auto& [unit, note] : beats) {
+        SCOPED_TRACE(unit);
+        context.unit = unit;
+        std::wstring beatMs;
+        for (const auto& row : ListNamed("lvwTableau").rows(context, style)) {
+            if (row[0] == static_cast<wchar_t>(std::towupper(note[0])) + note.substr(1))
+                beatMs = row[1];
+        }
+        ASSERT_FALSE(beatMs.empty());
+        const FigureRows bars = ListNamed("lvwMesures").rows(context, style);
+        EXPECT_EQ(bars[0][0], L"Temps (" + note + L")");
+        EXPECT_EQ(bars[0][1], beatMs);
+        EXPECT_EQ(bars[1][0],
+                  unit == 8 ? L"Pulsation (noire pointée)" : L"Unité de la mesure (croche)");
+        const FigureRows compressor = ListNamed("lvwCompresseur").rows(context, style);
+        EXPECT_EQ(compressor.back()[0], L"Relâchement jusqu'au temps suivant (" + note + L")");
+        const FigureList& picture = ListNamed("lvwImage");
+        ASSERT_NE(picture.headings, nullptr);
+        EXPECT_EQ(picture.headings(context, style).shown[1], L"Par temps (" + note + L")");
+        EXPECT_EQ(picture.headings(context, style).copied[1], L"Par temps (" + note + L")");
+        // At 24 frames a second.
+        const FigureRows frames = picture.rows(context, style);
+        ASSERT_EQ(frames[1][0], L"24");
+        const auto ms = tk::ParseFixed(beatMs, 2, style, 100'000'000);
+        ASSERT_TRUE(ms);
+        const auto perBeat = tk::ParseFixed(frames[1][1], 3, style, 100'000'000);
+        ASSERT_TRUE(perBeat);
+        EXPECT_NEAR(static_cast<double>(*perBeat), static_cast<double>(*ms) * 24 / 100, 1.0);
+    }
+    context.unit = 4;
+    EXPECT_EQ(ListNamed("lvwMesures").rows(context, style)[0][1], L"450,01");
+    EXPECT_EQ(ListNamed("lvwCompresseur").rows(context, style).back()[1], L"421,89");
+    EXPECT_EQ(ListNamed("lvwImage").rows(context, style)[1][1], L"10,800");
+}
+
+// A copy names the time signature where it changes the figures, and only
+// there.
+TEST(PageFigures, ACopyNamesTheSignatureOfTheListsItChanges) {
+    const tk::NumberStyle style = French();
+    FigureContext context;
+    context.tempo = 12000;
+    for (const PageRow& page : DetailPages()) {
+        for (const FigureList& list : page.content().lists) {
+            context.settings.signature = {4, 4};
+            const FigureRows common = list.rows(context, style);
+            context.settings.signature = {7, 8};
+            EXPECT_EQ(list.bySignature, list.rows(context, style) != common) << list.name;
         }
     }
 }
