@@ -57,9 +57,16 @@ void TListView::SetColumnCaption(int column, const std::wstring& caption) {
     if (column < 0) return;
     if (static_cast<std::size_t>(column) >= captions_.size()) captions_.resize(column + 1);
     captions_[static_cast<std::size_t>(column)] = caption;
+    // The format goes with the text: a list may draw a heading given its
+    // text alone on the left (Wine's does), a figure's over its column.
+    const auto& columns = Layout().columns;
     LVCOLUMNW c{};
     c.mask = LVCF_TEXT;
     c.pszText = const_cast<wchar_t*>(caption.c_str());
+    if (static_cast<std::size_t>(column) < columns.size()) {
+        c.mask |= LVCF_FMT;
+        c.fmt = FormatOf(columns[static_cast<std::size_t>(column)].alignment);
+    }
     ListView_SetColumn(Handle(), column, &c);
     SetColumnWidths();
 }
@@ -84,7 +91,8 @@ std::vector<int> TListView::ColumnWidths(HFONT font, int dpi,
     std::vector<std::size_t> longest;
     for (const auto& row : rows) {
         if (longest.size() < row.size()) longest.resize(row.size(), 0);
-        for (std::size_t c = 0; c < row.size(); ++c) longest[c] = std::max(longest[c], row[c].size());
+        for (std::size_t c = 0; c < row.size(); ++c)
+            longest[c] = std::max(longest[c], row[c].size());
     }
     std::vector<int> widths(longest.size(), 0);
     WindowDc screen(nullptr);
@@ -119,7 +127,7 @@ void TListView::SetColumnWidths() {
     std::vector<std::wstring>& header = measured.emplace_back();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         header.emplace_back(i < captions_.size() && !captions_[i].empty() ? captions_[i]
-                                                                           : columns[i].caption);
+                                                                          : columns[i].caption);
     }
     const std::vector<int> widths = ColumnWidths(FontHandle(), Form().Dpi(), measured);
     for (int i = 0; i < count && i < static_cast<int>(widths.size()); ++i)

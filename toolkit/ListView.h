@@ -27,7 +27,8 @@ public:
     // screen: at the focused row, else at the top-left of the rows.
     POINT MenuPoint() const;
 
-    // A column's heading, when it changes with a setting.
+    // A column's heading, when it changes with a setting; it keeps its
+    // column's alignment.
     void SetColumnCaption(int column, const std::wstring& caption);
 
     // Each column made as wide as the widest of these texts and its
