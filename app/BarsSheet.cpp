@@ -24,21 +24,24 @@ FigureRows Rows(const FigureContext& context, const tk::NumberStyle& style) {
                   style);
 }
 
-// The longest bars, and the names of every count and pulse.
+// The longest bars (with the sixteenth as beat), and the names of every
+// beat, count and pulse.
 FigureRows Widest(const tk::NumberStyle& style) {
     FigureRows rows;
-    for (const std::int32_t denominator : kDenominators) {
-        for (const std::int32_t numerator : {6, 32}) {
-            for (auto& row :
-                 RowsOf({numerator, denominator}, kSlowestTempo, 16, {192000, 192000}, style))
-                rows.push_back(std::move(row));
+    for (const BeatUnit unit : {16, 8, 4, 2}) {
+        for (const std::int32_t denominator : kDenominators) {
+            for (const std::int32_t numerator : {6, 32}) {
+                for (auto& row :
+                     RowsOf({numerator, denominator}, kSlowestTempo, unit, {192000, 192000}, style))
+                    rows.push_back(std::move(row));
+            }
         }
     }
     return rows;
 }
 
-Headings HeadingsOf(const DetailSettings& settings, const tk::NumberStyle& style) {
-    return WithRates({L"Durée", L"ms", L"min:s.ms"}, settings.rates, style);
+Headings HeadingsOf(const FigureContext& context, const tk::NumberStyle& style) {
+    return WithRates({L"Durée", L"ms", L"min:s.ms"}, context.settings.rates, style);
 }
 
 std::vector<Choice> Numerators(const tk::NumberStyle&) {
@@ -60,10 +63,10 @@ PageSheet Make() {
             {
                 DetailLabel("lblMesure", 1130, "tabMesures", Bounds(4, 7, 44, 13), L"Mes&ure :"),
                 DetailCombo("cboMesureHaut", 1131, "tabMesures", Bounds(50, 3, 42, 21), kBarsHelp,
-                            0, L"Le nombre de temps de la mesure, de 1 à 32"),
+                            0, L"Le nombre d'unités de la mesure, de 1 à 32"),
                 DetailLabel("lblSur", 1132, "tabMesures", Bounds(96, 7, 6, 13), L"/"),
                 DetailCombo("cboMesureBas", 1133, "tabMesures", Bounds(104, 3, 42, 21), kBarsHelp,
-                            1, L"La valeur qui fait le temps : 1, 2, 4, 8, 16 ou 32"),
+                            1, L"L'unité de la mesure, de la ronde (1) à la triple croche (32)"),
             },
         .listsTop = kPageSettingsHeight,
         .lists = {{"lvwMesures", Rows, Widest, HeadingsOf, true, 9}},

@@ -46,10 +46,13 @@ struct FigureList {
     // Its rows at the context's tempo, in a number style; none outside the
     // tempo range.
     FigureRows (*figures)(const FigureContext& context, const tk::NumberStyle& style);
-    // The widest rows it can ever show: its columns are measured on them.
+    // The widest rows it can ever show, every name among them (and its
+    // widest headings, when they follow the context): its columns are
+    // measured on them.
     FigureRows (*widest)(const tk::NumberStyle& style);
-    // Headings that follow the settings; nullptr: its layout's, always.
-    Headings (*headings)(const DetailSettings& settings, const tk::NumberStyle& style);
+    // Headings that follow the settings or the beat; nullptr: its
+    // layout's, always.
+    Headings (*headings)(const FigureContext& context, const tk::NumberStyle& style);
     // Its figures depend on the time signature, which its copy then names.
     bool bySignature;
     // The most rows it holds, shown whole when the screen has room for

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/DecimalText.h"
+#include "core/Duration.h"
+#include "core/NoteNames.h"
 
 namespace rytmalo {
 namespace {
@@ -22,14 +24,7 @@ std::wstring TempoText(ExactTempo tempo, const tk::NumberStyle& style) {
     return Trimmed(tempo, 2, style);
 }
 
-std::wstring BeatName(BeatUnit unit) {
-    switch (unit) {
-        case 2: return L"blanche";
-        case 8: return L"croche";
-        case 16: return L"double croche";
-        default: return L"noire";
-    }
-}
+std::wstring BeatName(BeatUnit unit) { return std::wstring(NoteName(BeatsPerWhole(unit))); }
 
 std::wstring FigureTitle(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& style) {
     return L"Tempo " + TempoText(tempo, style) + L" à la " + BeatName(unit);

@@ -37,7 +37,7 @@ FigureTable::FigureTable(tk::TForm& form, const FigureList& figures, const tk::N
 }
 
 void FigureTable::Show(const FigureContext& context) {
-    if (figures_.headings) SetHeadings(figures_.headings(context.settings, numbers_));
+    if (figures_.headings) SetHeadings(figures_.headings(context, numbers_));
     if (!context.tempo) {
         shown_.reset();
         list_.SetRows({});

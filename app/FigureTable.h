@@ -26,7 +26,7 @@ public:
     tk::TListView& List() const { return list_; }
     const FigureList& Figures() const { return figures_; }
     // The figures of a context, none outside the tempo range, under the
-    // headings its settings give.
+    // headings its settings and beat give.
     void Show(const FigureContext& context);
     // A context menu asked for in a window of the list: true when it was.
     bool ContextMenu(HWND window, POINT screen);

@@ -25,7 +25,7 @@ FigureRows CompressorOf(ExactTempo tempo, BeatUnit unit, const tk::NumberStyle& 
     FigureRows rows;
     if (const auto compressor = CompressorRows(tempo, unit)) {
         for (const CompressorRow& r : *compressor)
-            rows.push_back({std::wstring(r.name), tk::FormatFixed(r.hundredthsOfMs, 2, style)});
+            rows.push_back({r.name, tk::FormatFixed(r.hundredthsOfMs, 2, style)});
     }
     return rows;
 }
@@ -45,8 +45,13 @@ FigureRows Compressor(const FigureContext& context, const tk::NumberStyle& style
     return CompressorOf(*context.tempo, context.unit, style);
 }
 
+// Every beat's name; the longest times with the sixteenth as beat.
 FigureRows WidestCompressor(const tk::NumberStyle& style) {
-    return CompressorOf(kSlowestTempo, 16, style);
+    FigureRows rows;
+    for (const BeatUnit unit : {16, 8, 4, 2}) {
+        for (auto& row : CompressorOf(kSlowestTempo, unit, style)) rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
 std::vector<Choice> PreDelays(const tk::NumberStyle&) {
@@ -80,7 +85,7 @@ PageSheet Make() {
                               {{L"Compresseur", 200}, {L"ms", 70, Alignment::Right}}),
             },
         .listsTop = kPageSettingsHeight,
-        .lists = {{"lvwReverb", Reverb, WidestReverb, nullptr, false, 4},
+        .lists = {{"lvwReverb", Reverb, WidestReverb, nullptr, true, 4},
                   {"lvwCompresseur", Compressor, WidestCompressor, nullptr, false, 5}},
         .settings = {{"cboPreDelai", L"PreDelai", PreDelays}},
     };

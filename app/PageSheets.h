@@ -10,8 +10,8 @@ namespace rytmalo {
 // divisions", the double-dotted values, quintuplets and septuplets too),
 // in milliseconds, hertz and samples at the two chosen rates.
 const PageSheet& ValuesSheet();
-// "Mesures": how long the count, the dotted pulse of a compound metre and
-// 1 to 32 bars of the chosen time signature last.
+// "Mesures": how long the beat, the signature's count, the dotted pulse of
+// a compound metre and 1 to 32 bars of the chosen time signature last.
 const PageSheet& BarsSheet();
 // "Mixage": a reverb that breathes with the song (four sizes, their
 // pre-delay and decay) and a compressor's attack and release on the beat.

@@ -27,8 +27,21 @@ FigureRows Rows(const FigureContext& context, const tk::NumberStyle& style) {
     return RowsOf(*context.tempo, context.unit, context.settings.signature, style);
 }
 
+// "Par temps" names the beat it counts, the main window's unit, as every
+// page does; the list sets it whenever it shows its figures, as the other
+// pages set their sample rates' headings.
+Headings HeadingsOf(const FigureContext& context, const tk::NumberStyle&) {
+    std::vector<std::wstring> headings{L"Images/s", L"Par temps (" + BeatName(context.unit) + L")",
+                                       L"Par mesure", L"Clic"};
+    return {headings, headings};
+}
+
+// The most frames, at the slowest tempo with the sixteenth as beat in
+// 32/1, and the longest heading, which names that beat.
 FigureRows Widest(const tk::NumberStyle& style) {
-    return RowsOf(kSlowestTempo, 16, {32, 1}, style);
+    FigureRows rows = RowsOf(kSlowestTempo, 16, {32, 1}, style);
+    rows.push_back(HeadingsOf({.unit = 16}, style).shown);
+    return rows;
 }
 
 PageSheet Make() {
@@ -42,7 +55,7 @@ PageSheet Make() {
              {L"Par mesure", 70, Alignment::Right},
              {L"Clic", 50, Alignment::Right}})},
         .listsTop = 4,
-        .lists = {{"lvwImage", Rows, Widest, nullptr, false, static_cast<int>(kFrameRateCount)}},
+        .lists = {{"lvwImage", Rows, Widest, HeadingsOf, true, static_cast<int>(kFrameRateCount)}},
         .settings = {},
     };
 }

@@ -13,7 +13,7 @@ FigureRows RowsOf(std::span<const NoteValue> values, ExactTempo tempo, BeatUnit 
         const auto f = FiguresOf(value, tempo, unit, rates);
         if (!f) return {};
         rows.push_back({std::wstring(value.name), tk::FormatFixed(f->hundredthsOfMs, 2, style),
-                        tk::FormatFixed(f->hundredthsOfHz, 2, style),
+                        tk::FormatFixed(f->hertz.scaled, f->hertz.decimals, style),
                         tk::FormatFixed(f->samples[0], 0, style),
                         tk::FormatFixed(f->samples[1], 0, style)});
     }
@@ -36,8 +36,8 @@ FigureRows Widest(const tk::NumberStyle& style) {
     return rows;
 }
 
-Headings HeadingsOf(const DetailSettings& settings, const tk::NumberStyle& style) {
-    return WithRates({L"Valeur", L"ms", L"Hz"}, settings.rates, style);
+Headings HeadingsOf(const FigureContext& context, const tk::NumberStyle& style) {
+    return WithRates({L"Valeur", L"ms", L"Hz"}, context.settings.rates, style);
 }
 
 PageSheet Make() {

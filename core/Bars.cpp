@@ -2,32 +2,19 @@
 
 #include "core/Duration.h"
 #include "core/DecimalText.h"
+#include "core/NoteNames.h"
 
 namespace rytmalo {
 namespace {
 
-// The note that is 1/denominator of a whole, and its dotted value.
-const wchar_t* CountName(std::int32_t denominator) {
-    switch (denominator) {
-        case 1: return L"ronde";
-        case 2: return L"blanche";
-        case 4: return L"noire";
-        case 8: return L"croche";
-        case 16: return L"double croche";
-        default: return L"triple croche";
-    }
+// The dotted value three counts long: twice the count, dotted.
+std::wstring PulseName(std::int32_t denominator) {
+    if (denominator == 1) return L"carrée pointée";
+    return std::wstring(NoteName(denominator / 2)) + L" pointée";
 }
 
-// Three counts: the value twice as long as the count, dotted.
-const wchar_t* PulseName(std::int32_t denominator) {
-    switch (denominator) {
-        case 1: return L"carrée pointée";
-        case 2: return L"ronde pointée";
-        case 4: return L"blanche pointée";
-        case 8: return L"noire pointée";
-        case 16: return L"croche pointée";
-        default: return L"double croche pointée";
-    }
+std::wstring Named(std::wstring_view what, std::wstring_view note) {
+    return std::wstring(what) + L" (" + std::wstring(note) + L")";
 }
 
 BarRow RowOf(std::wstring name, ExactMs length, SampleRates rates) {
@@ -43,10 +30,16 @@ std::vector<BarRow> BarRows(TimeSignature signature, ExactTempo tempo, BeatUnit 
     if (!whole || !IsValidSignature(signature)) return {};
     const ExactMs bar = *BarMs(signature, *whole);
     std::vector<BarRow> rows;
-    rows.push_back(RowOf(std::wstring(L"Temps (") + CountName(signature.denominator) + L")",
-                         Scaled(*whole, 1, signature.denominator), rates));
+    // "Temps" is the beat the main window counts, on every page; the
+    // signature's count is another row when it is another note.
+    const std::int32_t beat = BeatsPerWhole(unit);
+    rows.push_back(RowOf(Named(L"Temps", NoteName(beat)), Scaled(*whole, 1, beat), rates));
+    if (signature.denominator != beat) {
+        rows.push_back(RowOf(Named(L"Unité de la mesure", NoteName(signature.denominator)),
+                             Scaled(*whole, 1, signature.denominator), rates));
+    }
     if (IsCompound(signature)) {
-        rows.push_back(RowOf(std::wstring(L"Pulsation (") + PulseName(signature.denominator) + L")",
+        rows.push_back(RowOf(Named(L"Pulsation", PulseName(signature.denominator)),
                              Scaled(*whole, 3, signature.denominator), rates));
     }
     for (std::int32_t bars = 1; bars <= 32; bars *= 2) {

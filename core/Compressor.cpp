@@ -1,6 +1,7 @@
 #include "core/Compressor.h"
 
 #include "core/Duration.h"
+#include "core/NoteNames.h"
 
 namespace rytmalo {
 
@@ -19,7 +20,9 @@ std::optional<std::array<CompressorRow, kCompressorRows>> CompressorRows(ExactTe
         {L"Attaque (triple croche)", part(1, 32)},
         {L"Relâchement (croche)", part(1, 8)},
         {L"Relâchement (noire)", part(1, 4)},
-        {L"Relâchement jusqu'au temps suivant", part(beatLessAttack, 64)},
+        {L"Relâchement jusqu'au temps suivant (" + std::wstring(NoteName(BeatsPerWhole(unit))) +
+             L")",
+         part(beatLessAttack, 64)},
     }};
 }
 

@@ -11,9 +11,11 @@ const std::array<NoteValue, kDivisionCount>& AllDivisions() {
         {L"Ronde", 4, 1},
         {L"Ronde pointée", 6, 1},
         {L"Ronde doublement pointée", 7, 1},
+        {L"Triolet de rondes", 8, 3},
         {L"Blanche", 2, 1},
         {L"Blanche pointée", 3, 1},
         {L"Blanche doublement pointée", 7, 2},
+        {L"Triolet de blanches", 4, 3},
         {L"Quintolet de blanches", 8, 5},
         {L"Septolet de blanches", 8, 7},
         {L"Noire", 1, 1},
@@ -31,7 +33,7 @@ const std::array<NoteValue, kDivisionCount>& AllDivisions() {
         {L"Double croche", 1, 4},
         {L"Double croche pointée", 3, 8},
         {L"Double croche doublement pointée", 7, 16},
-        {L"Triolet de doubles", 1, 6},
+        {L"Triolet de doubles croches", 1, 6},
         {L"Quintolet de doubles croches", 1, 5},
         {L"Septolet de doubles croches", 1, 7},
         {L"Triple croche", 1, 8},
@@ -59,8 +61,7 @@ std::optional<DivisionFigures> FiguresOf(const NoteValue& value, ExactTempo temp
                                          SampleRates rates) {
     const auto length = LengthOf(value, tempo, unit);
     if (!length) return std::nullopt;
-    return DivisionFigures{HundredthsOfMs(*length), HundredthsOfHz(*length),
-                           Samples(*length, rates)};
+    return DivisionFigures{HundredthsOfMs(*length), Hertz(*length), Samples(*length, rates)};
 }
 
 }  // namespace rytmalo

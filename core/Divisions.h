@@ -19,7 +19,7 @@ namespace rytmalo {
 // Within each plain value's group: the plain value, dotted, double-dotted,
 // then its triplet, quintuplet and septuplet. The detailed table's rows
 // keep their relative order.
-inline constexpr std::size_t kDivisionCount = 32;
+inline constexpr std::size_t kDivisionCount = 34;
 const std::array<NoteValue, kDivisionCount>& AllDivisions();
 
 // The note values listed: the detailed table's, or every division.
@@ -29,7 +29,7 @@ std::span<const NoteValue> ListedValues(bool allDivisions);
 // zero).
 struct DivisionFigures {
     std::int64_t hundredthsOfMs;
-    std::int64_t hundredthsOfHz;
+    Fixed hertz;                          // to the hundredth, or three significant digits
     std::array<std::int64_t, 2> samples;  // at the first and second rate
 };
 

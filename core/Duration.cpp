@@ -34,9 +34,9 @@ std::int64_t HundredthsOfMs(ExactMs length) {
 
 std::int64_t WholeMs(ExactMs length) { return RoundedQuotient(length.num, length.den); }
 
-std::int64_t HundredthsOfHz(ExactMs length) {
-    if (length.num == 0) return 0;
-    return RoundedQuotient(Wide{100} * 1000 * length.den, length.num);
+Fixed Hertz(ExactMs length) {
+    if (length.num == 0) return {0, 2};
+    return FixedFigure(Wide{1000} * length.den, length.num, 2);
 }
 
 std::int64_t Samples(ExactMs length, std::int32_t rate) {

@@ -1,5 +1,6 @@
 // Note lengths from the exact tempo, and the figures a page shows of a
-// length: milliseconds and hertz to the hundredth, samples, a clock time.
+// length: milliseconds and hertz to the hundredth (slow rates to three
+// significant digits), samples, a clock time.
 //
 // Bounds: a tempo of at least 10 BPM, a beat unit of at most 16 and at most
 // 32 bars of 32/1 make the longest length 32 × 32 whole notes of
@@ -32,8 +33,9 @@ std::optional<ExactMs> WholeNoteMs(ExactTempo tempo, BeatUnit unit);
 // zero).
 std::int64_t HundredthsOfMs(ExactMs length);
 std::int64_t WholeMs(ExactMs length);
-// The frequency of a length (1000 / ms Hz); 0 for a length of 0.
-std::int64_t HundredthsOfHz(ExactMs length);
+// The frequency of a length (1000 / ms Hz) to the hundredth, under 1 Hz to
+// three significant digits (0.0278); 0 for a length of 0.
+Fixed Hertz(ExactMs length);
 std::int64_t Samples(ExactMs length, std::int32_t rate);
 std::array<std::int64_t, 2> Samples(ExactMs length, SampleRates rates);
 

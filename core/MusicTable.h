@@ -1,7 +1,7 @@
-// The detailed table of note values: the ten values of the main window and
-// the dotted ones, each as milliseconds, hertz and samples, computed from
-// the tempo and the beat unit as exact fractions and rounded only when
-// shown. No window needed.
+// The detailed table of note values: the ten values of the main window, the
+// dotted ones and the whole- and half-note triplets, each as milliseconds,
+// hertz and samples, computed from the tempo and the beat unit as exact
+// fractions and rounded only when shown. No window needed.
 #pragma once
 
 #include <array>
@@ -21,8 +21,11 @@ struct NoteValue {
     std::int64_t per;       // denominator
 };
 
-// The rows in musical order: each plain value, then its dotted value.
-inline constexpr std::size_t kTableRows = 17;
+// The rows in musical order: each plain value, then its dotted value, then
+// its triplet (whole note to sixteenth). Every list of note values names them one way: "Croche",
+// "Croche pointée", "Croche doublement pointée", "Triolet de croches",
+// "Quintolet de doubles croches"; the main window's panel has its own.
+inline constexpr std::size_t kTableRows = 19;
 const std::array<NoteValue, kTableRows>& NoteValues();
 
 // Sample rates of the table's last two columns.

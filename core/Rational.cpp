@@ -25,6 +25,22 @@ std::int64_t RoundedQuotient(Wide num, Wide den) {
     return static_cast<std::int64_t>(half);
 }
 
+Fixed FixedFigure(Wide num, Wide den, int decimals) {
+    constexpr int kMostDecimals = 12;
+    Wide scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    std::int64_t scaled = RoundedQuotient(num * scale, den);
+    const bool underOne = (num < 0 ? -num : num) < (den < 0 ? -den : den);
+    // Three digits from the first that is not 0: a figure of 100 or more
+    // once scaled.
+    while (underOne && num != 0 && scaled < 100 && scaled > -100 && decimals < kMostDecimals) {
+        ++decimals;
+        scale *= 10;
+        scaled = RoundedQuotient(num * scale, den);
+    }
+    return {scaled, decimals};
+}
+
 ExactMs Scaled(ExactMs a, std::int64_t num, std::int64_t den) {
     Wide n = Wide{a.num} * num;
     Wide d = Wide{a.den} * den;

@@ -15,6 +15,20 @@ __extension__ typedef __int128 Wide;
 // not be 0; the quotient must fit in 64 bits (every caller bounds it).
 std::int64_t RoundedQuotient(Wide num, Wide den);
 
+// A figure as a page writes it: scaled / 10^decimals.
+struct Fixed {
+    std::int64_t scaled;
+    int decimals;
+    bool operator==(const Fixed&) const = default;
+};
+
+// num / den rounded once, to the nearest (halves away from zero), with that
+// many decimals; a figure under 1 with as many more (12 at most) as give it
+// three significant digits, so that a slow rate (0.0278 Hz) is not rounded
+// to nothing. 0 keeps its decimals. den must not be 0; the figure must fit
+// in 64 bits.
+Fixed FixedFigure(Wide num, Wide den, int decimals);
+
 // A length in milliseconds, num / den, den > 0.
 struct ExactMs {
     std::int64_t num;

@@ -98,14 +98,17 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"devient le tempo exact de toutes les pages, et la case Tempo reçoit le tempo "
      u8"entier le plus proche."},
     {kTableHelp, u8"Page Valeurs",
-     u8"Chaque valeur de note suivie de la même valeur pointée, au tempo exact et à "
+     u8"Chaque valeur de note suivie de la même valeur pointée et, de la ronde à la "
+     u8"double croche, de son triolet, au tempo exact et à "
      u8"l'unité de temps choisie : la durée en millisecondes au centième, la fréquence en "
-     u8"hertz (pour caler un LFO ou un trémolo) et la longueur en échantillons aux deux "
+     u8"hertz (pour caler un LFO ou un trémolo ; au centième, et sous 1 Hz avec trois "
+     u8"chiffres significatifs : 0,0278 Hz) et la longueur en échantillons aux deux "
      u8"fréquences choisies (pour un échantillonneur). Les chiffres sont calculés sur le "
      u8"tempo exact, sans passer par une valeur arrondie.\r\n\r\n"
      u8"Sur chaque page, Ctrl+C copie les lignes choisies, ou toute la liste si aucune ne "
      u8"l'est (Ctrl+A les choisit toutes), prêtes à coller dans un tableur : une ligne qui "
-     u8"nomme le tempo (« Tempo 120 à la noire »), les titres, puis les chiffres séparés "
+     u8"nomme le tempo (« Tempo 120 à la noire », et la mesure quand les chiffres en "
+     u8"dépendent), les titres, puis les chiffres séparés "
      u8"par des tabulations, sans espace entre les milliers. Le clic droit, Maj+F10 ou la "
      u8"touche Menu offre Copier. Le clic droit sur une des dix valeurs du panneau noir "
      u8"copie son chiffre."},
@@ -141,8 +144,9 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"le signale et les pages restent vides. La page affichée est retrouvée au prochain "
      u8"démarrage."},
     {kDivisionsHelp, u8"Toutes les divisions",
-     u8"Cochée, la page Valeurs ajoute aux valeurs simples et pointées les valeurs "
-     u8"doublement pointées (7/4 de la valeur, de la ronde à la double croche), les "
+     u8"Cochée, la page Valeurs ajoute aux valeurs simples, pointées et aux triolets "
+     u8"les valeurs doublement pointées (7/4 de la valeur, de la ronde à la double "
+     u8"croche), les "
      u8"quintolets (cinq pour quatre, 4/5 de la valeur) et les septolets (sept pour "
      u8"quatre, 4/7), de la blanche à la triple croche. La liste des tempos d'un délai "
      u8"suit le même choix.\r\n\r\n"
@@ -157,16 +161,19 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"démarrage. Exemple : à 120 à la noire, une noire dure 24000 échantillons à "
      u8"48 kHz et 48000 à 96 kHz."},
     {kBarsHelp, u8"Page Mesures",
-     u8"Choisissez la mesure : le nombre de temps (1 à 32) sur la valeur qui fait le temps "
-     u8"(1, 2, 4, 8, 16 ou 32). La page donne la durée du temps de la mesure, de la "
-     u8"pulsation pointée dans les mesures composées (6/8, 9/8, 12/8…), puis de 1, 2, 4, 8, "
-     u8"16 et 32 mesures : en millisecondes, en minutes:secondes.millisecondes et en "
+     u8"Choisissez la mesure : le nombre d'unités (1 à 32) sur l'unité de la mesure (1 pour "
+     u8"la ronde, 2 la blanche, 4 la noire, 8 la croche, 16 la double croche, 32 la triple "
+     u8"croche). La page donne la durée du temps, la valeur choisie comme unité de temps "
+     u8"dans la fenêtre, sur toutes les pages (« Temps (noire) ») ; celle de l'unité de la "
+     u8"mesure quand c'est une autre valeur (« Unité de la mesure (croche) ») ; celle de la "
+     u8"pulsation pointée dans les mesures composées (6/8, 9/8, 12/8…) ; puis celle de 1, 2, "
+     u8"4, 8, 16 et 32 mesures : en millisecondes, en minutes:secondes.millisecondes et en "
      u8"échantillons aux deux fréquences choisies.\r\n\r\n"
      u8"Quand la noire fait le temps, la ronde dure 60000 × 4 ÷ tempo ms (× 8 pour la "
      u8"croche), soit 2000 ms à 120 ; une mesure à 7/8 en dure les 7/8, 1750 ms, et quatre "
      u8"mesures à 4/4 durent 0:08.000. "
-     u8"La mesure sert aussi aux pages Mixage et Image ; elle est gardée pour le prochain "
-     u8"démarrage (4/4 au départ)."},
+     u8"La mesure sert aussi aux pages Mixage et Image, dont les copies la nomment ; elle "
+     u8"est gardée pour le prochain démarrage (4/4 au départ)."},
     {kMixingHelp, u8"Page Mixage",
      u8"Réverbération : quatre tailles, de la petite salle à la cathédrale, dont la longueur "
      u8"totale vaut une noire, une blanche, une mesure et deux mesures (la mesure de la page "
@@ -176,16 +183,18 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"moins le pré-délai ; un tiret quand il ne reste rien.\r\n\r\n"
      u8"Compresseur : l'attaque sur une quadruple ou une triple croche, le relâchement sur "
      u8"une croche ou une noire, et un relâchement qui finit sur le temps suivant "
-     u8"(un temps moins l'attaque d'une quadruple croche).\r\n\r\n"
+     u8"(un temps moins l'attaque d'une quadruple croche), le temps étant l'unité de temps "
+     u8"choisie, que la ligne nomme : « Relâchement jusqu'au temps suivant (noire) ».\r\n\r\n"
      u8"Exemple à 120 à la noire : petite salle de 500 ms dont 7,81 ms de pré-délai, "
      u8"relâchement jusqu'au temps suivant de 468,75 ms."},
     {kPictureHelp, u8"Page Image",
-     u8"Pour la musique à l'image : combien d'images durent un temps et une mesure (celle "
-     u8"de la page Mesures), à trois décimales, à 23,976, 24, 25, 29,97, 30, 50, 59,94 et "
-     u8"60 images par seconde, et le clic de film, en images et huitièmes d'image par "
-     u8"temps (12-2 : 12 images et 2/8). 23,976, 29,97 et 59,94 sont pris pour les cadences "
-     u8"vidéo exactes (24000/1001…) : avec les valeurs arrondies, le clic dériverait "
-     u8"d'une image toutes les quelques minutes.\r\n\r\n"
+     u8"Pour la musique à l'image : combien d'images durent un temps (l'unité de temps "
+     u8"choisie, que le titre de la colonne nomme : « Par temps (noire) ») et une mesure "
+     u8"(celle de la page Mesures), à trois décimales, à 23,976, 24, 25, 29,97, 30, 50, "
+     u8"59,94 et 60 images par seconde, et le clic de film, en images et huitièmes d'image "
+     u8"par temps (12-2 : 12 images et 2/8). 23,976, 29,97 et 59,94 sont pris pour les "
+     u8"cadences vidéo exactes (24000/1001…) : avec les valeurs arrondies, le clic "
+     u8"dériverait d'une image toutes les quelques minutes.\r\n\r\n"
      u8"Exemple : à 120 à la noire, à 24 images/s, un temps dure 12 images (12-0). En sens "
      u8"inverse, tapez un clic dans la case Délai : la liste donne son tempo à chaque "
      u8"cadence."},

@@ -57,9 +57,16 @@ void TListView::SetColumnCaption(int column, const std::wstring& caption) {
     if (column < 0) return;
     if (static_cast<std::size_t>(column) >= captions_.size()) captions_.resize(column + 1);
     captions_[static_cast<std::size_t>(column)] = caption;
+    // The format goes with the text: a list may draw a heading given its
+    // text alone on the left (Wine's does), a figure's over its column.
+    const auto& columns = Layout().columns;
     LVCOLUMNW c{};
     c.mask = LVCF_TEXT;
     c.pszText = const_cast<wchar_t*>(caption.c_str());
+    if (static_cast<std::size_t>(column) < columns.size()) {
+        c.mask |= LVCF_FMT;
+        c.fmt = FormatOf(columns[static_cast<std::size_t>(column)].alignment);
+    }
     ListView_SetColumn(Handle(), column, &c);
     SetColumnWidths();
 }

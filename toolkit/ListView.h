@@ -32,7 +32,8 @@ public:
     int RowHeight() const;
     int HeaderHeight() const;
 
-    // A column's heading, when it changes with a setting.
+    // A column's heading, when it changes with a setting; it keeps its
+    // column's alignment.
     void SetColumnCaption(int column, const std::wstring& caption);
 
     // Each column made as wide as the widest of these texts and its

@@ -36,10 +36,14 @@ TEST_F(DetailPages, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
 
     ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"7"));
     ASSERT_NO_FATAL_FAILURE(Choose("cboMesureBas", L"8"));
+    // The beat stays the quarter; the eighth that the signature counts
+    // follows it.
     EXPECT_TRUE(driver::WaitUntil([&] {
-        return Rows("lvwMesures")[1] ==
+        return Rows("lvwMesures")[2] ==
                Cells{L"1 mesure", L"1 750,00", L"0:01.750", L"77 175", L"84 000"};
     })) << ::testing::PrintToString(Rows("lvwMesures"));
+    EXPECT_EQ(Rows("lvwMesures")[0][0], L"Temps (noire)");
+    EXPECT_EQ(Rows("lvwMesures")[1][0], L"Unité de la mesure (croche)");
     ChooseUnit("rdoCroche");
     EXPECT_TRUE(driver::WaitUntil([&] { return Rows("lvwMesures")[1][1] == L"3 500,00"; }));
     // A compound metre shows its dotted pulse: 6/8 at 133 with the eighth as beat.
@@ -285,12 +289,13 @@ TEST_F(DetailPages, APageIsCopiedUnderALineNamingItsTempo) {
     const std::wstring text = driver::ClipboardText();
     EXPECT_EQ(text.rfind(L"Tempo 120 à la noire, mesure 7/8\r\n"
                          L"Durée\tms\tmin:s.ms\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"
-                         L"Temps (croche)\t250,00\t0:00.250\t11025\t12000\r\n"
+                         L"Temps (noire)\t500,00\t0:00.500\t22050\t24000\r\n"
+                         L"Unité de la mesure (croche)\t250,00\t0:00.250\t11025\t12000\r\n"
                          L"1 mesure\t1750,00\t0:01.750\t77175\t84000\r\n",
                          0),
               0u)
         << ::testing::PrintToString(text);
-    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 2 + 7);
+    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 2 + 8);
 }
 
 // Every heading and figure of every page whole at 96, 120 and 144 dpi in
@@ -328,7 +333,7 @@ TEST_F(DetailPages, NoPageClipsAFigureAtAnyResolution) {
             ChooseUnit(unit);
             EnterTempo(tempo);
             driver::PressChord({VK_MENU, 'V'});
-            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwTableau").size() == 17; }));
+            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwTableau").size() == 19; }));
             fits("lvwTableau");
             driver::PressChord({VK_MENU, 'M'});
             ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwMesures").size() >= 7; }));

@@ -39,12 +39,14 @@ TEST_F(DetailView, OffAtFirstThenShownBesideAndBelowTheValuesFollowingTempoAndUn
 
     // The figures of the tempo shown, dotted values after their plain one.
     const auto table = Table();
-    ASSERT_EQ(table.size(), 17u);
-    EXPECT_EQ(table[7][0], L"Croche");
-    EXPECT_EQ(table[8], (std::vector<std::wstring>{L"Croche pointée", L"375,00", L"2,67", L"16 538",
-                                                   L"18 000"}));
-    EXPECT_EQ(table[6], (std::vector<std::wstring>{L"Triolet de noires", L"333,33", L"3,00",
+    ASSERT_EQ(table.size(), 19u);
+    EXPECT_EQ(table[9][0], L"Croche");
+    EXPECT_EQ(table[10], (std::vector<std::wstring>{L"Croche pointée", L"375,00", L"2,67",
+                                                    L"16 538", L"18 000"}));
+    EXPECT_EQ(table[8], (std::vector<std::wstring>{L"Triolet de noires", L"333,33", L"3,00",
                                                    L"14 700", L"16 000"}));
+    EXPECT_EQ(table[5], (std::vector<std::wstring>{L"Triolet de blanches", L"666,67", L"1,50",
+                                                   L"29 400", L"32 000"}));
     EXPECT_EQ(ViewText("lblTableau"), L"Tempo 120 à la noire") << "what the figures are for";
     ChooseUnit("rdoCroche");
     EXPECT_TRUE(WaitForRow(L"Noire", {L"Noire", L"1 000,00", L"1,00", L"44 100", L"48 000"}));
@@ -116,7 +118,7 @@ TEST_F(DetailView, NoFigureOrNameIsClippedAt96Or144Dpi) {
                 return ViewText("lblTableau").starts_with(L"Tempo " + std::wstring(tempo) + L" ");
             }));
             const auto rows = Table();
-            ASSERT_EQ(rows.size(), 17u);
+            ASSERT_EQ(rows.size(), 19u);
             for (const auto& row : rows) {
                 for (std::size_t c = 0; c < row.size(); ++c)
                     expectFits(row[c], static_cast<int>(c));
@@ -250,8 +252,9 @@ TEST_F(DetailView, ADelayGivesTheTemposItFallsOnAndChoosingOneComputesIt) {
     driver::PressKey(VK_RETURN);
     ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ListBoxLines(list).empty(); }));
     const auto lines = driver::ListBoxLines(list);
-    // From 10 to 250 only: the whole and half notes, at 640 and 320, are left out.
-    EXPECT_EQ(lines.front(), L"Noire : 160,0");
+    // From 10 to 250 only: the whole and half notes, at 640 and 320, and the
+    // whole-note triplet, at 426,7, are left out.
+    EXPECT_EQ(lines.front(), L"Triolet de blanches : 213,3");
     EXPECT_NE(std::find(lines.begin(), lines.end(), L"Croche pointée : 120,0"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), L"Noire : 160,0"), lines.end());
 
@@ -322,12 +325,12 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     EXPECT_NE(all.find(L"\r\nValeur\tms\tHz\tÉchantillons à 44,1 kHz\tÉchantillons à 48 kHz\r\n"),
               std::wstring::npos);
     EXPECT_NE(all.find(L"\r\nCroche pointée\t375,00\t2,67\t16538\t18000\r\n"), std::wstring::npos);
-    EXPECT_EQ(std::count(all.begin(), all.end(), L'\n'), 19);
+    EXPECT_EQ(std::count(all.begin(), all.end(), L'\n'), 21);
 
-    // One row chosen (the fifth, from the keyboard): that row; then the
+    // One row chosen (the seventh, from the keyboard): that row; then the
     // context menu's Copier does the same.
     driver::PressKey(VK_HOME);
-    for (int i = 0; i < 4; ++i) driver::PressKey(VK_DOWN);
+    for (int i = 0; i < 6; ++i) driver::PressKey(VK_DOWN);
     driver::ClearClipboard();
     driver::PressChord({VK_CONTROL, 'C'});
     const std::wstring noire =
@@ -340,7 +343,7 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
     // command highlighted: Enter chooses it.
     driver::ClearClipboard();
     const int focused = ListView_GetNextItem(table, -1, LVNI_FOCUSED);
-    ASSERT_EQ(focused, 4);
+    ASSERT_EQ(focused, 6);
     driver::PressChord({VK_SHIFT, VK_F10});
     HWND menu = nullptr;
     ASSERT_TRUE(driver::WaitUntil(

@@ -68,9 +68,9 @@ TEST(DelayMatch, TheClosestValueByRatioAndHowFarTheDelayIsFromIt) {
         {375000, L"Croche pointée", 0},
         {380000, L"Croche pointée", 133},
         {2100000, L"Ronde", 500},
-        // 230 ms over the half note, 270 under the dotted half: by ratio
-        // (1.23 against 1.22) the dotted half is closer.
-        {1230000, L"Blanche pointée", -1800},
+        // 240 ms over the dotted half note, 260 under the whole note: by
+        // ratio (1.16 against 1.149) the whole note is closer.
+        {1740000, L"Ronde", -1300},
         {10000000, L"Ronde pointée", 23333},
         {1000, L"Quadruple croche", -9680},
         {333300, L"Triolet de noires", -1}};
@@ -82,7 +82,7 @@ TEST(DelayMatch, TheClosestValueByRatioAndHowFarTheDelayIsFromIt) {
     }
     // 1 s is as far from a 2 s whole note as from a 500 ms quarter: the
     // earlier one.
-    const NoteValue wholeAndQuarter[] = {NoteValues()[0], NoteValues()[4]};
+    const NoteValue wholeAndQuarter[] = {NoteValues()[0], NoteValues()[6]};
     EXPECT_EQ(ClosestValueTo({1000, 1}, wholeAndQuarter, 12000, 4)->hundredthsOfPercent, -5000);
     // Each division's own length, to the hundredth of a ms, finds it.
     for (const ExactTempo tempo : {1000, 11755, 25000}) {

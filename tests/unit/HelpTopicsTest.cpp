@@ -187,10 +187,13 @@ TEST(HelpTopics, TheDetailedViewsFiguresQuotedAreTheCalculatorsOwn) {
     EXPECT_TRUE(
         says(kBarsHelp, L"soit " + fixed(WholeMs(*WholeNoteMs(k120, 4)), 0) + L" ms à 120"));
     const std::vector<BarRow> sevenEight = BarRows({7, 8}, k120, 4, {});
-    ASSERT_GT(sevenEight.size(), 1u);
-    EXPECT_EQ(sevenEight[1].name, L"1 mesure");
+    ASSERT_GT(sevenEight.size(), 2u);
+    EXPECT_EQ(sevenEight[2].name, L"1 mesure");
     EXPECT_TRUE(says(kBarsHelp,
-                     L"7/8 en dure les 7/8, " + fixed(WholeMs(sevenEight[1].length), 0) + L" ms"));
+                     L"7/8 en dure les 7/8, " + fixed(WholeMs(sevenEight[2].length), 0) + L" ms"));
+    // The names quoted are the pages' own.
+    EXPECT_TRUE(says(kBarsHelp, L"« " + sevenEight[0].name + L" »"));
+    EXPECT_TRUE(says(kBarsHelp, L"« " + sevenEight[1].name + L" »"));
     const std::vector<BarRow> fourFour = BarRows({4, 4}, k120, 4, {});
     ASSERT_GT(fourFour.size(), 3u);
     EXPECT_EQ(fourFour[3].name, L"4 mesures");
@@ -205,6 +208,7 @@ TEST(HelpTopics, TheDetailedViewsFiguresQuotedAreTheCalculatorsOwn) {
                                       L" ms de pré-délai"));
     EXPECT_TRUE(says(kMixingHelp,
                      L"temps suivant de " + fixed(compressor->back().hundredthsOfMs, 2) + L" ms"));
+    EXPECT_TRUE(says(kMixingHelp, L"« " + compressor->back().name + L" »"));
 
     const auto frames = FiguresAt(kFrameRates[1], k120, 4, {4, 4});
     ASSERT_TRUE(frames);

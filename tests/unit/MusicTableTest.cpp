@@ -3,6 +3,7 @@
 #include "core/MusicTable.h"
 
 #include <cstdlib>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -30,12 +31,24 @@ long long RoundAway(long long a, long long b) {
     return q;
 }
 
-TEST(MusicTable, RowsInMusicalOrderEachPlainValueFollowedByItsDottedOne) {
+// The row of the table with this name.
+std::size_t RowNamed(std::wstring_view name) {
+    for (std::size_t i = 0; i < kTableRows; ++i) {
+        if (NoteValues()[i].name == name) return i;
+    }
+    ADD_FAILURE() << "no row " << std::string(name.begin(), name.end());
+    return 0;
+}
+
+TEST(MusicTable, RowsInMusicalOrderEachPlainValueFollowedByItsDottedOneAndItsTriplet) {
     const auto& rows = NoteValues();
     EXPECT_EQ(rows[0].name, L"Ronde");
-    EXPECT_EQ(rows[8].name, L"Croche pointée");
-    EXPECT_EQ(rows[9].name, L"Triolet de croches");
-    EXPECT_EQ(rows[16].name, L"Quadruple croche pointée");
+    EXPECT_EQ(rows[2].name, L"Triolet de rondes");
+    EXPECT_EQ(rows[5].name, L"Triolet de blanches");
+    EXPECT_EQ(rows[10].name, L"Croche pointée");
+    EXPECT_EQ(rows[11].name, L"Triolet de croches");
+    EXPECT_EQ(rows[18].name, L"Quadruple croche pointée");
+    int triplets = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].name.ends_with(L" pointée")) {
             ASSERT_GT(i, 0u);
@@ -44,21 +57,28 @@ TEST(MusicTable, RowsInMusicalOrderEachPlainValueFollowedByItsDottedOne) {
             EXPECT_EQ(rows[i].quarters * rows[i - 1].per * 2,
                       rows[i - 1].quarters * rows[i].per * 3);
         }
+        if (rows[i].name.starts_with(L"Triolet ")) ++triplets;
     }
+    EXPECT_EQ(triplets, 5) << "whole note to sixteenth";
 }
 
 TEST(MusicTable, WorkedRowsAt120WithTheQuarterNoteAsBeat) {
-    const auto figures = [](std::size_t row) { return *FiguresOf(NoteValues()[row], 120, 4); };
+    const auto figures = [](std::wstring_view name) {
+        return *FiguresOf(NoteValues()[RowNamed(name)], 120, 4);
+    };
     // Dotted eighth: 375 ms, 2.67 Hz, 16537.5 samples at 44.1 kHz.
-    EXPECT_EQ(figures(8).hundredthsOfMs, 37500);
-    EXPECT_EQ(figures(8).hundredthsOfHz, 267);
-    EXPECT_EQ(figures(8).samples44k, 16538);
-    EXPECT_EQ(figures(8).samples48k, 18000);
+    EXPECT_EQ(figures(L"Croche pointée").hundredthsOfMs, 37500);
+    EXPECT_EQ(figures(L"Croche pointée").hundredthsOfHz, 267);
+    EXPECT_EQ(figures(L"Croche pointée").samples44k, 16538);
+    EXPECT_EQ(figures(L"Croche pointée").samples48k, 18000);
     // Quarter triplet: 333.33 ms, 3 Hz; eighth triplet 166.67 ms.
-    EXPECT_EQ(figures(6).hundredthsOfMs, 33333);
-    EXPECT_EQ(figures(6).hundredthsOfHz, 300);
-    EXPECT_EQ(figures(9).hundredthsOfMs, 16667);
-    EXPECT_EQ(figures(9).samples44k, 7350);
+    EXPECT_EQ(figures(L"Triolet de noires").hundredthsOfMs, 33333);
+    EXPECT_EQ(figures(L"Triolet de noires").hundredthsOfHz, 300);
+    EXPECT_EQ(figures(L"Triolet de croches").hundredthsOfMs, 16667);
+    EXPECT_EQ(figures(L"Triolet de croches").samples44k, 7350);
+    // Half- and whole-note triplets: three in the time of two.
+    EXPECT_EQ(figures(L"Triolet de blanches").hundredthsOfMs, 66667);
+    EXPECT_EQ(figures(L"Triolet de rondes").hundredthsOfMs, 133333);
     EXPECT_FALSE(FiguresOf(NoteValues()[0], 0, 4)) << "tempo 0 has no durations";
 }
 
@@ -78,33 +98,34 @@ TEST(MusicTable, EveryRowAtASpreadOfTemposAndEveryUnitMatchesTheExactFraction) {
         }
     }
     // Any other unit counts as the quarter note.
-    EXPECT_EQ(FiguresOf(NoteValues()[4], 90, 5)->hundredthsOfMs, 66667);
+    EXPECT_EQ(FiguresOf(NoteValues()[RowNamed(L"Noire")], 90, 5)->hundredthsOfMs, 66667);
 }
 
 TEST(MusicTable, ADelayGivesTheTempoAtWhichEachValueLastsIt) {
-    const auto tempo = [](std::size_t row, std::int64_t us, BeatUnit unit) {
-        return TenthsOfTempoFor(NoteValues()[row], us, unit);
+    const auto tempo = [](std::wstring_view name, std::int64_t us, BeatUnit unit) {
+        return TenthsOfTempoFor(NoteValues()[RowNamed(name)], us, unit);
     };
     // 375 ms with the quarter note as beat: a dotted eighth at 120, a
     // quarter at 160, a whole note at 640.
-    EXPECT_EQ(tempo(8, 375000, 4), 1200);
-    EXPECT_EQ(tempo(4, 375000, 4), 1600);
-    EXPECT_EQ(tempo(0, 375000, 4), 6400);
+    EXPECT_EQ(tempo(L"Croche pointée", 375000, 4), 1200);
+    EXPECT_EQ(tempo(L"Noire", 375000, 4), 1600);
+    EXPECT_EQ(tempo(L"Ronde", 375000, 4), 6400);
     // The eighth note as beat: the same quarter note lasts two beats.
-    EXPECT_EQ(tempo(4, 375000, 8), 3200);
-    EXPECT_EQ(tempo(6, 333333, 4), 1200);  // a quarter triplet at 120.0
-    EXPECT_EQ(tempo(2, 1000, 4), 1200000);
-    EXPECT_FALSE(tempo(4, 0, 4));
-    EXPECT_FALSE(tempo(4, -5, 4));
+    EXPECT_EQ(tempo(L"Noire", 375000, 8), 3200);
+    EXPECT_EQ(tempo(L"Triolet de noires", 333333, 4), 1200);  // a quarter triplet at 120.0
+    EXPECT_EQ(tempo(L"Blanche", 1000, 4), 1200000);
+    EXPECT_FALSE(tempo(L"Noire", 0, 4));
+    EXPECT_FALSE(tempo(L"Noire", -5, 4));
     // Any delay at all, however long: no product overflows.
-    EXPECT_EQ(tempo(1, INT64_MAX, 2), 0);
-    EXPECT_EQ(tempo(16, INT64_MAX / 3, 2), 0);
-    EXPECT_EQ(tempo(1, 180'000'000'000'000'000, 16), 0);
+    EXPECT_EQ(tempo(L"Ronde pointée", INT64_MAX, 2), 0);
+    EXPECT_EQ(tempo(L"Quadruple croche pointée", INT64_MAX / 3, 2), 0);
+    EXPECT_EQ(tempo(L"Ronde pointée", 180'000'000'000'000'000, 16), 0);
     // The tempos listed for a delay: 10.0 to 250.0, each chosen as the
     // nearest whole tempo.
     const auto listed = TemposOfDelay(400000, 4);
     ASSERT_FALSE(listed.empty());
-    EXPECT_EQ(listed.front().name, L"Noire") << "the half note at 300 and longer left out";
+    EXPECT_EQ(listed.front().name, L"Triolet de blanches")
+        << "the half note at 300 and longer left out, its triplet at 200 in";
     for (const TempoOfDelay& t : listed) {
         EXPECT_TRUE(t.tenths >= 100 && t.tenths <= 2500) << t.tenths;
         if (t.name == L"Croche pointée") {
@@ -121,7 +142,7 @@ TEST(MusicTable, ADelayGivesTheTempoAtWhichEachValueLastsIt) {
     for (int t = 10; t <= 250; t += 17) {
         for (std::size_t row = 0; row < kTableRows; ++row) {
             const std::int64_t ms100 = FiguresOf(NoteValues()[row], t, 4)->hundredthsOfMs;
-            const std::int64_t back = *tempo(row, ms100 * 10, 4);
+            const std::int64_t back = *TenthsOfTempoFor(NoteValues()[row], ms100 * 10, 4);
             EXPECT_LE(std::abs(back - 10 * t), 1 + 10 * t / 2000) << t << " " << row;
         }
     }

@@ -106,6 +106,22 @@ TEST(NumberFormat, ReadsGroupedFigures) {
     EXPECT_EQ(ParseFixed(L"1,00,000", 0, English(), kLimit), std::nullopt);
 }
 
+// The leftmost group may be shorter, never longer; past the last size of
+// a grouping that does not repeat ("3"), the digits stay together.
+TEST(NumberFormat, GroupsLongerThanTheStyleGivesAreRefused) {
+    constexpr std::int64_t kLimit = 1'000'000'000;
+    for (const wchar_t* bad : {L"1234 567", L"1234\u202F567", L"1234 567,5", L"12345 678"})
+        EXPECT_EQ(ParseFixed(bad, 0, French(), kLimit), std::nullopt) << bad;
+    EXPECT_EQ(ParseFixed(L"234 567", 0, French(), kLimit), 234567);
+    NumberStyle once = English();
+    ParseGrouping(L"3", once);
+    EXPECT_EQ(FormatFixed(12345678, 0, once), L"12345,678");
+    EXPECT_EQ(ParseFixed(L"12345,678", 0, once, kLimit), 12345678);
+    EXPECT_EQ(ParseFixed(L"12345,678.5", 1, once, kLimit), 123456785);
+    for (const wchar_t* bad : {L"12,345,678", L"1,345,678", L"12345,67", L"12345,6789"})
+        EXPECT_EQ(ParseFixed(bad, 0, once, kLimit), std::nullopt) << bad;
+}
+
 // The limit is honoured to the last unit, whatever it is.
 TEST(NumberFormat, NoLimitMakesTheReaderOverflow) {
     constexpr std::int64_t kLargest = INT64_MAX;

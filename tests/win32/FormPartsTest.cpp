@@ -1,6 +1,9 @@
 // What a form offers for a part shown on demand: controls added from a
 // layout of their own, room below its content, a checked menu command,
 // mnemonics, list controls, the clipboard.
+#include <future>
+#include <thread>
+
 #include "ToolkitFixture.h"
 #include "toolkit/Button.h"
 #include "toolkit/Clipboard.h"
@@ -57,6 +60,28 @@ const std::vector<ControlLayout>& Part() {
          .bounds = Bounds(8, 226, 280, 40)},
     };
     return part;
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A heading's alignment as the list keeps it and as its header draws it.
+std::pair<int, int> HeadingFormat(HWND list, int column) {
+    LVCOLUMNW c{};
+    c.mask = LVCF_FMT;
+    ListView_GetColumn(list, column, &c);
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(ListView_GetHeader(list), column, &item);
+    return {c.fmt & LVCFMT_JUSTIFYMASK, item.fmt & HDF_JUSTIFYMASK};
 }
 
 using FormParts = ToolkitTest;
@@ -123,24 +148,61 @@ TEST_F(FormParts, ListsHoldTheirRowsAndTheClipboardTheText) {
     lines.SetItemIndex(0);
     EXPECT_EQ(lines.ItemIndex(), 0);
 
-    const auto clipboardText = [] {
-        std::wstring text;
-        if (!OpenClipboard(nullptr)) return text;
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
-    };
     CopyText(form.Handle(), L"Noire\t500,00\r\n");
-    EXPECT_EQ(clipboardText(), L"Noire\t500,00\r\n");
+    EXPECT_EQ(ClipboardText(), L"Noire\t500,00\r\n");
     // Memory that cannot be locked: the copy fails, saying so, and the
     // clipboard keeps what it had.
     EXPECT_THROW(
         CopyText(form.Handle(), L"Croche\t250,00\r\n", [](HGLOBAL) -> void* { return nullptr; }),
         Exception);
-    EXPECT_EQ(clipboardText(), L"Noire\t500,00\r\n");
+    EXPECT_EQ(ClipboardText(), L"Noire\t500,00\r\n");
+    EXPECT_TRUE(reported.empty());
+}
+
+// A heading set with a setting ("96 kHz") keeps its column's alignment.
+TEST_F(FormParts, AHeadingChangedKeepsItsColumnsAlignment) {
+    TestForm& form = MakeForm(PartsLayout());
+    form.AddControls(Part());
+    auto& grid = form.Find<TListView>("Grid");
+    const std::pair<int, int> formats[] = {{LVCFMT_LEFT, HDF_LEFT}, {LVCFMT_RIGHT, HDF_RIGHT}};
+    for (int column = 0; column < 2; ++column) {
+        EXPECT_EQ(HeadingFormat(grid.Handle(), column), formats[column]) << column;
+        for (const wchar_t* caption : {L"96 kHz", L"192 kHz"}) {
+            grid.SetColumnCaption(column, caption);
+            EXPECT_EQ(HeadingFormat(grid.Handle(), column), formats[column]) << caption;
+        }
+    }
+    wchar_t text[16] = {};
+    HDITEMW item{.mask = HDI_TEXT, .pszText = text, .cchTextMax = 16};
+    Header_GetItem(ListView_GetHeader(grid.Handle()), 1, &item);
+    EXPECT_STREQ(text, L"192 kHz");
+}
+
+// Another thread holds the clipboard: the copy asks a few times over a
+// short moment, then says it failed, and the clipboard keeps its text.
+TEST_F(FormParts, AClipboardHeldElsewhereKeepsItsText) {
+    TestForm& form = MakeForm(PartsLayout());
+    CopyText(form.Handle(), L"Noire\t500,00\r\n");
+    ASSERT_EQ(ClipboardText(), L"Noire\t500,00\r\n");
+    std::promise<bool> opened;
+    std::promise<void> release;
+    std::thread holder([&opened, released = release.get_future()] {
+        const bool open = OpenClipboard(nullptr) != FALSE;
+        opened.set_value(open);
+        if (!open) return;
+        // A copy that waited for the clipboard would have it after this
+        // and succeed: the test fails rather than hangs.
+        released.wait_for(std::chrono::seconds(10));
+        CloseClipboard();
+    });
+    const bool held = opened.get_future().get();
+    if (held) {
+        EXPECT_THROW(CopyText(form.Handle(), L"Croche\t250,00\r\n"), Exception);
+    }
+    release.set_value();
+    holder.join();
+    ASSERT_TRUE(held) << "the other thread could not open the clipboard";
+    EXPECT_EQ(ClipboardText(), L"Noire\t500,00\r\n");
     EXPECT_TRUE(reported.empty());
 }
 
