@@ -31,8 +31,10 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"Un délai de 250 ms répète chaque note une croche plus tard. Pour un délai "
      u8"pointé, ajoutez la moitié de la valeur : croche pointée = 250 + 125 = 375 ms. "
      u8"Les valeurs sont tronquées à la milliseconde.\r\n\r\n"
+     u8"Ctrl+Maj+C copie les dix valeurs, chacune avec son nom, sous une ligne qui nomme "
+     u8"leur tempo.\r\n\r\n"
      u8"Pour aller plus loin, la commande Tableau détaillé du menu Options agrandit la "
-     u8"fenêtre. En haut : le bouton Taper, ×2 et ÷2, le tempo exact avec ses décimales et "
+     u8"fenêtre. À droite : le bouton Taper, ×2 et ÷2, le tempo exact avec ses décimales et "
      u8"la recherche du tempo d'un délai donné en millisecondes, en hertz ou en "
      u8"échantillons. En dessous, quatre pages : Valeurs (toutes les figures, pointées et "
      u8"irrégulières, en ms, en Hz et en échantillons), Mesures (la durée des mesures dans "
@@ -71,9 +73,10 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"marge se resserre à mesure que vous tapez. Entre 10 et 250, il est calculé aussitôt "
      u8"(au dixième dans la case Tempo exact, arrondi dans la case Tempo) ; en dehors, il "
      u8"est seulement affiché.\r\n\r\n"
-     u8"Une fois que trois temps ont fixé la cadence, un temps oublié ne fausse rien (un "
-     u8"écart de plus d'un temps trois quarts compte les temps manqués) et un rebond à moins "
-     u8"d'un demi-temps du précédent est ignoré. Avant cela, une pause jusqu'à 6,5 secondes "
+     u8"Un temps oublié ne fausse rien (un écart de plus d'un temps trois quarts compte les "
+     u8"temps manqués), un rebond est ignoré, et un premier temps frappé trop tôt ou trop "
+     u8"tard est écarté dès que les suivants s'accordent, même parmi les premiers temps. "
+     u8"Avant que trois temps aient fixé la cadence, une pause jusqu'à 6,5 secondes "
      u8"continue la série, si bien qu'on peut taper même à 10 BPM ; ensuite, une pause de "
      u8"plus de deux temps et demi, et d'au moins 2 secondes, recommence. Échap ou Retour "
      u8"arrière sur le bouton recommence aussi."},
@@ -81,13 +84,15 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"Tapez un délai, choisissez son unité dans la liste voisine, puis appuyez sur "
      u8"Entrée : la liste du dessous donne, pour chaque valeur de la page Valeurs, le tempo "
      u8"auquel elle dure exactement ce délai. Décimales permises : 375 ou 187,5 ms, "
-     u8"2,67 Hz. À droite, la valeur qui s'en approche le plus au tempo actuel, et de "
+     u8"2,67 Hz. En dessous, la valeur qui s'en approche le plus au tempo actuel, et de "
      u8"combien : « Au tempo 120, le plus proche : Croche pointée, +1,25 % » veut dire que "
      u8"le délai dure 1,25 % de plus qu'une croche pointée.\r\n\r\n"
-     u8"Sur la page Image, la case prend aussi un clic de film, en images et huitièmes "
-     u8"d'image par temps : 12-2 (12 images et 2/8) donne le tempo de ce clic à chaque "
-     u8"cadence d'images. Un délai qui n'est pas un nombre positif (ni, sur la page Image, "
-     u8"un clic) affiche un avertissement."},
+     u8"Sur la page Image, la case prend aussi un clic de film, écrit avec son tiret, en "
+     u8"images et huitièmes d'image par temps : 12-2 (12 images et 2/8, ou 12-0 pour 12 "
+     u8"images) donne le tempo de ce clic à chaque cadence d'images ; un nombre seul reste "
+     u8"un délai dans l'unité choisie. Les lignes suivent l'unité et la page affichées : "
+     u8"un clic ne vaut que sur la page Image. Un délai qui n'est pas un nombre positif (ni, "
+     u8"sur la page Image, un clic) affiche un avertissement."},
     {kTemposHelp, u8"Tempos du délai",
      u8"Chaque ligne donne une valeur de note et le tempo, au dixième près, auquel elle "
      u8"dure le délai tapé, avec l'unité de temps choisie ; seuls les tempos de 10 à 250 "
@@ -111,20 +116,22 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"dépendent), les titres, puis les chiffres séparés "
      u8"par des tabulations, sans espace entre les milliers. Le clic droit, Maj+F10 ou la "
      u8"touche Menu offre Copier. Le clic droit sur une des dix valeurs du panneau noir "
-     u8"copie son chiffre."},
+     u8"copie son chiffre, et Ctrl+Maj+C les copie toutes les dix."},
     {kStepHelp, u8"×2 et ÷2",
      u8"×2 double le tempo exact, ÷2 le divise par deux, et toutes les pages sont "
      u8"recalculées aussitôt, la case Tempo recevant le tempo arrondi. Pratique quand le "
      u8"tempo tapé ou lu est celui du demi-temps ou du double-temps : ×2 fait de 58 un 116, "
      u8"÷2 fait de 117,55 un 58,78 (au centième). Chaque bouton est grisé quand le résultat "
-     u8"sortirait de la plage de 10 à 250."},
+     u8"sortirait de la plage de 10 à 250. ÷2 puis ×2 rendent exactement le tempo de "
+     u8"départ, aussi souvent qu'on les enchaîne."},
     {kExactTempoHelp, u8"Tempo exact",
      u8"Le tempo des pages, avec ses décimales. Tapez par exemple 117,55 (ou 117.55), de 10 "
      u8"à 250, puis appuyez sur Entrée : toutes les pages sont calculées sur ce tempo. Un "
      u8"tempo tapé au bouton Taper, choisi dans la liste des tempos d'un délai ou donné "
      u8"par un clic de film garde ici ses décimales, tandis que la case Tempo et les dix "
      u8"valeurs du panneau noir reçoivent le tempo entier le plus proche (118 pour "
-     u8"117,55). Un tempo validé dans la case Tempo s'inscrit ici tel quel.\r\n\r\n"
+     u8"117,55). Un tempo validé dans la case Tempo s'inscrit ici tel quel. Échap remet "
+     u8"dans la case le tempo en cours.\r\n\r\n"
      u8"Un texte qui n'est pas un tempo de 10 à 250 affiche un avertissement et ne change "
      u8"rien."},
     {kDelayUnitHelp, u8"Unité du délai",
@@ -138,9 +145,12 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"Valeurs (les durées de toutes les notes), Mesures (temps et mesures), Mixage "
      u8"(réverbération et compresseur) et Image (images par temps et clic de film). "
      u8"Cliquez sur un onglet, ou passez d'une page à l'autre avec Ctrl+Tab et "
-     u8"Ctrl+Maj+Tab, ou avec Alt+V, Alt+M, Alt+I et Alt+G.\r\n\r\n"
+     u8"Ctrl+Maj+Tab, avec Alt+V, Alt+M, Alt+I et Alt+G, ou avec les flèches quand la "
+     u8"touche Tab a atteint les onglets.\r\n\r\n"
      u8"La ligne au-dessus des onglets dit pour quel tempo et quelle unité les chiffres "
-     u8"sont calculés (« Tempo 117,55 à la noire ») ; pour un tempo hors de 10 à 250, elle "
+     u8"sont calculés (« Tempo 117,55 à la noire ») et, quand ce tempo a des décimales, "
+     u8"celui des dix valeurs du panneau noir (« les dix délais du haut sont ceux du tempo "
+     u8"118 ») ; pour un tempo hors de 10 à 250, elle "
      u8"le signale et les pages restent vides. La page affichée est retrouvée au prochain "
      u8"démarrage."},
     {kDivisionsHelp, u8"Toutes les divisions",

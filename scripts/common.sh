@@ -39,24 +39,29 @@ build_native() {
     cmake --build --preset native
 }
 
-# Processes started here, stopped on exit whatever happens.
-XVFB_PID=
+# Processes started here, stopped on exit whatever happens: the Wine
+# servers of the prefixes used, the display.
+XVFB_PIDS=()
+USED_PREFIXES=()
 stop_started() {
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
-        wineserver -k 2>/dev/null || true
-        wineserver -w 2>/dev/null || true
-    fi
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
+    local prefix
+    for prefix in "${USED_PREFIXES[@]}"; do
+        [ -d "$prefix" ] || continue
+        WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+        WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
+    done
+    local pid
+    for pid in "${XVFB_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
 }
 
 start_virtual_display() {
     local fdfile
     fdfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-    XVFB_PID=$!
+    XVFB_PIDS+=($!)
     local i
     for i in $(seq 100); do
         [ -s "$fdfile" ] && break
@@ -83,6 +88,7 @@ PREFIX_VERSION=2
 use_wine_prefix() {
     export WINEPREFIX="$1"
     local kind="${2:-tahoma}"
+    USED_PREFIXES+=("$WINEPREFIX")
     export WINEARCH=win64
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

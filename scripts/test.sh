@@ -16,6 +16,12 @@ log "native tests"
 ctest --preset native
 
 trap stop_started EXIT
+# A second prefix where "MS Sans Serif" is a wider font, on a display of
+# its own, for the tests of texts whole (scripts/wine-run.sh runs them
+# there when CTest asks for it).
+start_virtual_display
+use_wine_prefix "$BUILD/wine-wide" wide
+export RYTMALO_WIDE_PREFIX="$WINEPREFIX" RYTMALO_WIDE_DISPLAY="$DISPLAY"
 start_virtual_display
 use_wine_prefix "$BUILD/wine-test"
 log "Windows tests under Wine"

@@ -4,6 +4,7 @@
 // halved, given a delay in hertz or a film click, copied. French numbers.
 #include "DetailViewFixture.h"
 #include "DisplayDpi.h"
+#include "app/DetailPages.h"
 #include "driver/Lists.h"
 
 namespace rytmalo::e2e {
@@ -12,7 +13,12 @@ namespace {
 using DetailPages = DetailView;
 using Cells = std::vector<std::wstring>;
 
-int PageShown(HWND pages) { return static_cast<int>(SendMessageW(pages, TCM_GETCURSEL, 0, 0)); }
+// The page whose tab is chosen.
+PageId PageShown(HWND pages) {
+    return rytmalo::DetailPages()[static_cast<std::size_t>(
+                                      SendMessageW(pages, TCM_GETCURSEL, 0, 0))]
+        .id;
+}
 
 TEST_F(DetailPages, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
     ASSERT_NO_FATAL_FAILURE(Start());
@@ -20,13 +26,13 @@ TEST_F(DetailPages, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
     ASSERT_TRUE(WaitForValues(k120Quarter));
     ASSERT_NO_FATAL_FAILURE(ToggleView());
     HWND pages = ViewControl("pgcPages");
-    EXPECT_EQ(PageShown(pages), 0);
+    EXPECT_EQ(PageShown(pages), PageId::Values);
     EXPECT_EQ(ViewControl("lvwMesures"), nullptr) << "a page is made when first chosen";
 
     // Ctrl+Tab to the bars, as in any dialog with tabs.
     driver::Activate(Main());
     driver::PressChord({VK_CONTROL, VK_TAB});
-    ASSERT_TRUE(driver::WaitUntil([&] { return PageShown(pages) == 1; }));
+    ASSERT_TRUE(driver::WaitUntil([&] { return PageShown(pages) == PageId::Bars; }));
     ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwMesures").size() == 7; }));
     auto bars = Rows("lvwMesures");
     EXPECT_EQ(bars[0], (Cells{L"Temps (noire)", L"500,00", L"0:00.500", L"22 050", L"24 000"}));
@@ -84,7 +90,7 @@ TEST_F(DetailPages, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
     // comes back.
     EnterTempo(L"60");
     driver::PressChord({VK_CONTROL, VK_SHIFT, VK_TAB});
-    EXPECT_TRUE(driver::WaitUntil([&] { return PageShown(pages) == 2; }));
+    EXPECT_TRUE(driver::WaitUntil([&] { return PageShown(pages) == PageId::Mixing; }));
     EXPECT_TRUE(driver::WaitUntil([&] { return Rows("lvwReverb")[0][3] == L"1 000,00"; }))
         << ::testing::PrintToString(Rows("lvwReverb"));
     EXPECT_TRUE(NoReport());
@@ -99,14 +105,15 @@ TEST_F(DetailPages, PageSignatureAndRatesAreRememberedAndABadHalfResetsTheSignat
     ASSERT_NO_FATAL_FAILURE(Choose("cboMesureBas", L"8"));
     ASSERT_NO_FATAL_FAILURE(Choose("cboEchantillonsMesures2", L"96 kHz"));
     EXPECT_TRUE(driver::WaitUntil([&] {
-        return Saved(L"PageDetail") == Dword(1) && Saved(L"MesureHaut") == Dword(7) &&
-               Saved(L"MesureBas") == Dword(8) && Saved(L"Echantillons2") == Dword(96000);
+        return Saved(L"PageDetail") == Dword(static_cast<DWORD>(PageId::Bars)) &&
+               Saved(L"MesureHaut") == Dword(7) && Saved(L"MesureBas") == Dword(8) &&
+               Saved(L"Echantillons2") == Dword(96000);
     }));
     EXPECT_EQ(driver::TextOf(ViewControl("lvwMesures")), L"");
     Quit();
 
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ(PageShown(ViewControl("pgcPages")), 1);
+    EXPECT_EQ(PageShown(ViewControl("pgcPages")), PageId::Bars);
     EXPECT_EQ(ViewText("cboMesureHaut"), L"7");
     EXPECT_EQ(ViewText("cboMesureBas"), L"8");
     EXPECT_EQ(ViewText("cboEchantillonsMesures2"), L"96 kHz");
@@ -271,6 +278,87 @@ TEST_F(DetailPages, ADelayInHertzItsNearestValueAndAFilmClick) {
     EXPECT_EQ(Text("txtTempo"), L"118");
     EXPECT_TRUE(driver::WaitUntil([&] { return Rows("lvwImage")[1][3] == L"12-2"; }));
     EXPECT_TRUE(NoReport());
+}
+
+// On the picture page a figure is read in the unit shown, a film click
+// only in its dashed form; the lines are those of the page shown.
+TEST_F(DetailPages, ThePicturePageReadsADelayInItsUnitAndItsLinesFollowThePage) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EnterTempo(L"120");
+    HWND delay = ViewControl("txtDelai");
+    HWND list = ViewControl("lstTempos");
+    const auto lines = [&] { return driver::ListBoxLines(list); };
+    const auto has = [&](const std::wstring& line) {
+        const auto now = lines();
+        return std::find(now.begin(), now.end(), line) != now.end();
+    };
+    driver::PressChord({VK_MENU, 'G'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return !Rows("lvwImage").empty(); }));
+    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
+    driver::TypeText(L"375");
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(driver::WaitUntil([&] { return has(L"Croche pointée : 120,0"); }))
+        << ::testing::PrintToString(lines());
+    driver::PressChord({VK_CONTROL, 'A'});
+    driver::TypeText(L"12");
+    driver::PressKey(VK_RETURN);
+    EXPECT_TRUE(driver::WaitUntil([&] {
+        return has(L"Noire : 5000,0") || has(L"Ronde : 20000,0") || lines().size() == 1;
+    })) << "12 ms, no click: "
+        << ::testing::PrintToString(lines());
+    EXPECT_FALSE(has(L"12-0 à 24 images/s : 120")) << "not a click";
+    // A click, then the page left: the lines are read again there, where
+    // a click is no delay.
+    driver::PressChord({VK_CONTROL, 'A'});
+    driver::TypeText(L"12-0");
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitUntil([&] { return has(L"12-0 à 24 images/s : 120"); }))
+        << ::testing::PrintToString(lines());
+    driver::PressChord({VK_MENU, 'V'});
+    EXPECT_TRUE(driver::WaitUntil([&] { return lines().empty(); }))
+        << ::testing::PrintToString(lines());
+    driver::PressChord({VK_MENU, 'G'});
+    EXPECT_TRUE(driver::WaitUntil([&] { return has(L"12-0 à 24 images/s : 120"); }));
+    EXPECT_TRUE(NoReport());
+}
+
+// The line that finds no tempo is chosen like any other: nothing changes.
+TEST_F(DetailPages, TheLineOfNoTempoEntersNothing) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    EnterTempo(L"120");
+    HWND delay = ViewControl("txtDelai");
+    HWND list = ViewControl("lstTempos");
+    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
+    driver::TypeText(L"0,01");
+    driver::PressKey(VK_RETURN);
+    ASSERT_TRUE(driver::WaitUntil([&] {
+        return driver::ListBoxLines(list) ==
+               std::vector<std::wstring>{L"Aucun tempo de 10 à 250 pour ce délai"};
+    })) << ::testing::PrintToString(driver::ListBoxLines(list));
+    ASSERT_TRUE(driver::ClickUntil(list, [&] { return Focused() == list; }));
+    SendMessageW(list, LB_SETCURSEL, 0, 0);
+    driver::PressKey(VK_RETURN);
+    Sleep(300);
+    EXPECT_EQ(Text("txtTempo"), L"120");
+    EXPECT_EQ(ViewText("txtTempoExact"), L"120");
+    EXPECT_EQ(ViewText("lblTableau"), L"Tempo 120 à la noire");
+    EXPECT_TRUE(NoReport());
+}
+
+// Ctrl+Shift+C anywhere in the window: the ten values under their tempo.
+TEST_F(DetailPages, TheTenValuesAreCopiedFromTheKeyboard) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EnterTempo(L"120");
+    ASSERT_TRUE(WaitForValues(k120Quarter));
+    driver::PressChord({VK_CONTROL, VK_SHIFT, 'C'});
+    ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ClipboardText().empty(); }));
+    EXPECT_EQ(driver::ClipboardText(),
+              L"Tempo 120 à la noire\r\nRonde\t2000\r\nBlanche\t1000\r\nNoire\t500\r\n"
+              L"Triolet de noire\t333\r\nCroche\t250\r\nTriolet\t166\r\nDouble-Croche\t125\r\n"
+              L"Triolet de Double\t83\r\nTriple-Croche\t62\r\nQuadruple croche\t31\r\n");
+    EXPECT_EQ(Text("txtTempo"), L"120") << "the tempo box keeps its text";
 }
 
 TEST_F(DetailPages, APageIsCopiedUnderALineNamingItsTempo) {
