@@ -3,19 +3,16 @@
 #include <algorithm>
 
 #include "app/DetailViewLayout.h"
-#include "core/Exception.h"
 #include "core/RowFlow.h"
 #include "core/SharedHeights.h"
 #include "toolkit/Dpi.h"
-#include "toolkit/CheckControls.h"
-#include "toolkit/ComboBox.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
 
 namespace rytmalo {
 namespace {
 
-std::vector<tk::ControlLayout> PageControls(const PageRow& row) {
+std::vector<tk::ControlLayout> PageControlsOf(const PageRow& row) {
     std::vector<tk::ControlLayout> controls{SheetLayout(row)};
     const auto& own = row.content().controls;
     controls.insert(controls.end(), own.begin(), own.end());
@@ -24,93 +21,87 @@ std::vector<tk::ControlLayout> PageControls(const PageRow& row) {
 
 }  // namespace
 
+int ListWidth(const std::vector<int>& columns, int dpi) {
+    int sum = 0;
+    for (const int w : columns) sum += w;
+    return sum + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
+           4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi);
+}
+
 DetailPage::DetailPage(tk::TForm& form, const PageRow& row, const tk::NumberStyle& numbers,
-                       ChangeSetting change)
-    : form_(form), sheet_(row.content()), change_(std::move(change)) {
-    form.AddControls(PageControls(row));
+                       ChangeSetting change, FigureTable::EnterTempo enterTempo)
+    : form_(form), sheet_(row.content()) {
+    form.AddControls(PageControlsOf(row));
+    controls_ = std::make_unique<PageControls>(form, sheet_, numbers, std::move(change),
+                                               [this] { Show(); });
     for (const FigureList& list : sheet_.lists)
-        tables_.push_back(std::make_unique<FigureTable>(form, list, numbers));
-    for (const SettingControl& setting : sheet_.settings) {
-        const SettingRow* stored = FindSettingRow(setting.setting);
-        if (!stored) throw tk::ProgrammingError({"a page's control for no setting"});
-        auto& control = form.Find<tk::TControl>(setting.control);
-        bound_.push_back(
-            {*stored, control, setting.choices ? setting.choices(numbers) : std::vector<Choice>{}});
-    }
-    for (const Bound& bound : bound_) {
-        if (auto* box = dynamic_cast<tk::TComboBox*>(&bound.control)) {
-            std::vector<std::wstring> lines;
-            for (const Choice& choice : bound.choices) lines.push_back(choice.text);
-            box->SetItems(lines);
-            box->OnChange = [this, &bound] { Chosen(bound); };
-        } else {
-            bound.control.OnClick = [this, &bound] { Chosen(bound); };
-        }
-    }
-}
-
-// The value the control shows, made the setting's when it is another.
-void DetailPage::Chosen(const Bound& bound) {
-    std::int32_t value = 0;
-    if (auto* box = dynamic_cast<tk::TComboBox*>(&bound.control)) {
-        const int index = box->ItemIndex();
-        if (index < 0 || static_cast<std::size_t>(index) >= bound.choices.size()) return;
-        value = bound.choices[static_cast<std::size_t>(index)].value;
-    } else {
-        value = static_cast<tk::TCheckBox&>(bound.control).Checked() ? 1 : 0;
-    }
-    if (value != bound.row.get(settings_)) change_(bound.row, value);
-}
-
-void DetailPage::ShowSettings(const DetailSettings& settings) {
-    settings_ = settings;
-    for (const Bound& bound : bound_) {
-        const std::int32_t value = bound.row.get(settings);
-        if (auto* box = dynamic_cast<tk::TComboBox*>(&bound.control)) {
-            const auto at = std::find_if(bound.choices.begin(), bound.choices.end(),
-                                         [&](const Choice& c) { return c.value == value; });
-            box->SetItemIndex(
-                at == bound.choices.end() ? -1 : static_cast<int>(at - bound.choices.begin()));
-        } else {
-            static_cast<tk::TCheckBox&>(bound.control).SetChecked(value != 0);
-        }
-    }
+        tables_.push_back(std::make_unique<FigureTable>(form, list, numbers, enterTempo));
 }
 
 void DetailPage::Update(const FigureContext& context) {
-    ShowSettings(context.settings);
+    context_ = context;
+    controls_->Show(context);
+    Show();
+}
+
+// The lists, of the context and of what the page's own boxes hold.
+void DetailPage::Show() {
+    FigureContext context = context_;
+    context.entered = controls_->Entered();
     for (const auto& table : tables_) table->Show(context);
 }
 
 void DetailPage::FitColumns(const ColumnWidths& widths) {
+    widths_ = widths;
     for (const auto& table : tables_)
         table->List().SetColumnWidths(widths.at(table->Figures().name));
 }
 
 // The settings' controls in their row, moved along where their texts
-// made them wider; the lists one under the other, with margins around and
-// between them, each its rows whole when there is room (what room is left
-// goes to them by their rows), each never shorter than its headings and a
-// row.
+// made them wider; the lists below them.
 void DetailPage::Place(int width, int height) {
     FlowSettings();
+    const int margin = form_.Scale(4);
+    const bool two = std::any_of(tables_.begin(), tables_.end(),
+                                 [](const auto& t) { return t->Figures().column == 1; });
+    if (!two) {
+        PlaceColumn(0, margin, width - 2 * margin, height);
+        return;
+    }
+    // The first column as wide as its widest list, the second the rest.
+    int first = 0;
+    for (const auto& table : tables_) {
+        if (table->Figures().column == 0)
+            first = std::max(first, ListWidth(widths_.at(table->Figures().name), form_.Dpi()));
+    }
+    first = std::min(first, (width - 3 * margin) / 2);
+    PlaceColumn(0, margin, first, height);
+    PlaceColumn(1, 2 * margin + first, width - 3 * margin - first, height);
+}
+
+// One under the other, with margins around and between them, each its rows
+// whole when there is room (what room is left goes to them by their rows),
+// each never shorter than its headings and a row.
+void DetailPage::PlaceColumn(int column, int left, int width, int height) {
     const int top = form_.Scale(sheet_.listsTop);
     const int margin = form_.Scale(4);
-    const int count = static_cast<int>(tables_.size());
+    std::vector<FigureTable*> lists;
     std::vector<int> needs;
     std::vector<int> weights;
     for (const auto& table : tables_) {
+        if (table->Figures().column != column) continue;
+        lists.push_back(table.get());
         needs.push_back(ListHeight(table->List(), table->Figures().rows));
         weights.push_back(std::max(table->Figures().rows, 1));
     }
+    const int count = static_cast<int>(lists.size());
     const std::vector<int> heights = SharedHeights(
         needs, weights, height - top - (count + 1) * margin, form_.Scale(kLeastTableHeight));
     int at = top;
     for (int i = 0; i < count; ++i) {
-        const auto& table = tables_[static_cast<std::size_t>(i)];
         const int h = heights[static_cast<std::size_t>(i)];
-        SetWindowPos(table->List().Handle(), nullptr, margin, at, width - 2 * margin, h,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(lists[static_cast<std::size_t>(i)]->List().Handle(), nullptr, left, at, width,
+                     h, SWP_NOZORDER | SWP_NOACTIVATE);
         at += h + margin;
     }
 }

@@ -1,7 +1,7 @@
 // A page of the detailed view, made from its row of the page table when
 // its tab is first chosen: its lists of figures, filled from the view's
-// context, and the controls that choose its settings, which it hands to
-// the view to keep and save.
+// context and the page's own boxes, and the controls that set its
+// settings, which it hands to the view to keep and save.
 #pragma once
 
 #include <functional>
@@ -12,10 +12,10 @@
 
 #include "app/DetailPages.h"
 #include "app/FigureTable.h"
+#include "app/PageControls.h"
 #include "toolkit/Win.h"
 
 namespace tk {
-class TControl;
 class TForm;
 class TListView;
 }  // namespace tk
@@ -26,21 +26,22 @@ namespace rytmalo {
 // at the window's resolution: what the widest figure of each needs.
 using ColumnWidths = std::map<std::string_view, std::vector<int>>;
 
-// A setting a page's control chose, made by the view to the settings it
-// holds.
-using ChangeSetting = std::function<void(const SettingRow& row, std::int32_t value)>;
+// How wide a list must be for its columns, its scroll bar and its edges
+// (screen pixels).
+int ListWidth(const std::vector<int>& columns, int dpi);
 
 class DetailPage {
 public:
     // The page's controls are added to the form on its tab's sheet.
     DetailPage(tk::TForm& form, const PageRow& row, const tk::NumberStyle& numbers,
-               ChangeSetting change);
+               ChangeSetting change, FigureTable::EnterTempo enterTempo);
     DetailPage(const DetailPage&) = delete;
     DetailPage& operator=(const DetailPage&) = delete;
 
     void Update(const FigureContext& context);
     // The page's settings in their row and its lists below them, in its
-    // area (screen pixels), the lists sharing the height by their rows.
+    // area (screen pixels): lists of a second column beside the first,
+    // those of a column sharing its height by their rows.
     void Place(int width, int height);
     void FitColumns(const ColumnWidths& widths);
     // A context menu asked for in a window of the page: true when it was.
@@ -51,24 +52,17 @@ public:
     int ListHeight(const tk::TListView& list, int rows) const;
 
 private:
-    // A control of the page bound to its setting.
-    struct Bound {
-        const SettingRow& row;
-        tk::TControl& control;
-        std::vector<Choice> choices;  // none for a check box
-    };
-    void Bind(const SettingControl& setting);
-    void Chosen(const Bound& bound);
-    void ShowSettings(const DetailSettings& settings);
+    void Show();
     void FlowSettings();
+    void PlaceColumn(int column, int left, int width, int height);
 
     tk::TForm& form_;
     const PageSheet& sheet_;
-    ChangeSetting change_;
     std::vector<std::unique_ptr<FigureTable>> tables_;
-    std::vector<Bound> bound_;
-    // The settings last shown: a control's choice is compared with them.
-    DetailSettings settings_;
+    std::unique_ptr<PageControls> controls_;
+    // What the page last showed, without its own boxes' texts.
+    FigureContext context_;
+    ColumnWidths widths_;
 };
 
 }  // namespace rytmalo

@@ -26,6 +26,13 @@ static_assert(InOrder());
 
 }  // namespace
 
+std::wstring FigureContext::Entered(std::string_view box) const {
+    for (const auto& [name, text] : entered) {
+        if (name == box) return text;
+    }
+    return {};
+}
+
 std::span<const PageRow> DetailPages() { return kPages; }
 
 const PageRow& PageRowOf(PageId page) { return kPages.at(IndexOf(page)); }

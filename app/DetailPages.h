@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/DetailPageId.h"
@@ -31,6 +32,11 @@ struct FigureContext {
     DetailSettings settings;
     // "Tempo 117,55 à la noire": what a copy's first line names.
     std::wstring title;
+    // What the page's own boxes hold, as last entered, by their names.
+    std::vector<std::pair<std::string_view, std::wstring>> entered;
+
+    // The text last entered in a box of the page; empty for none.
+    std::wstring Entered(std::string_view box) const;
 };
 
 // A list's headings as it shows them, and as a copy takes them (a copy
@@ -59,6 +65,11 @@ struct FigureList {
     // them, and its share of the page's height among its lists; 0 for a
     // list that scrolls (it then shares as one row).
     int rows;
+    // The tempo each of its rows stands for, which choosing the row (Enter,
+    // a double click) enters; nullptr for rows that stand for none.
+    std::vector<std::optional<ExactTempo>> (*tempos)(const FigureContext& context) = nullptr;
+    // 0, or 1 for a list beside those of column 0.
+    int column = 0;
 };
 
 // A line of a drop-down list that chooses a setting, and the value it
@@ -77,13 +88,31 @@ struct SettingControl {
     std::vector<Choice> (*choices)(const tk::NumberStyle& style);
 };
 
+// A box of a page to type in, taken with Enter: a stored setting's value,
+// or a text of the page's own, which its lists read from the context.
+// Escape puts back what it holds.
+struct EntryBox {
+    std::string_view control;
+    std::wstring_view setting;  // its row's registry name; empty: the page's own
+    // Why a text is refused, said to the user; nothing when it is taken.
+    // An empty box is taken: it holds nothing.
+    std::optional<std::wstring> (*refuses)(std::wstring_view text, const FigureContext& context,
+                                           const tk::NumberStyle& style);
+    // For a setting: the value a text taken stands for, and the text of a
+    // value (empty for the setting's "none").
+    std::int32_t (*value)(std::wstring_view text, const tk::NumberStyle& style) = nullptr;
+    std::wstring (*text)(std::int32_t value, const tk::NumberStyle& style) = nullptr;
+};
+
 // What a page holds: its controls, on its tab's sheet; where its lists
-// start (96-dpi pixels); its lists, top to bottom; its settings' controls.
+// start (96-dpi pixels); its lists, top to bottom in each column; its
+// settings' controls; its boxes to type in.
 struct PageSheet {
     std::vector<tk::ControlLayout> controls;
     int listsTop;
     std::vector<FigureList> lists;
     std::vector<SettingControl> settings;
+    std::vector<EntryBox> entries = {};
 };
 
 struct PageRow {

@@ -38,6 +38,7 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
         [this] {
             return LookupContext{.unit = unit_,
                                  .delayUnit = settings_.delayUnit,
+                                 .rates = settings_.rates,
                                  .allDivisions = settings_.allDivisions,
                                  .tempo = tempo_ && IsTempoInRange(*tempo_) ? tempo_ : std::nullopt,
                                  .clicks = pages_->Shown() == PageId::Picture};
@@ -45,7 +46,8 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
         [this](ExactTempo tempo) { Enter(tempo); });
     pages_ = std::make_unique<PageSet>(
         form, *tabs_, numbers_,
-        [this](const SettingRow& row, std::int32_t value) { Change(row, value); });
+        [this](const SettingRow& row, std::int32_t value) { Change(row, value); },
+        [this](ExactTempo tempo) { Enter(tempo); });
     // The page last shown is made now; the others when first chosen.
     tabs_->SetTabIndex(static_cast<int>(IndexOf(settings_.page)));
     Refresh();
@@ -73,10 +75,7 @@ void DetailView::Bind() {
             SendMessageW(exact_->Handle(), EM_SETSEL, 0, -1);
         }
     };
-    delayUnit_->SetItems({L"millisecondes", L"hertz",
-                          L"échantillons à " + RateName(44100, numbers_),
-                          L"échantillons à " + RateName(48000, numbers_)});
-    delayUnit_->SetItemIndex(static_cast<int>(settings_.delayUnit));
+    ShowDelayUnits();
     delayUnit_->OnChange = [this] {
         const int index = delayUnit_->ItemIndex();
         if (index < 0) return;
@@ -113,9 +112,18 @@ void DetailView::Settle(const DetailSettings& settings) {
     if (changed.empty()) return;
     const DetailSettings old = settings_;
     settings_ = settings;
+    if (old.rates != settings_.rates) ShowDelayUnits();
     if (std::any_of(changed.begin(), changed.end(), [](const SettingRow* r) { return r->figures; }))
         Refresh();
     SaveDetailSettings(store_, old, settings_);
+}
+
+// Samples at the two rates the pages' sample columns have.
+void DetailView::ShowDelayUnits() {
+    delayUnit_->SetItems({L"millisecondes", L"hertz",
+                          L"échantillons à " + RateName(settings_.rates.first, numbers_),
+                          L"échantillons à " + RateName(settings_.rates.second, numbers_)});
+    delayUnit_->SetItemIndex(static_cast<int>(settings_.delayUnit));
 }
 
 FigureContext DetailView::Context() const {

@@ -78,6 +78,7 @@ private:
     void Refresh();
     void Change(const SettingRow& row, std::int32_t value);
     void Settle(const DetailSettings& settings);
+    void ShowDelayUnits();
     void Enter(ExactTempo tempo, std::optional<SteppedTempo> stepped = std::nullopt);
     SteppedTempo Stepping() const;
     void Step(bool up);

@@ -18,15 +18,19 @@ tk::NumberStyle Ungrouped(tk::NumberStyle style) {
 
 }  // namespace
 
-FigureTable::FigureTable(tk::TForm& form, const FigureList& figures, const tk::NumberStyle& numbers)
+FigureTable::FigureTable(tk::TForm& form, const FigureList& figures, const tk::NumberStyle& numbers,
+                         EnterTempo enterTempo)
     : form_(form),
       figures_(figures),
       list_(form.Find<tk::TListView>(figures.name)),
-      numbers_(numbers) {
+      numbers_(numbers),
+      enterTempo_(std::move(enterTempo)) {
     for (const tk::ListColumn& column : list_.Layout().columns)
         headings_.shown.emplace_back(column.caption);
     headings_.copied = headings_.shown;
+    list_.OnDoubleClick = [this](int row) { Choose(row); };
     list_.OnKeyDown = [this](WORD& key) {
+        if (key == VK_RETURN) Choose(list_.FocusedRow());
         if (GetKeyState(VK_CONTROL) >= 0) return;
         if (key == 'C') {
             tk::CopyText(form_.Handle(), CopyText());
@@ -54,6 +58,13 @@ void FigureTable::SetHeadings(const Headings& headings) {
         list_.SetColumnCaption(static_cast<int>(i), headings.shown[i]);
     }
     headings_.copied = headings.copied;
+}
+
+void FigureTable::Choose(int row) {
+    if (!figures_.tempos || !shown_ || row < 0) return;
+    const auto tempos = figures_.tempos(*shown_);
+    if (static_cast<std::size_t>(row) < tempos.size() && tempos[static_cast<std::size_t>(row)])
+        enterTempo_(*tempos[static_cast<std::size_t>(row)]);
 }
 
 bool FigureTable::ContextMenu(HWND window, POINT screen) {

@@ -5,6 +5,7 @@
 // them, figures without digit grouping.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +22,11 @@ namespace rytmalo {
 
 class FigureTable {
 public:
-    FigureTable(tk::TForm& form, const FigureList& figures, const tk::NumberStyle& numbers);
+    using EnterTempo = std::function<void(ExactTempo tempo)>;
+    // A row chosen (Enter, a double click) that stands for a tempo enters
+    // it.
+    FigureTable(tk::TForm& form, const FigureList& figures, const tk::NumberStyle& numbers,
+                EnterTempo enterTempo);
 
     tk::TListView& List() const { return list_; }
     const FigureList& Figures() const { return figures_; }
@@ -34,11 +39,13 @@ public:
 private:
     void SetHeadings(const Headings& headings);
     std::wstring CopyText() const;
+    void Choose(int row);
 
     tk::TForm& form_;
     const FigureList& figures_;
     tk::TListView& list_;
     const tk::NumberStyle& numbers_;
+    EnterTempo enterTempo_;
     // What the figures shown are for; nothing when none are.
     std::optional<FigureContext> shown_;
     Headings headings_;

@@ -13,8 +13,12 @@
 namespace rytmalo {
 
 PageSet::PageSet(tk::TForm& form, tk::TPageControl& tabs, const tk::NumberStyle& numbers,
-                 ChangeSetting change)
-    : form_(form), tabs_(tabs), numbers_(numbers), change_(std::move(change)) {}
+                 ChangeSetting change, FigureTable::EnterTempo enterTempo)
+    : form_(form),
+      tabs_(tabs),
+      numbers_(numbers),
+      change_(std::move(change)),
+      enterTempo_(std::move(enterTempo)) {}
 
 PageSet::~PageSet() = default;
 
@@ -28,7 +32,7 @@ void PageSet::Choose(PageId page, const FigureContext& context) {
     const std::size_t index = IndexOf(page);
     auto& made = made_[index];
     if (!made) {
-        made = std::make_unique<DetailPage>(form_, PageRowOf(page), numbers_, change_);
+        made = std::make_unique<DetailPage>(form_, PageRowOf(page), numbers_, change_, enterTempo_);
         made->FitColumns(Widths());
         if (width_ > 0) Place(width_, height_);
         stale_[index] = true;
@@ -108,19 +112,22 @@ int PageSet::SettingsWidth(const PageSheet& sheet) const {
     return tk::FlowedRight(items);
 }
 
-// Within a page, 4 pixels on each side of its lists and settings.
+// Within a page, 4 pixels on each side of its lists and settings, and
+// between its two columns of lists.
 int PageSet::Width() const {
     const int dpi = form_.Dpi();
-    const int margins = 2 * form_.Scale(4);
+    const int margin = form_.Scale(4);
     int widest = 0;
-    for (const auto& [list, columns] : Widths()) {
-        int sum = 0;
-        for (const int w : columns) sum += w;
-        widest = std::max(widest, sum + tk::SystemMetricForDpi(SM_CXVSCROLL, dpi) +
-                                      4 * tk::SystemMetricForDpi(SM_CXEDGE, dpi) + margins);
+    for (const PageRow& row : DetailPages()) {
+        const PageSheet& sheet = row.content();
+        int columns[2] = {0, 0};
+        for (const FigureList& list : sheet.lists) {
+            int& column = columns[list.column == 1 ? 1 : 0];
+            column = std::max(column, ListWidth(Widths().at(list.name), dpi));
+        }
+        const int lists = columns[0] + columns[1] + (columns[1] > 0 ? 3 : 2) * margin;
+        widest = std::max({widest, lists, SettingsWidth(sheet) + margin});
     }
-    for (const PageRow& row : DetailPages())
-        widest = std::max(widest, SettingsWidth(row.content()) + form_.Scale(4));
     return widest + TabsFrame().cx;
 }
 
@@ -140,13 +147,16 @@ int PageSet::Height() const {
     int tallest = 0;
     for (const PageRow& row : DetailPages()) {
         const PageSheet& sheet = row.content();
-        int height = form_.Scale(sheet.listsTop) + margin;
-        for (const FigureList& list : sheet.lists) {
-            height +=
-                std::max(header + list.rows * rowHeight + edges, form_.Scale(kLeastTableHeight)) +
-                margin;
+        for (const int column : {0, 1}) {
+            int height = form_.Scale(sheet.listsTop) + margin;
+            for (const FigureList& list : sheet.lists) {
+                if (list.column != column) continue;
+                height += std::max(header + list.rows * rowHeight + edges,
+                                   form_.Scale(kLeastTableHeight)) +
+                          margin;
+            }
+            tallest = std::max(tallest, height);
         }
-        tallest = std::max(tallest, height);
     }
     return tallest + TabsFrame().cy;
 }

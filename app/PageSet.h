@@ -20,7 +20,7 @@ namespace rytmalo {
 class PageSet {
 public:
     PageSet(tk::TForm& form, tk::TPageControl& tabs, const tk::NumberStyle& numbers,
-            ChangeSetting change);
+            ChangeSetting change, FigureTable::EnterTempo enterTempo);
     ~PageSet();
 
     PageId Shown() const;
@@ -49,6 +49,7 @@ private:
     tk::TPageControl& tabs_;
     const tk::NumberStyle& numbers_;
     ChangeSetting change_;
+    FigureTable::EnterTempo enterTempo_;
     std::array<std::unique_ptr<DetailPage>, kPageCount> made_;
     // A page made but not shown since its figures changed.
     std::array<bool, kPageCount> stale_{};

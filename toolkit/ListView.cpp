@@ -134,6 +134,15 @@ void TListView::SetColumnWidths() {
         ListView_SetColumnWidth(Handle(), i, widths[static_cast<std::size_t>(i)]);
 }
 
+bool TListView::Reflected(Message& m) {
+    if (m.msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(m.lParam)->code == NM_DBLCLK) {
+        const int row = reinterpret_cast<const NMITEMACTIVATE*>(m.lParam)->iItem;
+        if (OnDoubleClick && row >= 0) OnDoubleClick(row);
+        return true;
+    }
+    return TControl::Reflected(m);
+}
+
 int TListView::RowHeight() const {
     RECT row{};
     if (RowCount() > 0 && ListView_GetItemRect(Handle(), 0, &row, LVIR_BOUNDS))

@@ -2,6 +2,7 @@
 // selected; screen readers read each cell with its column's header.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ public:
     // draws them in its font: what it needs to show some rows whole.
     int RowHeight() const;
     int HeaderHeight() const;
+
+    // A row double-clicked: the row's number.
+    std::function<void(int row)> OnDoubleClick;
+    bool Reflected(Message& m) override;
 
     // A column's heading, when it changes with a setting; it keeps its
     // column's alignment.
