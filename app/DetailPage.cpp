@@ -59,13 +59,13 @@ void DetailPage::FitColumns(const ColumnWidths& widths) {
 
 // The settings' controls in their row, moved along where their texts
 // made them wider; the lists below them.
-void DetailPage::Place(int width, int height) {
+void DetailPage::Place(int width, int height, const ListMetrics& lists) {
     FlowSettings();
     const int margin = form_.Scale(4);
     const bool two = std::any_of(tables_.begin(), tables_.end(),
                                  [](const auto& t) { return t->Figures().column == 1; });
     if (!two) {
-        PlaceColumn(0, margin, width - 2 * margin, height);
+        PlaceColumn(0, margin, width - 2 * margin, height, lists);
         return;
     }
     // The first column as wide as its widest list, the second the rest.
@@ -75,41 +75,42 @@ void DetailPage::Place(int width, int height) {
             first = std::max(first, ListWidth(widths_.at(table->Figures().name), form_.Dpi()));
     }
     first = std::min(first, (width - 3 * margin) / 2);
-    PlaceColumn(0, margin, first, height);
-    PlaceColumn(1, 2 * margin + first, width - 3 * margin - first, height);
+    PlaceColumn(0, margin, first, height, lists);
+    PlaceColumn(1, 2 * margin + first, width - 3 * margin - first, height, lists);
 }
 
 // One under the other, with margins around and between them, each its rows
 // whole when there is room (what room is left goes to them by their rows),
 // each never shorter than its headings and a row.
-void DetailPage::PlaceColumn(int column, int left, int width, int height) {
+void DetailPage::PlaceColumn(int column, int left, int width, int height,
+                             const ListMetrics& lists) {
     const int top = form_.Scale(sheet_.listsTop);
     const int margin = form_.Scale(4);
-    std::vector<FigureTable*> lists;
+    std::vector<FigureTable*> inColumn;
     std::vector<int> needs;
     std::vector<int> weights;
     for (const auto& table : tables_) {
         if (table->Figures().column != column) continue;
-        lists.push_back(table.get());
-        needs.push_back(ListHeight(table->List(), table->Figures().rows));
+        inColumn.push_back(table.get());
+        needs.push_back(lists.Height(table->Figures().rows));
         weights.push_back(std::max(table->Figures().rows, 1));
     }
-    const int count = static_cast<int>(lists.size());
+    const int count = static_cast<int>(inColumn.size());
     const std::vector<int> heights = SharedHeights(
         needs, weights, height - top - (count + 1) * margin, form_.Scale(kLeastTableHeight));
     int at = top;
     for (int i = 0; i < count; ++i) {
         const int h = heights[static_cast<std::size_t>(i)];
-        SetWindowPos(lists[static_cast<std::size_t>(i)]->List().Handle(), nullptr, left, at, width,
-                     h, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(inColumn[static_cast<std::size_t>(i)]->List().Handle(), nullptr, left, at,
+                     width, h, SWP_NOZORDER | SWP_NOACTIVATE);
         at += h + margin;
     }
 }
 
-// Its headings, its rows and its edges.
-int DetailPage::ListHeight(const tk::TListView& list, int rows) const {
-    return list.HeaderHeight() + rows * list.RowHeight() +
-           2 * tk::SystemMetricForDpi(SM_CYEDGE, form_.Dpi());
+ListMetrics DetailPage::Metrics() const {
+    const tk::TListView& list = tables_.front()->List();
+    return {list.RowHeight(), list.HeaderHeight(),
+            2 * tk::SystemMetricForDpi(SM_CYEDGE, form_.Dpi())};
 }
 
 void DetailPage::FlowSettings() {
@@ -129,8 +130,6 @@ void DetailPage::FlowSettings() {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
-
-tk::TListView& DetailPage::AnyList() const { return tables_.front()->List(); }
 
 bool DetailPage::ContextMenu(HWND window, POINT screen) {
     for (const auto& table : tables_) {

@@ -30,6 +30,15 @@ using ColumnWidths = std::map<std::string_view, std::vector<int>>;
 // (screen pixels).
 int ListWidth(const std::vector<int>& columns, int dpi);
 
+// How the pages' lists draw (screen pixels): all alike, in one font.
+struct ListMetrics {
+    int row = 0;
+    int header = 0;
+    int edges = 0;
+    // A list showing some rows whole: its headings, its rows, its edges.
+    int Height(int rows) const { return header + rows * row + edges; }
+};
+
 class DetailPage {
 public:
     // The page's controls are added to the form on its tab's sheet.
@@ -42,19 +51,17 @@ public:
     // The page's settings in their row and its lists below them, in its
     // area (screen pixels): lists of a second column beside the first,
     // those of a column sharing its height by their rows.
-    void Place(int width, int height);
+    void Place(int width, int height, const ListMetrics& lists);
     void FitColumns(const ColumnWidths& widths);
     // A context menu asked for in a window of the page: true when it was.
     bool ContextMenu(HWND window, POINT screen);
-    // A list of the page: all draw their rows alike.
-    tk::TListView& AnyList() const;
-    // How tall a list of the page is to show its rows whole (screen pixels).
-    int ListHeight(const tk::TListView& list, int rows) const;
+    // How a list of the page draws: all draw their rows alike.
+    ListMetrics Metrics() const;
 
 private:
     void Show();
     void FlowSettings();
-    void PlaceColumn(int column, int left, int width, int height);
+    void PlaceColumn(int column, int left, int width, int height, const ListMetrics& lists);
 
     tk::TForm& form_;
     const PageSheet& sheet_;

@@ -43,7 +43,9 @@ tk::ControlLayout SheetLayout(const PageRow& row) {
             .id = row.sheetId,
             .parent = "pgcPages",
             .caption = row.tab,
-            .helpContext = row.help};
+            .helpContext = row.help,
+            // Shown once the page is whole.
+            .visible = false};
 }
 
 }  // namespace rytmalo

@@ -31,11 +31,15 @@ PageId PageSet::Shown() const {
 void PageSet::Choose(PageId page, const FigureContext& context) {
     const std::size_t index = IndexOf(page);
     auto& made = made_[index];
+    // A new page is made hidden, placed and filled, then shown whole.
     if (!made) {
         made = std::make_unique<DetailPage>(form_, PageRowOf(page), numbers_, change_, enterTempo_);
         made->FitColumns(Widths());
-        if (width_ > 0) Place(width_, height_);
-        stale_[index] = true;
+        if (width_ > 0) made->Place(width_, height_, Metrics());
+        made->Update(context);
+        stale_[index] = false;
+        tabs_.PageReady(form_.Find<tk::TTabSheet>(PageRowOf(page).sheet));
+        return;
     }
     if (stale_[index]) {
         made->Update(context);
@@ -62,7 +66,7 @@ void PageSet::Place(int width, int height) {
     for (const auto& page : made_) {
         if (!page) continue;
         page->FitColumns(Widths());
-        page->Place(width, height);
+        page->Place(width, height, Metrics());
     }
 }
 
@@ -134,15 +138,8 @@ int PageSet::Width() const {
 // Each list its headings, its rows and its edges; a list that scrolls, the
 // least a list keeps.
 int PageSet::Height() const {
-    const DetailPage* made = nullptr;
-    for (const auto& page : made_) {
-        if (page) made = page.get();
-    }
-    if (!made) return form_.Scale(kDetailViewHeight - kPagesTop - 8);
-    const tk::TListView& sample = made->AnyList();
-    const int rowHeight = sample.RowHeight();
-    const int header = sample.HeaderHeight();
-    const int edges = 2 * tk::SystemMetricForDpi(SM_CYEDGE, form_.Dpi());
+    const ListMetrics& lists = Metrics();
+    if (lists.row == 0) return form_.Scale(kDetailViewHeight - kPagesTop - 8);
     const int margin = form_.Scale(4);
     int tallest = 0;
     for (const PageRow& row : DetailPages()) {
@@ -151,14 +148,24 @@ int PageSet::Height() const {
             int height = form_.Scale(sheet.listsTop) + margin;
             for (const FigureList& list : sheet.lists) {
                 if (list.column != column) continue;
-                height += std::max(header + list.rows * rowHeight + edges,
-                                   form_.Scale(kLeastTableHeight)) +
-                          margin;
+                height +=
+                    std::max(lists.Height(list.rows), form_.Scale(kLeastTableHeight)) + margin;
             }
             tallest = std::max(tallest, height);
         }
     }
     return tallest + TabsFrame().cy;
+}
+
+const ListMetrics& PageSet::Metrics() const {
+    if (metricsDpi_ == form_.Dpi()) return metrics_;
+    for (const auto& page : made_) {
+        if (!page) continue;
+        metrics_ = page->Metrics();
+        metricsDpi_ = form_.Dpi();
+        break;
+    }
+    return metrics_;
 }
 
 bool PageSet::ContextMenu(HWND window, POINT screen) {

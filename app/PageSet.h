@@ -40,6 +40,8 @@ public:
 
 private:
     const ColumnWidths& Widths() const;
+    // Measured once for the window's resolution, on the first page made.
+    const ListMetrics& Metrics() const;
     // A page's settings in their row, as wide as their texts.
     int SettingsWidth(const PageSheet& sheet) const;
     // What the tabs take around a page's area.
@@ -57,6 +59,8 @@ private:
     int height_ = 0;
     mutable ColumnWidths widths_;
     mutable int widthsDpi_ = 0;
+    mutable ListMetrics metrics_;
+    mutable int metricsDpi_ = 0;
 };
 
 }  // namespace rytmalo

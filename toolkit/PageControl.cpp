@@ -30,8 +30,14 @@ void TPageControl::AddPage(TTabSheet& page) {
         index = pages_.size() - 1;
     }
     pages_[index] = &page;
+    if (!page.Layout().visible) waiting_.push_back(&page);
     // The tabs take room from the display area: place every page again.
     PlacePages();
+    ShowSelectedPage();
+}
+
+void TPageControl::PageReady(TTabSheet& page) {
+    std::erase(waiting_, &page);
     ShowSelectedPage();
 }
 
@@ -94,9 +100,15 @@ RECT TPageControl::DisplayRect() const {
 }
 
 void TPageControl::ShowSelectedPage() {
-    const TTabSheet* active = ActivePage();
+    TTabSheet* active = ActivePage();
+    const bool ready =
+        active && std::find(waiting_.begin(), waiting_.end(), active) == waiting_.end();
+    // The page shown so far stays until the chosen one can cover it.
+    if (!ready) return;
+    SetWindowPos(active->Handle(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     for (TTabSheet* page : pages_) {
-        if (page) ShowWindow(page->Handle(), page == active ? SW_SHOW : SW_HIDE);
+        if (page && page != active) ShowWindow(page->Handle(), SW_HIDE);
     }
 }
 

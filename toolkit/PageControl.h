@@ -33,6 +33,9 @@ public:
     void SetTabIndex(int index);
     // A tab was chosen; its page may be made now, before it shows.
     std::function<void(int tab)> OnChange;
+    // A page made hidden (its layout says so, so that nothing half-built
+    // is drawn) is ready: it shows when its tab is chosen.
+    void PageReady(TTabSheet& page);
     // The area of the pages, in the page control's client coordinates.
     RECT DisplayRect() const;
     bool Reflected(Message& m) override;
@@ -47,11 +50,15 @@ protected:
 
 private:
     void InsertTab(std::wstring_view caption);
+    // The chosen page in front of the others, then the others hidden: the
+    // area under them is never uncovered.
     void ShowSelectedPage();
     // Every page fills the display area.
     void PlacePages();
     // One per tab; none for a tab whose page is not made yet.
     std::vector<TTabSheet*> pages_;
+    // Pages made hidden and not ready yet.
+    std::vector<TTabSheet*> waiting_;
 };
 
 class TTabSheet : public TControl {

@@ -7,16 +7,31 @@
 
 namespace tk {
 
+namespace {
+
+// Texts measured in one font on one memory DC: the extent depends on the
+// font alone, a window's DC would cost a trip to the window system, and
+// making a DC costs more than measuring a line.
+class Measurer {
+public:
+    explicit Measurer(HFONT font) : dc_(CreateCompatibleDC(nullptr)), selected_(dc_.get(), font) {}
+    SIZE Extent(std::wstring_view text, bool noPrefix) const {
+        const std::wstring line(text.empty() ? std::wstring_view(L" ") : text);
+        RECT extent{0, 0, 0, 0};
+        DrawTextW(dc_.get(), line.c_str(), static_cast<int>(line.size()), &extent,
+                  DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | (noPrefix ? DT_NOPREFIX : 0));
+        return {extent.right - extent.left, extent.bottom - extent.top};
+    }
+
+private:
+    MemoryDcHandle dc_;
+    SelectGuard selected_;
+};
+
+}  // namespace
+
 SIZE TextExtent(HFONT font, std::wstring_view text, bool noPrefix) {
-    // A memory DC: the extent depends on the font alone, and a window's DC
-    // would cost a trip to the window system.
-    const MemoryDcHandle dc(CreateCompatibleDC(nullptr));
-    const SelectGuard selected(dc.get(), font);
-    const std::wstring line(text.empty() ? std::wstring_view(L" ") : text);
-    RECT extent{0, 0, 0, 0};
-    DrawTextW(dc.get(), line.c_str(), static_cast<int>(line.size()), &extent,
-              DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | (noPrefix ? DT_NOPREFIX : 0));
-    return {extent.right - extent.left, extent.bottom - extent.top};
+    return Measurer(font).Extent(text, noPrefix);
 }
 
 int NeededWidth(ControlKind kind, HFONT font, int dpi, std::wstring_view caption,
@@ -36,9 +51,10 @@ int NeededWidth(ControlKind kind, HFONT font, int dpi, std::wstring_view caption
         // The widest line, the button that drops the list and the frame.
         case ControlKind::ComboBox: {
             if (lines.empty()) return 0;
+            const Measurer measurer(font);
             int widest = 0;
             for (const std::wstring& line : lines)
-                widest = std::max<int>(widest, TextExtent(font, line, true).cx);
+                widest = std::max<int>(widest, measurer.Extent(line, true).cx);
             return widest + SystemMetricForDpi(SM_CXVSCROLL, dpi) +
                    2 * SystemMetricForDpi(SM_CXEDGE, dpi) + scaled(6);
         }
