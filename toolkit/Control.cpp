@@ -8,9 +8,6 @@
 namespace tk {
 namespace {
 
-// The kind of hook by which a control's window is known.
-constexpr UINT_PTR kControlHook = 0x52435443;  // "RCTC"
-
 HWND NotificationSource(const Message& m) {
     switch (m.msg) {
         case WM_COMMAND: return reinterpret_cast<HWND>(m.lParam);
@@ -40,12 +37,7 @@ bool PassContextMenuUp(Message& m) {
 }
 
 TControl::TControl(TForm& form, TControl* parent, const ControlLayout& layout)
-    : TComponent(&form),
-      TWindowHook(kControlHook),
-      form_(form),
-      parent_(parent),
-      layout_(layout),
-      caption_(layout.caption) {
+    : TComponent(&form), form_(form), parent_(parent), layout_(layout), caption_(layout.caption) {
     SetName(layout.name);
 }
 
@@ -58,7 +50,16 @@ TControl::~TControl() {
 }
 
 TControl* TControl::FromHandle(HWND hwnd) {
-    return static_cast<TControl*>(TWindowHook::Find(hwnd, kControlHook));
+    if (TProcedureHook* hook = TProcedureHook::Find(hwnd)) return dynamic_cast<TControl*>(hook);
+    // Under a procedure put on top since (another program's tool may do
+    // it): the control is looked for among its form's.
+    const TForm* form = hwnd ? TForm::FromHandle(GetAncestor(hwnd, GA_ROOT)) : nullptr;
+    if (!form) return nullptr;
+    for (TComponent* c : form->Components()) {
+        auto* control = dynamic_cast<TControl*>(c);
+        if (control && control->Handle() == hwnd) return control;
+    }
+    return nullptr;
 }
 
 HWND TControl::ParentHandle() const { return parent_ ? parent_->Handle() : form_.Handle(); }

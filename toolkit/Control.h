@@ -11,14 +11,14 @@
 #include "toolkit/Gdi.h"
 #include "core/Layout.h"
 #include "toolkit/Message.h"
-#include "toolkit/WindowHook.h"
+#include "toolkit/ProcedureHook.h"
 #include "toolkit/WindowText.h"
 
 namespace tk {
 
 class TForm;
 
-class TControl : public TComponent, public TWindowHook {
+class TControl : public TComponent, public TProcedureHook {
 public:
     TControl(TForm& form, TControl* parent, const ControlLayout& layout);
     ~TControl() override;
