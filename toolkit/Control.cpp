@@ -118,7 +118,7 @@ DWORD TControl::Style() const {
     return style;
 }
 
-void TControl::CreateHandle() {
+void TControl::CreateHandle(Placement placement) {
     const RECT r = CreationRect();
     const std::wstring caption = Caption();
     const int id = layout_.id != 0 ? layout_.id : form_.Layout().ControlId(layout_.name);
@@ -131,9 +131,8 @@ void TControl::CreateHandle() {
         DestroyWindow(window);
         throw Exception(L"Impossible de créer la fenêtre " + caption);
     }
-    // A control listed later in its layout lies in front of the earlier ones
-    // (the system would put it behind them).
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (placement == Placement::InFront)
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     HandleCreated();
 }

@@ -62,8 +62,12 @@ public:
 
     virtual void Click();
 
-    // Creates the window under the parent's window (parents first).
-    void CreateHandle();
+    // Creates the window under the parent's window (parents first). The
+    // system puts a new window behind the siblings made before it; in front
+    // of them, as a control listed later in its layout belongs, unless
+    // made behind on purpose (its later siblings made already).
+    enum class Placement { InFront, AsMade };
+    void CreateHandle(Placement placement = Placement::InFront);
     // Places the window and sets its font for the form's resolution, which
     // has changed (parents first).
     virtual void ApplyDpi();

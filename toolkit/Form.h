@@ -142,6 +142,8 @@ private:
     // Out of Find, which is made once for each kind: its message is built once.
     [[noreturn]] static void NotFound(std::string_view name);
     std::vector<TControl*> CreateControls(const std::vector<ControlLayout>& controls);
+    // Makes the windows of the controls (the form's, in layout order).
+    void CreateControlWindows(const std::vector<TControl*>& controls);
     // A key with Alt: the control whose caption marks that letter.
     bool Mnemonic(WPARAM key);
     bool NextTab(bool forward);
