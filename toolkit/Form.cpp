@@ -103,14 +103,16 @@ void TForm::CreateWindowHandle() {
     const SIZE size = WindowSizeForDpi(dpi_);
     const std::wstring className = Widen(layout_.className);
     const std::wstring text = WindowTextForCreation();
-    CreateHostedWindow({.name = className, .style = CS_DBLCLKS}, {.exStyle = styles.exStyle,
-                                                                  .text = text,
-                                                                  .style = styles.style,
-                                                                  .x = layout_.left,
-                                                                  .y = layout_.top,
-                                                                  .width = size.cx,
-                                                                  .height = size.cy,
-                                                                  .parent = WindowOwner()});
+    CreateHostedWindow({.name = className, .style = CS_DBLCLKS},
+                       {.exStyle = styles.exStyle,
+                        .text = text,
+                        .style = styles.style,
+                        .x = layout_.left,
+                        .y = layout_.top,
+                        .width = size.cx,
+                        .height = size.cy,
+                        .parent = WindowOwner(),
+                        .menu = menuBar_ ? menuBar_->Handle() : nullptr});
     const int actual = DpiForWindow(Handle());
     if (actual != dpi_) {
         dpi_ = actual;
