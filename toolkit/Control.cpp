@@ -23,6 +23,13 @@ HWND NotificationSource(const Message& m) {
 
 }  // namespace
 
+bool HasFrame(HWND window) {
+    RECT outer, inner;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    return outer.right - outer.left != inner.right || outer.bottom - outer.top != inner.bottom;
+}
+
 bool ReflectToChild(Message& m) {
     HWND source = NotificationSource(m);
     if (!source) return false;
@@ -180,6 +187,14 @@ bool TControl::Reflected(Message& m) {
 
 void TControl::WndProc(Message& m) {
     switch (m.msg) {
+        case WM_NCPAINT:
+            // A window without border, edge or scroll bar has no frame to
+            // paint: the system would make a device context for nothing.
+            if (!HasFrame(m.hwnd)) {
+                m.result = 0;
+                return;
+            }
+            break;
         case WM_SETFOCUS: form_.ControlFocused(*this); break;
         case kWmKeyF1:  // see TForm::DropKeyF1
             if (form_.DropKeyF1()) return;

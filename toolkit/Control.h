@@ -104,6 +104,9 @@ private:
     SolidBrush brush_;
 };
 
+// Whether the window has a non-client area (a border, an edge, a scroll
+// bar) around its client area.
+bool HasFrame(HWND window);
 // Passes a parent's notification to the control it concerns. True when that
 // control handled it.
 bool ReflectToChild(Message& m);
