@@ -141,6 +141,7 @@ protected:
 private:
     // Out of Find, which is made once for each kind: its message is built once.
     [[noreturn]] static void NotFound(std::string_view name);
+    void AnswerWhileShowing();
     std::vector<TControl*> CreateControls(const std::vector<ControlLayout>& controls);
     // Makes the windows of the controls (the form's, in layout order).
     void CreateControlWindows(const std::vector<TControl*>& controls);
@@ -170,6 +171,9 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool shownBefore_ = false;
+    // In ShowWindow: the window is on screen, its activation and painting
+    // not done yet.
+    bool showing_ = false;
     bool menuHelpKey_ = false;
     WindowCaption caption_;
     SolidBrush background_;
