@@ -224,6 +224,7 @@ TEST_F(ProcedureHooks, AControlIsFoundFromItsWindowAndNoOtherWindowIsTakenForOne
     TControl& first = form.Find<TControl>("First");
     EXPECT_EQ(TControl::FromHandle(first.Handle()), &first);
     EXPECT_EQ(TControl::FromHandle(form.Handle()), nullptr) << "the form keeps its own data";
+    EXPECT_EQ(TProcedureHook::Find(form.Handle()), nullptr);
     EXPECT_EQ(TControl::FromHandle(Application->Handle()), nullptr);
     EXPECT_EQ(TControl::FromHandle(nullptr), nullptr);
 
@@ -232,6 +233,7 @@ TEST_F(ProcedureHooks, AControlIsFoundFromItsWindowAndNoOtherWindowIsTakenForOne
     SetPropW(w, L"RytmaloTestPrevious",
              reinterpret_cast<HANDLE>(GetWindowLongPtrW(w, GWLP_WNDPROC)));
     SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassOn));
+    EXPECT_EQ(TProcedureHook::Find(w), nullptr) << "its procedure is no longer the hook's";
     EXPECT_EQ(TControl::FromHandle(w), &first);
     SetWindowLongPtrW(w, GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(RemovePropW(w, L"RytmaloTestPrevious")));
