@@ -1,11 +1,14 @@
-// Where one start's time goes: starts Rytmalo95-probe.exe (the program with
-// the start-up probe linked in) RUNS times, each as the start-up benchmark
-// does (after a first start, the detailed view off), with Wine's DLL load
-// trace on for it alone, and prints the medians as a table: the timeline
-// from process creation to the first paint, the system calls start-up is
-// made of (count and own time, before the window shows and until the first
-// paint), and each DLL with the time it was loaded.
-// Usage: startup-breakdown RUNS [PROBE.exe [TRACE]]
+// Where one start's time goes, against the yardstick: starts
+// Rytmalo95-probe.exe (the program with the start-up probe linked in) and
+// controls-window-probe.exe (the yardstick, the same standard controls made
+// with plain Win32 calls, with the same probe) in turn, RUNS times each, as
+// the start-up benchmark does (after a first start, the detailed view off),
+// with Wine's DLL load trace on for them alone, and prints the medians side
+// by side: the timeline from process creation to the first paint, the
+// system calls start-up is made of (count and own time, before the window
+// shows and until the first paint), the messages handled while the window
+// shows and paints, and each DLL with the time it was loaded.
+// Usage: startup-breakdown RUNS [PROBE.exe YARDSTICK-PROBE.exe [TRACE]]
 // TRACE: the file this benchmark's standard error goes to (a Windows path),
 // read at the end for the DLL loads; without it they are not traced.
 #include <algorithm>
@@ -172,13 +175,64 @@ bool RunOnce(const std::wstring& exe, bool traceDlls, Start& start, DWORD& proce
 
 const wchar_t kSettingsKey[] = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
 
-void Row(const char* what, double ms) { std::printf("| %s | %.1f ms |\n", what, ms); }
+struct Clock {
+    DWORD processId;
+    double tickMs, tickAt;
+};
+
+// The starts of one program, each with the clock its DLL trace is read by.
+struct Program {
+    std::wstring exe;
+    std::vector<Start> starts;
+    std::vector<Clock> clocks;
+
+    double Median(const auto& figure) const {
+        std::vector<double> v;
+        for (const Start& s : starts) v.push_back(figure(s));
+        return ::Median(v);
+    }
+    static double Mark(const Start& s, const char* name) {
+        const auto it = s.marks.find(name);
+        return it == s.marks.end() ? 0.0 : it->second;
+    }
+    // Between two marks; 0 where the program has neither (the yardstick has
+    // no application window).
+    double Between(const char* from, const char* to) const {
+        return Median([&](const Start& s) {
+            return s.marks.count(from) && s.marks.count(to) ? Mark(s, to) - Mark(s, from) : 0.0;
+        });
+    }
+    double Kind(const std::string& name, bool paint, bool count) const {
+        return Median([&](const Start& s) {
+            const auto& kinds = paint ? s.paint : s.before;
+            const auto it = kinds.find(name);
+            if (it == kinds.end()) return 0.0;
+            return count ? double(it->second.first) : it->second.second;
+        });
+    }
+    double Message(int phase, const std::string& key, bool count) const {
+        return Median([&](const Start& s) {
+            const auto it = s.messages[phase].find(key);
+            if (it == s.messages[phase].end()) return 0.0;
+            return count ? double(it->second.first) : it->second.second;
+        });
+    }
+};
+
+void Row(const char* what, double program, double yardstick) {
+    std::printf("| %s | %.1f ms | %.1f ms | %+.1f ms |\n", what, program, yardstick,
+                program - yardstick);
+}
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 11;
-    const std::wstring exe = driver::OwnDirectory() + (argc > 2 ? argv[2] : L"Rytmalo95-probe.exe");
+    const std::wstring dir = driver::OwnDirectory();
+    Program programs[2] = {{dir + (argc > 2 ? argv[2] : L"Rytmalo95-probe.exe")},
+                           {dir + (argc > 3 ? argv[3] : L"controls-window-probe.exe")}};
+    Program& program = programs[0];
+    Program& yardstick = programs[1];
     // The detailed view off, as the program starts by default.
     DWORD saved = 0, size = sizeof saved;
     const bool hadChoice = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"TableauDetaille",
@@ -186,29 +240,31 @@ int wmain(int argc, wchar_t** argv) {
     const DWORD off = 0;
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"TableauDetaille", REG_DWORD, &off,
                     sizeof off);
-    std::vector<Start> starts;
-    struct Clock {
-        DWORD processId;
-        double tickMs, tickAt;
-    };
-    std::vector<Clock> clocks;
-    Start first;
-    Clock c{};
-    const bool traceDlls = argc > 3;
-    const bool firstRan = RunOnce(exe, traceDlls, first, c.processId, c.tickMs, c.tickAt);
+    const bool traceDlls = argc > 4;
+    bool firstRan = true;
+    for (Program& p : programs) {
+        Start first;
+        Clock c{};
+        firstRan = firstRan && RunOnce(p.exe, traceDlls, first, c.processId, c.tickMs, c.tickAt);
+    }
     for (int i = 0; firstRan && i < runs; ++i) {
-        Start s;
-        if (RunOnce(exe, traceDlls, s, c.processId, c.tickMs, c.tickAt)) {
-            starts.push_back(std::move(s));
-            clocks.push_back(c);
+        for (Program& p : programs) {
+            Start s;
+            Clock c{};
+            if (RunOnce(p.exe, traceDlls, s, c.processId, c.tickMs, c.tickAt)) {
+                p.starts.push_back(std::move(s));
+                p.clocks.push_back(c);
+            }
         }
     }
     if (traceDlls) {
         // Process numbers may come back: each start reads its own lines, the
         // later ones last.
-        for (std::size_t i = 0; i < starts.size(); ++i) {
-            ReadDllTrace(argv[3], clocks[i].processId, clocks[i].tickMs, clocks[i].tickAt,
-                         starts[i]);
+        for (Program& p : programs) {
+            for (std::size_t i = 0; i < p.starts.size(); ++i) {
+                ReadDllTrace(argv[4], p.clocks[i].processId, p.clocks[i].tickMs, p.clocks[i].tickAt,
+                             p.starts[i]);
+            }
         }
     }
     if (hadChoice) {
@@ -217,106 +273,133 @@ int wmain(int argc, wchar_t** argv) {
     } else {
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"TableauDetaille");
     }
-    if (starts.size() < static_cast<std::size_t>(runs)) {
-        std::printf("| start-up breakdown | %d of %d starts gave no report |\n",
-                    runs - static_cast<int>(starts.size()), runs);
-        return 1;
+    for (const Program& p : programs) {
+        if (p.starts.size() < static_cast<std::size_t>(runs)) {
+            std::printf("| start-up breakdown | %d of %d starts gave no report |\n",
+                        runs - static_cast<int>(p.starts.size()), runs);
+            return 1;
+        }
     }
 
-    const auto median = [&](auto figure) {
-        std::vector<double> v;
-        for (const Start& s : starts) v.push_back(figure(s));
-        return Median(v);
+    std::printf(
+        "| one start, step by step (median of %d, the two started in turn) | program | "
+        "yardstick | difference |\n|---|---|---|---|\n",
+        runs);
+    const auto both = [&](const char* what, const auto& figure) {
+        Row(what, figure(program), figure(yardstick));
     };
-    const auto mark = [](const Start& s, const char* name) {
-        const auto it = s.marks.find(name);
-        return it == s.marks.end() ? 0.0 : it->second;
-    };
-    const auto between = [&](const char* from, const char* to) {
-        return median([&](const Start& s) { return mark(s, to) - mark(s, from); });
-    };
-    std::printf("| one start, step by step (median of %d) | time |\n|---|---|\n", runs);
-    Row("process created to the program's first static constructor: image load and "
+    both(
+        "process created to the program's first static constructor: image load and "
         "relocation, the DLLs it imports loaded, the runtime's start",
-        median([&](const Start& s) { return mark(s, "probe"); }));
-    Row("C++ static construction", between("probe ready", "wWinMain"));
-    Row("common controls initialised", between("wWinMain", "common controls initialised"));
-    Row("application window made (with its hint service)",
-        between("common controls initialised", "window TApplication made"));
-    Row("help objects made, up to the main window's own window",
-        between("window TApplication made", "window TMainForm begins"));
-    Row("main window's own window made",
-        between("window TMainForm begins", "window TMainForm made"));
-    Row("its controls and menu bar made, its components loaded, its settings read, the two "
-        "dialogs' objects made",
-        between("window TMainForm made", "main window show begins"));
-    Row("main window shown (ShowWindow)", between("main window show begins", "main window shown"));
-    Row("shown to its title read from outside",
-        median([&](const Start& s) { return s.visible - mark(s, "main window shown"); }));
-    Row("process created to the title read from outside (the start-up figure)",
-        median([](const Start& s) { return s.visible; }));
-    Row("shown to the first paint done", between("main window shown", "first paint done"));
+        [](const Program& p) {
+            return p.Median([](const Start& s) { return Program::Mark(s, "probe"); });
+        });
+    both("C++ static construction",
+         [](const Program& p) { return p.Between("probe ready", "wWinMain"); });
+    both("wWinMain to the main window's own window begun",
+         [](const Program& p) { return p.Between("wWinMain", "window TMainForm begins"); });
+    Row("of which: application window made (with its hint service)",
+        program.Between("common controls initialised", "window TApplication made"), 0);
+    Row("of which: help objects made, up to the main window's own window",
+        program.Between("window TApplication made", "window TMainForm begins"), 0);
+    both("main window's own window made", [](const Program& p) {
+        return p.Between("window TMainForm begins", "window TMainForm made");
+    });
+    both(
+        "its controls and menu bar made (the program: its components loaded, its settings "
+        "read, the two dialogs' objects made)",
+        [](const Program& p) {
+            return p.Between("window TMainForm made", "main window show begins");
+        });
+    both("main window shown (ShowWindow)", [](const Program& p) {
+        return p.Between("main window show begins", "main window shown");
+    });
+    both("shown to its title read from outside", [](const Program& p) {
+        return p.Median([&](const Start& s) { return s.visible - p.Mark(s, "main window shown"); });
+    });
+    both("process created to the title read from outside (the start-up figure)",
+         [](const Program& p) { return p.Median([](const Start& s) { return s.visible; }); });
+    both("shown to the first paint done",
+         [](const Program& p) { return p.Between("main window shown", "first paint done"); });
 
     std::printf(
-        "\n| system calls made by the program (median of %d) | before the window shows "
-        "| until the first paint |\n|---|---|---|\n",
+        "\n| system calls (median of %d) | program, before the window shows | yardstick, before "
+        "| program, until the first paint | yardstick, until the first paint |\n"
+        "|---|---|---|---|---|\n",
         runs);
-    for (const auto& [name, unused] : starts.front().before) {
-        const double c0 = median([&](const Start& s) { return s.before.at(name).first; });
-        const double o0 = median([&](const Start& s) { return s.before.at(name).second; });
-        const double c1 = median([&](const Start& s) { return s.paint.at(name).first; });
-        const double o1 = median([&](const Start& s) { return s.paint.at(name).second; });
-        std::printf("| %s | %.0f calls, %.2f ms | %.0f calls, %.2f ms |\n", name.c_str(), c0, o0,
-                    c1, o1);
+    for (const auto& [name, unused] : program.starts.front().before) {
+        std::printf("| %s |", name.c_str());
+        for (bool paint : {false, true}) {
+            for (const Program* p : {&program, &yardstick}) {
+                std::printf(" %.0f calls, %.2f ms |", p->Kind(name, paint, true),
+                            p->Kind(name, paint, false));
+            }
+        }
+        std::printf("\n");
     }
 
     const char* phases[] = {"while the main window shows (ShowWindow)",
                             "after it, until the first paint is done"};
     for (int phase = 0; phase < 2; ++phase) {
-        std::printf("\n| messages handled %s (median of %d) | count | time |\n|---|---|---|\n",
-                    phases[phase], runs);
+        std::printf(
+            "\n| messages handled %s (median of %d) | program | yardstick |\n|---|---|---|\n",
+            phases[phase], runs);
         std::map<std::string, bool> keys;
-        for (const Start& s : starts)
-            for (const auto& [key, unused] : s.messages[phase]) keys[key] = true;
+        for (const Program* p : {&program, &yardstick})
+            for (const Start& s : p->starts)
+                for (const auto& [key, unused] : s.messages[phase]) keys[key] = true;
         std::vector<std::pair<double, std::string>> rows;
         for (const auto& [key, unused] : keys) {
-            rows.push_back({median([&](const Start& s) {
-                                const auto it = s.messages[phase].find(key);
-                                return it == s.messages[phase].end() ? 0.0 : it->second.second;
-                            }),
-                            key});
+            rows.push_back(
+                {std::max(program.Message(phase, key, false), yardstick.Message(phase, key, false)),
+                 key});
         }
         std::sort(rows.rbegin(), rows.rend());
         for (const auto& [ms, key] : rows) {
             if (ms < 0.05) continue;
-            const double count = median([&](const Start& s) {
-                const auto it = s.messages[phase].find(key);
-                return it == s.messages[phase].end() ? 0.0 : double(it->second.first);
-            });
-            std::printf("| %s | %.0f | %.2f ms |\n", key.c_str(), count, ms);
+            std::printf("| %s | %.0f, %.2f ms | %.0f, %.2f ms |\n", key.c_str(),
+                        program.Message(phase, key, true), program.Message(phase, key, false),
+                        yardstick.Message(phase, key, true), yardstick.Message(phase, key, false));
         }
     }
-    std::printf("\n| controls made before the window shows | count |\n|---|---|\n");
-    for (const auto& [name, count] : starts.front().controls)
-        std::printf("| %s | %d |\n", name.c_str(), count);
-
-    std::printf("\n| DLL (median of %d) | loaded at |\n|---|---|\n", runs);
-    std::vector<std::string> names;
-    for (const auto& [name, at] : starts.front().dlls) {
-        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    std::printf(
+        "\n| controls made before the window shows | program | yardstick |\n|---|---|---|\n");
+    std::map<std::string, bool> controls;
+    for (const Program* p : {&program, &yardstick})
+        for (const auto& [name, count] : p->starts.front().controls) controls[name] = true;
+    for (const auto& [name, unused] : controls) {
+        const auto count = [&](const Program& p) {
+            const auto it = p.starts.front().controls.find(name);
+            return it == p.starts.front().controls.end() ? 0 : it->second;
+        };
+        std::printf("| %s | %d | %d |\n", name.c_str(), count(program), count(yardstick));
     }
+
+    std::printf("\n| DLL (median of %d) | loaded at, program | yardstick |\n|---|---|---|\n", runs);
+    std::vector<std::string> names;
+    for (const Program* p : {&program, &yardstick})
+        for (const auto& [name, at] : p->starts.front().dlls)
+            if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     for (const std::string& name : names) {
-        std::vector<double> v;
-        for (const Start& s : starts) {
-            for (const auto& [n, at] : s.dlls) {
-                if (n == name) {
-                    v.push_back(at);
-                    break;
+        std::printf("| %s |", name.c_str());
+        for (const Program* p : {&program, &yardstick}) {
+            std::vector<double> v;
+            for (const Start& s : p->starts) {
+                for (const auto& [n, at] : s.dlls) {
+                    if (n == name) {
+                        v.push_back(at);
+                        break;
+                    }
                 }
             }
+            if (v.empty()) {
+                std::printf(" — |");
+            } else {
+                std::printf(" %.1f ms%s |", Median(v),
+                            v.size() < p->starts.size() ? " (not in every start)" : "");
+            }
         }
-        std::printf("| %s | %.1f ms%s |\n", name.c_str(), Median(v),
-                    v.size() < starts.size() ? " (not in every start)" : "");
+        std::printf("\n");
     }
     return 0;
 }

@@ -110,6 +110,11 @@ BOOL WINAPI HookFreeLibrary(HMODULE module) {
     return real_FreeLibrary(module);
 }
 BOOL WINAPI HookInitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
+    // The yardstick's first call, which has no other before it.
+    if (!state->inMain) {
+        state->inMain = true;
+        AddMark("wWinMain");
+    }
     Timed t(kCommonControls);
     const BOOL done = real_InitCommonControlsEx(init);
     AddMark("common controls initialised");
@@ -206,7 +211,7 @@ UINT WINAPI HookRegisterWindowMessageW(LPCWSTR name) {
     return real_RegisterWindowMessageW(name);
 }
 BOOL WINAPI HookSetWindowSubclass(HWND hwnd, SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR data) {
-    Timed t(ClassOf(hwnd) == "TApplication" ? kSingleInstance : kControls);
+    Timed t(ClassOf(hwnd) == "TApplication" ? kSingleInstance : kSubclass);
     return real_SetWindowSubclass(hwnd, proc, id, data);
 }
 long WINAPI HookBroadcastSystemMessageW(DWORD flags, LPDWORD recipients, UINT msg, WPARAM w,
@@ -293,7 +298,7 @@ BOOL WINAPI HookGetMessageW(LPMSG msg, HWND hwnd, UINT first, UINT last) {
     return real_GetMessageW(msg, hwnd, first, last);
 }
 LRESULT WINAPI HookSendMessageW(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
-    Timed t(kSendMessage);
+    Timed t(msg == WM_SETFONT ? kSetFont : kSendMessage);
     return real_SendMessageW(hwnd, msg, w, l);
 }
 BOOL WINAPI HookSetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {

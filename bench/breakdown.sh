@@ -20,5 +20,6 @@ use_wine_prefix "$BUILD/wine-bench"
 
 # The program's DLL loads, as Wine traces them, go to this file.
 trace="$BUILD/startup-breakdown-trace.txt"
-timeout 900 wine "$bin/startup-breakdown.exe" "$starts" Rytmalo95-probe.exe "Z:$trace" \
+timeout 900 wine "$bin/startup-breakdown.exe" "$starts" Rytmalo95-probe.exe \
+    controls-window-probe.exe "Z:$trace" \
     2>"$trace" | tr -d '\r'

@@ -2,7 +2,8 @@
 # The benchmark command: builds the program and its packages and prints one
 # table of figures, all measured in this run under Wine on a virtual display
 # and in a Wine prefix of its own: sizes; start-up as a user sees it against
-# a bare one-window program, with and without the program's manifest; what
+# a bare one-window program, with and without the program's manifest, and
+# against the main window's controls made with plain Win32 calls; what
 # the running program holds after start, computations, caption repaints and
 # hint bubbles; caption painting against the system's; the delay core;
 # second start, hint bubbles, dialogs and the configuration store.

@@ -1,15 +1,18 @@
 // Start-up time as a user sees it: from CreateProcess to a visible top-level
 // window of the new process with the program's title, polled every
-// millisecond. Four programs are started in turn, RUNS times each: the bare
+// millisecond. Five programs are started in turn, RUNS times each: the bare
 // one-window program (no manifest, built for size, stripped, static), the
-// same program carrying the program's manifest, and the program with its
-// detailed view off and on. The program has run once before, so it finds its
-// settings key and App Paths entry as after a first start. Prints one table
-// row per figure: medians with their spread, and the ratios of the medians.
+// same program carrying the program's manifest, the yardstick that makes the
+// main window's tree of standard controls with plain Win32 calls
+// (controls-window.exe, built the same way, with the manifest), and the
+// program with its detailed view off and on. The program has run once
+// before, so it finds its settings key and App Paths entry as after a first
+// start. Prints one table row per figure: medians with their spread, the
+// ratios of the medians and the medians of the rounds' ratios.
 // Usage: startup-bench RUNS
 //        startup-bench RUNS A.exe B.exe ...   compares builds of the program
-//        (beside the benchmark, detailed view off; minimal*.exe are the
-//        yardsticks), started in turn.
+//        (beside the benchmark, detailed view off; minimal*.exe and
+//        controls-window.exe are the yardsticks), started in turn.
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
@@ -34,6 +37,7 @@ struct Program {
 
 const Program kBare{L"minimal-window.exe", L"Minimal"};
 const Program kManifest{L"minimal-manifest.exe", L"Minimal"};
+const Program kControls{L"controls-window.exe", L"Rytmalo 95"};
 const Program kRytmalo{L"Rytmalo95.exe", L"Rytmalo 95"};
 
 // Milliseconds from CreateProcess to the window, or a negative figure when
@@ -161,7 +165,7 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 11;
     const std::wstring dir = driver::OwnDirectory();
     if (argc > 2) return Compare(runs, dir, std::vector<std::wstring>(argv + 2, argv + argc));
-    std::vector<double> bare, manifest, program, withView;
+    std::vector<double> bare, manifest, controls, program, withView;
     {
         const SavedDetailView saved;
         // The start after a first one: the settings key and the App Paths
@@ -174,14 +178,15 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = 0; i < runs; ++i) {
             bare.push_back(TimeToWindow(dir, kBare));
             manifest.push_back(TimeToWindow(dir, kManifest));
+            controls.push_back(TimeToWindow(dir, kControls));
             SetDetailView(false);
             program.push_back(TimeToWindow(dir, kRytmalo));
             SetDetailView(true);
             withView.push_back(TimeToWindow(dir, kRytmalo));
         }
     }
-    const Summary b = Summarise(bare), m = Summarise(manifest), p = Summarise(program),
-                  v = Summarise(withView);
+    const Summary b = Summarise(bare), m = Summarise(manifest), c = Summarise(controls),
+                  p = Summarise(program), v = Summarise(withView);
     char figure[128];
     std::snprintf(figure, sizeof figure, "start to main window shown (median of %d, in turn)",
                   runs);
@@ -193,6 +198,11 @@ int wmain(int argc, wchar_t** argv) {
     PrintTime("start to window shown, minimal program with the program's manifest", m);
     PrintRatio("start-up, minimal program with the manifest / minimal program", m.median, b.median);
     PrintRatio("start-up, program / minimal program with the manifest", p.median, m.median);
+    PrintTime("start to window shown, the same standard controls made with plain Win32 calls", c);
+    PrintRatio("start-up, program / the same controls made with plain Win32 calls", p.median,
+               c.median);
+    PrintRatio("start-up, the same controls made with plain Win32 calls / minimal program",
+               c.median, b.median);
     // On a shared machine the load moves from one round to the next: the
     // ratio within each round, whose starts follow one another, moves less.
     const auto roundRatio = [](const std::vector<double>& a, const std::vector<double>& d) {
@@ -201,7 +211,8 @@ int wmain(int argc, wchar_t** argv) {
             if (a[i] > 0 && d[i] > 0) r.push_back(a[i] / d[i]);
         return Summarise(r);
     };
-    const Summary pr = roundRatio(program, bare), mr = roundRatio(manifest, bare);
+    const Summary pr = roundRatio(program, bare), mr = roundRatio(manifest, bare),
+                  pc = roundRatio(program, controls), cr = roundRatio(controls, bare);
     std::printf(
         "| start-up, program / minimal program, median of the rounds' ratios | %.2f "
         "(quartiles %.2f–%.2f) |\n",
@@ -210,7 +221,15 @@ int wmain(int argc, wchar_t** argv) {
         "| start-up, minimal program with the manifest / minimal program, median of the "
         "rounds' ratios | %.2f (quartiles %.2f–%.2f) |\n",
         mr.median, mr.lowQuartile, mr.highQuartile);
-    const int failed = b.failed + m.failed + p.failed + v.failed;
+    std::printf(
+        "| start-up, program / the same controls made with plain Win32 calls, median of the "
+        "rounds' ratios | %.2f (quartiles %.2f–%.2f) |\n",
+        pc.median, pc.lowQuartile, pc.highQuartile);
+    std::printf(
+        "| start-up, the same controls made with plain Win32 calls / minimal program, median "
+        "of the rounds' ratios | %.2f (quartiles %.2f–%.2f) |\n",
+        cr.median, cr.lowQuartile, cr.highQuartile);
+    const int failed = b.failed + m.failed + c.failed + p.failed + v.failed;
     if (failed > 0) {
         std::printf("| start-up | %d starts showed no window |\n", failed);
         return 1;

@@ -22,15 +22,28 @@ void LeaveTopBandAboveOwner(HWND window) {
 
 }  // namespace
 
+// Made by its owner's layout, it waits for the layout's value: the window
+// is not put into the band only to be taken out of it again.
 TTopMost::TTopMost(tk::TComponent* owner, WindowPlacer placer)
     : tk::TComponent(owner), placer_(std::move(placer)) {
-    SetOnTop(true);
+    if (owner && owner->IsLoading()) {
+        BeginLoading();
+        onTop_ = true;
+    } else {
+        SetOnTop(true);
+    }
+}
+
+void TTopMost::Loaded() {
+    tk::TComponent::Loaded();
+    SetOnTop(onTop_);
 }
 
 TTopMost::~TTopMost() { SetOnTop(false); }
 
 void TTopMost::SetOnTop(bool onTop) {
     onTop_ = onTop;
+    if (IsLoading()) return;
     auto* form = dynamic_cast<tk::TForm*>(Owner());
     if (!form) return;
     // The toolkit makes a form's window before its components and destroys

@@ -10,9 +10,6 @@
 namespace tk {
 namespace {
 
-// The kind of hook by which a control's window is known.
-constexpr UINT_PTR kControlHook = 0x52435443;  // "RCTC"
-
 HWND NotificationSource(const Message& m) {
     switch (m.msg) {
         case WM_COMMAND: return reinterpret_cast<HWND>(m.lParam);
@@ -28,6 +25,13 @@ HWND NotificationSource(const Message& m) {
 
 }  // namespace
 
+bool HasFrame(HWND window) {
+    RECT outer, inner;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    return outer.right - outer.left != inner.right || outer.bottom - outer.top != inner.bottom;
+}
+
 bool ReflectToChild(Message& m) {
     HWND source = NotificationSource(m);
     if (!source) return false;
@@ -42,12 +46,7 @@ bool PassContextMenuUp(Message& m) {
 }
 
 TControl::TControl(TForm& form, TControl* parent, const ControlLayout& layout)
-    : TComponent(&form),
-      TWindowHook(kControlHook),
-      form_(form),
-      parent_(parent),
-      layout_(layout),
-      caption_(layout.caption) {
+    : TComponent(&form), form_(form), parent_(parent), layout_(layout), caption_(layout.caption) {
     SetName(layout.name);
 }
 
@@ -60,7 +59,16 @@ TControl::~TControl() {
 }
 
 TControl* TControl::FromHandle(HWND hwnd) {
-    return static_cast<TControl*>(TWindowHook::Find(hwnd, kControlHook));
+    if (TProcedureHook* hook = TProcedureHook::Find(hwnd)) return dynamic_cast<TControl*>(hook);
+    // Under a procedure put on top since (another program's tool may do
+    // it): the control is looked for among its form's.
+    const TForm* form = hwnd ? TForm::FromHandle(GetAncestor(hwnd, GA_ROOT)) : nullptr;
+    if (!form) return nullptr;
+    for (TComponent* c : form->Components()) {
+        auto* control = dynamic_cast<TControl*>(c);
+        if (control && control->Handle() == hwnd) return control;
+    }
+    return nullptr;
 }
 
 HWND TControl::ParentHandle() const { return parent_ ? parent_->Handle() : form_.Handle(); }
@@ -119,7 +127,7 @@ DWORD TControl::Style() const {
     return style;
 }
 
-void TControl::CreateHandle() {
+void TControl::CreateHandle(Placement placement) {
     const RECT r = CreationRect();
     const std::wstring caption = Caption();
     const int id = layout_.id != 0 ? layout_.id : form_.Layout().ControlId(layout_.name);
@@ -132,9 +140,8 @@ void TControl::CreateHandle() {
         DestroyWindow(window);
         throw Exception(L"Impossible de créer la fenêtre " + caption);
     }
-    // A control listed later in its layout lies in front of the earlier ones
-    // (the system would put it behind them).
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (placement == Placement::InFront)
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     HandleCreated();
 }
@@ -203,6 +210,14 @@ bool TControl::Reflected(Message& m) {
 
 void TControl::WndProc(Message& m) {
     switch (m.msg) {
+        case WM_NCPAINT:
+            // A window without border, edge or scroll bar has no frame to
+            // paint: the system would make a device context for nothing.
+            if (!HasFrame(m.hwnd)) {
+                m.result = 0;
+                return;
+            }
+            break;
         case WM_SETFOCUS: form_.ControlFocused(*this); break;
         case kWmKeyF1:  // see TForm::DropKeyF1
             if (form_.DropKeyF1()) return;

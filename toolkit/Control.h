@@ -11,14 +11,14 @@
 #include "toolkit/Gdi.h"
 #include "core/Layout.h"
 #include "toolkit/Message.h"
-#include "toolkit/WindowHook.h"
+#include "toolkit/ProcedureHook.h"
 #include "toolkit/WindowText.h"
 
 namespace tk {
 
 class TForm;
 
-class TControl : public TComponent, public TWindowHook {
+class TControl : public TComponent, public TProcedureHook {
 public:
     TControl(TForm& form, TControl* parent, const ControlLayout& layout);
     ~TControl() override;
@@ -62,8 +62,12 @@ public:
 
     virtual void Click();
 
-    // Creates the window under the parent's window (parents first).
-    void CreateHandle();
+    // Creates the window under the parent's window (parents first). The
+    // system puts a new window behind the siblings made before it; in front
+    // of them, as a control listed later in its layout belongs, unless
+    // made behind on purpose (its later siblings made already).
+    enum class Placement { InFront, AsMade };
+    void CreateHandle(Placement placement = Placement::InFront);
     // Places the window and sets its font for the form's resolution, which
     // has changed (parents first).
     virtual void ApplyDpi();
@@ -109,6 +113,9 @@ private:
     SolidBrush brush_;
 };
 
+// Whether the window has a non-client area (a border, an edge, a scroll
+// bar) around its client area.
+bool HasFrame(HWND window);
 // Passes a parent's notification to the control it concerns. True when that
 // control handled it.
 bool ReflectToChild(Message& m);

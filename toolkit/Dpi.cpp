@@ -17,8 +17,9 @@ struct DpiFunctions {
     int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
     BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
     BOOL(WINAPI* systemParametersInfoForDpi)(UINT, UINT, void*, UINT, UINT) = nullptr;
-    HRESULT(WINAPI* getDpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
 };
+
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
 template <class F>
 void Find(HMODULE module, const char* name, F& function) {
@@ -45,11 +46,20 @@ const DpiFunctions& Functions() {
         Find(user, "GetSystemMetricsForDpi", f.getSystemMetricsForDpi);
         Find(user, "AdjustWindowRectExForDpi", f.adjustWindowRectExForDpi);
         Find(user, "SystemParametersInfoForDpi", f.systemParametersInfoForDpi);
-        // Kept loaded for the program's life.
-        Find(LoadShcore(), "GetDpiForMonitor", f.getDpiForMonitor);
         return f;
     }();
     return functions;
+}
+
+// Its library is loaded the first time a monitor's resolution is asked
+// for, and kept loaded for the program's life.
+GetDpiForMonitorFn MonitorDpiFunction() {
+    static const GetDpiForMonitorFn function = [] {
+        GetDpiForMonitorFn f = nullptr;
+        Find(LoadShcore(), "GetDpiForMonitor", f);
+        return f;
+    }();
+    return function;
 }
 
 }  // namespace
@@ -69,7 +79,7 @@ int DpiForWindow(HWND window) {
 }
 
 int DpiForPoint(POINT point) {
-    if (const auto f = Functions().getDpiForMonitor) {
+    if (const auto f = MonitorDpiFunction()) {
         UINT x = 0, y = 0;
         // MDT_EFFECTIVE_DPI
         if (SUCCEEDED(f(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), 0, &x, &y)) && y) {
@@ -77,6 +87,10 @@ int DpiForPoint(POINT point) {
         }
     }
     return SystemDpi();
+}
+
+int DpiForNewWindow(POINT point) {
+    return Functions().getDpiForWindow ? SystemDpi() : DpiForPoint(point);
 }
 
 int SystemMetricForDpi(int index, int dpi) {

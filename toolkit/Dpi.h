@@ -20,6 +20,11 @@ int SystemDpi();
 int DpiForWindow(HWND window);
 // The resolution of the monitor nearest to a point of the screen.
 int DpiForPoint(POINT point);
+// The resolution to lay a top-level window out for before it is made at a
+// point: the system's where a window tells its own once made (the window
+// is then laid out again if its monitor's differs), else the monitor's.
+// The monitor's needs a library of its own, which a start then spares.
+int DpiForNewWindow(POINT point);
 
 // GetSystemMetrics for a resolution.
 int SystemMetricForDpi(int index, int dpi);

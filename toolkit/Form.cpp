@@ -104,18 +104,20 @@ TRect TForm::Scale(const TRect& bounds) const {
 void TForm::CreateWindowHandle() {
     const WindowStyles styles = StylesFor(layout_);
     // Laid out for the monitor the window opens on.
-    dpi_ = DpiForPoint({layout_.left, layout_.top});
+    dpi_ = DpiForNewWindow({layout_.left, layout_.top});
     const SIZE size = WindowSizeForDpi(dpi_);
     const std::wstring className = Widen(layout_.className);
     const std::wstring text = WindowTextForCreation();
-    CreateHostedWindow({.name = className, .style = CS_DBLCLKS}, {.exStyle = styles.exStyle,
-                                                                  .text = text,
-                                                                  .style = styles.style,
-                                                                  .x = layout_.left,
-                                                                  .y = layout_.top,
-                                                                  .width = size.cx,
-                                                                  .height = size.cy,
-                                                                  .parent = WindowOwner()});
+    CreateHostedWindow({.name = className, .style = CS_DBLCLKS},
+                       {.exStyle = styles.exStyle,
+                        .text = text,
+                        .style = styles.style,
+                        .x = layout_.left,
+                        .y = layout_.top,
+                        .width = size.cx,
+                        .height = size.cy,
+                        .parent = WindowOwner(),
+                        .menu = menuBar_ ? menuBar_->Handle() : nullptr});
     const int actual = DpiForWindow(Handle());
     if (actual != dpi_) {
         dpi_ = actual;
@@ -239,11 +241,22 @@ void TForm::Show() {
     HandleNeeded();
     PlaceAtFirstShow();
     if (host_.MainForm() == this) host_.ShowApplicationWindow();
+    showing_ = true;
     ShowWindow(Handle(), SW_SHOWNORMAL);
+    showing_ = false;
     if (layout_.formStyle == FormStyle::StayOnTop) {
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     SetForegroundWindow(Handle());
+}
+
+// The window has just come on screen: what other programs ask of it (its
+// title, for a window list or a screen reader) is answered now, not once it
+// is active and painted.
+void TForm::AnswerWhileShowing() {
+    if (!showing_ || !IsWindowVisible(Handle())) return;
+    MSG pending;
+    PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
 void TForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
@@ -312,6 +325,7 @@ void TForm::WndProc(Message& m) {
             if (!ReflectToChild(m)) DefaultHandler(m);
             return;
         case WM_ERASEBKGND: {
+            AnswerWhileShowing();
             RECT r;
             GetClientRect(m.hwnd, &r);
             FillRect(reinterpret_cast<HDC>(m.wParam), &r,
@@ -320,6 +334,7 @@ void TForm::WndProc(Message& m) {
             return;
         }
         case WM_ACTIVATE:
+            AnswerWhileShowing();
             if (LOWORD(m.wParam) != WA_INACTIVE) {
                 if (!HIWORD(m.wParam)) SetFocusToActiveControl();
                 host_.FormActivated(*this);

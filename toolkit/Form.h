@@ -147,7 +147,10 @@ protected:
 private:
     // Out of Find, which is made once for each kind: its message is built once.
     [[noreturn]] static void NotFound(std::string_view name);
+    void AnswerWhileShowing();
     std::vector<TControl*> CreateControls(const std::vector<ControlLayout>& controls);
+    // Makes the windows of the controls (the form's, in layout order).
+    void CreateControlWindows(const std::vector<TControl*>& controls);
     // A key with Alt: the control whose caption marks that letter.
     bool Mnemonic(WPARAM key);
     bool NextTab(bool forward);
@@ -174,6 +177,9 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool shownBefore_ = false;
+    // In ShowWindow: the window is on screen, its activation and painting
+    // not done yet.
+    bool showing_ = false;
     bool menuHelpKey_ = false;
     WindowCaption caption_;
     SolidBrush background_;

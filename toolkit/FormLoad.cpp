@@ -2,6 +2,8 @@
 // that order, then the loaded notifications and the creation handler.
 #include "toolkit/Form.h"
 
+#include <algorithm>
+
 #include "core/Exception.h"
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/ErrorReport.h"
@@ -91,15 +93,43 @@ std::vector<TControl*> TForm::AddControls(const std::vector<ControlLayout>& cont
 }
 
 // The window, its icons and menu bar, its title, then each control's window
-// under its parent's, in layout order.
+// under its parent's.
 void TForm::HandleNeeded() {
     if (Handle()) return;
     CreateWindowHandle();
     LoadIcons();
     if (menuBar_) menuBar_->Attach(Handle());
     SetCaption(caption_.Get(nullptr));
+    std::vector<TControl*> controls;
     for (TComponent* c : Components()) {
-        if (auto* control = dynamic_cast<TControl*>(c)) control->CreateHandle();
+        if (auto* control = dynamic_cast<TControl*>(c)) controls.push_back(control);
+    }
+    CreateControlWindows(controls);
+}
+
+// Parents first, and each parent's children from the last listed to the
+// first: each new window goes behind those made before it, so that the
+// later ones end in front as the layout has them, and none has to be moved
+// there. Siblings among which a tab sheet is are made in layout order
+// instead, each then put in front: a sheet adds its tab when its window is
+// made, and the tabs go in the layout's order.
+void TForm::CreateControlWindows(const std::vector<TControl*>& controls) {
+    std::vector<TControl*> parents{nullptr};
+    for (std::size_t next = 0; next < parents.size(); ++next) {
+        std::vector<TControl*> children;
+        for (TControl* c : controls) {
+            if (c->Parent() == parents[next]) children.push_back(c);
+        }
+        const bool inOrder = std::any_of(children.begin(), children.end(), [](TControl* c) {
+            return dynamic_cast<TTabSheet*>(c) != nullptr;
+        });
+        if (inOrder) {
+            for (TControl* c : children) c->CreateHandle(TControl::Placement::InFront);
+        } else {
+            for (auto c = children.rbegin(); c != children.rend(); ++c)
+                (*c)->CreateHandle(TControl::Placement::AsMade);
+        }
+        parents.insert(parents.end(), children.begin(), children.end());
     }
 }
 

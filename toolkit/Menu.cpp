@@ -72,7 +72,9 @@ MenuBar::~MenuBar() {
 }
 
 void MenuBar::Attach(HWND window) {
-    SetMenu(window, menu_);
+    // A window made with its menu bar has it already; setting it again
+    // would lay the window's frame out anew.
+    if (GetMenu(window) != menu_) SetMenu(window, menu_);
     attached_ = true;
 }
 

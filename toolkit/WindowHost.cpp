@@ -35,7 +35,8 @@ void TWindowHost::CreateHostedWindow(const WindowClassSpec& windowClass, const W
     }
     const std::wstring text(window.text);
     CreateWindowExW(window.exStyle, className.c_str(), text.c_str(), window.style, window.x,
-                    window.y, window.width, window.height, window.parent, nullptr, instance, this);
+                    window.y, window.width, window.height, window.parent, window.menu, instance,
+                    this);
     if (!hwnd_) throw Exception(L"Impossible de créer la fenêtre " + className);
 }
 

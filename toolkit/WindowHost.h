@@ -28,6 +28,7 @@ struct WindowSpec {
     int width = 0;
     int height = 0;
     HWND parent = nullptr;  // or owner, for a top-level window
+    HMENU menu = nullptr;   // a top-level window's menu bar
 };
 
 class TWindowHost {

@@ -70,6 +70,28 @@ TEST_F(TopMost, ConstructionPutsTheFormOnTopAndEveryAssignmentCallsAgainEvenUnch
                                  Expected(w, false), Expected(w, true), Expected(w, false)}));
 }
 
+TEST_F(TopMost, MadeByALayoutItCallsOnceLoadedWithTheLayoutsValue) {
+    static const tk::FormLayout layout = SmallForm("TTopMostLoading");
+    tk::TForm& form = MakeForm(layout);
+    HWND w = form.Handle();
+    for (const bool value : {false, true}) {
+        calls.clear();
+        // As the form's loading makes it: the form loading, its value assigned.
+        form.BeginLoading();
+        auto topMost = std::make_unique<TTopMost>(&form, Recorder());
+        topMost->SetOnTop(value);
+        EXPECT_TRUE(calls.empty()) << value;
+        EXPECT_FALSE(IsTopMost(w)) << value;
+        topMost->Loaded();
+        form.Loaded();
+        EXPECT_EQ(calls, std::vector<Call>{Expected(w, value)}) << value;
+        EXPECT_EQ(IsTopMost(w), value);
+        EXPECT_EQ(GetWindow(w, GW_OWNER), tk::Application->Handle()) << value;
+        topMost.reset();
+        EXPECT_FALSE(IsTopMost(w));
+    }
+}
+
 TEST_F(TopMost, TheWindowNeitherMovesNorResizesNorIsActivatedNorShown) {
     static const tk::FormLayout hiddenLayout = SmallForm("TTopMostHidden");
     static const tk::FormLayout shownLayout = SmallForm("TTopMostShown");
