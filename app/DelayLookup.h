@@ -19,6 +19,7 @@
 #include "core/DelayTable.h"
 #include "core/ExactTempo.h"
 #include "core/NumberFormat.h"
+#include "core/SampleRates.h"
 
 namespace tk {
 class TEdit;
@@ -32,6 +33,8 @@ namespace rytmalo {
 struct LookupContext {
     BeatUnit unit = 4;
     DelayUnit delayUnit = DelayUnit::Milliseconds;
+    // The rates the samples units count at.
+    SampleRates rates;
     bool allDivisions = false;
     // The tempo shown, when it is in range.
     std::optional<ExactTempo> tempo;

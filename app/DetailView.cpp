@@ -38,6 +38,7 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
         [this] {
             return LookupContext{.unit = unit_,
                                  .delayUnit = settings_.delayUnit,
+                                 .rates = settings_.rates,
                                  .allDivisions = settings_.allDivisions,
                                  .tempo = tempo_ && IsTempoInRange(*tempo_) ? tempo_ : std::nullopt,
                                  .clicks = pages_->Shown() == PageId::Picture};
