@@ -52,7 +52,7 @@ DelayLookup::Reading DelayLookup::Read(const std::wstring& text,
         if (!context.clicks) return {};
         return {std::nullopt, ParseClick(text)};
     }
-    return {ParseDelay(text, context.delayUnit, numbers_), std::nullopt};
+    return {ParseDelay(text, context.delayUnit, context.rates, numbers_), std::nullopt};
 }
 
 void DelayLookup::Enter() {

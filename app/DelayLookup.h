@@ -33,7 +33,7 @@ namespace rytmalo {
 struct LookupContext {
     BeatUnit unit = 4;
     DelayUnit delayUnit = DelayUnit::Milliseconds;
-    // The rates of samples, as the pages' sample columns have them.
+    // The rates the samples units count at, the pages' sample columns'.
     SampleRates rates;
     bool allDivisions = false;
     // The tempo shown, when it is in range.

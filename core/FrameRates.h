@@ -19,19 +19,23 @@ struct FrameRate {
     std::int32_t shownThousandths;  // as the page names it: 23976 for "23,976"
 };
 
-// 23.976, 29.97 and 59.94 are the video rates 24000/1001, 30000/1001 and
-// 60000/1001 exactly: computed with the rounded names, a click drifts by a
+// In ascending order. 23.976, 29.97, 47.952, 59.94 and 119.88 are the
+// video rates 24000/1001, 30000/1001, 48000/1001, 60000/1001 and
+// 120000/1001 exactly: computed with the rounded names, a click drifts by a
 // frame every few minutes.
-inline constexpr std::size_t kFrameRateCount = 8;
+inline constexpr std::size_t kFrameRateCount = 11;
 inline constexpr std::array<FrameRate, kFrameRateCount> kFrameRates{{
     {24000, 1001, 23976},
     {24, 1, 24000},
     {25, 1, 25000},
     {30000, 1001, 29970},
     {30, 1, 30000},
+    {48000, 1001, 47952},
+    {48, 1, 48000},
     {50, 1, 50000},
     {60000, 1001, 59940},
     {60, 1, 60000},
+    {120000, 1001, 119880},
 }};
 
 struct FrameFigures {

@@ -200,9 +200,10 @@ constexpr StoredTopic kStoredTopics[] = {
     {kPictureHelp, u8"Page Image",
      u8"Pour la musique à l'image : combien d'images durent un temps (l'unité de temps "
      u8"choisie, que le titre de la colonne nomme : « Par temps (noire) ») et une mesure "
-     u8"(celle de la page Mesures), à trois décimales, à 23,976, 24, 25, 29,97, 30, 50, "
-     u8"59,94 et 60 images par seconde, et le clic de film, en images et huitièmes d'image "
-     u8"par temps (12-2 : 12 images et 2/8). 23,976, 29,97 et 59,94 sont pris pour les "
+     u8"(celle de la page Mesures), à trois décimales, à 23,976, 24, 25, 29,97, 30, 47,952, "
+     u8"48, 50, 59,94, 60 et 119,88 images par seconde, et le clic de film, en images et "
+     u8"huitièmes d'image par temps (12-2 : 12 images et 2/8). 23,976, 29,97, 47,952, 59,94 "
+     u8"et 119,88 sont pris pour les "
      u8"cadences vidéo exactes (24000/1001…) : avec les valeurs arrondies, le clic "
      u8"dériverait d'une image toutes les quelques minutes.\r\n\r\n"
      u8"Exemple : à 120 à la noire, à 24 images/s, un temps dure 12 images (12-0). En sens "

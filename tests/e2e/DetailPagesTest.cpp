@@ -5,6 +5,7 @@
 #include "DetailViewFixture.h"
 #include "DisplayDpi.h"
 #include "app/DetailPages.h"
+#include "core/FrameRates.h"
 #include "driver/Lists.h"
 
 namespace rytmalo::e2e {
@@ -81,7 +82,7 @@ TEST_F(DetailPages, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
 
     // The picture page, back with Ctrl+Shift+Tab from a page further on.
     driver::PressChord({VK_MENU, 'G'});
-    ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwImage").size() == 8; }));
+    ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwImage").size() == kFrameRateCount; }));
     const auto frames = Rows("lvwImage");
     EXPECT_EQ(frames[0], (Cells{L"23,976", L"11,988", L"47,952", L"12-0"}));
     EXPECT_EQ(frames[1], (Cells{L"24", L"12,000", L"48,000", L"12-0"}));
@@ -434,7 +435,8 @@ TEST_F(DetailPages, NoPageClipsAFigureAtAnyResolution) {
             fits("lvwReverb");
             fits("lvwCompresseur");
             driver::PressChord({VK_MENU, 'G'});
-            ASSERT_TRUE(driver::WaitUntil([&] { return Rows("lvwImage").size() == 8; }));
+            ASSERT_TRUE(
+                driver::WaitUntil([&] { return Rows("lvwImage").size() == kFrameRateCount; }));
             fits("lvwImage");
         }
         RECT wide{};

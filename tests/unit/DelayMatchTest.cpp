@@ -19,26 +19,34 @@ TEST(DelayInput, EachUnitGivesTheExactLength) {
     struct Case {
         const wchar_t* text;
         DelayUnit unit;
+        SampleRates rates;
         __int128 num, den;  // den 0: refused
     };
-    const Case cases[] = {{L"333,3335", DelayUnit::Milliseconds, 333334, 1000},
-                          {L"0.001", DelayUnit::Milliseconds, 1, 1000},
-                          {L"2,667", DelayUnit::Hertz, 1000000, 2667},
-                          {L"16538,5", DelayUnit::Samples44k, 16539000, 44100},
-                          {L"18000", DelayUnit::Samples48k, 375, 1},
-                          {L"10000000000", DelayUnit::Samples48k, 10000000000000, 48000},
-                          {L"10000000001", DelayUnit::Samples44k, 0, 0},
-                          {L"0,0004", DelayUnit::Hertz, 0, 0},
-                          {L"abc", DelayUnit::Milliseconds, 0, 0}};
+    using enum DelayUnit;
+    const Case cases[] = {{L"333,3335", Milliseconds, {}, 333334, 1000},
+                          {L"0.001", Milliseconds, {}, 1, 1000},
+                          {L"2,667", Hertz, {}, 1000000, 2667},
+                          {L"16538,5", SamplesFirst, {}, 16539000, 44100},
+                          {L"18000", SamplesSecond, {}, 375, 1},
+                          {L"10000000000", SamplesSecond, {}, 10000000000000, 48000},
+                          {L"10000000001", SamplesFirst, {}, 0, 0},
+                          {L"0,0004", Hertz, {}, 0, 0},
+                          {L"abc", Milliseconds, {}, 0, 0},
+                          // The samples units count at the rates chosen.
+                          {L"72000", SamplesFirst, {96000, 44100}, 750, 1},
+                          {L"72000", SamplesSecond, {96000, 44100}, 72000000, 44100},
+                          {L"88200", SamplesSecond, {48000, 176400}, 500, 1},
+                          {L"10000000000", SamplesFirst, {192000, 44100}, 10000000000000, 192000},
+                          {L"1000", SamplesFirst, {0, 48000}, 0, 0}};
     for (const Case& c : cases) {
-        const auto delay = ParseDelay(c.text, c.unit, french);
+        const auto delay = ParseDelay(c.text, c.unit, c.rates, french);
         EXPECT_EQ(delay.has_value(), c.den != 0) << c.text;
         if (delay) {
             EXPECT_TRUE(delay->num * c.den == c.num * delay->den) << c.text;
         }
     }
-    EXPECT_FALSE(DelayOf(10'000'000'001, DelayUnit::Milliseconds));
-    EXPECT_FALSE(DelayOf(0, DelayUnit::Hertz));
+    EXPECT_FALSE(DelayOf(10'000'000'001, Milliseconds, {}));
+    EXPECT_FALSE(DelayOf(0, Hertz, {}));
 }
 
 TEST(DelayMatch, TheTempoOfEachValueAtADelayInAnyUnit) {
@@ -47,15 +55,15 @@ TEST(DelayMatch, TheTempoOfEachValueAtADelayInAnyUnit) {
         for (const NoteValue& v : AllDivisions()) {
             // In microseconds it gives what the detailed table gives today.
             for (const std::int64_t us : {1, 333333, 375000, 123456789})
-                EXPECT_EQ(TenthsOfTempoFor(v, *DelayOf(us, DelayUnit::Milliseconds), beat),
+                EXPECT_EQ(TenthsOfTempoFor(v, *DelayOf(us, DelayUnit::Milliseconds, {}), beat),
                           TenthsOfTempoFor(v, us, beat));
             // tenths = 10 × 60000 × unit × (quarters / 4 per) / ms, with
             // samples × 1000 / 44100 ms or 1000 / Hz ms.
             const __int128 p = __int128{600000} * test::Unit(unit) * v.quarters;
             for (const std::int64_t samples : {1, 16538, 999999})
-                EXPECT_EQ(TenthsOfTempoFor(v, *DelayOf(samples, DelayUnit::Samples44k), beat),
+                EXPECT_EQ(TenthsOfTempoFor(v, *DelayOf(samples, DelayUnit::SamplesFirst, {}), beat),
                           test::Nearest(p * 44100, __int128{4} * v.per * samples * 1000));
-            EXPECT_EQ(TenthsOfTempoFor(v, *DelayOf(2667, DelayUnit::Hertz), beat),
+            EXPECT_EQ(TenthsOfTempoFor(v, *DelayOf(2667, DelayUnit::Hertz, {}), beat),
                       test::Nearest(p * 2667, __int128{4} * v.per * 1000000));
         }
     }
@@ -76,7 +84,8 @@ TEST(DelayMatch, TheClosestValueByRatioAndHowFarTheDelayIsFromIt) {
         {333300, L"Triolet de noires", -1}};
     const std::span<const NoteValue> table(NoteValues());
     for (const auto& [us, name, percent] : cases) {
-        const auto closest = ClosestValueTo(*DelayOf(us, DelayUnit::Milliseconds), table, 12000, 4);
+        const auto closest =
+            ClosestValueTo(*DelayOf(us, DelayUnit::Milliseconds, {}), table, 12000, 4);
         EXPECT_EQ(table[closest->index].name, name) << us;
         EXPECT_EQ(closest->hundredthsOfPercent, percent) << us;
     }

@@ -170,9 +170,9 @@ TEST(HelpTopics, TheDetailedViewsFiguresQuotedAreTheCalculatorsOwn) {
     EXPECT_TRUE(says(kStepHelp, L"÷2 fait de 117,55 un " + fixed(Halved(11755).tempo, 2)));
     EXPECT_TRUE(says(kExactTempoHelp, L"(" + fixed(WholeTempo(11755), 0) + L" pour 117,55)"));
 
-    EXPECT_EQ(WholeMs(*DelayOf(2000, DelayUnit::Hertz)), 500);
+    EXPECT_EQ(WholeMs(*DelayOf(2000, DelayUnit::Hertz, {})), 500);
     EXPECT_TRUE(says(kDelayUnitHelp, L"(2 Hz = 500 ms)"));
-    EXPECT_EQ(WholeMs(*ParseDelay(L"16538", DelayUnit::Samples44k, french)), 375);
+    EXPECT_EQ(WholeMs(*ParseDelay(L"16538", DelayUnit::SamplesFirst, {}, french)), 375);
     EXPECT_TRUE(says(kDelayUnitHelp, L"16538 échantillons à 44,1 kHz font 375 ms"));
 
     EXPECT_TRUE(says(kDivisionsHelp, L"la noire doublement pointée dure " +

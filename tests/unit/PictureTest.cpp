@@ -11,10 +11,15 @@ namespace {
 using test::Nearest;
 
 TEST(FrameRates, TheVideoRatesAreExactAndEveryRateMatchesTheExactFraction) {
-    // 23.976, 29.97 and 59.94 are the video rates, not their rounded names.
-    EXPECT_EQ(kFrameRates[0].num * 1001, 24000 * kFrameRates[0].den);
-    EXPECT_EQ(kFrameRates[3].num * 1001, 30000 * kFrameRates[3].den);
-    EXPECT_EQ(kFrameRates[6].num * 1001, 60000 * kFrameRates[6].den);
+    // 23.976, 29.97, 47.952, 59.94 and 119.88 are the video rates, not
+    // their rounded names; the rates ascend.
+    const std::pair<std::size_t, std::int64_t> video[] = {
+        {0, 24000}, {3, 30000}, {5, 48000}, {8, 60000}, {10, 120000}};
+    for (const auto& [i, per1001] : video)
+        EXPECT_EQ(kFrameRates[i].num * 1001, per1001 * kFrameRates[i].den) << i;
+    EXPECT_EQ(kFrameRates[6].num, 48 * kFrameRates[6].den);
+    for (std::size_t i = 1; i < kFrameRateCount; ++i)
+        EXPECT_LT(kFrameRates[i - 1].shownThousandths, kFrameRates[i].shownThousandths);
     for (const FrameRate& rate : kFrameRates) {
         EXPECT_EQ(Nearest(__int128{1000} * rate.num, rate.den), rate.shownThousandths);
         for (const ExactTempo tempo : {1000, 11755, 12000, 13333, 25000}) {
