@@ -95,8 +95,13 @@ void DetailView::Bind() {
 void DetailView::Show(bool show) {
     if (show == visible_) return;
     visible_ = show;
-    ShowWindow(tools_->Handle(), show ? SW_SHOWNA : SW_HIDE);
-    ShowWindow(panel_->Handle(), show ? SW_SHOWNA : SW_HIDE);
+    // Both at once: the window is drawn once around them.
+    HDWP both = BeginDeferWindowPos(2);
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                       (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    both = DeferWindowPos(both, tools_->Handle(), nullptr, 0, 0, 0, 0, flags);
+    both = DeferWindowPos(both, panel_->Handle(), nullptr, 0, 0, 0, 0, flags);
+    EndDeferWindowPos(both);
 }
 
 // A setting the user chose: kept, saved, and shown where it changes

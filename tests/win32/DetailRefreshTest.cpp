@@ -1,12 +1,18 @@
 // The main window and its detailed view in this process, its single-instance
 // guard and path registration left out: each user action fills the page
-// shown once. A page's list is filled with its redrawing turned off
-// around it, which a subclass counts.
+// shown once (a page's list is filled with its redrawing turned off around
+// it, which a subclass counts), and a first showing draws each window once,
+// when it is whole (hooks count what each window is sent and posted to
+// draw itself).
+#include <map>
+#include <tuple>
+
 #include "RegistryScratch.h"
 #include "ToolkitFixture.h"
 #include "app/ComponentClasses.h"
 #include "app/DetailViewLayout.h"
 #include "app/MainForm.h"
+#include "toolkit/PageControl.h"
 #include "toolkit/Win.h"
 
 namespace rytmalo::testing {
@@ -31,6 +37,30 @@ LRESULT CALLBACK CountFills(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
     return DefSubclassProc(window, msg, wParam, lParam);
 }
 
+// How often each window was asked to draw its frame and its content,
+// however it was asked. (A background erased twice is not counted: a panel
+// answers it by drawing nothing, and draws all in its paint.)
+using Draws = std::map<std::tuple<HWND, UINT>, int>;
+Draws* drawn = nullptr;
+
+void Count(HWND window, UINT msg) {
+    if (drawn && (msg == WM_PAINT || msg == WM_NCPAINT)) ++(*drawn)[{window, msg}];
+}
+LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0) {
+        const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        Count(m->hwnd, m->message);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+LRESULT CALLBACK Posted(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && wParam == PM_REMOVE) {
+        const auto* m = reinterpret_cast<const MSG*>(lParam);
+        Count(m->hwnd, m->message);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 class DetailRefresh : public tk::testing::ToolkitTest {
 protected:
     void SetUp() override {
@@ -42,11 +72,9 @@ protected:
         main_ = new TMainForm(*tk::Application);
         form_.reset(main_);
         main_->Load();
-        main_->ShowDetailView(true);
-        SetWindowSubclass(View("lvwTableau"), CountFills, 1, reinterpret_cast<DWORD_PTR>(&fills_));
     }
     void TearDown() override {
-        RemoveWindowSubclass(View("lvwTableau"), CountFills, 1);
+        if (subclassed_) RemoveWindowSubclass(View("lvwTableau"), CountFills, 1);
         form_.reset();
         RegisterComponentClasses(*tk::Application);
         ToolkitTest::TearDown();
@@ -72,12 +100,55 @@ protected:
 
     ScratchKey settings_{HKEY_CURRENT_USER, L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0"};
     LeftBehind company_{HKEY_CURRENT_USER, L"SOFTWARE\\Vortan Music"};
+    // What an action drew, counted from when it starts until all it asked
+    // for is drawn.
+    Draws DrawnBy(const std::function<void()>& action) {
+        Draws counted;
+        drawn = &counted;
+        HHOOK sent = SetWindowsHookExW(WH_CALLWNDPROC, Sent, nullptr, GetCurrentThreadId());
+        HHOOK posted = SetWindowsHookExW(WH_GETMESSAGE, Posted, nullptr, GetCurrentThreadId());
+        action();
+        for (int i = 0; i < 5; ++i) {
+            Pump();
+            Sleep(20);
+        }
+        UnhookWindowsHookEx(posted);
+        UnhookWindowsHookEx(sent);
+        drawn = nullptr;
+        return counted;
+    }
+    static void ExpectEachOnce(const Draws& draws, const char* what) {
+        EXPECT_FALSE(draws.empty()) << what;
+        for (const auto& [key, count] : draws) {
+            const auto [window, msg] = key;
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            EXPECT_EQ(count, 1) << what << ": " << ::testing::PrintToString(std::wstring(name))
+                                << " " << GetDlgCtrlID(window) << " drawn by message " << msg;
+        }
+    }
+
     TMainForm* main_ = nullptr;
     std::unique_ptr<TMainForm> form_;
     int fills_ = 0;
+    bool subclassed_ = false;
 };
 
+TEST_F(DetailRefresh, AFirstShowingDrawsEachWindowOnceWhenItIsWhole) {
+    ShowWindow(main_->Handle(), SW_SHOWNA);
+    UpdateWindow(main_->Handle());
+    Pump();
+    ExpectEachOnce(DrawnBy([&] { main_->ShowDetailView(true); }), "the view");
+    auto& tabs = main_->Find<tk::TPageControl>("pgcPages");
+    for (int tab = 1; tab < tabs.TabCount(); ++tab) {
+        ExpectEachOnce(DrawnBy([&] { tabs.SetTabIndex(tab); }), "a page");
+    }
+}
+
 TEST_F(DetailRefresh, EachUserActionFillsThePageShownOnce) {
+    main_->ShowDetailView(true);
+    SetWindowSubclass(View("lvwTableau"), CountFills, 1, reinterpret_cast<DWORD_PTR>(&fills_));
+    subclassed_ = true;
     HWND tempo = View("txtTempo");
     EXPECT_EQ(FillsOf([&] { Type(tempo, L"120"); }), 1) << "a tempo typed with Enter";
     EXPECT_EQ(Text(View("txtRonde")), L"2000");
