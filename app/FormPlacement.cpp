@@ -28,12 +28,15 @@ void KeepOnScreen(tk::TForm& form) {
     }
 }
 
-void KeepInWorkArea(tk::TForm& form) {
-    const tk::TRect window = WindowRect(form);
+void ResizeInWorkArea(tk::TForm& form, int extraWidth, int extraHeight) {
+    const tk::TRect now = WindowRect(form);
+    const SIZE size = form.WindowSizeWith(extraWidth, extraHeight);
+    const tk::TRect window = tk::Bounds(now.Left, now.Top, size.cx, size.cy);
     const tk::TRect work = tk::MonitorOf(form.Handle()).work;
     const auto top = TopAboveBottom(window, work);
     const auto left = LeftBeforeRight(window, work);
-    if (top || left) MoveTo(form, left.value_or(window.Left), top.value_or(window.Top));
+    form.SetExtraClientSize(extraWidth, extraHeight,
+                            {left.value_or(window.Left), top.value_or(window.Top)});
 }
 
 tk::TPoint PlaceToSave(const tk::TForm& form) {

@@ -14,9 +14,9 @@ namespace rytmalo {
 // Brings the form onto the nearest monitor's work area when no monitor
 // shows any of it.
 void KeepOnScreen(tk::TForm& form);
-// Moves the form up, or left, when it reaches below or beyond its
-// monitor's work area.
-void KeepInWorkArea(tk::TForm& form);
+// The window given more client area (96-dpi pixels) and moved, in the same
+// step, only as far as it must to stay on its work area.
+void ResizeInWorkArea(tk::TForm& form, int extraWidth, int extraHeight);
 // The corner to save: for a maximised form, the one it goes back to.
 tk::TPoint PlaceToSave(const tk::TForm& form);
 // How tall the work area of the form's monitor is, in screen pixels.

@@ -173,9 +173,8 @@ void TMainForm::FitDetailView() {
     const int without = Height() - Scale(ExtraClientHeight());
     const int height = FittedExtraHeight(detailView_->Height(), kLeastPagesHeight, without,
                                          WorkAreaHeight(*this), Dpi());
-    SetExtraClientSize(width - kCalculatorWidth, height);
+    ResizeInWorkArea(*this, width - kCalculatorWidth, height);
     detailView_->Place(width, height);
-    KeepInWorkArea(*this);
 }
 
 void TMainForm::DpiChanged(int oldDpi) {

@@ -188,6 +188,23 @@ void TForm::SetExtraClientSize(int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TForm::SetExtraClientSize(int width, int height, POINT topLeft) {
+    extraClientWidth_ = width;
+    extraClientHeight_ = height;
+    if (!Handle()) return;
+    const SIZE size = WindowSizeForDpi(dpi_);
+    SetWindowPos(Handle(), nullptr, topLeft.x, topLeft.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE TForm::WindowSizeWith(int extraWidth, int extraHeight) const {
+    const WindowStyles styles = StylesFor(layout_);
+    RECT r{0, 0, ScaleToDpi(layout_.clientWidth, dpi_) + ScaleToDpi(extraWidth, dpi_),
+           ScaleToDpi(layout_.clientHeight, dpi_) + ScaleToDpi(extraHeight, dpi_)};
+    AdjustWindowRectForDpi(r, styles.style, !layout_.menu.empty(), styles.exStyle, dpi_);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 HWND TForm::WindowOwner() const { return host_.Handle(); }
 
 void TForm::DestroyWindowHandle() { DestroyHostedWindow(); }

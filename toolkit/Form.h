@@ -52,6 +52,12 @@ public:
     int ExtraClientHeight() const { return extraClientHeight_; }
     void SetExtraClientHeight(int height) { SetExtraClientSize(extraClientWidth_, height); }
     void SetExtraClientSize(int width, int height);
+    // The same, the window moved in the same step to a top-left corner:
+    // drawn once, at its new size and place.
+    void SetExtraClientSize(int width, int height, POINT topLeft);
+    // The window's size with that much more client area, at its
+    // resolution.
+    SIZE WindowSizeWith(int extraWidth, int extraHeight) const;
 
     const FormLayout& Layout() const { return layout_; }
     // The program the form belongs to.

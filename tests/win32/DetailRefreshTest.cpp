@@ -135,6 +135,15 @@ protected:
 };
 
 TEST_F(DetailRefresh, AFirstShowingDrawsEachWindowOnceWhenItIsWhole) {
+    // The window at the screen's bottom left, so that the view's showing
+    // moves it up as it grows, and the mouse pointer in the opposite
+    // corner: a heading under the pointer lights up, which draws it again.
+    RECT window{};
+    GetWindowRect(main_->Handle(), &window);
+    SetWindowPos(main_->Handle(), nullptr, 0,
+                 GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top) - 40, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, 0);
     ShowWindow(main_->Handle(), SW_SHOWNA);
     UpdateWindow(main_->Handle());
     Pump();
