@@ -1,5 +1,7 @@
 #include "core/VersionInfo.h"
 
+#include "core/Exception.h"
+
 #include <algorithm>
 
 namespace rytmalo {
@@ -82,7 +84,7 @@ bool ParseBlock(const Reader& r, std::size_t at, std::size_t limit, int depth, b
         std::size_t after = 0;
         const auto text =
             valueBytes ? r.String(value, value + valueBytes, after) : std::u16string();
-        info.strings[*key] = text.value_or(std::u16string());
+        info.strings.Set(*key, text.value_or(std::u16string()));
         return true;
     }
 
@@ -105,6 +107,28 @@ std::u16string Upper(std::u16string s) {
 
 }  // namespace
 
+void VersionStrings::Set(std::u16string name, std::u16string value) {
+    for (auto& [known, was] : values_) {
+        if (known == name) {
+            was = std::move(value);
+            return;
+        }
+    }
+    values_.emplace_back(std::move(name), std::move(value));
+}
+
+const std::u16string* VersionStrings::Find(std::u16string_view name) const {
+    for (const auto& [known, value] : values_) {
+        if (known == name) return &value;
+    }
+    return nullptr;
+}
+
+const std::u16string& VersionStrings::at(std::u16string_view name) const {
+    if (const std::u16string* value = Find(name)) return *value;
+    throw tk::ProgrammingError({"no such version string"});
+}
+
 std::optional<VersionInfo> ParseVersionInfo(std::span<const std::uint8_t> data) {
     VersionInfo info;
     if (!ParseBlock(Reader(data), 0, data.size(), 0, false, info)) return std::nullopt;
@@ -113,8 +137,8 @@ std::optional<VersionInfo> ParseVersionInfo(std::span<const std::uint8_t> data) 
 
 bool IsWinHelpStub(const VersionInfo& info) {
     const auto value = [&](const char16_t* key) {
-        const auto it = info.strings.find(key);
-        return it == info.strings.end() ? std::u16string() : Upper(it->second);
+        const std::u16string* found = info.strings.Find(key);
+        return found ? Upper(*found) : std::u16string();
     };
     return value(u"OriginalFilename") == u"WINHSTB.EXE" ||
            value(u"FileDescription").find(u"STUB") != std::u16string::npos;

@@ -4,19 +4,36 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace rytmalo {
+
+// The string values of a version resource by their names: a dozen,
+// looked through in turn. A name given twice keeps its last value.
+class VersionStrings {
+public:
+    void Set(std::u16string name, std::u16string value);
+    // nullptr for a name that is none.
+    const std::u16string* Find(std::u16string_view name) const;
+    // A name that is none is a programming error.
+    const std::u16string& at(std::u16string_view name) const;
+    std::size_t count(std::u16string_view name) const { return Find(name) ? 1 : 0; }
+
+private:
+    std::vector<std::pair<std::u16string, std::u16string>> values_;
+};
 
 struct VersionInfo {
     // Major, minor, build, revision.
     std::array<std::uint16_t, 4> fileVersion{};
     std::array<std::uint16_t, 4> productVersion{};
     // "CompanyName", "ProductName", ... of every string table.
-    std::map<std::u16string, std::u16string> strings;
+    VersionStrings strings;
 };
 
 // Nothing when the bytes are no version resource.
