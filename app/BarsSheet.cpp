@@ -44,17 +44,23 @@ Headings HeadingsOf(const FigureContext& context, const tk::NumberStyle& style) 
     return WithRates({L"Durée", L"ms", L"min:s.ms"}, context.settings.rates, style);
 }
 
-std::vector<Choice> Numerators(const tk::NumberStyle&) {
+std::vector<Choice> Numerators(const DetailSettings&, const tk::NumberStyle&) {
     std::vector<Choice> choices;
     for (std::int32_t n = 1; n <= 32; ++n) choices.push_back({tk::DecimalText(n), n});
     return choices;
 }
 
-std::vector<Choice> Denominators(const tk::NumberStyle&) {
+std::vector<Choice> Denominators(const DetailSettings&, const tk::NumberStyle&) {
     std::vector<Choice> choices;
     for (const std::int32_t d : kDenominators) choices.push_back({tk::DecimalText(d), d});
     return choices;
 }
+
+constexpr tk::ListColumn kMesuresColumns[] = {{L"Durée", 110},
+                                              {L"ms", 60, tk::Alignment::Right},
+                                              {L"min:s.ms", 60, tk::Alignment::Right},
+                                              {L"44,1 kHz", 60, tk::Alignment::Right},
+                                              {L"48 kHz", 60, tk::Alignment::Right}};
 
 PageSheet Make() {
     using namespace tk;
@@ -76,14 +82,9 @@ PageSheet Make() {
     AddSampleRates(sheet.controls, "tabMesures", 154, 1134, 2,
                    {"lblEchantillonsMesures", "cboEchantillonsMesures1", "lblEtMesures",
                     "cboEchantillonsMesures2"});
-    sheet.controls.push_back(DetailFigures("lvwMesures", 1138, "tabMesures",
-                                           Bounds(4, kPageSettingsHeight, 357, 160), kBarsHelp, 4,
-                                           L"Durées des mesures à ce tempo ; Ctrl+C copie",
-                                           {{L"Durée", 110},
-                                            {L"ms", 60, Alignment::Right},
-                                            {L"min:s.ms", 60, Alignment::Right},
-                                            {L"44,1 kHz", 60, Alignment::Right},
-                                            {L"48 kHz", 60, Alignment::Right}}));
+    sheet.controls.push_back(DetailFigures(
+        "lvwMesures", 1138, "tabMesures", Bounds(4, kPageSettingsHeight, 357, 160), kBarsHelp, 4,
+        L"Durées des mesures à ce tempo ; Ctrl+C copie", kMesuresColumns));
     AddSampleRateSettings(sheet.settings, "cboEchantillonsMesures1", "cboEchantillonsMesures2");
     return sheet;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/DetailViewLayout.h"
+#include "core/Exception.h"
 #include "core/RowFlow.h"
 #include "core/SharedHeights.h"
 #include "toolkit/Dpi.h"
@@ -20,6 +21,20 @@ std::vector<tk::ControlLayout> PageControlsOf(const PageRow& row) {
 }
 
 }  // namespace
+
+const std::vector<int>& ColumnWidths::at(std::string_view list) const {
+    for (const auto& [name, widths] : lists_) {
+        if (name == list) return widths;
+    }
+    throw tk::ProgrammingError({"no widths for a list"});
+}
+
+std::vector<int>& ColumnWidths::operator[](std::string_view list) {
+    for (auto& [name, widths] : lists_) {
+        if (name == list) return widths;
+    }
+    return lists_.emplace_back(list, std::vector<int>{}).second;
+}
 
 int ListWidth(const std::vector<int>& columns, int dpi) {
     int sum = 0;
@@ -40,7 +55,7 @@ DetailPage::DetailPage(tk::TForm& form, const PageRow& row, const tk::NumberStyl
 
 void DetailPage::Update(const FigureContext& context) {
     context_ = context;
-    controls_->Show(context);
+    if (controls_->Show(context) && placed_) FlowSettings();
     Show();
 }
 
@@ -60,6 +75,7 @@ void DetailPage::FitColumns(const ColumnWidths& widths) {
 // The settings' controls in their row, moved along where their texts
 // made them wider; the lists below them.
 void DetailPage::Place(int width, int height, const ListMetrics& lists) {
+    placed_ = true;
     FlowSettings();
     const int margin = form_.Scale(4);
     const bool two = std::any_of(tables_.begin(), tables_.end(),

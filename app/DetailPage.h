@@ -5,7 +5,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -23,8 +22,16 @@ class TListView;
 namespace rytmalo {
 
 // The width of each column of each list of the pages, by the list's name,
-// at the window's resolution: what the widest figure of each needs.
-using ColumnWidths = std::map<std::string_view, std::vector<int>>;
+// at the window's resolution: what the widest figure of each needs. A
+// dozen lists, looked through in turn.
+class ColumnWidths {
+public:
+    const std::vector<int>& at(std::string_view list) const;
+    std::vector<int>& operator[](std::string_view list);
+
+private:
+    std::vector<std::pair<std::string_view, std::vector<int>>> lists_;
+};
 
 // How wide a list must be for its columns, its scroll bar and its edges
 // (screen pixels).
@@ -70,6 +77,7 @@ private:
     // What the page last showed, without its own boxes' texts.
     FigureContext context_;
     ColumnWidths widths_;
+    bool placed_ = false;
 };
 
 }  // namespace rytmalo

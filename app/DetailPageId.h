@@ -6,9 +6,9 @@
 
 namespace rytmalo {
 
-enum class PageId : std::uint8_t { Values, Bars, Mixing, Picture };
+enum class PageId : std::uint8_t { Values, Bars, Mixing, Picture, Loops };
 
-inline constexpr std::size_t kPageCount = 4;
+inline constexpr std::size_t kPageCount = 5;
 
 constexpr std::size_t IndexOf(PageId page) { return static_cast<std::size_t>(page); }
 

@@ -13,6 +13,7 @@ constexpr std::array<PageRow, kPageCount> kPages{{
     {PageId::Bars, L"&Mesures", "tabMesures", 1129, kBarsHelp, BarsSheet},
     {PageId::Mixing, L"M&ixage", "tabMixage", 1139, kMixingHelp, MixingSheet},
     {PageId::Picture, L"Ima&ge", "tabImage", 1149, kPictureHelp, PictureSheet},
+    {PageId::Loops, L"&Boucles", "tabBoucles", 1159, kLoopsHelp, LoopsSheet},
 }};
 
 // The rows are in the order of their identifiers, which index them.

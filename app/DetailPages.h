@@ -61,15 +61,19 @@ struct FigureList {
     Headings (*headings)(const FigureContext& context, const tk::NumberStyle& style);
     // Its figures depend on the time signature, which its copy then names.
     bool bySignature;
-    // The most rows it holds, shown whole when the screen has room for
-    // them, and its share of the page's height among its lists; 0 for a
-    // list that scrolls (it then shares as one row).
+    // The rows it shows whole when the screen has room for them (all it
+    // holds, but for a long list that scrolls), and its share of the page's
+    // height among its lists; 0 for a list that shares as one row.
     int rows;
     // The tempo each of its rows stands for, which choosing the row (Enter,
     // a double click) enters; nullptr for rows that stand for none.
-    std::vector<std::optional<ExactTempo>> (*tempos)(const FigureContext& context) = nullptr;
+    std::vector<std::optional<ExactTempo>> (*tempos)(const FigureContext& context,
+                                                     const tk::NumberStyle& style) = nullptr;
     // 0, or 1 for a list beside those of column 0.
     int column = 0;
+    // What its copy's first line says; nullptr: the context's title (and
+    // the time signature, by bySignature).
+    std::wstring (*copyTitle)(const FigureContext& context, const tk::NumberStyle& style) = nullptr;
 };
 
 // A line of a drop-down list that chooses a setting, and the value it
@@ -84,8 +88,9 @@ struct Choice {
 struct SettingControl {
     std::string_view control;
     std::wstring_view setting;  // its row's registry name
-    // A drop-down list's lines; nullptr for a check box.
-    std::vector<Choice> (*choices)(const tk::NumberStyle& style);
+    // A drop-down list's lines, which may name other settings; nullptr for
+    // a check box.
+    std::vector<Choice> (*choices)(const DetailSettings& settings, const tk::NumberStyle& style);
 };
 
 // A box of a page to type in, taken with Enter: a stored setting's value,

@@ -8,7 +8,7 @@ namespace {
 
 constexpr bool IsFlag(std::int32_t v) { return v == 0 || v == 1; }
 
-constexpr std::array<SettingRow, 9> kRows{{
+constexpr std::array<SettingRow, 13> kRows{{
     {L"TableauDetaille", L"l'affichage du tableau détaillé",
      [](const DetailSettings& s) -> std::int32_t { return s.shown; },
      [](DetailSettings& s, std::int32_t v) { s.shown = v != 0; }, IsFlag, 0, false},
@@ -47,6 +47,19 @@ constexpr std::array<SettingRow, 9> kRows{{
      [](const DetailSettings& s) { return static_cast<std::int32_t>(s.delayUnit); },
      [](DetailSettings& s, std::int32_t v) { s.delayUnit = static_cast<DelayUnit>(v); },
      [](std::int32_t v) { return IsDelayUnit(v); }, 7, false},
+    {L"UniteLongueur", L"l'unité de la longueur d'une boucle",
+     [](const DetailSettings& s) { return static_cast<std::int32_t>(s.lengthUnit); },
+     [](DetailSettings& s, std::int32_t v) { s.lengthUnit = static_cast<LengthUnit>(v); },
+     [](std::int32_t v) { return IsLengthUnit(v); }, 8, true},
+    {L"TempoVise", L"le tempo visé", [](const DetailSettings& s) { return s.targetTempo; },
+     [](DetailSettings& s, std::int32_t v) { s.targetTempo = v; },
+     [](std::int32_t v) { return v == 0 || IsTempoInRange(v); }, 9, true},
+    {L"Decalage", L"le décalage en demi-tons", [](const DetailSettings& s) { return s.shift; },
+     [](DetailSettings& s, std::int32_t v) { s.shift = v; },
+     [](std::int32_t v) { return v >= -kLargestShift && v <= kLargestShift; }, 10, true},
+    {L"Swing", L"le swing", [](const DetailSettings& s) { return s.swing; },
+     [](DetailSettings& s, std::int32_t v) { s.swing = v; },
+     [](std::int32_t v) { return IsSwing(v); }, 11, true},
 }};
 
 }  // namespace

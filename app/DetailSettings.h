@@ -13,6 +13,10 @@
 
 #include "app/DetailPageId.h"
 #include "core/DelayInput.h"
+#include "core/ExactTempo.h"
+#include "core/LoopLength.h"
+#include "core/Swing.h"
+#include "core/TempoChange.h"
 #include "core/Reverb.h"
 #include "core/SampleRates.h"
 #include "core/TimeSignature.h"
@@ -27,6 +31,13 @@ struct DetailSettings {
     PreDelay preDelay = PreDelay::BySize;
     SampleRates rates;
     DelayUnit delayUnit = DelayUnit::Milliseconds;
+    // The page "Boucles": the unit of a loop's length, the tempo to change
+    // to (hundredths of a beat per minute; 0, none), a shift (hundredths of
+    // a semitone; 0, none), the swing (hundredths of a percent).
+    LengthUnit lengthUnit = LengthUnit::Milliseconds;
+    ExactTempo targetTempo = 0;
+    std::int32_t shift = 0;
+    std::int32_t swing = 6000;
     bool operator==(const DetailSettings&) const = default;
 };
 

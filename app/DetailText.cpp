@@ -20,6 +20,10 @@ std::wstring Trimmed(std::int64_t scaled, int decimals, const tk::NumberStyle& s
 
 }  // namespace
 
+std::wstring TrimmedText(std::int64_t scaled, int decimals, const tk::NumberStyle& style) {
+    return Trimmed(scaled, decimals, style);
+}
+
 std::wstring TempoText(ExactTempo tempo, const tk::NumberStyle& style) {
     return Trimmed(tempo, 2, style);
 }

@@ -12,6 +12,8 @@
 
 namespace rytmalo {
 
+// scaled / 10^decimals with no more decimals than it has: "66,67", "60".
+std::wstring TrimmedText(std::int64_t scaled, int decimals, const tk::NumberStyle& style);
 // "117,55", "95,4", "120": no more decimals than it has.
 std::wstring TempoText(ExactTempo tempo, const tk::NumberStyle& style);
 // The note that counts as the beat: "noire", "croche"...

@@ -9,9 +9,12 @@ namespace {
 
 using namespace tk;
 
-std::vector<std::wstring_view> Tabs() {
-    std::vector<std::wstring_view> tabs;
-    for (const PageRow& page : DetailPages()) tabs.push_back(page.tab);
+std::span<const std::wstring_view> Tabs() {
+    static const std::vector<std::wstring_view> tabs = [] {
+        std::vector<std::wstring_view> made;
+        for (const PageRow& page : DetailPages()) made.push_back(page.tab);
+        return made;
+    }();
     return tabs;
 }
 

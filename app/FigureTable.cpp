@@ -40,15 +40,13 @@ FigureTable::FigureTable(tk::TForm& form, const FigureList& figures, const tk::N
     };
 }
 
+// A list with no rows has nothing to copy.
 void FigureTable::Show(const FigureContext& context) {
     if (figures_.headings) SetHeadings(figures_.headings(context, numbers_));
-    if (!context.tempo) {
-        shown_.reset();
-        list_.SetRows({});
-        return;
-    }
-    shown_ = context;
-    list_.SetRows(figures_.figures(context, numbers_));
+    const FigureRows rows = figures_.figures(context, numbers_);
+    shown_.reset();
+    if (!rows.empty()) shown_ = context;
+    list_.SetRows(rows);
 }
 
 void FigureTable::SetHeadings(const Headings& headings) {
@@ -62,7 +60,7 @@ void FigureTable::SetHeadings(const Headings& headings) {
 
 void FigureTable::Choose(int row) {
     if (!figures_.tempos || !shown_ || row < 0) return;
-    const auto tempos = figures_.tempos(*shown_);
+    const auto tempos = figures_.tempos(*shown_, numbers_);
     if (static_cast<std::size_t>(row) < tempos.size() && tempos[static_cast<std::size_t>(row)])
         enterTempo_(*tempos[static_cast<std::size_t>(row)]);
 }
@@ -81,7 +79,11 @@ bool FigureTable::ContextMenu(HWND window, POINT screen) {
 std::wstring FigureTable::CopyText() const {
     std::wstring text;
     if (!shown_) return text;
-    text = shown_->title;
+    if (figures_.copyTitle) {
+        text = figures_.copyTitle(*shown_, numbers_);
+    } else {
+        text = shown_->title;
+    }
     if (figures_.bySignature) {
         const TimeSignature signature = shown_->settings.signature;
         text += L", mesure " + tk::DecimalText(signature.numerator) + L"/" +

@@ -54,12 +54,19 @@ FigureRows WidestCompressor(const tk::NumberStyle& style) {
     return rows;
 }
 
-std::vector<Choice> PreDelays(const tk::NumberStyle&) {
+std::vector<Choice> PreDelays(const DetailSettings&, const tk::NumberStyle&) {
     std::vector<Choice> choices;
     for (std::uint8_t i = 0; i < kPreDelayCount; ++i)
         choices.push_back({std::wstring(PreDelayName(static_cast<PreDelay>(i))), i});
     return choices;
 }
+
+constexpr tk::ListColumn kReverbColumns[] = {{L"Réverbération", 120},
+                                             {L"Pré-délai (ms)", 70, tk::Alignment::Right},
+                                             {L"Déclin (ms)", 70, tk::Alignment::Right},
+                                             {L"Longueur (ms)", 70, tk::Alignment::Right}};
+constexpr tk::ListColumn kCompresseurColumns[] = {{L"Compresseur", 200},
+                                                  {L"ms", 70, tk::Alignment::Right}};
 
 PageSheet Make() {
     using namespace tk;
@@ -75,14 +82,11 @@ PageSheet Make() {
                 DetailFigures("lvwReverb", 1142, "tabMixage",
                               Bounds(4, kPageSettingsHeight, 357, 84), kMixingHelp, 1,
                               L"Réverbération en mesure avec le morceau ; Ctrl+C copie",
-                              {{L"Réverbération", 120},
-                               {L"Pré-délai (ms)", 70, Alignment::Right},
-                               {L"Déclin (ms)", 70, Alignment::Right},
-                               {L"Longueur (ms)", 70, Alignment::Right}}),
+                              kReverbColumns),
                 DetailFigures("lvwCompresseur", 1143, "tabMixage",
                               Bounds(4, kPageSettingsHeight + 88, 357, 100), kMixingHelp, 2,
                               L"Attaque et relâchement du compresseur sur le temps ; Ctrl+C copie",
-                              {{L"Compresseur", 200}, {L"ms", 70, Alignment::Right}}),
+                              kCompresseurColumns),
             },
         .listsTop = kPageSettingsHeight,
         .lists = {{"lvwReverb", Reverb, WidestReverb, nullptr, true, 4},

@@ -20,13 +20,12 @@ const SettingRow& RowOf(std::wstring_view setting) {
 
 }  // namespace
 
-PageControls::PageControls(tk::TForm& form, const PageSheet& sheet,
-                           const tk::NumberStyle& numbers, ChangeSetting change,
-                           std::function<void()> entered)
+PageControls::PageControls(tk::TForm& form, const PageSheet& sheet, const tk::NumberStyle& numbers,
+                           ChangeSetting change, std::function<void()> entered)
     : form_(form), numbers_(numbers), change_(std::move(change)), onEntered_(std::move(entered)) {
     for (const SettingControl& setting : sheet.settings) {
-        bound_.push_back({RowOf(setting.setting), form.Find<tk::TControl>(setting.control),
-                          setting.choices ? setting.choices(numbers) : std::vector<Choice>{}});
+        bound_.push_back(
+            {setting, RowOf(setting.setting), form.Find<tk::TControl>(setting.control), {}});
     }
     for (const EntryBox& entry : sheet.entries) {
         boxes_.push_back({entry, entry.setting.empty() ? nullptr : &RowOf(entry.setting),
@@ -36,9 +35,6 @@ PageControls::PageControls(tk::TForm& form, const PageSheet& sheet,
     // Bound once every element has its place: the handlers keep it.
     for (const Bound& bound : bound_) {
         if (auto* box = dynamic_cast<tk::TComboBox*>(&bound.control)) {
-            std::vector<std::wstring> lines;
-            for (const Choice& choice : bound.choices) lines.push_back(choice.text);
-            box->SetItems(lines);
             box->OnChange = [this, &bound] { Chosen(bound); };
         } else {
             bound.control.OnClick = [this, &bound] { Chosen(bound); };
@@ -94,11 +90,23 @@ void PageControls::PutBack(Box& box) {
     SendMessageW(box.edit.Handle(), EM_SETSEL, 0, -1);
 }
 
-void PageControls::Show(const FigureContext& context) {
+bool PageControls::Show(const FigureContext& context) {
     context_ = context;
-    for (const Bound& bound : bound_) {
+    bool relined = false;
+    for (Bound& bound : bound_) {
         const std::int32_t value = bound.row.get(context.settings);
         if (auto* box = dynamic_cast<tk::TComboBox*>(&bound.control)) {
+            // Lines that name other settings follow them.
+            std::vector<Choice> choices = bound.setting.choices(context.settings, numbers_);
+            std::vector<std::wstring> lines;
+            for (const Choice& choice : choices) lines.push_back(choice.text);
+            std::vector<std::wstring> before;
+            for (const Choice& choice : bound.choices) before.push_back(choice.text);
+            if (lines != before) {
+                box->SetItems(lines);
+                bound.choices = std::move(choices);
+                relined = true;
+            }
             const auto at = std::find_if(bound.choices.begin(), bound.choices.end(),
                                          [&](const Choice& c) { return c.value == value; });
             box->SetItemIndex(
@@ -115,6 +123,7 @@ void PageControls::Show(const FigureContext& context) {
         box.shown = value;
         box.edit.SetText(box.entry.text(value, numbers_));
     }
+    return relined;
 }
 
 }  // namespace rytmalo

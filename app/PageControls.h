@@ -32,8 +32,9 @@ public:
     PageControls(const PageControls&) = delete;
     PageControls& operator=(const PageControls&) = delete;
 
-    // The settings and the context the page now shows.
-    void Show(const FigureContext& context);
+    // The settings and the context the page now shows; true when a
+    // drop-down list's lines changed with them (it may be wider).
+    bool Show(const FigureContext& context);
     // The texts of the page's own boxes, as last taken.
     const std::vector<std::pair<std::string_view, std::wstring>>& Entered() const {
         return entered_;
@@ -41,6 +42,7 @@ public:
 
 private:
     struct Bound {
+        const SettingControl& setting;
         const SettingRow& row;
         tk::TControl& control;
         std::vector<Choice> choices;  // none for a check box

@@ -35,8 +35,8 @@ void PageSet::Choose(PageId page, const FigureContext& context) {
     if (!made) {
         made = std::make_unique<DetailPage>(form_, PageRowOf(page), numbers_, change_, enterTempo_);
         made->FitColumns(Widths());
-        if (width_ > 0) made->Place(width_, height_, Metrics());
         made->Update(context);
+        if (width_ > 0) made->Place(width_, height_, Metrics());
         stale_[index] = false;
         tabs_.PageReady(form_.Find<tk::TTabSheet>(PageRowOf(page).sheet));
         return;
@@ -107,7 +107,11 @@ int PageSet::SettingsWidth(const PageSheet& sheet) const {
         std::vector<std::wstring> lines;
         for (const SettingControl& setting : sheet.settings) {
             if (setting.control != c.name || !setting.choices) continue;
-            for (const Choice& choice : setting.choices(numbers_)) lines.push_back(choice.text);
+            // Lines that name a sample rate are widest at 176,4 kHz.
+            DetailSettings widest;
+            widest.rates = {176400, 176400};
+            for (const Choice& choice : setting.choices(widest, numbers_))
+                lines.push_back(choice.text);
         }
         const tk::TRect laidOut = form_.Scale(c.bounds);
         const int needed = tk::NeededWidth(c.kind, font, dpi, c.caption, lines, c.noPrefix);

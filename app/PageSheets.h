@@ -19,5 +19,10 @@ const PageSheet& MixingSheet();
 // "Image": frames of film or video per beat and per bar at the usual
 // picture rates, and the film click for each.
 const PageSheet& PictureSheet();
+// "Boucles": the tempo a loop's length gives in bars and beats; what a
+// change to another tempo does to length, speed and pitch, and the tempo
+// a pitch shift gives; swung eighths and sixteenths; LFO rates synced to
+// the bar.
+const PageSheet& LoopsSheet();
 
 }  // namespace rytmalo

@@ -44,16 +44,18 @@ FigureRows Widest(const tk::NumberStyle& style) {
     return rows;
 }
 
+constexpr tk::ListColumn kImageColumns[] = {{L"Images/s", 60},
+                                            {L"Par temps", 70, tk::Alignment::Right},
+                                            {L"Par mesure", 70, tk::Alignment::Right},
+                                            {L"Clic", 50, tk::Alignment::Right}};
+
 PageSheet Make() {
     using namespace tk;
     return {
         .controls = {DetailFigures(
             "lvwImage", 1150, "tabImage", Bounds(4, 4, 357, 160), kPictureHelp, 0,
             L"Images par temps et par mesure, et le clic en images et huitièmes ; Ctrl+C copie",
-            {{L"Images/s", 60},
-             {L"Par temps", 70, Alignment::Right},
-             {L"Par mesure", 70, Alignment::Right},
-             {L"Clic", 50, Alignment::Right}})},
+            kImageColumns)},
         .listsTop = 4,
         .lists = {{"lvwImage", Rows, Widest, HeadingsOf, true, static_cast<int>(kFrameRateCount)}},
         .settings = {},

@@ -40,7 +40,7 @@ ControlLayout DetailCombo(std::string_view name, int id, std::string_view parent
 
 ControlLayout DetailFigures(std::string_view name, int id, std::string_view parent,
                             tk::TRect bounds, int help, int tab, std::wstring_view hint,
-                            std::vector<tk::ListColumn> columns) {
+                            std::span<const tk::ListColumn> columns) {
     return {.kind = ControlKind::ListView,
             .name = name,
             .id = id,
@@ -50,7 +50,7 @@ ControlLayout DetailFigures(std::string_view name, int id, std::string_view pare
             .tabOrder = tab,
             .hint = hint,
             .showHint = true,
-            .columns = std::move(columns)};
+            .columns = columns};
 }
 
 void AddSampleRates(std::vector<ControlLayout>& page, std::string_view parent, int left, int id,
@@ -70,7 +70,7 @@ void AddSampleRateSettings(std::vector<SettingControl>& settings, std::string_vi
     settings.push_back({second, L"Echantillons2", SampleRateChoices});
 }
 
-std::vector<Choice> SampleRateChoices(const tk::NumberStyle& style) {
+std::vector<Choice> SampleRateChoices(const DetailSettings&, const tk::NumberStyle& style) {
     std::vector<Choice> choices;
     for (const std::int32_t rate : kSampleRateChoices)
         choices.push_back({RateName(rate, style), rate});

@@ -18,7 +18,7 @@ tk::ControlLayout DetailCombo(std::string_view name, int id, std::string_view pa
                               tk::TRect bounds, int help, int tab, std::wstring_view hint);
 tk::ControlLayout DetailFigures(std::string_view name, int id, std::string_view parent,
                                 tk::TRect bounds, int help, int tab, std::wstring_view hint,
-                                std::vector<tk::ListColumn> columns);
+                                std::span<const tk::ListColumn> columns);
 
 // The two sample rates' controls at a left edge of a page: the label, the
 // first list, the "et" and the second list, named as given.
@@ -27,7 +27,7 @@ void AddSampleRates(std::vector<tk::ControlLayout>& page, std::string_view paren
 // Those two lists as settings.
 void AddSampleRateSettings(std::vector<SettingControl>& settings, std::string_view first,
                            std::string_view second);
-std::vector<Choice> SampleRateChoices(const tk::NumberStyle& style);
+std::vector<Choice> SampleRateChoices(const DetailSettings&, const tk::NumberStyle& style);
 // A list's own headings, then one for each rate ("48 kHz", copied as
 // "Échantillons à 48 kHz").
 Headings WithRates(std::vector<std::wstring> headings, SampleRates rates,

@@ -40,6 +40,12 @@ Headings HeadingsOf(const FigureContext& context, const tk::NumberStyle& style) 
     return WithRates({L"Valeur", L"ms", L"Hz"}, context.settings.rates, style);
 }
 
+constexpr tk::ListColumn kTableauColumns[] = {{L"Valeur", 126},
+                                              {L"ms", 56, tk::Alignment::Right},
+                                              {L"Hz", 46, tk::Alignment::Right},
+                                              {L"44,1 kHz", 58, tk::Alignment::Right},
+                                              {L"48 kHz", 56, tk::Alignment::Right}};
+
 PageSheet Make() {
     using namespace tk;
     PageSheet sheet{
@@ -63,11 +69,7 @@ PageSheet Make() {
     sheet.controls.push_back(DetailFigures(
         "lvwTableau", 1106, "tabValeurs", Bounds(4, kPageSettingsHeight, 357, 160), kTableHelp, 3,
         L"Durées en ms, fréquences en Hz, échantillons aux deux fréquences ; Ctrl+C copie",
-        {{L"Valeur", 126},
-         {L"ms", 56, Alignment::Right},
-         {L"Hz", 46, Alignment::Right},
-         {L"44,1 kHz", 58, Alignment::Right},
-         {L"48 kHz", 56, Alignment::Right}}));
+        kTableauColumns));
     AddSampleRateSettings(sheet.settings, "cboEchantillons1", "cboEchantillons2");
     return sheet;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -79,10 +80,12 @@ struct ControlLayout {
     BevelCut bevelOuter = BevelCut::None;
     std::wstring_view glyph;  // bitmap buttons: resource name of the glyph strip
     bool ctl3d = true;
-    std::vector<ListColumn> columns;  // list views
+    // List views: their columns. Kept where the layout's data is kept, so
+    // that a layout is plain data and costs no code to make.
+    std::span<const ListColumn> columns;
     // Page controls: the tabs, each page made when the program asks for it
     // (the pages of a layout otherwise make their tabs themselves).
-    std::vector<std::wstring_view> tabs;
+    std::span<const std::wstring_view> tabs;
     // false: the window is made hidden, for the program to show it (a part
     // shown on demand, which no one should see before it is ready).
     bool visible = true;

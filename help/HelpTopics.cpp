@@ -36,10 +36,11 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"Pour aller plus loin, la commande Tableau détaillé du menu Options agrandit la "
      u8"fenêtre. À droite : le bouton Taper, ×2 et ÷2, le tempo exact avec ses décimales et "
      u8"la recherche du tempo d'un délai donné en millisecondes, en hertz ou en "
-     u8"échantillons. En dessous, quatre pages : Valeurs (toutes les figures, pointées et "
+     u8"échantillons. En dessous, cinq pages : Valeurs (toutes les figures, pointées et "
      u8"irrégulières, en ms, en Hz et en échantillons), Mesures (la durée des mesures dans "
-     u8"n'importe quelle métrique), Mixage (réverbération et compresseur en rythme) et "
-     u8"Image (images par temps et clic de film).\r\n\r\n"
+     u8"n'importe quelle métrique), Mixage (réverbération et compresseur en rythme), "
+     u8"Image (images par temps et clic de film) et Boucles (le tempo d'une boucle, un "
+     u8"changement de tempo, le swing et les LFO).\r\n\r\n"
      u8"Sur chaque commande, la touche F1 affiche l'aide qui la concerne."},
     {kTempoHelp, u8"Tempo",
      u8"Tapez ici le tempo, en battements par minute (BPM), puis appuyez sur Entrée : "
@@ -136,16 +137,18 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"rien."},
     {kDelayUnitHelp, u8"Unité du délai",
      u8"L'unité dans laquelle vous tapez le délai : millisecondes (375), hertz, la cadence "
-     u8"des répétitions ou d'un LFO (2 Hz = 500 ms), ou échantillons à 44,1 kHz ou à "
-     u8"48 kHz, la longueur lue dans un éditeur audio (16538 échantillons à 44,1 kHz font "
+     u8"des répétitions ou d'un LFO (2 Hz = 500 ms), ou échantillons à l'une des deux "
+     u8"fréquences choisies pour les colonnes d'échantillons des pages (44,1 et 48 kHz au "
+     u8"départ), la longueur lue dans un éditeur audio (16538 échantillons à 44,1 kHz font "
      u8"375 ms), arrondie à l'échantillon.\r\n\r\n"
      u8"Changer d'unité relit aussitôt le délai de la case dans la nouvelle unité. Le choix "
      u8"est gardé pour le prochain démarrage."},
     {kPagesHelp, u8"Pages du tableau détaillé",
      u8"Valeurs (les durées de toutes les notes), Mesures (temps et mesures), Mixage "
-     u8"(réverbération et compresseur) et Image (images par temps et clic de film). "
+     u8"(réverbération et compresseur), Image (images par temps et clic de film) et "
+     u8"Boucles (boucles, changements de tempo, swing et LFO). "
      u8"Cliquez sur un onglet, ou passez d'une page à l'autre avec Ctrl+Tab et "
-     u8"Ctrl+Maj+Tab, avec Alt+V, Alt+M, Alt+I et Alt+G, ou avec les flèches quand la "
+     u8"Ctrl+Maj+Tab, avec Alt+V, Alt+M, Alt+I, Alt+G et Alt+B, ou avec les flèches quand la "
      u8"touche Tab a atteint les onglets.\r\n\r\n"
      u8"La ligne au-dessus des onglets dit pour quel tempo et quelle unité les chiffres "
      u8"sont calculés (« Tempo 117,55 à la noire ») et, quand ce tempo a des décimales, "
@@ -209,6 +212,50 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"Exemple : à 120 à la noire, à 24 images/s, un temps dure 12 images (12-0). En sens "
      u8"inverse, tapez un clic dans la case Délai : la liste donne son tempo à chaque "
      u8"cadence."},
+    {kLoopsHelp, u8"Page Boucles",
+     u8"Les chiffres qu'on calcule encore à la main : le tempo d'une boucle dont on connaît "
+     u8"la longueur (case Longueur), ce qu'un changement de tempo fait à la longueur, à la "
+     u8"vitesse et à la hauteur, et le tempo qu'un décalage en demi-tons donne (cases Vers "
+     u8"le tempo et Décalage), les croches et doubles croches swinguées (case Swing) et la "
+     u8"fréquence d'un LFO calé sur la mesure.\r\n\r\n"
+     u8"Chaque case se valide avec Entrée ; Échap y remet ce qu'elle tenait. Une valeur "
+     u8"hors de ses limites affiche un avertissement et ne change rien. Les unités, le tempo "
+     u8"visé, le décalage et le swing sont gardés pour le prochain démarrage. Dans les listes "
+     u8"des boucles et du changement, Entrée ou un double clic sur une ligne qui donne un "
+     u8"tempo en fait le tempo exact ; Ctrl+C copie comme sur les autres pages."},
+    {kLengthHelp, u8"Longueur d'une boucle",
+     u8"La longueur d'une boucle qu'on vous a donnée, dans l'unité choisie : "
+     u8"millisecondes (8000), secondes (8), minutes et secondes (0:08 ou 1:23,5) ou "
+     u8"échantillons à l'une des deux fréquences choisies sur les pages (352800 à "
+     u8"44,1 kHz font 8 secondes). Après Entrée, la liste donne le tempo exact auquel cette "
+     u8"longueur dure 1, 2 ou 4 temps et 1, 2, 4, 8, 16 ou 32 mesures de la mesure de la "
+     u8"page Mesures : 8000 ms en 4/4 à la noire, c'est 120 pour 4 mesures, 60 pour 2 et 240 "
+     u8"pour 8. Un tempo hors de 10 à 250 est marqué (moins de 10, plus de 250) et ne peut "
+     u8"être choisi."},
+    {kTargetTempoHelp, u8"Vers le tempo",
+     u8"Un autre tempo, avec ses décimales, de 10 à 250. La liste donne, du tempo exact à "
+     u8"celui-ci : le rapport des longueurs (une boucle de 120 à 126 dure 0,9524 fois sa "
+     u8"longueur), le changement de vitesse en pourcentage (+5,00 %) et, pour un changement "
+     u8"par rééchantillonnage (varispeed), celui de la hauteur en demi-tons et en cents, "
+     u8"12 × log2(nouveau ÷ ancien) : +0,845 demi-ton, +84,5 cents. Une case vide retire la "
+     u8"ligne."},
+    {kShiftHelp, u8"Décalage",
+     u8"Un décalage de hauteur en demi-tons, de −24 à +24, décimales permises : la liste "
+     u8"donne le tempo auquel une boucle rééchantillonnée de ce décalage joue, ancien × "
+     u8"2 ^ (décalage ÷ 12). À 120, +1 donne 127,14 et −12 donne 60. Hors de 10 à 250, la "
+     u8"ligne le dit sans chiffre. Une case vide retire la ligne."},
+    {kSwingHelp, u8"Swing",
+     u8"La part de la paire que prend la première note, en pourcentage : 50 joue droit, "
+     u8"66,67 donne le ternaire (la première note deux tiers de la paire), 75 une note "
+     u8"pointée et sa brève. La liste donne, pour des croches (la paire dure une noire) et "
+     u8"des doubles croches (la paire dure une croche), la note longue, la note brève et le "
+     u8"retard du contretemps en millisecondes : à 120 et 60 %, des croches de 300 et "
+     u8"200 ms, le contretemps 50 ms plus tard."},
+    {kLfoHelp, u8"LFO calés sur la mesure",
+     u8"Pour chaque période, de 1/16 de mesure à 16 mesures, avec sa valeur pointée et son "
+     u8"triolet : la fréquence d'un LFO en hertz (trois chiffres significatifs sous 1 Hz) et "
+     u8"le nombre de cycles par mesure, pour la mesure de la page Mesures. À 120 à la noire "
+     u8"en 4/4, une période d'une mesure vaut 0,500 Hz."},
     {kQuitHelp, u8"Quitter",
      u8"Ferme Rytmalo 95. La position de la fenêtre est enregistrée : au prochain "
      u8"démarrage, elle s'ouvre au même endroit."},
@@ -216,16 +263,17 @@ constexpr StoredTopic kStoredTopics[] = {
      u8"Les réglages du programme. La commande Préferences permet de garder la fenêtre "
      u8"de Rytmalo 95 au-dessus des autres fenêtres, pratique pendant que vous réglez "
      u8"votre séquenceur ou votre rack d'effets. Tableau détaillé ajoute sous le panneau "
-     u8"le tempo tapé ou exact, la recherche du tempo d'un délai et quatre pages de "
-     u8"chiffres : valeurs de notes, mesures, mixage et image."},
+     u8"le tempo tapé ou exact, la recherche du tempo d'un délai et cinq pages de "
+     u8"chiffres : valeurs de notes, mesures, mixage, image et boucles."},
     {kPreferencesCommandHelp, u8"Commande Préferences",
      u8"Ouvre la boîte des préférences, où vous choisissez si la fenêtre de Rytmalo 95 "
      u8"reste visible au-dessus de toutes les autres fenêtres."},
     {kDetailCommandHelp, u8"Commande Tableau détaillé",
      u8"Affiche ou masque, sous le panneau des durées, le tableau détaillé : le bouton "
      u8"Taper, ×2 et ÷2, le tempo exact, la recherche du tempo d'un délai et les pages "
-     u8"Valeurs, Mesures, Mixage et Image. La fenêtre s'agrandit vers le bas, et vers la "
-     u8"droite autant qu'il faut pour qu'aucun chiffre ne soit coupé, puis reprend sa "
+     u8"Valeurs, Mesures, Mixage, Image et Boucles. La fenêtre s'agrandit vers la droite et "
+     u8"vers le bas autant qu'il faut pour qu'aucun texte ni chiffre ne soit coupé, puis reprend "
+     u8"sa "
      u8"taille sans lui. Le choix est gardé pour le prochain démarrage, comme la page "
      u8"affichée et les réglages des pages."},
     {kHelpMenuHelp, u8"Menu ?",

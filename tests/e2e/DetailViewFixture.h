@@ -101,7 +101,8 @@ protected:
             {"cboMesureBas", {'U', 1}},
             {"cboEchantillonsMesures1", {'C', 0}},
             {"cboEchantillonsMesures2", {'C', 1}},
-            {"cboPreDelai", {'P', 0}}};
+            {"cboPreDelai", {'P', 0}},
+            {"cboUniteLongueur", {'E', 0}}};
         HWND box = ViewControl(combo);
         driver::Activate(Main());
         const auto [letter, tabs] = keys.at(combo);
@@ -131,6 +132,19 @@ protected:
         return driver::WaitUntil([&] { return Row(name) == row; }, 5000);
     }
     std::wstring ViewText(std::string_view name) const { return driver::TextOf(ViewControl(name)); }
+    // A box of the view reached with its label's letter, its text replaced
+    // by a new one, and Enter.
+    void Enter(WORD letter, std::string_view box, std::wstring_view text) {
+        HWND window = ViewControl(box);
+        driver::Activate(Main());
+        driver::PressChord({VK_MENU, letter});
+        ASSERT_TRUE(driver::WaitUntil([&] { return Focused() == window; })) << box;
+        driver::PressChord({VK_CONTROL, 'A'});
+        driver::PressKey(VK_DELETE);
+        driver::TypeText(text);
+        ASSERT_TRUE(driver::WaitUntil([&] { return driver::TextOf(window) == text; })) << box;
+        driver::PressKey(VK_RETURN);
+    }
     // The context menu that came up: its "&Copier", from the keyboard.
     void ChooseCopier() const {
         ASSERT_TRUE(driver::WaitUntil(

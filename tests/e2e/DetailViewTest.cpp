@@ -7,6 +7,7 @@
 #include "HelpFixture.h"
 #include "app/DetailPageId.h"
 #include "core/DelayInput.h"
+#include "core/LoopLength.h"
 
 namespace rytmalo::e2e {
 namespace {
@@ -155,20 +156,27 @@ TEST_F(DetailView, BadStoredValuesAreToldOnceAndTheirDefaultsStored) {
     Save(L"Echantillons1", Dword(22050));
     Save(L"Echantillons2", TextValue(L"48000"));
     Save(L"UniteDelai", Dword(kDelayUnitCount));
+    Save(L"UniteLongueur", Dword(kLengthUnitCount));
+    Save(L"TempoVise", Dword(25001));
+    Save(L"Decalage", TextValue(L"+1"));
+    Save(L"Swing", Dword(80));
     program_ = driver::Process::Launch(driver::ProgramPath());
     ASSERT_NO_FATAL_FAILURE(ExpectResetNotice(
         L"Des réglages enregistrés étaient illisibles ou hors limites : l'affichage du tableau "
         L"détaillé, la page affichée, le choix de toutes les divisions, la mesure, le pré-délai "
         L"de la réverbération, la première fréquence d'échantillonnage, la seconde fréquence "
-        L"d'échantillonnage et l'unité du délai. Ils ont repris leur valeur par défaut, qui est "
-        L"enregistrée."));
+        L"d'échantillonnage, l'unité du délai, l'unité de la longueur d'une boucle, le tempo "
+        L"visé, le décalage en demi-tons et le swing. Ils ont repris leur valeur par défaut, qui "
+        L"est enregistrée."));
     ASSERT_NO_FATAL_FAILURE(FindMain());
     EXPECT_TRUE(NoReport()) << "one notice";
     EXPECT_FALSE(ViewShown());
     const std::pair<const wchar_t*, DWORD> defaults[] = {
         {L"TableauDetaille", 0},   {L"PageDetail", 0},        {L"ToutesDivisions", 0},
         {L"MesureHaut", 4},        {L"MesureBas", 4},         {L"PreDelai", 0},
-        {L"Echantillons1", 44100}, {L"Echantillons2", 48000}, {L"UniteDelai", 0}};
+        {L"Echantillons1", 44100}, {L"Echantillons2", 48000}, {L"UniteDelai", 0},
+        {L"UniteLongueur", 0},     {L"TempoVise", 0},         {L"Decalage", 0},
+        {L"Swing", 6000}};
     for (const auto& [name, value] : defaults) EXPECT_EQ(Saved(name), Dword(value)) << name;
     Quit();
 

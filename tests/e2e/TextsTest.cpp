@@ -142,8 +142,8 @@ TEST_F(Texts, EveryTextShowsWholeInTheFontTheSystemGives) {
     HWND list = ViewControl("lstTempos");
     ASSERT_TRUE(driver::WaitUntil([&] { return driver::ListBoxLines(list).size() > 20; }))
         << ::testing::PrintToString(driver::ListBoxLines(list));
-    for (const wchar_t page : {L'V', L'M', L'I', L'G'}) {
-        driver::PressChord({VK_MENU, static_cast<WORD>(page)});
+    for (const PageRow& page : DetailPages()) {
+        driver::PressChord({VK_MENU, static_cast<WORD>(tk::MnemonicOf(page.tab))});
         Sleep(300);
         ExpectViewWhole();
     }

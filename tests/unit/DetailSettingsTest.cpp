@@ -17,7 +17,7 @@ TEST(DetailSettings, EachRowHoldsItsOwnMemberAndTakesItsDefault) {
         EXPECT_TRUE(names.insert(row.name).second) << "one row per name";
         EXPECT_EQ(FindSettingRow(row.name), &row);
         EXPECT_TRUE(row.takes(DefaultOf(row)));
-        EXPECT_FALSE(row.takes(-1));
+        EXPECT_FALSE(row.takes(INT32_MIN));
         // A value it takes, other than the default, goes to its member alone.
         std::int32_t other = DefaultOf(row);
         for (std::int32_t v = 0; v <= 200000 && other == DefaultOf(row); ++v) {
@@ -53,6 +53,17 @@ TEST(DetailSettings, TheRangesOfWhatIsStored) {
     EXPECT_FALSE(takes(L"PreDelai", kPreDelayCount));
     EXPECT_TRUE(takes(L"Echantillons2", 192000));
     EXPECT_FALSE(takes(L"Echantillons1", 22050));
+    EXPECT_TRUE(takes(L"UniteLongueur", kLengthUnitCount - 1));
+    EXPECT_FALSE(takes(L"UniteLongueur", kLengthUnitCount));
+    EXPECT_TRUE(takes(L"TempoVise", 0)) << "none";
+    EXPECT_FALSE(takes(L"TempoVise", 999));
+    EXPECT_TRUE(takes(L"TempoVise", 25000));
+    EXPECT_FALSE(takes(L"TempoVise", 25001));
+    EXPECT_TRUE(takes(L"Decalage", -2400));
+    EXPECT_FALSE(takes(L"Decalage", 2401));
+    EXPECT_FALSE(takes(L"Swing", 4999));
+    EXPECT_TRUE(takes(L"Swing", 7500));
+    EXPECT_FALSE(takes(L"Swing", 7501));
 }
 
 std::vector<std::wstring_view> Names(const std::vector<const SettingRow*>& rows) {

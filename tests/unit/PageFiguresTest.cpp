@@ -1,7 +1,9 @@
 // Every list of every page at the ends of what it takes (tempo 10 and 250,
 // every beat unit, time signatures from 1/32 to 32/1, every pre-delay, the
-// lowest and highest sample rates), in a French style: what a user can
-// read, and what the columns are measured on.
+// lowest and highest sample rates, the shortest and longest loops, the
+// farthest tempos to change to and shifts, the straight and hardest
+// swings), in a French style: what a user can read, and what the columns
+// are measured on.
 #include <algorithm>
 #include <cwctype>
 #include <stdexcept>
@@ -30,6 +32,12 @@ void ForEachContext(Action action) {
     context.settings.rates = {44100, 192000};
     for (const ExactTempo tempo : {1000, 1001, 24999, 25000}) {
         context.tempo = tempo;
+        // The page "Boucles" at one end or the other, with the tempo.
+        const bool slow = tempo < 2000;
+        context.entered = {{"txtLongueur", slow ? L"0,001" : L"86400000"}};
+        context.settings.targetTempo = slow ? 25000 : 1000;
+        context.settings.shift = slow ? kLargestShift : -kLargestShift + 1;
+        context.settings.swing = slow ? kHardestSwing : kStraightSwing;
         for (const BeatUnit unit : {2, 4, 8, 16}) {
             context.unit = unit;
             for (const std::int32_t numerator : {1, 2, 3, 6, 7, 32}) {
@@ -170,6 +178,7 @@ TEST(PageFigures, ACopyNamesTheSignatureOfTheListsItChanges) {
     const tk::NumberStyle style = French();
     FigureContext context;
     context.tempo = 12000;
+    context.entered = {{"txtLongueur", L"8000"}};
     for (const PageRow& page : DetailPages()) {
         for (const FigureList& list : page.content().lists) {
             context.settings.signature = {4, 4};

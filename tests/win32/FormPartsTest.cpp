@@ -14,6 +14,8 @@
 namespace tk::testing {
 namespace {
 
+constexpr ListColumn kGridColumns[] = {{L"A", 100}, {L"B", 60, Alignment::Right}};
+
 const FormLayout& PartsLayout() {
     static const FormLayout layout = [] {
         FormLayout f;
@@ -53,7 +55,7 @@ const std::vector<ControlLayout>& Part() {
          .name = "Grid",
          .id = 2004,
          .bounds = Bounds(8, 132, 280, 90),
-         .columns = {{L"A", 100}, {L"B", 60, Alignment::Right}}},
+         .columns = kGridColumns},
         {.kind = ControlKind::ListBox,
          .name = "Lines",
          .id = 2005,
