@@ -44,16 +44,26 @@ int ListWidth(const std::vector<int>& columns, int dpi) {
 }
 
 DetailPage::DetailPage(tk::TForm& form, const PageRow& row, const tk::NumberStyle& numbers,
-                       ChangeSetting change, FigureTable::EnterTempo enterTempo)
-    : form_(form), sheet_(row.content()) {
-    form.AddControls(PageControlsOf(row));
-    controls_ = std::make_unique<PageControls>(form, sheet_, numbers, std::move(change),
-                                               [this] { Show(); });
-    for (const FigureList& list : sheet_.lists)
-        tables_.push_back(std::make_unique<FigureTable>(form, list, numbers, enterTempo));
+                       ChangeSetting change, FigureTable::EnterTempo enterTempo,
+                       const FigureContext& context, const ColumnWidths& widths)
+    : form_(form), sheet_(row.content()), context_(context) {
+    // A drop-down list moved or widened once made moves the list it drops
+    // too, and a column widened makes its list lay out again: each is
+    // given its lines and widths before its window is made.
+    form.AddControls(PageControlsOf(row), [&] {
+        controls_ = std::make_unique<PageControls>(form, sheet_, numbers, std::move(change),
+                                                   [this] { Show(); });
+        controls_->Show(context);
+        for (const FigureList& list : sheet_.lists)
+            tables_.push_back(std::make_unique<FigureTable>(form, list, numbers, enterTempo));
+        FitColumns(widths);
+    });
+    Show();
 }
 
 void DetailPage::Update(const FigureContext& context) {
+    // The page shows these figures already.
+    if (context == context_) return;
     context_ = context;
     if (controls_->Show(context) && placed_) FlowSettings();
     Show();

@@ -48,9 +48,12 @@ struct ListMetrics {
 
 class DetailPage {
 public:
-    // The page's controls are added to the form on its tab's sheet.
+    // The page's controls are added to the form on its tab's sheet, each
+    // window made with what it first shows: the settings' lines and
+    // choices of the context, its lists' columns as wide as given.
     DetailPage(tk::TForm& form, const PageRow& row, const tk::NumberStyle& numbers,
-               ChangeSetting change, FigureTable::EnterTempo enterTempo);
+               ChangeSetting change, FigureTable::EnterTempo enterTempo,
+               const FigureContext& context, const ColumnWidths& widths);
     DetailPage(const DetailPage&) = delete;
     DetailPage& operator=(const DetailPage&) = delete;
 

@@ -37,6 +37,7 @@ struct FigureContext {
 
     // The text last entered in a box of the page; empty for none.
     std::wstring Entered(std::string_view box) const;
+    bool operator==(const FigureContext&) const = default;
 };
 
 // A list's headings as it shows them, and as a copy takes them (a copy

@@ -23,7 +23,7 @@
 namespace rytmalo {
 
 DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& settings,
-                       EnterTempo enterTempo, BeatUnit unit)
+                       EnterTempo enterTempo, BeatUnit unit, std::optional<Computed> computed)
     : form_(form),
       store_(store),
       enterTempo_(std::move(enterTempo)),
@@ -48,7 +48,9 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
         form, *tabs_, numbers_,
         [this](const SettingRow& row, std::int32_t value) { Change(row, value); },
         [this](ExactTempo tempo) { Enter(tempo); });
-    // The page last shown is made now; the others when first chosen.
+    // The page last shown is made now, with its figures; the others when
+    // first chosen.
+    if (computed) TakeTempo(computed->tempo, computed->unit);
     tabs_->SetTabIndex(static_cast<int>(IndexOf(settings_.page)));
     Refresh();
 }
@@ -86,9 +88,11 @@ void DetailView::Bind() {
     tabs_->OnChange = [this](int tab) {
         if (tab < 0 || static_cast<std::size_t>(tab) >= kPageCount) return;
         const PageId page = DetailPages()[static_cast<std::size_t>(tab)].id;
+        // The delay's lines read as a film click only on the picture page.
+        const bool clicks = (page == PageId::Picture) != (settings_.page == PageId::Picture);
         pages_->Choose(page, Context());
         Change(*FindSettingRow(L"PageDetail"), static_cast<std::int32_t>(page));
-        lookup_->Update();
+        if (clicks) lookup_->Update();
     };
 }
 
@@ -174,7 +178,12 @@ void DetailView::TempoTyped(std::int32_t tempo) {
 }
 
 void DetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
-    if (unit != unit_) unit_ = unit;
+    TakeTempo(tempo, unit);
+    Refresh();
+}
+
+void DetailView::TakeTempo(std::int32_t tempo, BeatUnit unit) {
+    unit_ = unit;
     if (!InTempoRange(tempo)) {
         outOfRange_ = tempo;
         tempo_.reset();
@@ -185,7 +194,6 @@ void DetailView::TempoComputed(std::int32_t tempo, BeatUnit unit) {
             stepped_.reset();
         }
     }
-    Refresh();
 }
 
 void DetailView::BeatUnitChanged(BeatUnit unit) {

@@ -42,8 +42,15 @@ class DetailView {
 public:
     // The main window computes a whole tempo, the nearest to the exact one.
     using EnterTempo = std::function<void(std::int32_t tempo)>;
+    // The tempo the main window last computed, and its unit.
+    struct Computed {
+        std::int32_t tempo;
+        BeatUnit unit;
+    };
+    // Made showing what the main window shows: its unit, and the figures
+    // of the tempo it last computed, if any.
     DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& settings,
-               EnterTempo enterTempo, BeatUnit unit);
+               EnterTempo enterTempo, BeatUnit unit, std::optional<Computed> computed);
     ~DetailView();
 
     void Show(bool show);
@@ -65,6 +72,7 @@ public:
     // The ten values were computed for this whole tempo and unit. An exact
     // tempo of the view that rounds to it stays; any other is replaced.
     void TempoComputed(std::int32_t tempo, BeatUnit unit);
+
     // The unit changed and nothing was computed.
     void BeatUnitChanged(BeatUnit unit);
 
@@ -76,6 +84,7 @@ private:
     void Bind();
     FigureContext Context() const;
     void Refresh();
+    void TakeTempo(std::int32_t tempo, BeatUnit unit);
     void Change(const SettingRow& row, std::int32_t value);
     void Settle(const DetailSettings& settings);
     void ShowDelayUnits();

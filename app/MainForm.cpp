@@ -151,10 +151,11 @@ bool TMainForm::DetailViewShown() const { return detailView_ && detailView_->Vis
 void TMainForm::ShowDetailView(bool show) {
     if (show == DetailViewShown()) return;
     if (!detailView_) {
+        std::optional<DetailView::Computed> computed;
+        if (shownFigures_) computed = {shownFigures_->first, shownFigures_->second};
         detailView_ = std::make_unique<DetailView>(
             *this, RegApp(), viewSettings_, [this](std::int32_t tempo) { EnterTempo(tempo); },
-            UniteTemps);
-        if (shownFigures_) detailView_->TempoComputed(shownFigures_->first, shownFigures_->second);
+            UniteTemps, computed);
     }
     // The window takes its size and place first; the view then shows in it.
     if (show) {

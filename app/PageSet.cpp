@@ -33,9 +33,8 @@ void PageSet::Choose(PageId page, const FigureContext& context) {
     auto& made = made_[index];
     // A new page is made hidden, placed and filled, then shown whole.
     if (!made) {
-        made = std::make_unique<DetailPage>(form_, PageRowOf(page), numbers_, change_, enterTempo_);
-        made->FitColumns(Widths());
-        made->Update(context);
+        made = std::make_unique<DetailPage>(form_, PageRowOf(page), numbers_, change_, enterTempo_,
+                                            context, Widths());
         if (width_ > 0) made->Place(width_, height_, Metrics());
         stale_[index] = false;
         tabs_.PageReady(form_.Find<tk::TTabSheet>(PageRowOf(page).sheet));

@@ -34,9 +34,14 @@ protected:
     // The layout gives the closed box's height; the window holds the list
     // that drops from it too.
     RECT CreationRect() const override;
+    void HandleCreated() override;
 
 private:
+    void AddItems();
+
     std::vector<std::wstring> items_;
+    // The line shown chosen, until the window is made.
+    int index_ = -1;
 };
 
 }  // namespace tk

@@ -43,8 +43,12 @@ public:
     void HandleNeeded();
     // Controls of a layout of their own, for a part of the window made only
     // when it is first needed; with their windows when the form has one.
-    // Each carries its window identifier in its layout.
-    std::vector<TControl*> AddControls(const std::vector<ControlLayout>& controls);
+    // Each carries its window identifier in its layout. `beforeWindows`
+    // runs once the controls are made and before their windows are: what
+    // it gives them (lines, texts, column widths) each window is made with,
+    // instead of being changed just after.
+    std::vector<TControl*> AddControls(const std::vector<ControlLayout>& controls,
+                                       const std::function<void()>& beforeWindows = {});
     // Room right of and below the layout's client area (96-dpi pixels), for
     // a part of the window shown on demand; the window keeps its top-left
     // corner.

@@ -84,8 +84,10 @@ std::vector<TControl*> TForm::CreateControls(const std::vector<ControlLayout>& c
     return made;
 }
 
-std::vector<TControl*> TForm::AddControls(const std::vector<ControlLayout>& controls) {
+std::vector<TControl*> TForm::AddControls(const std::vector<ControlLayout>& controls,
+                                          const std::function<void()>& beforeWindows) {
     const std::vector<TControl*> made = CreateControls(controls);
+    if (beforeWindows) beforeWindows();
     if (Handle()) {
         for (TControl* control : made) control->CreateHandle();
     }

@@ -41,7 +41,7 @@ void TListView::HandleCreated() {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = FormatOf(columns[i].alignment);
-        column.cx = Scale(columns[i].width);
+        column.cx = i < widths_.size() ? widths_[i] : Scale(columns[i].width);
         column.pszText = const_cast<wchar_t*>(caption.c_str());
         column.iSubItem = static_cast<int>(i);
         ListView_InsertColumn(Handle(), static_cast<int>(i), &column);
@@ -71,9 +71,12 @@ void TListView::SetColumnCaption(int column, const std::wstring& caption) {
     SetColumnWidths();
 }
 
+// Before its window is made, the list keeps them and makes its columns
+// so: a column's width changed later costs the list a layout of its
+// headings and rows.
 void TListView::SetColumnWidths(std::vector<int> widths) {
     widths_ = std::move(widths);
-    SetColumnWidths();
+    if (Handle()) SetColumnWidths();
 }
 
 void TListView::FitColumns(std::vector<std::vector<std::wstring>> widest) {

@@ -1,9 +1,9 @@
 // The main window and its detailed view in this process, its single-instance
 // guard and path registration left out: each user action fills the page
 // shown once (a page's list is filled with its redrawing turned off around
-// it, which a subclass counts), and a first showing draws each window once,
-// when it is whole (hooks count what each window is sent and posted to
-// draw itself).
+// it, which a subclass counts), and a first showing fills each list once
+// and draws each window once, when it is whole (hooks count what each
+// window is sent and posted to draw itself).
 #include <map>
 #include <tuple>
 
@@ -38,18 +38,20 @@ LRESULT CALLBACK CountFills(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
 }
 
 // How often each window was asked to draw its frame and its content,
-// however it was asked. (A background erased twice is not counted: a panel
-// answers it by drawing nothing, and draws all in its paint.)
+// however it was asked, and how often a list was filled (its redrawing
+// turned off around it). (A background erased twice is not counted: a
+// panel answers it by drawing nothing, and draws all in its paint.)
 using Draws = std::map<std::tuple<HWND, UINT>, int>;
 Draws* drawn = nullptr;
 
-void Count(HWND window, UINT msg) {
-    if (drawn && (msg == WM_PAINT || msg == WM_NCPAINT)) ++(*drawn)[{window, msg}];
+void Count(HWND window, UINT msg, WPARAM wParam = 0) {
+    const bool fill = msg == WM_SETREDRAW && !wParam;
+    if (drawn && (msg == WM_PAINT || msg == WM_NCPAINT || fill)) ++(*drawn)[{window, msg}];
 }
 LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0) {
         const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        Count(m->hwnd, m->message);
+        Count(m->hwnd, m->message, m->wParam);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -124,7 +126,7 @@ protected:
             wchar_t name[64] = {};
             GetClassNameW(window, name, 64);
             EXPECT_EQ(count, 1) << what << ": " << ::testing::PrintToString(std::wstring(name))
-                                << " " << GetDlgCtrlID(window) << " drawn by message " << msg;
+                                << " " << GetDlgCtrlID(window) << " drawn (or filled) by message " << msg;
         }
     }
 
@@ -134,7 +136,7 @@ protected:
     bool subclassed_ = false;
 };
 
-TEST_F(DetailRefresh, AFirstShowingDrawsEachWindowOnceWhenItIsWhole) {
+TEST_F(DetailRefresh, AFirstShowingFillsItsListsAndDrawsEachWindowOnceWhenWhole) {
     // The window at the screen's bottom left, so that the view's showing
     // moves it up as it grows, and the mouse pointer in the opposite
     // corner: a heading under the pointer lights up, which draws it again.
@@ -144,6 +146,8 @@ TEST_F(DetailRefresh, AFirstShowingDrawsEachWindowOnceWhenItIsWhole) {
                  GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top) - 40, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, 0);
+    // Figures to show: each page's lists are filled once, when made.
+    Type(View("txtTempo"), L"120");
     ShowWindow(main_->Handle(), SW_SHOWNA);
     UpdateWindow(main_->Handle());
     Pump();
