@@ -4,15 +4,16 @@
 // reached with Ctrl+Tab typed on the keyboard (the system's input queue,
 // as a user's keys); and, for comparison, a digit typed in the tempo box.
 // Each round makes the main window anew, the view off, its settings
-// cleared. Prints table rows: medians with their quartiles.
+// cleared. Then the yardstick: the same pages made with plain calls, where
+// the program placed its own, timed the same way. Prints table rows:
+// medians with their quartiles.
 // Usage: page-bench ROUNDS
 #include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <string>
-#include <vector>
 
+#include "PageTiming.h"
+#include "PagesByHand.h"
 #include "app/ComponentClasses.h"
+#include "app/DetailPages.h"
 #include "app/Forms.h"
 #include "app/MainForm.h"
 #include "app/MainFormLayout.h"
@@ -21,65 +22,39 @@
 
 namespace {
 
+using bench::Chord;
+using bench::PaintedMs;
+using bench::Samples;
+
 const wchar_t kSettingsKey[] = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
 
-double Now() {
-    LARGE_INTEGER t, f;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+void Program() { tk::Application->ProcessMessages(); }
+
+RECT InParent(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
-// Messages handled until none is left and no window of the thread waits to
-// be drawn; Wine puts what was drawn on the screen when a look for messages
-// finds none. (Asking each window whether it has something left to draw
-// costs a call to the system per window: more than a page's switch.)
-void UntilPainted() {
-    do {
-        tk::Application->ProcessMessages();
-    } while (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0);
-}
-
-// Keys typed as a keyboard types them, held in order, let go in reverse.
-void Chord(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = key;
-        inputs.push_back(in);
+// Where the program placed its tab control and every control of its pages.
+bench::PageGeometry GeometryOf(const rytmalo::TMainForm& main) {
+    const auto handle = [&](std::string_view name) {
+        return main.Find<tk::TControl>(name).Handle();
+    };
+    bench::PageGeometry geometry{.tabs = InParent(handle("pgcPages"))};
+    for (const rytmalo::PageRow& row : rytmalo::DetailPages()) {
+        geometry.controls[row.sheet] = InParent(handle(row.sheet));
+        for (const tk::ControlLayout& c : row.content().controls) {
+            geometry.controls[c.name] = InParent(handle(c.name));
+            for (std::size_t i = 0; i < c.columns.size(); ++i) {
+                geometry.columns[c.name].push_back(
+                    ListView_GetColumnWidth(handle(c.name), static_cast<int>(i)));
+            }
+        }
     }
-    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = *key;
-        in.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(in);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    return geometry;
 }
-
-// Milliseconds from the action to the window drawn.
-double PaintedMs(const std::function<void()>& action) {
-    const double start = Now();
-    action();
-    UntilPainted();
-    return (Now() - start) * 1000;
-}
-
-struct Samples {
-    const char* figure;
-    std::vector<double> ms;
-    void Print() {
-        if (ms.empty()) return;
-        std::sort(ms.begin(), ms.end());
-        const auto at = [&](double q) {
-            return ms[static_cast<std::size_t>(q * (ms.size() - 1) + 0.5)];
-        };
-        std::printf("| %s (median of %zu) | %.1f ms (quartiles %.1f–%.1f) |\n", figure, ms.size(),
-                    at(0.5), at(0.25), at(0.75));
-    }
-};
 
 }  // namespace
 
@@ -89,45 +64,51 @@ int wmain(int argc, wchar_t** argv) {
     Samples view{"detailed view shown the first time, from the command to the window drawn"};
     Samples first{"a page shown the first time, from Ctrl+Tab to the page drawn"};
     Samples again{"a page already made, from Ctrl+Tab to the page drawn"};
-    {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-        InitCommonControlsEx(&controls);
-        tk::TApplication application;
-        rytmalo::RegisterComponentClasses(application);
-        application.SetTitle(L"Rytmalo95");
-        const int command = rytmalo::MainFormLayout().MenuId("mnuTableauDetaille");
-        for (int round = 0; round < rounds; ++round) {
-            RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
-            delete rytmalo::MainForm;
-            rytmalo::MainForm = nullptr;
-            application.CreateForm(rytmalo::MainForm);
-            rytmalo::TMainForm& main = *rytmalo::MainForm;
-            main.Show();
-            HWND window = main.Handle();
-            SetForegroundWindow(window);
-            UntilPainted();
-            auto& tempo = main.Find<tk::TControl>("txtTempo");
-            tempo.SetFocus();
-            for (const WORD key : {'1', '2', '0'})
-                digit.ms.push_back(PaintedMs([&] { Chord({key}); }));
-            Chord({VK_RETURN});
-            UntilPainted();
+    Samples firstByHand{"yardstick: the same page made with plain calls, shown the first time"};
+    Samples againByHand{"yardstick: the same page already made, shown again"};
+    // The mouse pointer away from the windows: a list heading under it
+    // would light up and be drawn again.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    tk::TApplication application;
+    rytmalo::RegisterComponentClasses(application);
+    application.SetTitle(L"Rytmalo95");
+    const int command = rytmalo::MainFormLayout().MenuId("mnuTableauDetaille");
+    const auto typed = [](std::initializer_list<WORD> keys) { return [=] { Chord(keys); }; };
+    for (int round = 0; round < rounds; ++round) {
+        RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+        application.CreateForm(rytmalo::MainForm);
+        rytmalo::TMainForm& main = *rytmalo::MainForm;
+        main.Show();
+        HWND window = main.Handle();
+        SetForegroundWindow(window);
+        bench::UntilPainted(Program);
+        main.Find<tk::TControl>("txtTempo").SetFocus();
+        for (const WORD key : {'1', '2', '0'}) digit.ms.push_back(PaintedMs(typed({key}), Program));
+        PaintedMs(typed({VK_RETURN}), Program);
 
-            view.ms.push_back(
-                PaintedMs([&] { PostMessageW(window, WM_COMMAND, command, 0); }));
-            auto& pages = main.Find<tk::TPageControl>("pgcPages");
-            for (int page = 1; page < pages.TabCount(); ++page)
-                first.ms.push_back(PaintedMs([&] { Chord({VK_CONTROL, VK_TAB}); }));
-            for (int i = 0; i < 2 * pages.TabCount(); ++i)
-                again.ms.push_back(PaintedMs([&] { Chord({VK_CONTROL, VK_TAB}); }));
-        }
+        view.ms.push_back(
+            PaintedMs([&] { PostMessageW(window, WM_COMMAND, command, 0); }, Program));
+        const int tabs = main.Find<tk::TPageControl>("pgcPages").TabCount();
+        for (int page = 1; page < tabs; ++page)
+            first.ms.push_back(PaintedMs(typed({VK_CONTROL, VK_TAB}), Program));
+        for (int i = 0; i < 2 * tabs; ++i)
+            again.ms.push_back(PaintedMs(typed({VK_CONTROL, VK_TAB}), Program));
+        const bench::PageGeometry geometry = GeometryOf(main);
         delete rytmalo::MainForm;
         rytmalo::MainForm = nullptr;
+
+        bench::PagesByHand byHand(geometry);
+        const auto pump = [&] { byHand.Pump(); };
+        bench::UntilPainted(pump);
+        for (int page = 1; page < tabs; ++page)
+            firstByHand.ms.push_back(PaintedMs(typed({VK_CONTROL, VK_TAB}), pump));
+        for (int i = 0; i < 2 * tabs; ++i)
+            againByHand.ms.push_back(PaintedMs(typed({VK_CONTROL, VK_TAB}), pump));
     }
     RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
-    digit.Print();
-    view.Print();
-    first.Print();
-    again.Print();
+    for (Samples* samples : {&digit, &view, &first, &again, &firstByHand, &againByHand})
+        samples->Print();
     return 0;
 }
