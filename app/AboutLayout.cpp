@@ -1,5 +1,6 @@
 #include "app/AboutLayout.h"
 
+#include "app/DialogFrame.h"
 #include "help/HelpContexts.h"
 
 namespace rytmalo {
@@ -8,21 +9,9 @@ namespace {
 using namespace tk;
 
 FormLayout Build() {
-    FormLayout f;
-    f.className = "TfrmAProposDe";
-    f.caption = L"A propos de ...";
-    f.left = 200;
-    f.top = 160;
-    f.clientWidth = 339;
-    f.clientHeight = 259;
-    f.borderStyle = BorderStyle::Single;
-    f.borderIcons = biSystemMenu;
-    f.formStyle = FormStyle::StayOnTop;
-    f.position = FormPosition::ScreenCenter;
-    f.windowAtFirstShow = true;
-    f.font = {L"MS Sans Serif", -11, 0, clWindowText};
+    FormLayout f = DialogFrame("TfrmAProposDe", L"A propos de ...", Bounds(200, 160, 339, 259),
+                               L"ICON_APROPOS");
     f.helpContext = kAboutHelp;
-    f.icon = L"ICON_APROPOS";
 
     // The labels take the width of their text: the face standing in for
     // MS Sans Serif may be wider than the one the box was drawn with.

@@ -40,15 +40,8 @@ ControlLayout ValueLabel(std::string_view name, int left, int top) {
 }
 
 FormLayout Build() {
-    FormLayout f;
-    f.className = "TMainForm";
-    f.caption = L"Rytmalo 95";
-    f.left = 323;
-    f.top = 141;
-    f.clientWidth = 381;
-    f.clientHeight = 327;
-    f.borderStyle = BorderStyle::Single;
-    f.borderIcons = biMinimize | biMaximize | biHelp;
+    FormLayout f = FormAt("TMainForm", L"Rytmalo 95", Bounds(323, 141, 381, 327),
+                          BorderStyle::Single, biMinimize | biMaximize | biHelp);
     f.font = kWindowFont;
     f.helpContext = kContentsTopic;
 

@@ -1,5 +1,6 @@
 #include "app/PreferencesLayout.h"
 
+#include "app/DialogFrame.h"
 #include "help/HelpContexts.h"
 
 namespace rytmalo {
@@ -8,20 +9,8 @@ namespace {
 using namespace tk;
 
 FormLayout Build() {
-    FormLayout f;
-    f.className = "TfrmPreferences";
-    f.caption = L"Préferences";
-    f.left = 264;
-    f.top = 143;
-    f.clientWidth = 308;
-    f.clientHeight = 309;
-    f.borderStyle = BorderStyle::Single;
-    f.borderIcons = biSystemMenu;
-    f.formStyle = FormStyle::StayOnTop;
-    f.position = FormPosition::ScreenCenter;
-    f.windowAtFirstShow = true;
-    f.font = {L"MS Sans Serif", -11, 0, clWindowText};
-    f.icon = L"ICON_PREFERENCES";
+    FormLayout f = DialogFrame("TfrmPreferences", L"Préferences", Bounds(264, 143, 308, 309),
+                               L"ICON_PREFERENCES");
 
     // OK and Annuler end the dialog from their handlers, not by a modal
     // result of their own: a handler that fails leaves the dialog open.

@@ -6,6 +6,20 @@
 
 namespace tk {
 
+FormLayout FormAt(std::string_view className, std::wstring_view caption, TRect place,
+                  BorderStyle border, unsigned icons) {
+    FormLayout f;
+    f.className = className;
+    f.caption = caption;
+    f.left = place.Left;
+    f.top = place.Top;
+    f.clientWidth = place.Width();
+    f.clientHeight = place.Height();
+    f.borderStyle = border;
+    f.borderIcons = icons;
+    return f;
+}
+
 const ControlLayout* FormLayout::FindControl(std::string_view name) const {
     for (const auto& c : controls) {
         if (c.name == name) return &c;

@@ -150,6 +150,12 @@ struct FormLayout {
     int MenuId(std::string_view name) const;
 };
 
+// A form of the class whose window has its outer corner at the place's top
+// left and a client area of the place's size; the rest as the defaults.
+FormLayout FormAt(std::string_view className, std::wstring_view caption, TRect place,
+                  BorderStyle border = BorderStyle::Sizeable,
+                  unsigned icons = biSystemMenu | biMinimize | biMaximize);
+
 // The letter or digit a caption marks with & (as its virtual key: upper
 // case); 0 for none. "&&" is an ampersand.
 wchar_t MnemonicOf(std::wstring_view caption);

@@ -8,12 +8,7 @@ namespace {
 using namespace tk;
 
 FormLayout Build() {
-    FormLayout f;
-    f.className = "TRytmaloHelp";
-    f.clientWidth = 420;
-    f.clientHeight = 320;
-    f.borderStyle = BorderStyle::Sizeable;
-    f.borderIcons = biSystemMenu | biMinimize | biMaximize;
+    FormLayout f = FormAt("TRytmaloHelp", L"", Bounds(0, 0, 420, 320));
     f.icon = L"MAINICON";
     f.controls = {
         {.kind = ControlKind::Label,
