@@ -288,16 +288,10 @@ std::wstring SwingText(std::int32_t swing, const tk::NumberStyle& style) {
 
 tk::ControlLayout Box(std::string_view name, int id, tk::TRect bounds, int help, int tab,
                       std::wstring_view hint, int length) {
-    return {.kind = tk::ControlKind::Edit,
-            .name = name,
-            .id = id,
-            .parent = "tabBoucles",
-            .bounds = bounds,
-            .helpContext = help,
-            .tabOrder = tab,
-            .hint = hint,
-            .showHint = true,
-            .maxLength = length};
+    tk::ControlLayout box =
+        DetailInput(tk::ControlKind::Edit, name, id, "tabBoucles", bounds, help, tab, hint);
+    box.maxLength = length;
+    return box;
 }
 
 constexpr tk::ListColumn kBoucleColumns[] = {{L"Durée", 80}, {L"Tempo", 80, tk::Alignment::Right}};

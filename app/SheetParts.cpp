@@ -4,53 +4,52 @@
 #include "help/HelpContexts.h"
 
 namespace rytmalo {
+
+using tk::ControlKind;
+using tk::ControlLayout;
+
 namespace {
 
 constexpr std::wstring_view kSamplesHint =
     L"La fréquence d'échantillonnage de chacune des deux colonnes d'échantillons";
 
-}  // namespace
+ControlLayout Placed(ControlKind kind, std::string_view name, int id, std::string_view parent,
+                     tk::TRect bounds) {
+    return {.kind = kind, .name = name, .id = id, .parent = parent, .bounds = bounds};
+}
 
-using tk::ControlKind;
-using tk::ControlLayout;
+}  // namespace
 
 ControlLayout DetailLabel(std::string_view name, int id, std::string_view parent, tk::TRect bounds,
                           std::wstring_view caption) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .id = id,
-            .parent = parent,
-            .bounds = bounds,
-            .caption = caption,
-            .autoSize = true};
+    ControlLayout label = Placed(ControlKind::Label, name, id, parent, bounds);
+    label.caption = caption;
+    label.autoSize = true;
+    return label;
+}
+
+ControlLayout DetailInput(ControlKind kind, std::string_view name, int id, std::string_view parent,
+                          tk::TRect bounds, int help, int tab, std::wstring_view hint) {
+    ControlLayout input = Placed(kind, name, id, parent, bounds);
+    input.helpContext = help;
+    input.tabOrder = tab;
+    input.hint = hint;
+    input.showHint = true;
+    return input;
 }
 
 ControlLayout DetailCombo(std::string_view name, int id, std::string_view parent, tk::TRect bounds,
                           int help, int tab, std::wstring_view hint) {
-    return {.kind = ControlKind::ComboBox,
-            .name = name,
-            .id = id,
-            .parent = parent,
-            .bounds = bounds,
-            .helpContext = help,
-            .tabOrder = tab,
-            .hint = hint,
-            .showHint = true};
+    return DetailInput(ControlKind::ComboBox, name, id, parent, bounds, help, tab, hint);
 }
 
 ControlLayout DetailFigures(std::string_view name, int id, std::string_view parent,
                             tk::TRect bounds, int help, int tab, std::wstring_view hint,
                             std::span<const tk::ListColumn> columns) {
-    return {.kind = ControlKind::ListView,
-            .name = name,
-            .id = id,
-            .parent = parent,
-            .bounds = bounds,
-            .helpContext = help,
-            .tabOrder = tab,
-            .hint = hint,
-            .showHint = true,
-            .columns = columns};
+    ControlLayout figures =
+        DetailInput(ControlKind::ListView, name, id, parent, bounds, help, tab, hint);
+    figures.columns = columns;
+    return figures;
 }
 
 void AddSampleRates(std::vector<ControlLayout>& page, std::string_view parent, int left, int id,

@@ -14,6 +14,11 @@ namespace rytmalo {
 
 tk::ControlLayout DetailLabel(std::string_view name, int id, std::string_view parent,
                               tk::TRect bounds, std::wstring_view caption);
+// A control a user works with: its help, its place in the tab order and its
+// hint, always shown.
+tk::ControlLayout DetailInput(tk::ControlKind kind, std::string_view name, int id,
+                              std::string_view parent, tk::TRect bounds, int help, int tab,
+                              std::wstring_view hint);
 tk::ControlLayout DetailCombo(std::string_view name, int id, std::string_view parent,
                               tk::TRect bounds, int help, int tab, std::wstring_view hint);
 tk::ControlLayout DetailFigures(std::string_view name, int id, std::string_view parent,
