@@ -4,16 +4,28 @@
 #include "toolkit/TextMeasure.h"
 
 namespace tk {
-int TRadioButton::TextWidth() const {
-    return NeededWidth(ControlKind::RadioButton, FontHandle(), Form().Dpi(), Caption());
+
+TCheckable::TCheckable(TForm& form, TControl* parent, const ControlLayout& layout,
+                       ControlKind kind)
+    : TControl(form, parent, layout), kind_(kind), checked_(layout.checked) {}
+
+int TCheckable::TextWidth() const {
+    return NeededWidth(kind_, FontHandle(), Form().Dpi(), Caption());
 }
 
-int TCheckBox::TextWidth() const {
-    return NeededWidth(ControlKind::CheckBox, FontHandle(), Form().Dpi(), Caption());
+void TCheckable::HandleCreated() {
+    SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool TCheckable::Mark(bool checked) {
+    if (checked_ == checked) return false;
+    checked_ = checked;
+    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    return true;
 }
 
 TRadioButton::TRadioButton(TForm& form, TControl* parent, const ControlLayout& layout)
-    : TControl(form, parent, layout), checked_(layout.checked) {}
+    : TCheckable(form, parent, layout, ControlKind::RadioButton) {}
 
 bool TRadioButton::FirstOfGroup() const {
     const auto& controls = Form().Layout().controls;
@@ -31,14 +43,8 @@ DWORD TRadioButton::Style() const {
     return style;
 }
 
-void TRadioButton::HandleCreated() {
-    SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 void TRadioButton::SetChecked(bool checked) {
-    if (checked_ == checked) return;
-    checked_ = checked;
-    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (!Mark(checked)) return;
     LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     style = checked ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
     SetWindowLongPtrW(Handle(), GWL_STYLE, style);
@@ -59,24 +65,17 @@ bool TRadioButton::Reflected(Message& m) {
 }
 
 TCheckBox::TCheckBox(TForm& form, TControl* parent, const ControlLayout& layout)
-    : TControl(form, parent, layout), checked_(layout.checked) {}
-
-void TCheckBox::HandleCreated() {
-    SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
-}
+    : TCheckable(form, parent, layout, ControlKind::CheckBox) {}
 
 void TCheckBox::SetChecked(bool checked) {
-    if (checked_ == checked) return;
-    checked_ = checked;
-    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    Click();
+    if (Mark(checked)) Click();
 }
 
 bool TCheckBox::Reflected(Message& m) {
     if (m.msg == WM_COMMAND && HIWORD(m.wParam) == BN_CLICKED) {
         const bool now = SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-        if (now != checked_) {
-            checked_ = now;
+        if (now != Checked()) {
+            Keep(now);
             Click();
         }
         return true;

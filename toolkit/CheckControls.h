@@ -7,42 +7,51 @@
 
 namespace tk {
 
-class TRadioButton : public TControl {
+// What both are: a system button that shows a state the control keeps, its
+// width measured for its kind's box or circle beside the text.
+class TCheckable : public TControl {
 public:
-    TRadioButton(TForm& form, TControl* parent, const ControlLayout& layout);
     bool Checked() const { return checked_; }
-    void SetChecked(bool checked);
-    // Only the selected button of a group is reached with Tab.
-    bool IsTabStop() const override { return checked_; }
-    bool Reflected(Message& m) override;
     int TextWidth() const override;
 
 protected:
+    TCheckable(TForm& form, TControl* parent, const ControlLayout& layout, ControlKind kind);
     const wchar_t* WindowClass() const override { return L"BUTTON"; }
-    DWORD Style() const override;
     void HandleCreated() override;
+    // Keeps the state and shows it; false when it was the state already.
+    bool Mark(bool checked);
+    // Keeps the state that the button shows already.
+    void Keep(bool checked) { checked_ = checked; }
 
 private:
-    bool FirstOfGroup() const;
+    ControlKind kind_;
     bool checked_;
 };
 
-class TCheckBox : public TControl {
+class TRadioButton : public TCheckable {
+public:
+    TRadioButton(TForm& form, TControl* parent, const ControlLayout& layout);
+    void SetChecked(bool checked);
+    // Only the selected button of a group is reached with Tab.
+    bool IsTabStop() const override { return Checked(); }
+    bool Reflected(Message& m) override;
+
+protected:
+    DWORD Style() const override;
+
+private:
+    bool FirstOfGroup() const;
+};
+
+class TCheckBox : public TCheckable {
 public:
     TCheckBox(TForm& form, TControl* parent, const ControlLayout& layout);
-    bool Checked() const { return checked_; }
     void SetChecked(bool checked);
     bool IsTabStop() const override { return true; }
     bool Reflected(Message& m) override;
-    int TextWidth() const override;
 
 protected:
-    const wchar_t* WindowClass() const override { return L"BUTTON"; }
     DWORD Style() const override { return TControl::Style() | BS_AUTOCHECKBOX; }
-    void HandleCreated() override;
-
-private:
-    bool checked_;
 };
 
 }  // namespace tk
