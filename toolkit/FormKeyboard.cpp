@@ -10,6 +10,22 @@
 #include "toolkit/PageControl.h"
 
 namespace tk {
+namespace {
+
+// Clicks the first of the buttons with the role (default, cancel) that can
+// take the focus; false when there is none.
+bool ClickButton(const std::vector<TComponent*>& components, bool (TButton::*role)() const) {
+    for (TComponent* c : components) {
+        auto* button = dynamic_cast<TButton*>(c);
+        if (button && (button->*role)() && button->CanFocus()) {
+            button->Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 void TForm::SetFocusToActiveControl() {
     if (activeControl_ && activeControl_->CanFocus()) {
@@ -166,24 +182,9 @@ bool TForm::DialogKey(const MSG& msg) {
                 button->Click();
                 return true;
             }
-            for (TComponent* c : Components()) {
-                auto* button = dynamic_cast<TButton*>(c);
-                if (button && button->IsDefault() && button->CanFocus()) {
-                    button->Click();
-                    return true;
-                }
-            }
-            return false;
+            return ClickButton(Components(), &TButton::IsDefault);
         }
-        case VK_ESCAPE:
-            for (TComponent* c : Components()) {
-                auto* button = dynamic_cast<TButton*>(c);
-                if (button && button->IsCancel() && button->CanFocus()) {
-                    button->Click();
-                    return true;
-                }
-            }
-            return false;
+        case VK_ESCAPE: return ClickButton(Components(), &TButton::IsCancel);
         default: return false;
     }
 }
