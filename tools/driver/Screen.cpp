@@ -4,6 +4,18 @@
 #include <cstdio>
 
 namespace driver {
+
+BITMAPINFOHEADER TopDownHeader(int width, int height) {
+    BITMAPINFOHEADER h{};
+    h.biSize = sizeof h;
+    h.biWidth = width;
+    h.biHeight = -height;
+    h.biPlanes = 1;
+    h.biBitCount = 32;
+    h.biCompression = BI_RGB;
+    return h;
+}
+
 namespace {
 
 // Draws into a 32-bit top-down DIB and returns its pixels.
@@ -14,12 +26,7 @@ Image Render(int width, int height, Draw draw) {
     image.height = height;
     image.pixels.resize(static_cast<std::size_t>(width) * height);
     BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    bi.bmiHeader = TopDownHeader(width, height);
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -54,13 +61,7 @@ bool SaveBmp(const Image& image, const std::wstring& path) {
     fh.bfType = 0x4D42;
     fh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     fh.bfSize = fh.bfOffBits + imageSize;
-    BITMAPINFOHEADER ih{};
-    ih.biSize = sizeof ih;
-    ih.biWidth = image.width;
-    ih.biHeight = -image.height;
-    ih.biPlanes = 1;
-    ih.biBitCount = 32;
-    ih.biCompression = BI_RGB;
+    BITMAPINFOHEADER ih = TopDownHeader(image.width, image.height);
     ih.biSizeImage = imageSize;
     bool ok = fwrite(&fh, sizeof fh, 1, f) == 1 && fwrite(&ih, sizeof ih, 1, f) == 1 &&
               fwrite(image.pixels.data(), 4, image.pixels.size(), f) == image.pixels.size();

@@ -21,6 +21,10 @@ struct Image {
     }
 };
 
+// The header of a 32-bit image of that size, its rows top to bottom, as
+// the system's device-independent bitmaps and BMP files take it.
+BITMAPINFOHEADER TopDownHeader(int width, int height);
+
 // The screen's pixels inside r (screen coordinates).
 Image Capture(const RECT& r);
 bool SaveBmp(const Image& image, const std::wstring& path);
