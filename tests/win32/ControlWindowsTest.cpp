@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "core/Exception.h"
 #include "toolkit/PageControl.h"
@@ -17,50 +18,21 @@ namespace {
 
 const FormLayout& StackLayout() {
     static const FormLayout layout = [] {
-        FormLayout f;
-        f.className = "TTestStack";
-        f.left = 40;
-        f.top = 40;
-        f.clientWidth = 300;
-        f.clientHeight = 200;
-        f.borderStyle = BorderStyle::Single;
+        FormLayout f = FormAt("TTestStack", L"", Bounds(40, 40, 300, 200), BorderStyle::Single);
         f.controls = {
-            {.kind = ControlKind::Bevel, .name = "Frame", .bounds = Bounds(8, 120, 280, 60)},
-            {.kind = ControlKind::Panel,
-             .name = "Box",
-             .bounds = Bounds(8, 8, 280, 100),
-             .caption = L"Boîte"},
-            {.kind = ControlKind::Label,
-             .name = "First",
-             .parent = "Box",
-             .bounds = Bounds(8, 20, 60, 13),
-             .caption = L"Un"},
-            {.kind = ControlKind::Edit,
-             .name = "Second",
-             .parent = "Box",
-             .bounds = Bounds(8, 40, 60, 21)},
-            {.kind = ControlKind::Label,
-             .name = "Third",
-             .parent = "Box",
-             .bounds = Bounds(8, 70, 60, 13),
-             .caption = L"Trois"},
+            Control(ControlKind::Bevel, "Frame", Bounds(8, 120, 280, 60)),
+            Control(ControlKind::Panel, "Box", Bounds(8, 8, 280, 100), L"Boîte"),
+            Control(ControlKind::Label, "First", Bounds(8, 20, 60, 13), L"Un").In("Box"),
+            Control(ControlKind::Edit, "Second", Bounds(8, 40, 60, 21)).In("Box"),
+            Control(ControlKind::Label, "Third", Bounds(8, 70, 60, 13), L"Trois").In("Box"),
             // A scroll bar and no edge: a frame on one side only.
-            {.kind = ControlKind::Memo,
-             .name = "Notes",
-             .parent = "Box",
-             .bounds = Bounds(100, 20, 100, 60),
-             .ctl3d = false},
+            Control(ControlKind::Memo, "Notes", Bounds(100, 20, 100, 60)).In("Box").Flat(),
             // Over the frame listed before it.
-            {.kind = ControlKind::Button,
-             .name = "Go",
-             .bounds = Bounds(100, 130, 80, 25),
-             .caption = L"Aller"},
-            {.kind = ControlKind::PageControl,
-             .name = "Pages",
-             .bounds = Bounds(190, 120, 100, 70)},
-            {.kind = ControlKind::TabSheet, .name = "A", .parent = "Pages", .caption = L"Un"},
-            {.kind = ControlKind::TabSheet, .name = "B", .parent = "Pages", .caption = L"Deux"},
-            {.kind = ControlKind::TabSheet, .name = "C", .parent = "Pages", .caption = L"Trois"},
+            Control(ControlKind::Button, "Go", Bounds(100, 130, 80, 25), L"Aller"),
+            Control(ControlKind::PageControl, "Pages", Bounds(190, 120, 100, 70)),
+            Control(ControlKind::TabSheet, "A", {}, L"Un").In("Pages"),
+            Control(ControlKind::TabSheet, "B", {}, L"Deux").In("Pages"),
+            Control(ControlKind::TabSheet, "C", {}, L"Trois").In("Pages"),
         };
         f.menu = {{.name = "View", .caption = L"&Vue"},
                   {.name = "Details", .parent = "View", .caption = L"&Détails"}};
@@ -94,11 +66,8 @@ TEST_F(ControlWindows, LaterControlsLieInFrontTabsKeepTheirOrderTheMenuBarCameWi
     EXPECT_EQ(pages.TabCaption(2), L"Trois");
 
     // Controls added later come in front of those already there.
-    form.AddControls({{.kind = ControlKind::Label,
-                       .name = "Late",
-                       .id = 3001,
-                       .bounds = Bounds(8, 180, 60, 13),
-                       .caption = L"Tard"}});
+    form.AddControls(
+        {Control(ControlKind::Label, "Late", Bounds(8, 180, 60, 13), L"Tard").Id(3001)});
     EXPECT_EQ(FromTheFront(form.Handle()).front(), "Late");
 
     EXPECT_NE(GetMenu(form.Handle()), nullptr);

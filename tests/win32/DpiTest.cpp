@@ -2,6 +2,7 @@
 // control, font, glyph and the caption bar follow; back at 96 dpi everything
 // is exactly as the layout says.
 #include "GradientFixture.h"
+#include "TestLayout.h"
 #include "driver/Driver.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/HintWindow.h"
@@ -12,63 +13,30 @@ namespace rytmalo::testing {
 namespace {
 
 using tk::ControlKind;
+using tk::testing::Control;
 using tk::testing::TestForm;
 
 const tk::FormLayout& Layout() {
     static const tk::FormLayout layout = [] {
-        tk::FormLayout f;
-        f.className = "TDpiForm";
-        f.caption = L"Résolution";
-        f.left = 120;
-        f.top = 80;
-        f.clientWidth = 381;
-        f.clientHeight = 327;
-        f.borderStyle = tk::BorderStyle::Single;
-        f.borderIcons = tk::biSystemMenu;
+        tk::FormLayout f = tk::FormAt("TDpiForm", L"Résolution", tk::Bounds(120, 80, 381, 327),
+                                      tk::BorderStyle::Single, tk::biSystemMenu);
+        const tk::FontSpec bold{.style = tk::fsBold};
         f.controls = {
-            {.kind = ControlKind::GroupBox,
-             .name = "Group",
-             .bounds = tk::Bounds(8, 8, 129, 73),
-             .caption = L"Tempo"},
-            {.kind = ControlKind::Edit,
-             .name = "Tempo",
-             .parent = "Group",
-             .bounds = tk::Bounds(40, 32, 57, 21)},
-            {.kind = ControlKind::Panel,
-             .name = "Panel",
-             .bounds = tk::Bounds(8, 88, 361, 161),
-             .color = tk::clBlack},
-            {.kind = ControlKind::Label,
-             .name = "Caption",
-             .parent = "Panel",
-             .bounds = tk::Bounds(20, 40, 93, 13),
-             .caption = L"Ronde :",
-             .font = tk::FontSpec{.style = tk::fsBold},
-             .alignment = tk::Alignment::Right,
-             .autoSize = true},
-            {.kind = ControlKind::Label,
-             .name = "Value",
-             .parent = "Panel",
-             .bounds = tk::Bounds(120, 40, 0, 13),
-             .caption = L"2000",
-             .font = tk::FontSpec{.style = tk::fsBold},
-             .autoSize = true},
-            {.kind = ControlKind::PageControl,
-             .name = "Pages",
-             .bounds = tk::Bounds(150, 8, 220, 73)},
-            {.kind = ControlKind::TabSheet,
-             .name = "Page",
-             .parent = "Pages",
-             .caption = L"Options"},
-            {.kind = ControlKind::CheckBox,
-             .name = "Check",
-             .parent = "Page",
-             .bounds = tk::Bounds(8, 8, 120, 17),
-             .caption = L"Coche"},
-            {.kind = ControlKind::BitButton,
-             .name = "Quit",
-             .bounds = tk::Bounds(128, 272, 121, 33),
-             .caption = L"Quitter"},
+            Control(ControlKind::GroupBox, "Group", tk::Bounds(8, 8, 129, 73), L"Tempo"),
+            Control(ControlKind::Edit, "Tempo", tk::Bounds(40, 32, 57, 21)).In("Group"),
+            Control(ControlKind::Panel, "Panel", tk::Bounds(8, 88, 361, 161)).Colour(tk::clBlack),
+            Control(ControlKind::Label, "Caption", tk::Bounds(20, 40, 93, 13), L"Ronde :")
+                .In("Panel")
+                .Font(bold)
+                .AutoSize(tk::Alignment::Right),
+            Control(ControlKind::Label, "Value", tk::Bounds(120, 40, 0, 13), L"2000")
+                .In("Panel")
+                .Font(bold)
+                .AutoSize(),
+            Control(ControlKind::PageControl, "Pages", tk::Bounds(150, 8, 220, 73)),
+            Control(ControlKind::TabSheet, "Page", {}, L"Options").In("Pages"),
+            Control(ControlKind::CheckBox, "Check", tk::Bounds(8, 8, 120, 17), L"Coche").In("Page"),
+            Control(ControlKind::BitButton, "Quit", tk::Bounds(128, 272, 121, 33), L"Quitter"),
         };
         return f;
     }();
@@ -119,9 +87,7 @@ TEST_F(Dpi, ControlsAndFontsFollowTheResolutionAndComeBackExactly) {
     const RECT value96 = RectInParent(form.Find<tk::TControl>("Value").Handle());
 
     // The system suggests where the window goes on the other monitor.
-    RECT suggested{200, 150, 200 + 600, 150 + 560};
-    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&suggested));
+    MoveToDpi(form.Handle(), 144, {200, 150, 200 + 600, 150 + 560});
     EXPECT_EQ(form.Dpi(), 144);
     RECT window;
     GetWindowRect(form.Handle(), &window);

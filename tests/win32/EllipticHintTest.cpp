@@ -244,12 +244,7 @@ TEST_F(BubbleTest, ABubbleOfAnotherSizeIsDrawnWhole) {
 // A main window whose first elliptic hint component gives the style.
 const tk::FormLayout& StyledLayout() {
     static const tk::FormLayout layout = [] {
-        tk::FormLayout f;
-        f.className = "TTestStyledMain";
-        f.left = 20;
-        f.top = 20;
-        f.clientWidth = 100;
-        f.clientHeight = 50;
+        tk::FormLayout f = tk::FormAt("TTestStyledMain", L"", tk::Bounds(20, 20, 100, 50));
         f.components = {
             {.className = "TEllipticHint",
              .name = "First",

@@ -4,6 +4,7 @@
 #include <future>
 #include <thread>
 
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "toolkit/Button.h"
 #include "toolkit/Clipboard.h"
@@ -18,17 +19,8 @@ constexpr ListColumn kGridColumns[] = {{L"A", 100}, {L"B", 60, Alignment::Right}
 
 const FormLayout& PartsLayout() {
     static const FormLayout layout = [] {
-        FormLayout f;
-        f.className = "TTestParts";
-        f.left = 60;
-        f.top = 60;
-        f.clientWidth = 300;
-        f.clientHeight = 100;
-        f.borderStyle = BorderStyle::Single;
-        f.controls = {{.kind = ControlKind::Edit,
-                       .name = "Top",
-                       .bounds = Bounds(8, 8, 100, 21),
-                       .tabOrder = 0}};
+        FormLayout f = FormAt("TTestParts", L"", Bounds(60, 60, 300, 100), BorderStyle::Single);
+        f.controls = {Control(ControlKind::Edit, "Top", Bounds(8, 8, 100, 21)).Tab(0)};
         f.menu = {
             {.name = "View", .caption = L"&Vue"},
             {.name = "Details", .parent = "View", .caption = L"&Détails", .checked = true},
@@ -40,26 +32,13 @@ const FormLayout& PartsLayout() {
 
 const std::vector<ControlLayout>& Part() {
     static const std::vector<ControlLayout> part = {
-        {.kind = ControlKind::Label,
-         .name = "Lead",
-         .id = 2001,
-         .bounds = Bounds(8, 108, 60, 13),
-         .caption = L"&Nom :"},
-        {.kind = ControlKind::Edit, .name = "Name", .id = 2002, .bounds = Bounds(70, 104, 80, 21)},
-        {.kind = ControlKind::Button,
-         .name = "Go",
-         .id = 2003,
-         .bounds = Bounds(160, 102, 60, 25),
-         .caption = L"&Aller"},
-        {.kind = ControlKind::ListView,
-         .name = "Grid",
-         .id = 2004,
-         .bounds = Bounds(8, 132, 280, 90),
-         .columns = kGridColumns},
-        {.kind = ControlKind::ListBox,
-         .name = "Lines",
-         .id = 2005,
-         .bounds = Bounds(8, 226, 280, 40)},
+        Control(ControlKind::Label, "Lead", Bounds(8, 108, 60, 13), L"&Nom :").Id(2001),
+        Control(ControlKind::Edit, "Name", Bounds(70, 104, 80, 21)).Id(2002),
+        Control(ControlKind::Button, "Go", Bounds(160, 102, 60, 25), L"&Aller").Id(2003),
+        Control(ControlKind::ListView, "Grid", Bounds(8, 132, 280, 90))
+            .Id(2004)
+            .Columns(kGridColumns),
+        Control(ControlKind::ListBox, "Lines", Bounds(8, 226, 280, 40)).Id(2005),
     };
     return part;
 }

@@ -2,6 +2,7 @@
 // modal showing, against real windows.
 #include <thread>
 
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "core/Exception.h"
 #include "driver/Driver.h"
@@ -14,75 +15,23 @@ namespace tk::testing {
 namespace {
 
 FormLayout DialogLayout(std::string_view className, unsigned icons) {
-    FormLayout f;
-    f.className = className;
-    f.caption = L"Essai";
-    f.left = 100;
-    f.top = 100;
-    f.clientWidth = 320;
-    f.clientHeight = 200;
-    f.borderStyle = BorderStyle::Dialog;
-    f.borderIcons = icons;
+    FormLayout f =
+        FormAt(className, L"Essai", Bounds(100, 100, 320, 200), BorderStyle::Dialog, icons);
     f.helpContext = 40;
     f.controls = {
-        {.kind = ControlKind::GroupBox,
-         .name = "Box",
-         .bounds = Bounds(8, 8, 200, 100),
-         .caption = L"Boîte",
-         .tabOrder = 1},
-        {.kind = ControlKind::Edit,
-         .name = "Name",
-         .parent = "Box",
-         .bounds = Bounds(10, 20, 100, 21),
-         .helpContext = 41,
-         .tabOrder = 0},
-        {.kind = ControlKind::RadioButton,
-         .name = "A",
-         .parent = "Box",
-         .bounds = Bounds(10, 50, 80, 17),
-         .caption = L"A"},
-        {.kind = ControlKind::RadioButton,
-         .name = "B",
-         .parent = "Box",
-         .bounds = Bounds(10, 70, 80, 17),
-         .caption = L"B",
-         .checked = true},
-        {.kind = ControlKind::RadioButton,
-         .name = "C",
-         .parent = "Box",
-         .bounds = Bounds(100, 50, 80, 17),
-         .caption = L"C"},
-        {.kind = ControlKind::CheckBox,
-         .name = "Check",
-         .bounds = Bounds(220, 10, 90, 17),
-         .caption = L"Coche",
-         .helpContext = 42,
-         .tabOrder = 0},
-        {.kind = ControlKind::Button,
-         .name = "Ok",
-         .bounds = Bounds(100, 160, 75, 25),
-         .caption = L"OK",
-         .tabOrder = 2,
-         .isDefault = true,
-         .modalResult = mrOk},
-        {.kind = ControlKind::Button,
-         .name = "Cancel",
-         .bounds = Bounds(180, 160, 75, 25),
-         .caption = L"Annuler",
-         .tabOrder = 3,
-         .isCancel = true,
-         .modalResult = mrCancel},
-        {.kind = ControlKind::Label,
-         .name = "Info",
-         .bounds = Bounds(220, 40, 0, 13),
-         .caption = L"Bonjour",
-         .autoSize = true},
-        {.kind = ControlKind::Label,
-         .name = "Right",
-         .bounds = Bounds(220, 60, 90, 13),
-         .caption = L"Fin",
-         .alignment = Alignment::Right,
-         .autoSize = true},
+        Control(ControlKind::GroupBox, "Box", Bounds(8, 8, 200, 100), L"Boîte").Tab(1),
+        Control(ControlKind::Edit, "Name", Bounds(10, 20, 100, 21)).In("Box").Help(41).Tab(0),
+        Control(ControlKind::RadioButton, "A", Bounds(10, 50, 80, 17), L"A").In("Box"),
+        Control(ControlKind::RadioButton, "B", Bounds(10, 70, 80, 17), L"B").In("Box").Checked(),
+        Control(ControlKind::RadioButton, "C", Bounds(100, 50, 80, 17), L"C").In("Box"),
+        Control(ControlKind::CheckBox, "Check", Bounds(220, 10, 90, 17), L"Coche").Help(42).Tab(0),
+        Control(ControlKind::Button, "Ok", Bounds(100, 160, 75, 25), L"OK").Tab(2).Default(mrOk),
+        Control(ControlKind::Button, "Cancel", Bounds(180, 160, 75, 25), L"Annuler")
+            .Tab(3)
+            .Cancel(mrCancel),
+        Control(ControlKind::Label, "Info", Bounds(220, 40, 0, 13), L"Bonjour").AutoSize(),
+        Control(ControlKind::Label, "Right", Bounds(220, 60, 90, 13), L"Fin")
+            .AutoSize(Alignment::Right),
     };
     f.menu = {
         {.name = "File", .caption = L"&Fichier", .helpContext = 50},
@@ -148,10 +97,8 @@ const FormLayout& UnorderedDialog() {
         f.menu.clear();
         int top = 8;
         for (const char* name : {"First", "Second", "Third", "Fourth"}) {
-            f.controls.push_back({.kind = ControlKind::Edit,
-                                  .name = name,
-                                  .bounds = Bounds(8, top, 100, 21),
-                                  .tabOrder = std::string_view(name) == "Third" ? 0 : -1});
+            f.controls.push_back(Control(ControlKind::Edit, name, Bounds(8, top, 100, 21))
+                                     .Tab(std::string_view(name) == "Third" ? 0 : -1));
             top += 30;
         }
         return f;
@@ -374,11 +321,8 @@ TEST_F(Forms, ControlListedBeforeItsParentIsAnError) {
     FormLayout broken;
     broken.className = "TTestBroken";
     broken.controls = {
-        {.kind = ControlKind::Edit,
-         .name = "Inner",
-         .parent = "Outer",
-         .bounds = Bounds(0, 0, 10, 10)},
-        {.kind = ControlKind::GroupBox, .name = "Outer", .bounds = Bounds(0, 0, 50, 50)},
+        Control(ControlKind::Edit, "Inner", Bounds(0, 0, 10, 10)).In("Outer"),
+        Control(ControlKind::GroupBox, "Outer", Bounds(0, 0, 50, 50)),
     };
     auto form = std::make_unique<TestForm>(Application, broken);
     EXPECT_THROW(form->Load(), tk::ProgrammingError);

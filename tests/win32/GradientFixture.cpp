@@ -1,17 +1,13 @@
 #include "GradientFixture.h"
 
+#include "driver/Screen.h"
 #include "toolkit/Gdi.h"
 
 namespace rytmalo::testing {
 
 Bitmap32::Bitmap32(int width, int height, COLORREF fill) : width_(width), height_(height) {
     BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    bi.bmiHeader = driver::TopDownHeader(width, height);
     HDC screen = GetDC(nullptr);
     dc_ = CreateCompatibleDC(screen);
     void* bits = nullptr;
@@ -47,14 +43,7 @@ std::unique_ptr<Bitmap32> Bitmap32::OfWindow(HWND window) {
 
 tk::FormLayout GradientLayout(std::string_view className, tk::BorderStyle style, unsigned icons,
                               tk::FormStyle formStyle) {
-    tk::FormLayout f;
-    f.className = className;
-    f.left = 120;
-    f.top = 90;
-    f.clientWidth = 381;
-    f.clientHeight = 120;
-    f.borderStyle = style;
-    f.borderIcons = icons;
+    tk::FormLayout f = tk::FormAt(className, L"", tk::Bounds(120, 90, 381, 120), style, icons);
     f.formStyle = formStyle;
     return f;
 }

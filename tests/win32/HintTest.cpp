@@ -6,6 +6,7 @@
 #include <atomic>
 #include <thread>
 
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/MessageDlg.h"
@@ -18,42 +19,17 @@ constexpr wchar_t kCheckHint[] = L"Cochez pour garder";
 
 const FormLayout& HintLayout() {
     static const FormLayout layout = [] {
-        FormLayout f;
-        f.className = "TTestHints";
-        f.caption = L"Bulles";
-        f.left = 200;
-        f.top = 150;
-        f.clientWidth = 320;
-        f.clientHeight = 200;
-        f.borderStyle = BorderStyle::Dialog;
+        FormLayout f =
+            FormAt("TTestHints", L"Bulles", Bounds(200, 150, 320, 200), BorderStyle::Dialog);
         f.controls = {
-            {.kind = ControlKind::GroupBox,
-             .name = "Box",
-             .bounds = Bounds(8, 8, 200, 100),
-             .caption = L"Boîte"},
-            {.kind = ControlKind::Edit,
-             .name = "Name",
-             .parent = "Box",
-             .bounds = Bounds(10, 20, 100, 21),
-             .hint = kNameHint,
-             .showHint = true},
-            {.kind = ControlKind::CheckBox,
-             .name = "Check",
-             .parent = "Box",
-             .bounds = Bounds(10, 50, 120, 17),
-             .caption = L"Garder",
-             .hint = kCheckHint,
-             .showHint = true},
-            {.kind = ControlKind::Button,
-             .name = "Plain",
-             .bounds = Bounds(220, 10, 90, 25),
-             .caption = L"Rien"},
-            {.kind = ControlKind::Button,
-             .name = "Silent",
-             .bounds = Bounds(220, 40, 90, 25),
-             .caption = L"Muet",
-             .hint = L"jamais montré",
-             .showHint = false},
+            Control(ControlKind::GroupBox, "Box", Bounds(8, 8, 200, 100), L"Boîte"),
+            Control(ControlKind::Edit, "Name", Bounds(10, 20, 100, 21)).In("Box").Hint(kNameHint),
+            Control(ControlKind::CheckBox, "Check", Bounds(10, 50, 120, 17), L"Garder")
+                .In("Box")
+                .Hint(kCheckHint),
+            Control(ControlKind::Button, "Plain", Bounds(220, 10, 90, 25), L"Rien"),
+            Control(ControlKind::Button, "Silent", Bounds(220, 40, 90, 25), L"Muet")
+                .Hint(L"jamais montré", false),
         };
         return f;
     }();

@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "core/Exception.h"
 #include "driver/Driver.h"
@@ -14,15 +15,8 @@ namespace tk::testing {
 namespace {
 
 FormLayout OneButton() {
-    FormLayout f;
-    f.className = "TThrowsForm";
-    f.caption = L"Essai";
-    f.clientWidth = 200;
-    f.clientHeight = 80;
-    f.controls = {{.kind = ControlKind::Button,
-                   .name = "Go",
-                   .bounds = Bounds(60, 20, 75, 25),
-                   .caption = L"Aller"}};
+    FormLayout f = FormAt("TThrowsForm", L"Essai", Bounds(0, 0, 200, 80));
+    f.controls = {Control(ControlKind::Button, "Go", Bounds(60, 20, 75, 25), L"Aller")};
     return f;
 }
 

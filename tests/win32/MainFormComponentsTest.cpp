@@ -55,10 +55,7 @@ TEST_F(MainFormComponents, ALayoutAssignsTheStoreInPublishedOrder) {
     LeftBehind defaults(HKEY_CURRENT_USER, L"SOFTWARE\\My Company");
     // Listed with Active first: the names still come before the opening.
     static const tk::FormLayout f = [] {
-        tk::FormLayout layout;
-        layout.className = "TStoreTestForm";
-        layout.clientWidth = 200;
-        layout.clientHeight = 100;
+        tk::FormLayout layout = tk::FormAt("TStoreTestForm", L"", tk::Bounds(0, 0, 200, 100));
         layout.components = {{"TRegAppUserConfig",
                               "Store",
                               {{"Active", true},

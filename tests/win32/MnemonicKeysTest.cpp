@@ -5,6 +5,7 @@
 // X): both are tried. Alt alone and the menu's own letters stay the menu's.
 #include <map>
 
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "driver/Driver.h"
 #include "toolkit/Button.h"
@@ -14,24 +15,12 @@ namespace {
 
 const FormLayout& MnemonicLayout() {
     static const FormLayout layout = [] {
-        FormLayout f;
-        f.className = "TTestMnemonics";
-        f.left = 80;
-        f.top = 80;
-        f.clientWidth = 300;
-        f.clientHeight = 80;
-        f.borderStyle = BorderStyle::Single;
+        FormLayout f = FormAt("TTestMnemonics", L"", Bounds(80, 80, 300, 80), BorderStyle::Single);
         f.controls = {
-            {.kind = ControlKind::Edit, .name = "Top", .bounds = Bounds(8, 8, 60, 21)},
-            {.kind = ControlKind::Label,
-             .name = "Lead",
-             .bounds = Bounds(80, 12, 40, 13),
-             .caption = L"&Nom :"},
-            {.kind = ControlKind::Edit, .name = "Name", .bounds = Bounds(120, 8, 80, 21)},
-            {.kind = ControlKind::Button,
-             .name = "Go",
-             .bounds = Bounds(210, 6, 60, 25),
-             .caption = L"&Aller"},
+            Control(ControlKind::Edit, "Top", Bounds(8, 8, 60, 21)),
+            Control(ControlKind::Label, "Lead", Bounds(80, 12, 40, 13), L"&Nom :"),
+            Control(ControlKind::Edit, "Name", Bounds(120, 8, 80, 21)),
+            Control(ControlKind::Button, "Go", Bounds(210, 6, 60, 25), L"&Aller"),
         };
         f.menu = {{.name = "View", .caption = L"&Vue"},
                   {.name = "Details", .parent = "View", .caption = L"&Détails"}};

@@ -1,3 +1,4 @@
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "driver/Driver.h"
 #include "toolkit/PageControl.h"
@@ -7,32 +8,14 @@ namespace {
 
 const FormLayout& PagesLayout() {
     static const FormLayout layout = [] {
-        FormLayout f;
-        f.className = "TTestPages";
-        f.clientWidth = 308;
-        f.clientHeight = 309;
-        f.borderStyle = BorderStyle::Dialog;
+        FormLayout f = FormAt("TTestPages", L"", Bounds(0, 0, 308, 309), BorderStyle::Dialog);
         f.controls = {
-            {.kind = ControlKind::PageControl,
-             .name = "Pages",
-             .bounds = Bounds(8, 8, 289, 257),
-             .helpContext = 13,
-             .tabOrder = 0},
-            {.kind = ControlKind::TabSheet,
-             .name = "Display",
-             .parent = "Pages",
-             .caption = L"Options d'affichage"},
-            {.kind = ControlKind::CheckBox,
-             .name = "Check",
-             .parent = "Display",
-             .bounds = Bounds(24, 40, 233, 17),
-             .caption = L"Coche",
-             .tabOrder = 0},
-            {.kind = ControlKind::Button,
-             .name = "Ok",
-             .bounds = Bounds(144, 272, 73, 25),
-             .caption = L"OK",
-             .tabOrder = 1},
+            Control(ControlKind::PageControl, "Pages", Bounds(8, 8, 289, 257)).Help(13).Tab(0),
+            Control(ControlKind::TabSheet, "Display", {}, L"Options d'affichage").In("Pages"),
+            Control(ControlKind::CheckBox, "Check", Bounds(24, 40, 233, 17), L"Coche")
+                .In("Display")
+                .Tab(0),
+            Control(ControlKind::Button, "Ok", Bounds(144, 272, 73, 25), L"OK").Tab(1),
         };
         return f;
     }();

@@ -110,11 +110,8 @@ protected:
 
     // A window layout kept as long as the fixture, since a form refers to it.
     const tk::FormLayout& Layout(std::vector<tk::ComponentLayout> components) {
-        tk::FormLayout& f = layouts_.emplace_back();
-        f.className = "TAppPathTestForm";
-        f.caption = L"App Paths";
-        f.clientWidth = 200;
-        f.clientHeight = 100;
+        tk::FormLayout& f = layouts_.emplace_back(
+            tk::FormAt("TAppPathTestForm", L"App Paths", tk::Bounds(0, 0, 200, 100)));
         f.components = std::move(components);
         return f;
     }

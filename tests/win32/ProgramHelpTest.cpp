@@ -1,6 +1,7 @@
 // The program's help service against real windows: its own help window and
 // pop-up where the help engine cannot open the file, the engine's request
 // passed on unchanged where it can, and how the engine is recognised.
+#include "TestLayout.h"
 #include "ToolkitFixture.h"
 #include "help/HelpViewNames.h"
 #include "help/ProgramHelp.h"
@@ -14,18 +15,10 @@ using tk::testing::TestForm;
 
 const tk::FormLayout& HelpedForm() {
     static const tk::FormLayout layout = [] {
-        tk::FormLayout f;
-        f.className = "THelpedForm";
-        f.caption = L"Aidé";
-        f.left = 100;
-        f.top = 100;
-        f.clientWidth = 240;
-        f.clientHeight = 120;
+        tk::FormLayout f = tk::FormAt("THelpedForm", L"Aidé", tk::Bounds(100, 100, 240, 120));
         f.helpContext = 10;
-        f.controls = {{.kind = tk::ControlKind::Edit,
-                       .name = "Box",
-                       .bounds = tk::Bounds(8, 8, 100, 21),
-                       .helpContext = 11}};
+        f.controls = {
+            tk::testing::Control(tk::ControlKind::Edit, "Box", tk::Bounds(8, 8, 100, 21)).Help(11)};
         return f;
     }();
     return layout;
@@ -120,9 +113,7 @@ TEST_F(ProgramHelpTest, WindowFollowsTheResolutionOfItsMonitor) {
     RECT before;
     GetWindowRect(close, &before);
     EXPECT_EQ(before.right - before.left, 75);
-    RECT suggested{100, 100, 100 + 660, 100 + 520};
-    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&suggested));
+    MoveToDpi(window.Handle(), 144, {100, 100, 100 + 660, 100 + 520});
     EXPECT_EQ(window.Dpi(), 144);
     RECT r;
     GetWindowRect(window.Handle(), &r);

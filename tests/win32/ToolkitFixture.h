@@ -63,6 +63,13 @@ protected:
         }
     }
 
+    // What the system tells a window moved to a monitor of another
+    // resolution, with the place it suggests for it there.
+    static void MoveToDpi(HWND window, int dpi, RECT suggested) {
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+
     // A key as the message loop sees it before its window does.
     static bool Key(TForm& form, HWND target, WORD key) {
         MSG msg{target, WM_KEYDOWN, key, 0};

@@ -19,13 +19,7 @@ struct Call {
 };
 
 tk::FormLayout SmallForm(std::string_view className) {
-    tk::FormLayout f;
-    f.className = className;
-    f.left = 150;
-    f.top = 120;
-    f.clientWidth = 200;
-    f.clientHeight = 100;
-    return f;
+    return tk::FormAt(className, L"", tk::Bounds(150, 120, 200, 100));
 }
 
 using driver::IsTopMost;
