@@ -76,6 +76,27 @@ struct Difference {
     }
 };
 
+// Where an icon's colour pixels (BGRA) differ from the drawing's, and
+// whatever else the check finds at each pixel, given the drawn pixel
+// (RGBA), the icon's and whether its mask is set there.
+template <class Check>
+Difference IconDifference(const DrawnImage& image, const std::vector<std::uint8_t>& bgra,
+                          const std::vector<std::uint8_t>& mask, Check check) {
+    Difference difference;
+    const int size = image.width;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::uint8_t* want = image.rgba + 4 * (y * size + x);
+            const std::uint8_t* got = bgra.data() + 4 * (y * size + x);
+            if (got[2] != want[0] || got[1] != want[1] || got[0] != want[2]) {
+                difference.Add(x, y, "colour");
+            }
+            check(difference, x, y, want, got, mask[4 * (y * size + x)] != 0);
+        }
+    }
+    return difference;
+}
+
 // The icon the drawn pixels make when handed to the system as they are,
 // with the mask a plain icon image stores: set where fully transparent.
 HICON IconFromPixels(const DrawnImage& image) {
@@ -174,23 +195,18 @@ TEST_F(Images, EveryFullColourIconImageLoadsAsDrawnAlphaAndMaskIncluded) {
         // A PNG image has no mask of its own: the system makes one from the
         // alpha, its own way for the pixels only partly transparent.
         const bool png = IsPng(image.name, size);
-        Difference difference;
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                const std::uint8_t* want = image.rgba + 4 * (y * size + x);
-                const std::uint8_t* got = bgra.data() + 4 * (y * size + x);
-                if (got[2] != want[0] || got[1] != want[1] || got[0] != want[2]) {
-                    difference.Add(x, y, "colour");
-                }
-                if (got[3] != want[3]) difference.Add(x, y, "alpha");
-                // Set where the image leaves the background as it is.
-                const bool masked = andMask[4 * (y * size + x)] != 0;
-                if (png ? (want[3] == 0 && !masked) || (want[3] == 255 && masked)
-                        : masked != (want[3] == 0)) {
-                    difference.Add(x, y, "mask");
-                }
-            }
-        }
+        const Difference difference =
+            IconDifference(image, bgra, andMask,
+                           [&](Difference& d, int x, int y, const std::uint8_t* want,
+                               const std::uint8_t* got, bool masked) {
+                               if (got[3] != want[3]) d.Add(x, y, "alpha");
+                               // The mask is set where the image leaves the
+                               // background as it is.
+                               if (png ? (want[3] == 0 && !masked) || (want[3] == 255 && masked)
+                                       : masked != (want[3] == 0)) {
+                                   d.Add(x, y, "mask");
+                               }
+                           });
         EXPECT_EQ(difference.count, 0) << difference.first;
     }
     // The program's and the about box's, each in every size it has.
@@ -256,20 +272,13 @@ TEST_F(Images, EveryPaletteIconImageLoadsAsDrawnMaskIncluded) {
         const std::vector<std::uint8_t> andMask = Bgra(mask.get(), size, size);
         ASSERT_FALSE(bgra.empty());
         ASSERT_FALSE(andMask.empty());
-        Difference difference;
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                const std::uint8_t* want = image.rgba + 4 * (y * size + x);
-                const std::uint8_t* got = bgra.data() + 4 * (y * size + x);
-                // Black where the mask leaves the background as it is.
-                if (got[2] != want[0] || got[1] != want[1] || got[0] != want[2]) {
-                    difference.Add(x, y, "colour");
-                }
-                if ((andMask[4 * (y * size + x)] != 0) != (want[3] == 0)) {
-                    difference.Add(x, y, "mask");
-                }
-            }
-        }
+        // The colours are black where the mask leaves the background as it is.
+        const Difference difference =
+            IconDifference(image, bgra, andMask,
+                           [](Difference& d, int x, int y, const std::uint8_t* want,
+                              const std::uint8_t*, bool masked) {
+                               if (masked != (want[3] == 0)) d.Add(x, y, "mask");
+                           });
         EXPECT_EQ(difference.count, 0) << difference.first;
     }
     // The preferences' icon, in 256 and 16 colours at each of its sizes.
