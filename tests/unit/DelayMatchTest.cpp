@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ExactQuotient.h"
+#include "FrenchNumbers.h"
 #include "core/DelayInput.h"
 #include "core/DelayMatch.h"
 #include "core/Divisions.h"
@@ -13,9 +14,7 @@ namespace rytmalo {
 namespace {
 
 TEST(DelayInput, EachUnitGivesTheExactLength) {
-    tk::NumberStyle french;
-    french.decimal = L",";
-    french.thousands = L"\u202F";
+    const tk::NumberStyle french = test::French();
     struct Case {
         const wchar_t* text;
         DelayUnit unit;

@@ -2,6 +2,7 @@
 #include "core/ExactTempo.h"
 
 #include "ExactQuotient.h"
+#include "FrenchNumbers.h"
 
 #include <cmath>
 
@@ -10,12 +11,7 @@
 namespace rytmalo {
 namespace {
 
-tk::NumberStyle French() {
-    tk::NumberStyle s;
-    s.decimal = L",";
-    s.thousands = L"\u202F";
-    return s;
-}
+using test::French;
 
 TEST(ExactTempo, WholeTempoIsTheNearestHalvesUp) {
     const std::pair<ExactTempo, std::int32_t> cases[] = {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FrenchNumbers.h"
 #include "app/DetailPages.h"
 #include "core/LfoRates.h"
 
@@ -13,12 +14,8 @@ namespace {
 
 using Rows = FigureRows;
 
-tk::NumberStyle French() {
-    tk::NumberStyle style;
-    style.decimal = L",";
-    style.thousands = L" ";
-    return style;
-}
+// Digits grouped by a plain space, as some users' settings have it.
+tk::NumberStyle French() { return test::French(L" "); }
 
 const FigureList& List(std::string_view name) {
     for (const FigureList& list : PageRowOf(PageId::Loops).content().lists) {

@@ -11,18 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include "FrenchNumbers.h"
 #include "app/DetailPages.h"
 #include "app/DetailViewLayout.h"
 
 namespace rytmalo {
 namespace {
 
-tk::NumberStyle French() {
-    tk::NumberStyle style;
-    style.decimal = L",";
-    style.thousands = L"\u202F";
-    return style;
-}
+using test::French;
 
 // Every context of the sweep, each given to the action.
 template <typename Action>
