@@ -98,8 +98,7 @@ TEST_F(DetailPages, EveryPageFollowsTheTempoTheUnitAndTheSignature) {
 }
 
 TEST_F(DetailPages, PageSignatureAndRatesAreRememberedAndABadHalfResetsTheSignature) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     driver::PressChord({VK_MENU, 'M'});
     ASSERT_TRUE(driver::WaitUntil([&] { return ViewControl("cboMesureHaut") != nullptr; }));
     ASSERT_NO_FATAL_FAILURE(Choose("cboMesureHaut", L"7"));
@@ -137,17 +136,12 @@ TEST_F(DetailPages, PageSignatureAndRatesAreRememberedAndABadHalfResetsTheSignat
 // Clicks stamped 500 ms apart, one beat left out: the missed beat is
 // counted once three taps have set the period.
 TEST_F(DetailPages, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartTapping());
     HWND tap = ViewControl("cmdTaper");
-    HWND said = ViewControl("lblTempoTape");
-    ASSERT_NO_FATAL_FAILURE(FocusTapButton());
     const DWORD start = GetTickCount();
     for (const DWORD at : {0, 500, 1000, 2000, 2500, 3000})
         driver::ClickStamped(driver::Center(tap), start + at);
-    EXPECT_TRUE(driver::WaitUntil([&] {
-        return driver::TextOf(said).starts_with(L"Tempo tapé : 120,0 (6 temps, ± 0,0)");
-    })) << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(TapReads(L"Tempo tapé : 120,0 (6 temps, ± 0,0)"));
     EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"120"; }));
 
     // 95.4 tapped stays 95,4 in the view; the window computes 95.
@@ -166,16 +160,13 @@ TEST_F(DetailPages, TappingWithClicksCountsAMissedBeatAndKeepsTheTempoExact) {
     const DWORD again = GetTickCount();
     for (const DWORD at : {0, 503, 1006, 1509})
         driver::ClickStamped(driver::Center(tap), again + at);
-    EXPECT_TRUE(driver::WaitUntil([&] {
-        return driver::TextOf(said).starts_with(L"Tempo tapé : 119,3 (4 temps");
-    })) << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(TapReads(L"Tempo tapé : 119,3 (4 temps"));
     EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"119,3"; }));
     EXPECT_TRUE(NoReport());
 }
 
 TEST_F(DetailPages, DoubleHalveAndTheExactTempo) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     EnterTempo(L"120");
     HWND twice = ViewControl("cmdDouble");
     HWND half = ViewControl("cmdMoitie");
@@ -190,11 +181,7 @@ TEST_F(DetailPages, DoubleHalveAndTheExactTempo) {
 
     // Decimals typed in the view: the pages take them, the window the
     // nearest whole tempo; a tempo typed in the window is then exact.
-    HWND exact = ViewControl("txtTempoExact");
-    ASSERT_TRUE(driver::ClickUntil(exact, [&] { return Focused() == exact; }));
-    driver::PressChord({VK_CONTROL, 'A'});
-    driver::TypeText(L"117,55");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtTempoExact", L"117,55"));
     EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"118"; }));
     const std::vector<std::wstring> noire{L"Noire", L"510,42", L"1,96", L"22 510", L"24 500"};
     EXPECT_TRUE(WaitForRow(L"Noire", noire));
@@ -210,6 +197,7 @@ TEST_F(DetailPages, DoubleHalveAndTheExactTempo) {
         EXPECT_TRUE(WaitForRow(L"Noire", noire));
     }
     // Escape in the exact tempo's box puts back the tempo in use.
+    HWND exact = ViewControl("txtTempoExact");
     ASSERT_TRUE(driver::ClickUntil(exact, [&] { return Focused() == exact; }));
     driver::PressKey(VK_END);
     driver::TypeText(L"5");
@@ -221,13 +209,8 @@ TEST_F(DetailPages, DoubleHalveAndTheExactTempo) {
     driver::PressChord({VK_CONTROL, 'A'});
     driver::TypeText(L"251");
     driver::PressKey(VK_RETURN);
-    HWND box = driver::WaitForMessageBox(Pid());
-    ASSERT_NE(box, nullptr);
-    ExpectOkBox(box, L"Avertissement",
-                L"Le tempo exact doit être un nombre de 10 à 250, par exemple 117,55.",
-                IDI_EXCLAMATION);
-    driver::PressKey(VK_RETURN);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    ASSERT_NO_FATAL_FAILURE(
+        DismissWarning(L"Le tempo exact doit être un nombre de 10 à 250, par exemple 117,55."));
     EXPECT_EQ(Text("txtTempo"), L"118");
     EnterTempo(L"118");
     EXPECT_TRUE(driver::WaitUntil([&] { return ViewText("txtTempoExact") == L"118"; }));
@@ -235,16 +218,12 @@ TEST_F(DetailPages, DoubleHalveAndTheExactTempo) {
 }
 
 TEST_F(DetailPages, ADelayInHertzItsNearestValueAndAFilmClick) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     EnterTempo(L"120");
     ASSERT_NO_FATAL_FAILURE(Choose("cboUniteDelai", L"hertz"));
     EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"UniteDelai") == Dword(1); }));
-    HWND delay = ViewControl("txtDelai");
     HWND list = ViewControl("lstTempos");
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    driver::TypeText(L"2,5");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtDelai", L"2,5"));
     ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ListBoxLines(list).empty(); }));
     const auto lines = driver::ListBoxLines(list);
     EXPECT_NE(std::find(lines.begin(), lines.end(), L"Noire : 150,0"), lines.end())
@@ -261,10 +240,7 @@ TEST_F(DetailPages, ADelayInHertzItsNearestValueAndAFilmClick) {
 
     // On the picture page the box takes a click: its tempo at each rate.
     driver::PressChord({VK_MENU, 'G'});
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    driver::PressChord({VK_CONTROL, 'A'});
-    driver::TypeText(L"12-2");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtDelai", L"12-2"));
     const std::wstring at24 = L"12-2 à 24 images/s : 117,55";
     ASSERT_TRUE(driver::WaitUntil([&] {
         const auto now = driver::ListBoxLines(list);
@@ -284,10 +260,8 @@ TEST_F(DetailPages, ADelayInHertzItsNearestValueAndAFilmClick) {
 // On the picture page a figure is read in the unit shown, a film click
 // only in its dashed form; the lines are those of the page shown.
 TEST_F(DetailPages, ThePicturePageReadsADelayInItsUnitAndItsLinesFollowThePage) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     EnterTempo(L"120");
-    HWND delay = ViewControl("txtDelai");
     HWND list = ViewControl("lstTempos");
     const auto lines = [&] { return driver::ListBoxLines(list); };
     const auto has = [&](const std::wstring& line) {
@@ -296,9 +270,7 @@ TEST_F(DetailPages, ThePicturePageReadsADelayInItsUnitAndItsLinesFollowThePage) 
     };
     driver::PressChord({VK_MENU, 'G'});
     ASSERT_TRUE(driver::WaitUntil([&] { return !Rows("lvwImage").empty(); }));
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    driver::TypeText(L"375");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtDelai", L"375"));
     EXPECT_TRUE(driver::WaitUntil([&] { return has(L"Croche pointée : 120,0"); }))
         << ::testing::PrintToString(lines());
     driver::PressChord({VK_CONTROL, 'A'});
@@ -326,14 +298,10 @@ TEST_F(DetailPages, ThePicturePageReadsADelayInItsUnitAndItsLinesFollowThePage) 
 
 // The line that finds no tempo is chosen like any other: nothing changes.
 TEST_F(DetailPages, TheLineOfNoTempoEntersNothing) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     EnterTempo(L"120");
-    HWND delay = ViewControl("txtDelai");
     HWND list = ViewControl("lstTempos");
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    driver::TypeText(L"0,01");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtDelai", L"0,01"));
     ASSERT_TRUE(driver::WaitUntil([&] {
         return driver::ListBoxLines(list) ==
                std::vector<std::wstring>{L"Aucun tempo de 10 à 250 pour ce délai"};
@@ -363,8 +331,7 @@ TEST_F(DetailPages, TheTenValuesAreCopiedFromTheKeyboard) {
 }
 
 TEST_F(DetailPages, APageIsCopiedUnderALineNamingItsTempo) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     EnterTempo(L"120");
     driver::PressChord({VK_MENU, 'M'});
     ASSERT_TRUE(driver::WaitUntil([&] { return ViewControl("cboMesureHaut") != nullptr; }));

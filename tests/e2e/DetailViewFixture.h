@@ -68,9 +68,30 @@ protected:
         // The command has ended (the choice saved) when the program answers.
         SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
     }
-    // "Taper" given the focus by a click, which taps a first beat:
-    // Backspace starts the taps over.
-    void FocusTapButton() {
+    // The program started and the view turned on.
+    void StartWithView() {
+        ASSERT_NO_FATAL_FAILURE(Start());
+        ASSERT_NO_FATAL_FAILURE(ToggleView());
+    }
+    // The tap reading, once it begins with the text; its whole text when it
+    // does not in time.
+    ::testing::AssertionResult TapReads(std::wstring_view start) const {
+        if (driver::WaitUntil([&] { return ViewText("lblTempoTape").starts_with(start); }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << ::testing::PrintToString(ViewText("lblTempoTape"));
+    }
+    // A box of the view clicked, its text replaced by a new one, and Enter.
+    void Retype(std::string_view box, std::wstring_view text) {
+        HWND window = ViewControl(box);
+        ASSERT_TRUE(driver::ClickUntil(window, [&] { return Focused() == window; })) << box;
+        driver::PressChord({VK_CONTROL, 'A'});
+        driver::TypeText(text);
+        driver::PressKey(VK_RETURN);
+    }
+    // The program started, the view turned on and "Taper" given the focus
+    // by a click, which taps a first beat: Backspace starts the taps over.
+    void StartTapping() {
+        ASSERT_NO_FATAL_FAILURE(StartWithView());
         HWND tap = ViewControl("cmdTaper");
         driver::Activate(Main());
         ASSERT_TRUE(driver::ClickUntil(tap, [&] { return Focused() == tap; }));

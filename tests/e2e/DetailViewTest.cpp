@@ -69,8 +69,7 @@ TEST_F(DetailView, OffAtFirstThenShownBesideAndBelowTheValuesFollowingTempoAndUn
 // Through a beat-unit button the window computes for whatever the box
 // holds; the view shows figures for tempos from 10 to 250 only, and says so.
 TEST_F(DetailView, ATempoOutsideTheRangeEmptiesTheTableAndIsSaid) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     HWND table = ViewControl("lvwTableau");
     for (const wchar_t* tempo : {L"-50", L"300"}) {
         ASSERT_NO_FATAL_FAILURE(TypeTempo(tempo));
@@ -133,8 +132,7 @@ TEST_F(DetailView, NoFigureOrNameIsClippedAt96Or144Dpi) {
 }
 
 TEST_F(DetailView, RememberedAtTheNextStart) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     EXPECT_TRUE(driver::WaitUntil([&] { return Saved(L"TableauDetaille") == Dword(1); }));
     const LONG height = ClientHeight();
     Quit();
@@ -186,8 +184,7 @@ TEST_F(DetailView, BadStoredValuesAreToldOnceAndTheirDefaultsStored) {
 }
 
 TEST_F(DetailView, TappingTheBeatSetsTheTempoAndATempoOutOfRangeIsOnlySaid) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     HWND tap = ViewControl("cmdTaper");
     HWND said = ViewControl("lblTempoTape");
     // Clicks about 500 ms apart: about 120 beats per minute.
@@ -231,16 +228,11 @@ TEST_F(DetailView, TappingTheBeatSetsTheTempoAndATempoOutOfRangeIsOnlySaid) {
 // presses stamped 500 ms apart but sent at once are 120 beats a minute. A
 // tempo then entered otherwise takes the tapped one off the view.
 TEST_F(DetailView, TapsAreTimedByTheirInputAndATempoEnteredOtherwiseClearsTheTappedOne) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
-    HWND tap = ViewControl("cmdTaper");
+    ASSERT_NO_FATAL_FAILURE(StartTapping());
     HWND said = ViewControl("lblTempoTape");
-    ASSERT_NO_FATAL_FAILURE(FocusTapButton());
     const DWORD start = GetTickCount();
     for (DWORD beat = 0; beat < 5; ++beat) driver::PressKeyStamped(VK_SPACE, start + 500 * beat);
-    EXPECT_TRUE(driver::WaitUntil([&] {
-        return driver::TextOf(said).starts_with(L"Tempo tapé : 120,0 (5 temps, ± 0,0)");
-    })) << ::testing::PrintToString(driver::TextOf(said));
+    EXPECT_TRUE(TapReads(L"Tempo tapé : 120,0 (5 temps, ± 0,0)"));
     EXPECT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"120"; }));
 
     EnterTempo(L"90");
@@ -251,13 +243,9 @@ TEST_F(DetailView, TapsAreTimedByTheirInputAndATempoEnteredOtherwiseClearsTheTap
 }
 
 TEST_F(DetailView, ADelayGivesTheTemposItFallsOnAndChoosingOneComputesIt) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
-    HWND delay = ViewControl("txtDelai");
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     HWND list = ViewControl("lstTempos");
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    driver::TypeText(L"375");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtDelai", L"375"));
     ASSERT_TRUE(driver::WaitUntil([&] { return !driver::ListBoxLines(list).empty(); }));
     const auto lines = driver::ListBoxLines(list);
     // From 10 to 250 only: the whole and half notes, at 640 and 320, and the
@@ -277,18 +265,9 @@ TEST_F(DetailView, ADelayGivesTheTemposItFallsOnAndChoosingOneComputesIt) {
     EXPECT_EQ(Text("txtTempo"), L"120");
 
     // Not a positive number: said, and nothing changes.
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    driver::PressChord({VK_CONTROL, 'A'});
-    driver::TypeText(L"abc");
-    driver::PressKey(VK_RETURN);
-    HWND box = driver::WaitForMessageBox(Pid());
-    ASSERT_NE(box, nullptr);
-    ExpectOkBox(box, L"Avertissement",
-                L"Le délai doit être un nombre positif de millisecondes, par exemple 375 ou "
-                L"187,5.",
-                IDI_EXCLAMATION);
-    driver::PressKey(VK_RETURN);
-    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    ASSERT_NO_FATAL_FAILURE(Retype("txtDelai", L"abc"));
+    ASSERT_NO_FATAL_FAILURE(DismissWarning(
+        L"Le délai doit être un nombre positif de millisecondes, par exemple 375 ou 187,5."));
     EXPECT_EQ(driver::ListBoxLines(list), lines);
     EXPECT_EQ(Text("txtTempo"), L"120");
 
@@ -378,8 +357,7 @@ TEST_F(DetailView, CtrlCCopiesTheTableAndCopierAValue) {
 
 // Its own topic for each control and for the command (the help file absent).
 TEST_F(DetailView, F1OnTheNewControlsAndTheCommandShowsTheirTopics) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    ASSERT_NO_FATAL_FAILURE(ToggleView());
+    ASSERT_NO_FATAL_FAILURE(StartWithView());
     const auto expectPopup = [&](int context) {
         driver::PressKey(VK_F1);
         HWND popup = WaitForHelpPopup(Pid());

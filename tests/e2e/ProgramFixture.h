@@ -167,6 +167,15 @@ protected:
         EXPECT_EQ(driver::MessageBoxIcon(box), icon);
     }
 
+    // The program's warning, its text read, then closed with Enter.
+    void DismissWarning(const std::wstring& text) {
+        HWND box = driver::WaitForMessageBox(Pid());
+        ASSERT_NE(box, nullptr);
+        ExpectOkBox(box, L"Avertissement", text, IDI_EXCLAMATION);
+        driver::PressKey(VK_RETURN);
+        ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }));
+    }
+
     // The "?" menu opened from the keyboard, its first item ("Sommaire")
     // highlighted.
     static void OpenHelpMenu() {

@@ -121,11 +121,7 @@ TEST_F(Texts, EveryTextShowsWholeInTheFontTheSystemGives) {
     for (const auto& c : MainFormLayout().controls) ExpectWhole(c, Control(c.name));
 
     ASSERT_NO_FATAL_FAILURE(ToggleView());
-    HWND exact = ViewControl("txtTempoExact");
-    ASSERT_TRUE(driver::ClickUntil(exact, [&] { return Focused() == exact; }));
-    driver::PressChord({VK_CONTROL, 'A'});
-    driver::TypeText(L"117,55");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtTempoExact", L"117,55"));
     ASSERT_TRUE(driver::WaitUntil([&] { return Text("txtTempo") == L"118"; }));
     // Every division, and a delay that the shortest of them, down to the
     // sixty-fourth, last at a tempo of the range: the longest names.
@@ -135,10 +131,7 @@ TEST_F(Texts, EveryTextShowsWholeInTheFontTheSystemGives) {
     driver::PressKey(VK_SPACE);
     ASSERT_TRUE(
         driver::WaitUntil([&] { return SendMessageW(all, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
-    HWND delay = ViewControl("txtDelai");
-    ASSERT_TRUE(driver::ClickUntil(delay, [&] { return Focused() == delay; }));
-    driver::TypeText(L"375");
-    driver::PressKey(VK_RETURN);
+    ASSERT_NO_FATAL_FAILURE(Retype("txtDelai", L"375"));
     HWND list = ViewControl("lstTempos");
     ASSERT_TRUE(driver::WaitUntil([&] { return driver::ListBoxLines(list).size() > 20; }))
         << ::testing::PrintToString(driver::ListBoxLines(list));
