@@ -148,19 +148,34 @@ TEST_F(InstallTest, AFileThatCannotBeRemovedFailsTheUninstallWithNothingRemoved)
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallEntry));
 }
 
-// Two copies side by side: the shortcut and the list entry are the last
-// installed one's, and removing the other copy leaves them to it.
-TEST_F(InstallTest, UninstallingOneCopyLeavesTheOtherItsShortcutAndEntry) {
-    const std::wstring first = Folder() + L"\\A";
-    const std::wstring second = Folder() + L"\\B";
-    ASSERT_EQ(RunInstaller(L"/S /D=" + first), kDone);
-    ASSERT_EQ(RunInstaller(L"/S /D=" + second), kDone);
+// Two copies side by side in folders of the test's own folder, the first
+// installed first.
+class TwoCopies : public InstallTest {
+protected:
+    std::wstring First() const { return Folder() + L"\\A"; }
+    std::wstring Second() const { return Folder() + L"\\B"; }
+    void InstallBoth() {
+        ASSERT_EQ(RunInstaller(L"/S /D=" + First()), kDone);
+        ASSERT_EQ(RunInstaller(L"/S /D=" + Second()), kDone);
+    }
+    // The Start-menu shortcut and the list entry are those of the copy.
+    static void ExpectShortcutAndEntryOf(const std::wstring& copy) {
+        EXPECT_TRUE(SamePath(ShortcutTarget(StartMenuShortcut()), copy + L"\\Rytmalo95.exe"))
+            << ::testing::PrintToString(ShortcutTarget(StartMenuShortcut()));
+        EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), copy);
+    }
+};
+
+// The shortcut and the list entry are the last installed copy's, and
+// removing the other copy leaves them to it.
+TEST_F(TwoCopies, UninstallingOneCopyLeavesTheOtherItsShortcutAndEntry) {
+    const std::wstring first = First();
+    const std::wstring second = Second();
+    ASSERT_NO_FATAL_FAILURE(InstallBoth());
 
     ASSERT_EQ(UninstallSilentlyFrom(first), kDone);
     EXPECT_FALSE(FileExists(first));
-    EXPECT_TRUE(SamePath(ShortcutTarget(StartMenuShortcut()), second + L"\\Rytmalo95.exe"))
-        << ::testing::PrintToString(ShortcutTarget(StartMenuShortcut()));
-    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), second);
+    ExpectShortcutAndEntryOf(second);
 
     ASSERT_EQ(UninstallSilentlyFrom(second), kDone);
     EXPECT_FALSE(FileExists(StartMenuShortcut()));
@@ -172,15 +187,12 @@ TEST_F(InstallTest, UninstallingOneCopyLeavesTheOtherItsShortcutAndEntry) {
 // names the other copy; the shortcut and the entry are then the first
 // copy's. The folder the first installation made above them both goes with
 // the last copy.
-TEST_F(InstallTest, ACopyInstalledAgainAfterAnotherIsUpdatedAndTakesTheShortcutAndEntryBack) {
-    const std::wstring first = Folder() + L"\\A";
-    const std::wstring second = Folder() + L"\\B";
-    ASSERT_EQ(RunInstaller(L"/S /D=" + first), kDone);
-    ASSERT_EQ(RunInstaller(L"/S /D=" + second), kDone);
+TEST_F(TwoCopies, ACopyInstalledAgainAfterAnotherIsUpdatedAndTakesTheShortcutAndEntryBack) {
+    const std::wstring first = First();
+    const std::wstring second = Second();
+    ASSERT_NO_FATAL_FAILURE(InstallBoth());
     ASSERT_EQ(RunInstaller(L"/S /D=" + first), kDone) << "refused as another program's";
-    EXPECT_TRUE(SamePath(ShortcutTarget(StartMenuShortcut()), first + L"\\Rytmalo95.exe"))
-        << ::testing::PrintToString(ShortcutTarget(StartMenuShortcut()));
-    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, kUninstallEntry, L"InstallLocation"), first);
+    ExpectShortcutAndEntryOf(first);
 
     ASSERT_EQ(UninstallSilentlyFrom(second), kDone);
     EXPECT_FALSE(FileExists(second));
