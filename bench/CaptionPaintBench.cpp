@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "Clock.h"
 #include "app/MainFormLayout.h"
 #include "components/GradForm.h"
 #include "toolkit/Application.h"
@@ -16,14 +17,6 @@
 namespace {
 
 constexpr int kCallsPerRound = 200;
-
-double Now() {
-    LARGE_INTEGER t;
-    LARGE_INTEGER f;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 // Microseconds per call, the median of the rounds.
 template <class F>

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "Clock.h"
 #include "app/About.h"
 #include "app/ComponentClasses.h"
 #include "app/Forms.h"
@@ -20,13 +21,6 @@
 namespace {
 
 const wchar_t kSettingsKey[] = L"SOFTWARE\\Vortan Music\\Rytmalo95\\v2.0";
-
-double Now() {
-    LARGE_INTEGER t, f;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 // Milliseconds, the median of the runs.
 double MedianMs(int runs, const std::function<void()>& work) {

@@ -105,10 +105,6 @@ HMODULE WINAPI HookLoadLibraryW(LPCWSTR name) {
     state->loaded.push_back(Narrow(name));
     return real_LoadLibraryW(name);
 }
-BOOL WINAPI HookFreeLibrary(HMODULE module) {
-    Timed t(kDllLoad);
-    return real_FreeLibrary(module);
-}
 BOOL WINAPI HookInitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
     // The yardstick's first call, which has no other before it.
     if (!state->inMain) {
@@ -152,80 +148,9 @@ LSTATUS WINAPI HookRegCloseKey(HKEY key) {
     std::erase(state->appPathKeys, key);
     return real_RegCloseKey(key);
 }
-HFONT WINAPI HookCreateFontIndirectW(const LOGFONTW* font) {
-    Timed t(kFonts);
-    return real_CreateFontIndirectW(font);
-}
-HBRUSH WINAPI HookCreateBrushIndirect(const LOGBRUSH* brush) {
-    Timed t(kGdiObjects);
-    return real_CreateBrushIndirect(brush);
-}
-HBRUSH WINAPI HookCreateSolidBrush(COLORREF color) {
-    Timed t(kGdiObjects);
-    return real_CreateSolidBrush(color);
-}
-HPEN WINAPI HookCreatePen(int style, int width, COLORREF color) {
-    Timed t(kGdiObjects);
-    return real_CreatePen(style, width, color);
-}
-HDC WINAPI HookCreateCompatibleDC(HDC dc) {
-    Timed t(kGdiObjects);
-    return real_CreateCompatibleDC(dc);
-}
-HBITMAP WINAPI HookCreateCompatibleBitmap(HDC dc, int cx, int cy) {
-    Timed t(kGdiObjects);
-    return real_CreateCompatibleBitmap(dc, cx, cy);
-}
-HDC WINAPI HookCreateDCW(LPCWSTR driver, LPCWSTR device, LPCWSTR port, const DEVMODEW* mode) {
-    Timed t(kGdiObjects);
-    return real_CreateDCW(driver, device, port, mode);
-}
-HRGN WINAPI HookCreateRectRgn(int left, int top, int right, int bottom) {
-    Timed t(kGdiObjects);
-    return real_CreateRectRgn(left, top, right, bottom);
-}
-HANDLE WINAPI HookLoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy,
-                             UINT flags) {
-    Timed t(kImages);
-    return real_LoadImageW(instance, name, type, cx, cy, flags);
-}
-HICON WINAPI HookLoadIconW(HINSTANCE instance, LPCWSTR name) {
-    Timed t(kImages);
-    return real_LoadIconW(instance, name);
-}
-HCURSOR WINAPI HookLoadCursorW(HINSTANCE instance, LPCWSTR name) {
-    Timed t(kImages);
-    return real_LoadCursorW(instance, name);
-}
-HANDLE WINAPI HookCopyImage(HANDLE image, UINT type, int cx, int cy, UINT flags) {
-    Timed t(kImages);
-    return real_CopyImage(image, type, cx, cy, flags);
-}
-HANDLE WINAPI HookCreateFileMappingW(HANDLE file, LPSECURITY_ATTRIBUTES sa, DWORD protect,
-                                     DWORD high, DWORD low, LPCWSTR name) {
-    Timed t(kSingleInstance);
-    return real_CreateFileMappingW(file, sa, protect, high, low, name);
-}
-UINT WINAPI HookRegisterWindowMessageW(LPCWSTR name) {
-    Timed t(kSingleInstance);
-    return real_RegisterWindowMessageW(name);
-}
 BOOL WINAPI HookSetWindowSubclass(HWND hwnd, SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR data) {
     Timed t(ClassOf(hwnd) == "TApplication" ? kSingleInstance : kSubclass);
     return real_SetWindowSubclass(hwnd, proc, id, data);
-}
-long WINAPI HookBroadcastSystemMessageW(DWORD flags, LPDWORD recipients, UINT msg, WPARAM w,
-                                        LPARAM l) {
-    Timed t(kSingleInstance);
-    return real_BroadcastSystemMessageW(flags, recipients, msg, w, l);
-}
-ATOM WINAPI HookRegisterClassExW(const WNDCLASSEXW* wc) {
-    Timed t(kClasses);
-    return real_RegisterClassExW(wc);
-}
-BOOL WINAPI HookGetClassInfoExW(HINSTANCE instance, LPCWSTR name, LPWNDCLASSEXW wc) {
-    Timed t(kClasses);
-    return real_GetClassInfoExW(instance, name, wc);
 }
 HWND WINAPI HookCreateWindowExW(DWORD ex, LPCWSTR cls, LPCWSTR text, DWORD style, int x, int y,
                                 int cx, int cy, HWND parent, HMENU menu, HINSTANCE instance,
@@ -248,22 +173,6 @@ HWND WINAPI HookCreateWindowExW(DWORD ex, LPCWSTR cls, LPCWSTR text, DWORD style
     }
     if (!child && name == "TMainForm" && !state->mainWindow) state->mainWindow = made;
     return made;
-}
-HMENU WINAPI HookCreateMenu() {
-    Timed t(kMenus);
-    return real_CreateMenu();
-}
-HMENU WINAPI HookCreatePopupMenu() {
-    Timed t(kMenus);
-    return real_CreatePopupMenu();
-}
-BOOL WINAPI HookAppendMenuW(HMENU menu, UINT flags, UINT_PTR id, LPCWSTR item) {
-    Timed t(kMenus);
-    return real_AppendMenuW(menu, flags, id, item);
-}
-BOOL WINAPI HookSetMenu(HWND hwnd, HMENU menu) {
-    Timed t(kMenus);
-    return real_SetMenu(hwnd, menu);
 }
 BOOL WINAPI HookShowWindow(HWND hwnd, int command) {
     const bool main = hwnd && hwnd == state->mainWindow && command != SW_HIDE && !state->shown;
@@ -301,54 +210,6 @@ LRESULT WINAPI HookSendMessageW(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
     Timed t(msg == WM_SETFONT ? kSetFont : kSendMessage);
     return real_SendMessageW(hwnd, msg, w, l);
 }
-BOOL WINAPI HookSetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
-    Timed t(kWindowPos);
-    return real_SetWindowPos(hwnd, after, x, y, cx, cy, flags);
-}
-HDC WINAPI HookGetDC(HWND hwnd) {
-    Timed t(kDeviceContexts);
-    return real_GetDC(hwnd);
-}
-HDC WINAPI HookGetWindowDC(HWND hwnd) {
-    Timed t(kDeviceContexts);
-    return real_GetWindowDC(hwnd);
-}
-int WINAPI HookReleaseDC(HWND hwnd, HDC dc) {
-    Timed t(kDeviceContexts);
-    return real_ReleaseDC(hwnd, dc);
-}
-BOOL WINAPI HookGetTextExtentPoint32W(HDC dc, LPCWSTR text, int n, LPSIZE size) {
-    Timed t(kText);
-    return real_GetTextExtentPoint32W(dc, text, n, size);
-}
-int WINAPI HookDrawTextW(HDC dc, LPCWSTR text, int n, LPRECT r, UINT format) {
-    Timed t(kText);
-    return real_DrawTextW(dc, text, n, r, format);
-}
-BOOL WINAPI HookSetWindowTextW(HWND hwnd, LPCWSTR text) {
-    Timed t(kText);
-    return real_SetWindowTextW(hwnd, text);
-}
-HWND WINAPI HookSetFocus(HWND hwnd) {
-    Timed t(kFocus);
-    return real_SetFocus(hwnd);
-}
-BOOL WINAPI HookSetForegroundWindow(HWND hwnd) {
-    Timed t(kForeground);
-    return real_SetForegroundWindow(hwnd);
-}
-BOOL WINAPI HookSystemParametersInfoW(UINT action, UINT param, PVOID value, UINT flags) {
-    Timed t(kSystemInfo);
-    return real_SystemParametersInfoW(action, param, value, flags);
-}
-BOOL WINAPI HookGetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info) {
-    Timed t(kSystemInfo);
-    return real_GetMonitorInfoW(monitor, info);
-}
-BOOL WINAPI HookEnumDisplayMonitors(HDC dc, LPCRECT clip, MONITORENUMPROC proc, LPARAM data) {
-    Timed t(kSystemInfo);
-    return real_EnumDisplayMonitors(dc, clip, proc, data);
-}
 LRESULT WINAPI HookDispatchMessageW(const MSG* msg) {
     if (!Watching() || !msg->hwnd) return real_DispatchMessageW(msg);
     BeginHandling(msg->hwnd, msg->message);
@@ -365,6 +226,18 @@ HMODULE WINAPI HookGetModuleHandleW(LPCWSTR name) {
     return real_GetModuleHandleW(name);
 }
 
+// The wrapper of a call that is only timed, as one kind of call.
+template <typename Function>
+struct TimedAs;
+template <typename Result, typename... Args>
+struct TimedAs<Result (*)(Args...)> {
+    template <KindId kind, Result (**real)(Args...)>
+    static Result WINAPI Hook(Args... args) {
+        Timed t(kind);
+        return (*real)(args...);
+    }
+};
+
 struct Hook {
     const char* name;
     void* hook;
@@ -373,57 +246,64 @@ struct Hook {
 
 #define HOOK(name) \
     { #name, reinterpret_cast < void*>(&Hook##name), reinterpret_cast < void**>(&real_##name) }
+// A call that is only timed, as the kind.
+// clang-format off
+#define TIMED(name, kind)                                                                   \
+    { #name, reinterpret_cast<void*>(&TimedAs<decltype(real_##name)>::Hook<kind, &real_##name>), \
+      reinterpret_cast<void**>(&real_##name) }
+// clang-format on
 const Hook kHooks[] = {
     HOOK(LoadLibraryExW),
     HOOK(LoadLibraryW),
-    HOOK(FreeLibrary),
+    TIMED(FreeLibrary, kDllLoad),
     HOOK(InitCommonControlsEx),
     HOOK(RegCreateKeyExW),
     HOOK(RegOpenKeyExW),
     HOOK(RegQueryValueExW),
     HOOK(RegSetValueExW),
     HOOK(RegCloseKey),
-    HOOK(CreateFontIndirectW),
-    HOOK(CreateBrushIndirect),
-    HOOK(CreateSolidBrush),
-    HOOK(CreatePen),
-    HOOK(CreateCompatibleDC),
-    HOOK(CreateCompatibleBitmap),
-    HOOK(CreateDCW),
-    HOOK(CreateRectRgn),
-    HOOK(LoadImageW),
-    HOOK(LoadIconW),
-    HOOK(LoadCursorW),
-    HOOK(CopyImage),
-    HOOK(CreateFileMappingW),
-    HOOK(RegisterWindowMessageW),
+    TIMED(CreateFontIndirectW, kFonts),
+    TIMED(CreateBrushIndirect, kGdiObjects),
+    TIMED(CreateSolidBrush, kGdiObjects),
+    TIMED(CreatePen, kGdiObjects),
+    TIMED(CreateCompatibleDC, kGdiObjects),
+    TIMED(CreateCompatibleBitmap, kGdiObjects),
+    TIMED(CreateDCW, kGdiObjects),
+    TIMED(CreateRectRgn, kGdiObjects),
+    TIMED(LoadImageW, kImages),
+    TIMED(LoadIconW, kImages),
+    TIMED(LoadCursorW, kImages),
+    TIMED(CopyImage, kImages),
+    TIMED(CreateFileMappingW, kSingleInstance),
+    TIMED(RegisterWindowMessageW, kSingleInstance),
     HOOK(SetWindowSubclass),
-    HOOK(BroadcastSystemMessageW),
-    HOOK(RegisterClassExW),
-    HOOK(GetClassInfoExW),
+    TIMED(BroadcastSystemMessageW, kSingleInstance),
+    TIMED(RegisterClassExW, kClasses),
+    TIMED(GetClassInfoExW, kClasses),
     HOOK(CreateWindowExW),
-    HOOK(CreateMenu),
-    HOOK(CreatePopupMenu),
-    HOOK(AppendMenuW),
-    HOOK(SetMenu),
+    TIMED(CreateMenu, kMenus),
+    TIMED(CreatePopupMenu, kMenus),
+    TIMED(AppendMenuW, kMenus),
+    TIMED(SetMenu, kMenus),
     HOOK(ShowWindow),
     HOOK(GetMessageW),
-    HOOK(SetFocus),
+    TIMED(SetFocus, kFocus),
     HOOK(SendMessageW),
-    HOOK(SetWindowPos),
-    HOOK(GetDC),
-    HOOK(GetWindowDC),
-    HOOK(ReleaseDC),
-    HOOK(GetTextExtentPoint32W),
-    HOOK(DrawTextW),
-    HOOK(SetWindowTextW),
-    HOOK(SetForegroundWindow),
-    HOOK(SystemParametersInfoW),
-    HOOK(GetMonitorInfoW),
-    HOOK(EnumDisplayMonitors),
+    TIMED(SetWindowPos, kWindowPos),
+    TIMED(GetDC, kDeviceContexts),
+    TIMED(GetWindowDC, kDeviceContexts),
+    TIMED(ReleaseDC, kDeviceContexts),
+    TIMED(GetTextExtentPoint32W, kText),
+    TIMED(DrawTextW, kText),
+    TIMED(SetWindowTextW, kText),
+    TIMED(SetForegroundWindow, kForeground),
+    TIMED(SystemParametersInfoW, kSystemInfo),
+    TIMED(GetMonitorInfoW, kSystemInfo),
+    TIMED(EnumDisplayMonitors, kSystemInfo),
     HOOK(DispatchMessageW),
     HOOK(GetModuleHandleW),
 };
+#undef TIMED
 #undef HOOK
 
 // Puts the wrappers in the program's import table, by imported name.

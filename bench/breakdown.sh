@@ -10,13 +10,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 cd "$ROOT"
 
 starts=${1:-11}
-ensure_packages
-build_windows >&2
+prepare_bench
 bin="$BUILD/windows/bin"
-
-trap stop_started EXIT
-start_virtual_display
-use_wine_prefix "$BUILD/wine-bench"
 
 # The program's DLL loads, as Wine traces them, go to this file.
 trace="$BUILD/startup-breakdown-trace.txt"

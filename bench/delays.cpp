@@ -7,20 +7,8 @@
 #include <cwchar>
 #include <vector>
 
-#include <windows.h>
-
+#include "Clock.h"
 #include "core/DelayTable.h"
-
-namespace {
-
-double Now() {
-    LARGE_INTEGER t, f;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : 50;

@@ -19,13 +19,8 @@ else
     runs=15 rounds=15 computations=1000 repaints=1000 bubbles=100
 fi
 
-ensure_packages
-build_windows >&2
+prepare_bench
 bin="$BUILD/windows/bin"
-
-trap stop_started EXIT
-start_virtual_display
-use_wine_prefix "$BUILD/wine-bench"
 
 size() { stat -c %s "$1"; }
 # A benchmark that hangs fails too.

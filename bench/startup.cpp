@@ -205,30 +205,20 @@ int wmain(int argc, wchar_t** argv) {
                c.median, b.median);
     // On a shared machine the load moves from one round to the next: the
     // ratio within each round, whose starts follow one another, moves less.
-    const auto roundRatio = [](const std::vector<double>& a, const std::vector<double>& d) {
+    const auto printRoundRatio = [](const char* ratio, const std::vector<double>& a,
+                                    const std::vector<double>& d) {
         std::vector<double> r;
         for (std::size_t i = 0; i < a.size() && i < d.size(); ++i)
             if (a[i] > 0 && d[i] > 0) r.push_back(a[i] / d[i]);
-        return Summarise(r);
+        const Summary s = Summarise(r);
+        std::printf("| start-up, %s, median of the rounds' ratios | %.2f (quartiles %.2f–%.2f) |\n",
+                    ratio, s.median, s.lowQuartile, s.highQuartile);
     };
-    const Summary pr = roundRatio(program, bare), mr = roundRatio(manifest, bare),
-                  pc = roundRatio(program, controls), cr = roundRatio(controls, bare);
-    std::printf(
-        "| start-up, program / minimal program, median of the rounds' ratios | %.2f "
-        "(quartiles %.2f–%.2f) |\n",
-        pr.median, pr.lowQuartile, pr.highQuartile);
-    std::printf(
-        "| start-up, minimal program with the manifest / minimal program, median of the "
-        "rounds' ratios | %.2f (quartiles %.2f–%.2f) |\n",
-        mr.median, mr.lowQuartile, mr.highQuartile);
-    std::printf(
-        "| start-up, program / the same controls made with plain Win32 calls, median of the "
-        "rounds' ratios | %.2f (quartiles %.2f–%.2f) |\n",
-        pc.median, pc.lowQuartile, pc.highQuartile);
-    std::printf(
-        "| start-up, the same controls made with plain Win32 calls / minimal program, median "
-        "of the rounds' ratios | %.2f (quartiles %.2f–%.2f) |\n",
-        cr.median, cr.lowQuartile, cr.highQuartile);
+    printRoundRatio("program / minimal program", program, bare);
+    printRoundRatio("minimal program with the manifest / minimal program", manifest, bare);
+    printRoundRatio("program / the same controls made with plain Win32 calls", program, controls);
+    printRoundRatio("the same controls made with plain Win32 calls / minimal program", controls,
+                    bare);
     const int failed = b.failed + m.failed + c.failed + p.failed + v.failed;
     if (failed > 0) {
         std::printf("| start-up | %d starts showed no window |\n", failed);

@@ -39,6 +39,16 @@ build_native() {
     cmake --build --preset native
 }
 
+# What the benchmarks run in: the Windows build, a virtual display and the
+# benchmarks' own Wine prefix, stopped on exit.
+prepare_bench() {
+    ensure_packages
+    build_windows >&2
+    trap stop_started EXIT
+    start_virtual_display
+    use_wine_prefix "$BUILD/wine-bench"
+}
+
 # Processes started here, stopped on exit whatever happens: the Wine
 # servers of the prefixes used, the display.
 XVFB_PIDS=()
