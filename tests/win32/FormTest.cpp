@@ -158,6 +158,16 @@ TEST_F(Forms, EnterPressesTheFocusedOrDefaultButtonEscapeTheCancelButton) {
     EXPECT_TRUE(Key(form, GetFocus(), VK_RETURN));
     EXPECT_EQ(cancel, 2);
     EXPECT_EQ(ok, 1);
+
+    // A default or cancel button that cannot take the focus (disabled,
+    // hidden) is not pressed: the key is left to the focused control.
+    form.Find<TControl>("Name").SetFocus();
+    form.Find<TControl>("Ok").SetEnabled(false);
+    ShowWindow(form.Find<TControl>("Cancel").Handle(), SW_HIDE);
+    EXPECT_FALSE(Key(form, GetFocus(), VK_RETURN));
+    EXPECT_FALSE(Key(form, GetFocus(), VK_ESCAPE));
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(cancel, 2);
 }
 
 // A radio button reports becoming selected only; a check box every change.
