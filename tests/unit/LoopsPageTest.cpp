@@ -8,6 +8,7 @@
 #include "FrenchNumbers.h"
 #include "app/DetailPages.h"
 #include "core/LfoRates.h"
+#include "core/LoopLength.h"
 
 namespace rytmalo {
 namespace {
@@ -29,6 +30,13 @@ const EntryBox& Box(std::string_view name) {
         if (box.control == name) return box;
     }
     throw std::invalid_argument("no such box");
+}
+
+const tk::ControlLayout& Control(std::string_view name) {
+    for (const tk::ControlLayout& control : PageRowOf(PageId::Loops).content().controls) {
+        if (control.name == name) return control;
+    }
+    throw std::invalid_argument("no such control");
 }
 
 FigureContext At120() {
@@ -156,6 +164,36 @@ TEST(LoopsPage, EachBoxRefusesWithItsRange) {
     EXPECT_EQ(swing.refuses(L"75,01", context, style), swing.refuses(L"", context, style));
     EXPECT_EQ(swing.value(L"66,67", style), 6667);
     EXPECT_EQ(swing.text(6667, style), L"66,67");
+}
+
+// Each box is limited (no paste fills it with pages of text), and takes
+// whole the longest text it accepts: a day less a microsecond in ms, a day
+// of samples at the highest rate, a tempo, shift and swing to the
+// hundredth.
+TEST(LoopsPage, EachBoxTakesItsLongestTextAndIsLimited) {
+    const tk::NumberStyle style = French();
+    struct Case {
+        std::string_view box;
+        LengthUnit unit;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {"txtLongueur", LengthUnit::Milliseconds, L"86399999,999"},
+        {"txtLongueur", LengthUnit::SamplesFirst,
+         std::to_wstring(LongestLength(LengthUnit::SamplesFirst, {192000, 192000}))},
+        {"txtTempoVise", LengthUnit::Milliseconds, L"117,55"},
+        {"txtDecalage", LengthUnit::Milliseconds, L"−23,75"},
+        {"txtSwing", LengthUnit::Milliseconds, L"66,67"},
+    };
+    for (const Case& c : cases) {
+        FigureContext context = At120();
+        context.settings.lengthUnit = c.unit;
+        context.settings.rates = {192000, 192000};
+        EXPECT_EQ(Box(c.box).refuses(c.text, context, style), std::nullopt) << c.box;
+        const int limit = Control(c.box).maxLength;
+        EXPECT_GT(limit, 0) << c.box << " has no limit";
+        EXPECT_GE(limit, static_cast<int>(c.text.size())) << c.box;
+    }
 }
 
 }  // namespace
