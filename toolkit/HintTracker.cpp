@@ -32,6 +32,15 @@ bool CursorOver(HWND control) {
     return under && (under == control || IsChild(control, under));
 }
 
+// The window under the pointer, if it is one of this thread's.
+HWND ProgramWindowUnderCursor() {
+    POINT p;
+    if (!GetCursorPos(&p)) return nullptr;
+    HWND under = WindowFromPoint(p);
+    return under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId() ? under
+                                                                                     : nullptr;
+}
+
 bool IsMouseButtonMessage(UINT msg) {
     return (msg > WM_MOUSEMOVE && msg <= WM_MOUSELAST) ||
            (msg >= WM_NCLBUTTONDOWN && msg <= WM_NCXBUTTONDBLCLK);
@@ -76,10 +85,7 @@ void HintTracker::MouseMoved(HWND window) {
 void HintTracker::MouseLeft(HWND window) {
     if (window != control_) return;
     // Onto another window of the program: its own mouse move decides.
-    POINT p;
-    GetCursorPos(&p);
-    HWND under = WindowFromPoint(p);
-    if (under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId()) return;
+    if (ProgramWindowUnderCursor()) return;
     Cancel();
 }
 
@@ -110,8 +116,16 @@ void HintTracker::TimerExpired() {
 void HintTracker::Show() {
     TControl* control = TControl::FromHandle(control_);
     THintWindow* window = hints_.HintWindow();
-    if (!control || !window || !CursorOver(control_)) {
+    if (!control || !window) {
         Cancel();
+        return;
+    }
+    if (!CursorOver(control_)) {
+        // Wine may report the pointer's former place after its new one:
+        // follow where it is now, or a resting pointer would never get its
+        // hint.
+        Cancel();
+        if (HWND under = ProgramWindowUnderCursor()) MouseMoved(under);
         return;
     }
     window->CreateHandle();
