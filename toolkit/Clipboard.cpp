@@ -7,7 +7,11 @@
 namespace tk {
 namespace {
 
-constexpr int kAttempts = 10;
+// Other programs open the clipboard for a moment (a clipboard viewer, a
+// history, Wine's hand-over to the display's selection), and on a loaded
+// machine such a moment can outlast a fifth of a second. Under a second of
+// waiting still reads as one keystroke.
+constexpr int kAttempts = 40;
 constexpr DWORD kPauseMs = 20;
 
 // Closes the clipboard when it goes.
