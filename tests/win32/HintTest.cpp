@@ -173,8 +173,8 @@ TEST_F(HintsTest, ALateReportOfTheFormerPointerPlaceDoesNotKeepTheHintAway) {
     // where the pointer is when its pause ends.
     RestOn(Handle("Check"));
     PostMessageW(Handle("Name"), WM_MOUSEMOVE, 0, 0);
-    LoopUntil([] { return false; }, 400);
-    EXPECT_TRUE(Showing() && Hint().Caption() == kCheckHint);
+    Application->ProcessMessages();
+    EXPECT_TRUE(LoopUntil([&] { return Showing() && Hint().Caption() == kCheckHint; }));
 }
 
 TEST_F(HintsTest, HintGoesAfterTheHidePauseAndStaysAwayWhileTheMouseStays) {
