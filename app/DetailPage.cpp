@@ -4,8 +4,8 @@
 
 #include "app/DetailViewLayout.h"
 #include "core/Exception.h"
-#include "core/RowFlow.h"
 #include "core/SharedHeights.h"
+#include "toolkit/ControlFlow.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -127,8 +127,7 @@ void DetailPage::PlaceColumn(int column, int left, int width, int height,
     int at = top;
     for (int i = 0; i < count; ++i) {
         const int h = heights[static_cast<std::size_t>(i)];
-        SetWindowPos(inColumn[static_cast<std::size_t>(i)]->List().Handle(), nullptr, left, at,
-                     width, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        inColumn[static_cast<std::size_t>(i)]->List().SetBounds(left, at, width, h);
         at += h + margin;
     }
 }
@@ -140,21 +139,10 @@ ListMetrics DetailPage::Metrics() const {
 }
 
 void DetailPage::FlowSettings() {
-    std::vector<tk::TControl*> controls;
-    std::vector<tk::RowItem> items;
-    for (const tk::ControlLayout& c : sheet_.controls) {
-        if (c.kind == tk::ControlKind::ListView) continue;
-        auto& control = form_.Find<tk::TControl>(c.name);
-        RECT now;
-        GetWindowRect(control.Handle(), &now);
-        controls.push_back(&control);
-        items.push_back({form_.Scale(c.bounds), static_cast<int>(now.right - now.left)});
-    }
-    const std::vector<int> lefts = tk::FlowedLefts(items);
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        SetWindowPos(controls[i]->Handle(), nullptr, lefts[i], items[i].laidOut.Top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    std::vector<const tk::ControlLayout*> settings;
+    for (const tk::ControlLayout& c : sheet_.controls)
+        if (c.kind != tk::ControlKind::ListView) settings.push_back(&c);
+    tk::FlowInRows(form_, settings);
 }
 
 bool DetailPage::ContextMenu(HWND window, POINT screen) {

@@ -6,17 +6,16 @@
 #include "app/DetailSettingsStore.h"
 #include "app/DetailText.h"
 #include "app/DetailViewLayout.h"
+#include "app/ExactTempoBox.h"
 #include "app/PageSet.h"
 #include "app/TapRow.h"
+#include "app/ToolsPanel.h"
 #include "core/DecimalText.h"
-#include "core/RowFlow.h"
 #include "core/TempoRange.h"
 #include "toolkit/Button.h"
 #include "toolkit/ComboBox.h"
-#include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
-#include "toolkit/MessageDlg.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/UserLocale.h"
 
@@ -33,6 +32,8 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
     form.AddControls(DetailViewLayout());
     Bind();
     tap_ = std::make_unique<TapRow>(form, numbers_, [this](ExactTempo tempo) { Enter(tempo); });
+    exact_ =
+        std::make_unique<ExactTempoBox>(form, numbers_, [this](ExactTempo tempo) { Enter(tempo); });
     lookup_ = std::make_unique<DelayLookup>(
         form, numbers_,
         [this] {
@@ -44,6 +45,7 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
                                  .clicks = pages_->Shown() == PageId::Picture};
         },
         [this](ExactTempo tempo) { Enter(tempo); });
+    tools_ = std::make_unique<ToolsPanel>(form, *lookup_);
     pages_ = std::make_unique<PageSet>(
         form, *tabs_, numbers_,
         [this](const SettingRow& row, std::int32_t value) { Change(row, value); },
@@ -58,25 +60,16 @@ DetailView::DetailView(tk::TForm& form, TRegApp& store, const DetailSettings& se
 DetailView::~DetailView() = default;
 
 void DetailView::Bind() {
-    tools_ = &form_.Find<tk::TControl>("pnlOutils");
+    toolsPanel_ = &form_.Find<tk::TControl>("pnlOutils");
     panel_ = &form_.Find<tk::TControl>("pnlDetail");
     double_ = &form_.Find<tk::TButton>("cmdDouble");
     halve_ = &form_.Find<tk::TButton>("cmdMoitie");
-    exact_ = &form_.Find<tk::TEdit>("txtTempoExact");
     delayUnit_ = &form_.Find<tk::TComboBox>("cboUniteDelai");
     caption_ = &form_.Find<tk::TLabel>("lblTableau");
     tabs_ = &form_.Find<tk::TPageControl>("pgcPages");
 
     double_->OnClick = [this] { Step(true); };
     halve_->OnClick = [this] { Step(false); };
-    exact_->OnKeyDown = [this](WORD& key) {
-        if (key == VK_RETURN) TypeExact();
-        // As the tempo box would: back to the tempo in use.
-        if (key == VK_ESCAPE) {
-            exact_->SetText(tempo_ && IsTempoInRange(*tempo_) ? TempoText(*tempo_, numbers_) : L"");
-            SendMessageW(exact_->Handle(), EM_SETSEL, 0, -1);
-        }
-    };
     ShowDelayUnits();
     delayUnit_->OnChange = [this] {
         const int index = delayUnit_->ItemIndex();
@@ -103,7 +96,7 @@ void DetailView::Show(bool show) {
     HDWP both = BeginDeferWindowPos(2);
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                        (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-    both = DeferWindowPos(both, tools_->Handle(), nullptr, 0, 0, 0, 0, flags);
+    both = DeferWindowPos(both, toolsPanel_->Handle(), nullptr, 0, 0, 0, 0, flags);
     both = DeferWindowPos(both, panel_->Handle(), nullptr, 0, 0, 0, 0, flags);
     EndDeferWindowPos(both);
 }
@@ -151,7 +144,6 @@ void DetailView::Refresh() {
     pages_->Refresh(context);
     if (context.tempo) {
         caption_->SetCaption(TempoLine(*context.tempo, unit_, numbers_));
-        exact_->SetText(TempoText(*context.tempo, numbers_));
     } else if (outOfRange_) {
         caption_->SetCaption(L"Tempo " + tk::DecimalText(*outOfRange_) + L" hors de la plage " +
                              TempoRangeText() + L" : aucune valeur");
@@ -159,6 +151,7 @@ void DetailView::Refresh() {
     double_->SetEnabled(context.tempo && Stepping().Step(true).has_value());
     halve_->SetEnabled(context.tempo && Stepping().Step(false).has_value());
     tap_->TempoShown(context.tempo);
+    exact_->TempoShown(context.tempo);
     lookup_->Update();
 }
 
@@ -218,35 +211,6 @@ void DetailView::Step(bool up) {
     if (const auto next = Stepping().Step(up)) Enter(next->Tempo(), next);
 }
 
-void DetailView::TypeExact() {
-    const std::optional<ExactTempo> tempo = ParseTempo(exact_->Text(), numbers_);
-    if (!tempo) {
-        tk::MessageDlg(form_.Host(),
-                       L"Le tempo exact doit être un nombre de " + tk::DecimalText(kMinTempo) +
-                           L" à " + tk::DecimalText(kMaxTempo) + L", par exemple 117" +
-                           numbers_.decimal + L"55.",
-                       tk::MsgDlgType::Warning, MB_OK);
-        return;
-    }
-    Enter(*tempo);
-}
-
-// The tools in their rows, moved along where their texts made them wider,
-// and as wide as the widest, or the widest line of a delay's tempos; those
-// that take the whole width take it.
-int DetailView::ToolsWidth() const {
-    std::vector<tk::RowItem> items;
-    for (const tk::ControlLayout& c : DetailViewLayout()) {
-        if (c.parent != "pnlOutils" || c.bounds.Width() >= kToolsWidth - 2 * kToolsMargin) continue;
-        RECT now;
-        GetWindowRect(form_.Find<tk::TControl>(c.name).Handle(), &now);
-        items.push_back({form_.Scale(c.bounds), static_cast<int>(now.right - now.left)});
-    }
-    const int margin = form_.Scale(kToolsMargin);
-    return std::max({form_.Scale(kToolsWidth), tk::FlowedRight(items) + margin,
-                     lookup_->LinesWidth() + 2 * margin});
-}
-
 // 96-dpi pixels, rounded up.
 int DetailView::Unscaled(int pixels) const {
     const int dpi = form_.Dpi();
@@ -254,51 +218,22 @@ int DetailView::Unscaled(int pixels) const {
 }
 
 int DetailView::Width() const {
-    return std::max(kToolsLeft + Unscaled(ToolsWidth()),
+    return std::max(kToolsLeft + Unscaled(tools_->Width()),
                     Unscaled(pages_->Width() + form_.Scale(2 * 8)));
 }
 
 int DetailView::Height() const { return kPagesTop + Unscaled(pages_->Height()) + 8; }
 
 void DetailView::Place(int width, int height) {
-    const auto place = [](tk::TControl& c, int left, int top, int w, int h) {
-        SetWindowPos(c.Handle(), nullptr, left, top, w, std::max(h, 0),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    const auto find = [&](std::string_view name) -> tk::TControl& {
-        return form_.Find<tk::TControl>(name);
-    };
-    const int tools = ToolsWidth();
-    const int margin = form_.Scale(kToolsMargin);
-    place(*tools_, form_.Scale(kToolsLeft), 0, tools, form_.Scale(kCalculatorHeight));
-    std::vector<tk::TControl*> row;
-    std::vector<tk::RowItem> items;
-    for (const tk::ControlLayout& c : DetailViewLayout()) {
-        if (c.parent != "pnlOutils" || c.kind == tk::ControlKind::Bevel) continue;
-        tk::TControl& control = find(c.name);
-        const tk::TRect laidOut = form_.Scale(c.bounds);
-        if (c.bounds.Width() >= kToolsWidth - 2 * kToolsMargin) {
-            place(control, laidOut.Left, laidOut.Top, tools - 2 * margin, laidOut.Height());
-            continue;
-        }
-        RECT now;
-        GetWindowRect(control.Handle(), &now);
-        row.push_back(&control);
-        items.push_back({laidOut, static_cast<int>(now.right - now.left)});
-    }
-    const std::vector<int> lefts = tk::FlowedLefts(items);
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        SetWindowPos(row[i]->Handle(), nullptr, lefts[i], items[i].laidOut.Top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
+    tools_->Place();
     const int w = form_.Scale(width);
     const int h = form_.Scale(height);
-    place(*panel_, 0, form_.Scale(kCalculatorHeight), w, h);
-    place(find("bvlTableau"), form_.Scale(8), form_.Scale(1), w - form_.Scale(16), form_.Scale(2));
-    place(*caption_, form_.Scale(8), form_.Scale(8), w - form_.Scale(16), form_.Scale(13));
-    place(*tabs_, form_.Scale(8), form_.Scale(kPagesTop), w - form_.Scale(16),
-          h - form_.Scale(kPagesTop + 8));
+    const int inner = w - form_.Scale(16);
+    panel_->SetBounds(0, form_.Scale(kCalculatorHeight), w, h);
+    form_.Find<tk::TControl>("bvlTableau")
+        .SetBounds(form_.Scale(8), form_.Scale(1), inner, form_.Scale(2));
+    caption_->SetBounds(form_.Scale(8), form_.Scale(8), inner, form_.Scale(13));
+    tabs_->SetBounds(form_.Scale(8), form_.Scale(kPagesTop), inner, h - form_.Scale(kPagesTop + 8));
     const RECT area = tabs_->DisplayRect();
     pages_->Place(area.right - area.left, area.bottom - area.top);
 }

@@ -34,8 +34,10 @@ class TPageControl;
 namespace rytmalo {
 
 class DelayLookup;
+class ExactTempoBox;
 class PageSet;
 class TapRow;
+class ToolsPanel;
 class TRegApp;
 
 class DetailView {
@@ -91,8 +93,6 @@ private:
     void Enter(ExactTempo tempo, std::optional<SteppedTempo> stepped = std::nullopt);
     SteppedTempo Stepping() const;
     void Step(bool up);
-    void TypeExact();
-    int ToolsWidth() const;
     int Unscaled(int pixels) const;
 
     tk::TForm& form_;
@@ -100,11 +100,10 @@ private:
     EnterTempo enterTempo_;
     tk::NumberStyle numbers_;
     DetailSettings settings_;
-    tk::TControl* tools_ = nullptr;
+    tk::TControl* toolsPanel_ = nullptr;
     tk::TControl* panel_ = nullptr;
     tk::TButton* double_ = nullptr;
     tk::TButton* halve_ = nullptr;
-    tk::TEdit* exact_ = nullptr;
     tk::TComboBox* delayUnit_ = nullptr;
     tk::TLabel* caption_ = nullptr;
     tk::TPageControl* tabs_ = nullptr;
@@ -118,7 +117,9 @@ private:
     // How the tempo shown was reached with ×2 and ÷2, if it was.
     std::optional<SteppedTempo> stepped_;
     std::unique_ptr<TapRow> tap_;
+    std::unique_ptr<ExactTempoBox> exact_;
     std::unique_ptr<DelayLookup> lookup_;
+    std::unique_ptr<ToolsPanel> tools_;
     std::unique_ptr<PageSet> pages_;
 };
 

@@ -99,6 +99,11 @@ bool TControl::Enabled() const { return IsWindowEnabled(Handle()) != FALSE; }
 
 void TControl::SetEnabled(bool enabled) { EnableWindow(Handle(), enabled ? TRUE : FALSE); }
 
+void TControl::SetBounds(int left, int top, int width, int height) const {
+    SetWindowPos(Handle(), nullptr, left, top, width, height < 0 ? 0 : height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 const FontSpec& TControl::Font() const {
     if (layout_.font) return *layout_.font;
     return parent_ ? parent_->Font() : form_.Font();

@@ -49,6 +49,9 @@ public:
     bool Focused() const;
     bool Enabled() const;
     void SetEnabled(bool enabled);
+    // Moved and sized in its parent's client pixels (a height below zero
+    // as none).
+    void SetBounds(int left, int top, int width, int height) const;
 
     // Resolved appearance: the layout's, else the parent's.
     const FontSpec& Font() const;

@@ -6,6 +6,7 @@
 // is then told which, and checks it).
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <string>
 
 #include "DetailViewFixture.h"
@@ -94,10 +95,36 @@ protected:
             ++checked_;
         }
     }
+    // Controls side by side in one parent never cover each other: one made
+    // wider by its text moves those after it along.
+    void ExpectApart(std::span<const tk::ControlLayout> controls) {
+        using tk::ControlKind;
+        const auto shown = [&](const tk::ControlLayout& c) -> HWND {
+            if (c.kind == ControlKind::GroupBox || c.kind == ControlKind::Panel ||
+                c.kind == ControlKind::Bevel || c.kind == ControlKind::TabSheet)
+                return nullptr;
+            HWND window = ViewControl(c.name);
+            return window && IsWindowVisible(window) ? window : nullptr;
+        };
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
+                const HWND a = shown(controls[i]);
+                const HWND b = shown(controls[j]);
+                if (!a || !b || controls[i].parent != controls[j].parent) continue;
+                const RECT ra = driver::ScreenRect(a);
+                const RECT rb = driver::ScreenRect(b);
+                RECT common;
+                EXPECT_FALSE(IntersectRect(&common, &ra, &rb))
+                    << controls[i].name << " covers " << controls[j].name;
+            }
+        }
+    }
     void ExpectViewWhole() {
         for (const auto& c : DetailViewLayout()) ExpectWhole(c, ViewControl(c.name));
+        ExpectApart(DetailViewLayout());
         for (const PageRow& page : DetailPages()) {
             for (const auto& c : page.content().controls) ExpectWhole(c, ViewControl(c.name));
+            ExpectApart(page.content().controls);
         }
     }
     int checked_ = 0;
