@@ -119,6 +119,11 @@ protected:
                     driver::ClickUntil(POINT{x - 3, y + 3},
                                        [&] { return !IsWindowVisible(window); });
                     EXPECT_TRUE(WaitClosed(window)) << "the close box did not end the dialog";
+                    // Nor may a later click land there: the dialog shows
+                    // again where it was left, and its close box would end
+                    // it as if its button had.
+                    driver::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 5,
+                                            GetSystemMetrics(SM_CYSCREEN) - 5});
                     return;
                 }
             }
