@@ -54,7 +54,7 @@ std::size_t FormatLibraryMessage(std::span<char> out, const char* format,
             text.Put(*p);
             continue;
         }
-        const char* const spec = p++;
+        const char* const conversion = p++;
         Size size = Size::Int;
         if (*p == 'z') {
             size = Size::SizeT;
@@ -86,7 +86,7 @@ std::size_t FormatLibraryMessage(std::span<char> out, const char* format,
         } else if (*p == '%' && size == Size::Int) {
             text.Put('%');
         } else {
-            text.Put(std::string_view(spec));
+            text.Put(std::string_view(conversion));
             break;
         }
     }

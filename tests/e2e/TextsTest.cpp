@@ -19,10 +19,10 @@ namespace {
 // A font as a control of the program is given it at 96 dpi.
 class Font {
 public:
-    explicit Font(const tk::FontSpec& spec)
-        : font_(CreateFontW(spec.height, 0, 0, 0, spec.style & tk::fsBold ? FW_BOLD : FW_NORMAL,
-                            (spec.style & tk::fsItalic) != 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                            std::wstring(spec.name).c_str())),
+    explicit Font(const tk::FontSpec& given)
+        : font_(CreateFontW(given.height, 0, 0, 0, given.style & tk::fsBold ? FW_BOLD : FW_NORMAL,
+                            (given.style & tk::fsItalic) != 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            std::wstring(given.name).c_str())),
           dc_(CreateCompatibleDC(nullptr)),
           old_(SelectObject(dc_, font_)) {}
     ~Font() {
