@@ -1,7 +1,6 @@
 #include "app/ExactTempoBox.h"
 
 #include "app/DetailText.h"
-#include "core/DecimalText.h"
 #include "core/TempoRange.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
@@ -32,9 +31,8 @@ void ExactTempoBox::Take() {
     const std::optional<ExactTempo> tempo = ParseTempo(box_.Text(), numbers_);
     if (!tempo) {
         tk::MessageDlg(form_.Host(),
-                       L"Le tempo exact doit être un nombre de " + tk::DecimalText(kMinTempo) +
-                           L" à " + tk::DecimalText(kMaxTempo) + L", par exemple 117" +
-                           numbers_.decimal + L"55.",
+                       L"Le tempo exact doit être un nombre " + TempoRangeText() +
+                           L", par exemple 117" + numbers_.decimal + L"55.",
                        tk::MsgDlgType::Warning, MB_OK);
         return;
     }

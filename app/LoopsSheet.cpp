@@ -249,7 +249,7 @@ std::optional<std::wstring> RefusesLength(std::wstring_view text, const FigureCo
 std::optional<std::wstring> RefusesTarget(std::wstring_view text, const FigureContext&,
                                           const tk::NumberStyle& style) {
     if (text.empty() || ParseTempo(text, style)) return std::nullopt;
-    return L"Le tempo visé doit être un nombre de 10 à 250, par exemple 126 ou 117" +
+    return L"Le tempo visé doit être un nombre " + TempoRangeText() + L", par exemple 126 ou 117" +
            style.decimal + L"55.";
 }
 std::int32_t TargetOf(std::wstring_view text, const tk::NumberStyle& style) {

@@ -34,8 +34,7 @@ const FormLayout& StackLayout() {
             Control(ControlKind::TabSheet, "B", {}, L"Deux").In("Pages"),
             Control(ControlKind::TabSheet, "C", {}, L"Trois").In("Pages"),
         };
-        f.menu = {{.name = "View", .caption = L"&Vue"},
-                  {.name = "Details", .parent = "View", .caption = L"&Détails"}};
+        f.menu = ViewMenu();
         return f;
     }();
     return layout;

@@ -126,7 +126,8 @@ protected:
             wchar_t name[64] = {};
             GetClassNameW(window, name, 64);
             EXPECT_EQ(count, 1) << what << ": " << ::testing::PrintToString(std::wstring(name))
-                                << " " << GetDlgCtrlID(window) << " drawn (or filled) by message " << msg;
+                                << " " << GetDlgCtrlID(window) << " drawn (or filled) by message "
+                                << msg;
         }
     }
 

@@ -187,5 +187,26 @@ TEST_F(FormParts, AClipboardHeldElsewhereKeepsItsText) {
     EXPECT_TRUE(reported.empty());
 }
 
+// Held for a moment only (a reader busy on a loaded machine): the copy
+// waits for it and succeeds.
+TEST_F(FormParts, AClipboardHeldForAMomentTakesTheCopyOnceFree) {
+    TestForm& form = MakeForm(PartsLayout());
+    std::promise<void> opened;
+    std::thread holder([&opened] {
+        if (OpenClipboard(nullptr)) {
+            opened.set_value();
+            Sleep(400);
+            CloseClipboard();
+        } else {
+            opened.set_value();
+        }
+    });
+    opened.get_future().wait();
+    EXPECT_NO_THROW(CopyText(form.Handle(), L"Croche\t250,00\r\n"));
+    holder.join();
+    EXPECT_EQ(ClipboardText(), L"Croche\t250,00\r\n");
+    EXPECT_TRUE(reported.empty());
+}
+
 }  // namespace
 }  // namespace tk::testing

@@ -22,8 +22,7 @@ const FormLayout& MnemonicLayout() {
             Control(ControlKind::Edit, "Name", Bounds(120, 8, 80, 21)),
             Control(ControlKind::Button, "Go", Bounds(210, 6, 60, 25), L"&Aller"),
         };
-        f.menu = {{.name = "View", .caption = L"&Vue"},
-                  {.name = "Details", .parent = "View", .caption = L"&Détails"}};
+        f.menu = ViewMenu();
         return f;
     }();
     return layout;

@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/Layout.h"
 
@@ -55,5 +56,12 @@ private:
 
     ControlLayout c_;
 };
+
+// The menu bar of the tests' forms that have one: "&Vue" and its item
+// "&Détails".
+inline std::vector<MenuItemLayout> ViewMenu() {
+    return {{.name = "View", .caption = L"&Vue"},
+            {.name = "Details", .parent = "View", .caption = L"&Détails"}};
+}
 
 }  // namespace tk::testing
